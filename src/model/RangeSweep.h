@@ -1,0 +1,58 @@
+#pragma once
+// The static analysis: one deterministic sweep over EYD for the Low, Average
+// or High values of the inputs.
+
+#include <optional>
+
+#include "inputs/InputVariables.h"
+#include "model/GraphMarks.h"
+#include "model/YardingModel.h"
+
+namespace quorvale {
+
+enum class RangeCase { Low, Average, High };
+
+// Low if "Low Range" is checked, else High if "High Range" is, else Average.
+RangeCase rangeCaseOf(const GraphMarks& marks);
+
+const char* rangeCaseName(RangeCase rangeCase);
+
+// Where a sweep's figures go: the chart windows, a table, a test.
+class SweepSink {
+public:
+    virtual ~SweepSink() = default;
+    // Once, before the first step, with the number of steps.
+    virtual void prepare(int steps) = 0;
+    // Once per step, in ascending order.
+    virtual void writeStep(int step, const YardingResult& result) = 0;
+};
+
+// Reads one case's values (after repair) into model units: turn volume to
+// mbf, production delay to a fraction, EYD to feet. The pattern is not read.
+ModelInputs readModelInputs(InputVariables& inputs, RangeCase rangeCase);
+
+// The longest sweep: 1000 stations (19 miles), far beyond any skyline
+// corridor. A typed EYD of 1e300 stations would otherwise ask for more steps
+// than any machine finishes.
+constexpr int kMaxSteps = 1000;
+
+// The whole stations of an EYD in feet, at most kMaxSteps; 0 for anything
+// below one station.
+int stepCount(double maxEydFeet);
+
+struct SweepOutcome {
+    RangeCase rangeCase = RangeCase::Low;
+    ModelInputs inputs;  // after conversion and correction
+    int steps = 0;       // N
+    int stepsWritten = 0;
+    // The first step whose figures were not finite numbers; the sweep stopped
+    // there and wrote nothing for it.
+    std::optional<int> failedStep;
+};
+
+// graph_itmain: repair, choose the case, read, correct the multiple corridor
+// correction time (writing it back for Low and High), then evaluate and write
+// steps 1 to N. The corridor pattern is read anew at every step.
+SweepOutcome graph_itmain(InputVariables& inputs, const GraphMarks& marks, SweepSink& sink);
+
+}  // namespace quorvale
