@@ -1,0 +1,27 @@
+#pragma once
+// Axis bounds that a reader takes in at a glance: round numbers at both ends
+// and a round tick interval, for any finite data however large or small.
+
+namespace quorvale {
+
+struct AxisRange {
+    double minimum = 0;
+    double maximum = 1;
+    int ticks = 2;  // tick marks including both ends
+};
+
+enum class AxisKind {
+    // Row positions: the range ends at the first and last round number
+    // around the data.
+    Positions,
+    // Values: the range reaches down (or up) to 0, and data that land
+    // exactly on a round end get one more interval, so no curve runs along
+    // the frame.
+    Values,
+};
+
+// Bounds covering [low, high] (both finite), widened to round numbers with
+// about five intervals. A single value gets a range around it.
+AxisRange niceAxisRange(double low, double high, AxisKind kind);
+
+}  // namespace quorvale
