@@ -1,0 +1,112 @@
+#pragma once
+// A business chart with a data grid: columns are series numbered from 1,
+// rows are EYD steps numbered from 1, each row labelled; drawn as one line
+// per series against the row label (the EYD in stations), with a legend that
+// names the series and axes that follow the data.
+//
+// Writes only change the grid; refresh() asks for a redraw that the event
+// loop carries out once, however many rows were refreshed meanwhile, so a
+// sweep of seventy rows into five charts costs five redraws, not 350.
+
+#include <QChartView>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+#include "charts/DataGrid.h"
+
+class QLineSeries;
+class QMenu;
+class QValueAxis;
+
+namespace quorvale {
+
+class DataGridChart : public QChartView, public DataGrid {
+    Q_OBJECT
+
+public:
+    // Rows and columns beyond these are refused; no sweep comes near them.
+    static constexpr int kMaxRows = 10000;
+    static constexpr int kMaxColumns = 64;
+    static constexpr int kPlaceholderRows = 23;
+
+    // One series per label; the grid starts with the placeholder rows
+    // "R1" to "R23" holding 0.
+    explicit DataGridChart(const QStringList& seriesLabels, QWidget* parent = nullptr);
+    ~DataGridChart() override;
+
+    // The grid operations. Row and column numbers outside the grid select
+    // nothing, and the writes that follow are dropped.
+    void setColumnCount(int columns) override;
+    void setRowCount(int rows) override;
+    void setRow(int row) override;
+    void setRowLabel(const std::string& label) override;
+    void setColumn(int column) override;
+    void setData(double value) override;
+    void refresh() override;
+
+    int rowCount() const { return static_cast<int>(m_rows.size()); }
+    int columnCount() const { return m_columns; }
+    int currentRow() const { return m_row; }
+    int currentColumn() const { return m_column; }
+    QString rowLabel(int row) const;
+    // NaN outside the grid.
+    double value(int row, int column) const;
+    // The label of every column of the grid, in column order.
+    QStringList seriesLabels() const;
+    QString seriesLabel(int column) const;
+
+    // The drawn state: what the last redraw put on the screen.
+    bool redrawPending() const { return m_redrawQueued; }
+    void redrawNow();
+    int redrawCount() const { return m_redraws; }
+    QLineSeries* series(int column) const;
+    QValueAxis* xAxis() const { return m_axisX; }
+    QValueAxis* yAxis() const { return m_axisY; }
+
+    // The tool tip for a point near `point` on a series: the series, the EYD
+    // of the nearest row and its value.
+    QString pointText(int column, const QPointF& point) const;
+    QString lastHoverText() const { return m_hoverText; }
+
+    // The chart's own menu: copy or save the picture, save the grid.
+    QMenu* createContextMenu(QWidget* parent);
+    void copyImage();
+    bool saveImage(const QString& path);
+    bool saveData(const QString& path);
+    // The grid as CSV: a header with the row-label column and the series
+    // labels, then one line per row. Cells that hold no number stay empty.
+    QString csvText() const;
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    struct Row {
+        QString label;
+        std::vector<double> cells;
+    };
+
+    bool validRow(int row) const { return row >= 1 && row <= rowCount(); }
+    bool validColumn(int column) const { return column >= 1 && column <= m_columns; }
+    double rowX(int index) const;
+    void matchSeriesToColumns();
+    void onHovered(int column, const QPointF& point, bool entered);
+    void askSaveImage();
+    void askSaveData();
+
+    QStringList m_labels;
+    std::vector<Row> m_rows;
+    int m_columns = 0;
+    int m_row = 0;
+    int m_column = 0;
+
+    std::vector<QLineSeries*> m_series;
+    QValueAxis* m_axisX = nullptr;
+    QValueAxis* m_axisY = nullptr;
+    bool m_redrawQueued = false;
+    int m_redraws = 0;
+    QString m_hoverText;
+};
+
+}  // namespace quorvale

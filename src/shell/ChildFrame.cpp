@@ -1,0 +1,20 @@
+#include "shell/ChildFrame.h"
+
+#include <QCloseEvent>
+
+namespace quorvale {
+
+ChildFrame::ChildFrame(QWidget* parent) : QMdiSubWindow(parent) {
+    setAttribute(Qt::WA_DeleteOnClose);
+}
+
+void ChildFrame::closeEvent(QCloseEvent* event) {
+    // The base class closes the inner window first, which runs its unload
+    // handler, and refuses the close only if that window does.
+    QMdiSubWindow::closeEvent(event);
+    if (event->isAccepted()) {
+        emit unloaded();
+    }
+}
+
+}  // namespace quorvale

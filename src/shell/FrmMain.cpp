@@ -1,0 +1,229 @@
+#include "shell/FrmMain.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDate>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLocale>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QScreen>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTime>
+#include <QTimer>
+
+#include "charts/CostChartTitles.h"
+#include "charts/DataGridChart.h"
+#include "charts/StaticChartWindow.h"
+#include "inputs/FrmData.h"
+#include "shell/AppIcon.h"
+#include "shell/LoadFormStrings.h"
+#include "shell/ShellMenus.h"
+#include "shell/ShellTexts.h"
+#include "shell/Twips.h"
+#include "shell/WindowPlacement.h"
+#include "shell/WindowRegistry.h"
+
+namespace quorvale {
+namespace {
+
+constexpr double kStatusPanelTwips = 2619;
+// The smallest main window a restored placement may give.
+constexpr QSize kMinimumPlacement{320, 240};
+
+// Where the writes of a chart go when its window could not be opened.
+class NowhereGrid final : public DataGrid {
+public:
+    void setColumnCount(int) override {}
+    void setRowCount(int) override {}
+    void setRow(int) override {}
+    void setRowLabel(const std::string&) override {}
+    void setColumn(int) override {}
+    void setData(double) override {}
+    void refresh() override {}
+};
+
+}  // namespace
+
+FrmMain::FrmMain(QWidget* parent)
+    : QMainWindow(parent),
+      m_area(new QMdiArea(this)),
+      m_windows(new WindowRegistry(m_area, this)),
+      m_results(new ResultsMenu(*this, this)),
+      m_shellMenus(new ShellMenus(m_area, this)) {
+    setObjectName(QStringLiteral("frmMain"));
+    // Child windows take the program's icon from the application.
+    QApplication::setWindowIcon(AppIcon::icon());
+    setWindowTitle(QString::fromUtf8(texts::kMainCaption));
+    m_area->setObjectName(QStringLiteral("mdiArea"));
+    m_area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(m_area);
+
+    QMenuBar* bar = menuBar();
+    m_shellMenus->addFileMenu(bar);
+    m_results->addTo(bar);
+    m_shellMenus->addWindowMenu(bar);
+    m_shellMenus->addHelpMenu(bar);
+    connect(m_shellMenus, &ShellMenus::exitRequested, this, &QWidget::close);
+    connect(m_shellMenus, &ShellMenus::aboutRequested, this, &FrmMain::showAboutBox);
+
+    createStatusBar();
+    registerWindows();
+}
+
+FrmMain::~FrmMain() = default;
+
+void FrmMain::registerWindows() {
+    m_windows->setFactory(WindowId::FrmData, [this] { return new FrmData([this] { graph_itmain(); }); });
+    for (const StaticChartSpec& spec : staticChartSpecs()) {
+        m_windows->setFactory(StaticChartWindow::windowId(spec.group), [this, &spec] {
+            // A closing chart window clears its marks through the one main
+            // window, not through a reference of its own to the menu.
+            return new StaticChartWindow(spec, [this](const QString& item) { m_results->setChecked(item, false); });
+        });
+    }
+    // The Simulator window (FrmStats) and the simulation chart
+    // (FrmGraphStats) register their factories on windows() as well; the
+    // load handler and the View and Show Results menus reach them through it.
+}
+
+void FrmMain::createStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("sbStatusBar"));
+    auto* status = new QLabel(QString::fromUtf8(texts::kStatusPanel), bar);
+    status->setObjectName(QStringLiteral("sbStatusBarPanel1"));
+    status->setFixedWidth(Twips::toPixels(kStatusPanelTwips));
+    m_datePanel = new QLabel(bar);
+    m_datePanel->setObjectName(QStringLiteral("sbStatusBarPanel2"));
+    m_timePanel = new QLabel(bar);
+    m_timePanel->setObjectName(QStringLiteral("sbStatusBarPanel3"));
+    bar->addWidget(status);
+    bar->addPermanentWidget(m_datePanel);
+    bar->addPermanentWidget(m_timePanel);
+
+    // Checked every second, so the panels turn over within a second of
+    // midnight or of a new minute.
+    m_clock = new QTimer(this);
+    m_clock->setInterval(1000);
+    connect(m_clock, &QTimer::timeout, this, &FrmMain::updateClock);
+    m_clock->start();
+    updateClock();
+}
+
+void FrmMain::updateClock() {
+    const QLocale locale;
+    m_datePanel->setText(locale.toString(QDate::currentDate(), QLocale::ShortFormat));
+    m_timePanel->setText(locale.toString(QTime::currentTime(), QLocale::ShortFormat));
+}
+
+void FrmMain::load() {
+    LoadFormStrings(this);
+    restorePlacement();
+    m_results->setChecked(QStringLiteral("MnuGraphLow"), true);
+    m_windows->show(WindowId::FrmData);
+    if (m_windows->hasFactory(WindowId::FrmStats)) {
+        m_windows->show(WindowId::FrmStats);
+    }
+}
+
+void FrmMain::restorePlacement() {
+    std::unique_ptr<QSettings> store = WindowPlacement::openStore();
+    const Placement placement = WindowPlacement::read(*store);
+    QList<QRect> screens;
+    if (QScreen* primary = QGuiApplication::primaryScreen()) {
+        screens.append(primary->availableGeometry());
+    }
+    for (QScreen* screen : QGuiApplication::screens()) {
+        if (screen != QGuiApplication::primaryScreen()) {
+            screens.append(screen->availableGeometry());
+        }
+    }
+    const QRect wanted = WindowPlacement::toPixels(placement, Twips::screenDpi());
+    setGeometry(WindowPlacement::reachable(wanted, screens, kMinimumPlacement));
+}
+
+void FrmMain::savePlacement() {
+    // The placement the window returns to when it is not maximized: the
+    // window always opens maximized, so this is the one worth keeping.
+    std::unique_ptr<QSettings> store = WindowPlacement::openStore();
+    WindowPlacement::write(*store, WindowPlacement::fromPixels(normalGeometry(), Twips::screenDpi()));
+}
+
+void FrmMain::closeEvent(QCloseEvent* event) {
+    if (!m_closing) {
+        if (!isMinimized()) {
+            savePlacement();
+        }
+        m_closing = true;
+        m_clock->stop();
+        // Every child closes with the main window, each chart clearing its
+        // marks on the way.
+        m_windows->closeAll();
+    }
+    event->accept();
+}
+
+FrmData* FrmMain::frmData() { return m_windows->loadAs<FrmData>(WindowId::FrmData); }
+
+StaticChartWindow* FrmMain::chartWindow(ChartGroup group) {
+    return m_windows->loadAs<StaticChartWindow>(StaticChartWindow::windowId(group));
+}
+
+DataGrid& FrmMain::chart(ChartGroup group) {
+    static NowhereGrid nowhere;
+    StaticChartWindow* window = chartWindow(group);
+    if (!window) {
+        return nowhere;
+    }
+    return *window->chart();
+}
+
+void FrmMain::setCaption(ChartGroup group, const std::string& caption) {
+    if (StaticChartWindow* window = chartWindow(group)) {
+        window->setWindowTitle(QString::fromStdString(caption));
+    }
+}
+
+void FrmMain::graph_itmain() {
+    // Nothing may reopen windows while the main window is closing.
+    if (m_closing) {
+        return;
+    }
+    FrmData* inputs = frmData();
+    if (!inputs) {
+        return;
+    }
+    const GraphMarks marks = graphMarks();
+    ChartLoading loading(*this, marks);
+    SweepOutcome outcome = quorvale::graph_itmain(*inputs, marks, loading);
+    if (outcome.failedStep) {
+        // The sweep stopped at a step whose figures are no numbers. Rows
+        // after it would still show an earlier run's curve, as if it
+        // belonged to these inputs; the charts keep only this run's rows.
+        for (ChartGroup group : kPrepareOrder) {
+            if (isGroupActive(group, marks)) {
+                DataGrid& grid = chart(group);
+                grid.setRowCount(outcome.stepsWritten);
+                grid.refresh();
+            }
+        }
+    }
+    m_lastSweep = outcome;
+    ++m_analysisRuns;
+}
+
+void FrmMain::SetCostChartTitle() {
+    if (m_closing) {
+        return;
+    }
+    if (std::optional<int> number = costChartTitleNumber(graphMarks())) {
+        setCaption(ChartGroup::Cost, std::string(costChartTitle(*number)));
+    }
+}
+
+void FrmMain::showAboutBox() {}
+
+}  // namespace quorvale

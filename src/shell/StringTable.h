@@ -1,0 +1,19 @@
+#pragma once
+// The program's table of numbered strings. Window definitions can hold a
+// string number instead of a text; LoadFormStrings swaps in the text.
+
+#include <QList>
+#include <QString>
+#include <optional>
+
+namespace quorvale {
+
+class StringTable {
+public:
+    // The text of entry `number`, or nothing when the table has no such entry.
+    static std::optional<QString> text(int number);
+    // Every number the table holds, ascending.
+    static QList<int> numbers();
+};
+
+}  // namespace quorvale
