@@ -1,0 +1,111 @@
+#include "GuiTestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include "charts/StaticChartWindow.h"
+#include "inputs/FrmData.h"
+#include "shell/DialogHooks.h"
+#include "shell/WindowPlacement.h"
+#include "shell/WindowRegistry.h"
+
+namespace quorvale::testing {
+namespace {
+
+QTemporaryDir& settingsDir() {
+    static QTemporaryDir dir;
+    return dir;
+}
+
+}  // namespace
+
+void prepareEnvironment() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir().path());
+}
+
+QString settingsFile() { return WindowPlacement::openStore()->fileName(); }
+
+void clearSettings() {
+    std::unique_ptr<QSettings> store = WindowPlacement::openStore();
+    store->clear();
+    store->sync();
+    QFile::remove(store->fileName());
+}
+
+void settle() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+MainWindowFixture::MainWindowFixture(bool keepSettings) {
+    if (!keepSettings) {
+        clearSettings();
+    }
+    m_main = std::make_unique<FrmMain>();
+    m_main->load();
+    m_main->showMaximized();
+    settle();
+}
+
+MainWindowFixture::~MainWindowFixture() {
+    m_main.reset();
+    settle();
+}
+
+FrmMain* MainWindowFixture::release() { return m_main.release(); }
+
+QAction* MainWindowFixture::action(const QString& name) const {
+    auto* a = m_main->findChild<QAction*>(name);
+    if (!a) {
+        qWarning("no action %s", qPrintable(name));
+    }
+    return a;
+}
+
+void MainWindowFixture::trigger(const QString& name) {
+    if (QAction* a = action(name)) {
+        a->trigger();
+    }
+}
+
+bool MainWindowFixture::isChecked(const QString& name) const {
+    QAction* a = action(name);
+    return a && a->isChecked();
+}
+
+QWidget* MainWindowFixture::window(WindowId id) const { return m_main->windows().window(id); }
+
+FrmData* MainWindowFixture::data() const { return qobject_cast<FrmData*>(window(WindowId::FrmData)); }
+
+StaticChartWindow* MainWindowFixture::chartWindow(WindowId id) const {
+    return qobject_cast<StaticChartWindow*>(window(id));
+}
+
+DataGridChart* MainWindowFixture::chart(WindowId id) const {
+    StaticChartWindow* w = chartWindow(id);
+    return w ? w->chart() : nullptr;
+}
+
+QMdiSubWindow* MainWindowFixture::frame(WindowId id) const { return m_main->windows().frame(id); }
+
+DialogAnswers::DialogAnswers() {
+    DialogHooks::setSaveFileName([this](QWidget*, const QString& caption, const QString&, const QString&) {
+        saveCaptions.append(caption);
+        return saveAs;
+    });
+    DialogHooks::setMessage([this](QWidget*, const QString& text) { messages.append(text); });
+}
+
+DialogAnswers::~DialogAnswers() {
+    DialogHooks::setSaveFileName({});
+    DialogHooks::setMessage({});
+}
+
+}  // namespace quorvale::testing

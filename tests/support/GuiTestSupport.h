@@ -1,0 +1,88 @@
+#pragma once
+// Shared pieces of the window tests: a main function that defaults to the
+// offscreen platform and keeps the settings store in a private folder, a
+// fixture that builds a fresh, loaded main window, widget lookup by object
+// name, and answers for the program's modal dialogs.
+
+#include <QAction>
+#include <QApplication>
+#include <QMdiSubWindow>
+#include <QString>
+#include <QStringList>
+#include <QTest>
+#include <memory>
+
+#include "shell/FrmMain.h"
+#include "shell/WindowId.h"
+
+namespace quorvale {
+class DataGridChart;
+class FrmData;
+class StaticChartWindow;
+}  // namespace quorvale
+
+namespace quorvale::testing {
+
+// Before QApplication: offscreen unless a platform is chosen; settings go
+// to a folder of this process that is removed at exit.
+void prepareEnvironment();
+// The settings file the main window reads and writes.
+QString settingsFile();
+// Removes every stored setting.
+void clearSettings();
+
+// Deletes the windows closed so far (they go at the next event loop turn).
+void settle();
+
+class MainWindowFixture {
+public:
+    // A fresh main window, loaded and shown, on an empty settings store
+    // unless `keepSettings`.
+    explicit MainWindowFixture(bool keepSettings = false);
+    ~MainWindowFixture();
+
+    FrmMain& main() { return *m_main; }
+    FrmMain* release();
+
+    QAction* action(const QString& name) const;
+    // Triggers a menu item as a click on it would.
+    void trigger(const QString& name);
+    bool isChecked(const QString& name) const;
+
+    // The open window, without loading it.
+    QWidget* window(WindowId id) const;
+    FrmData* data() const;
+    StaticChartWindow* chartWindow(WindowId id) const;
+    DataGridChart* chart(WindowId id) const;
+    QMdiSubWindow* frame(WindowId id) const;
+
+    template <class T>
+    T* find(const QString& name) const {
+        settle();
+        return m_main->findChild<T*>(name);
+    }
+
+private:
+    std::unique_ptr<FrmMain> m_main;
+};
+
+// Records what the program would have asked or told the user.
+class DialogAnswers {
+public:
+    DialogAnswers();
+    ~DialogAnswers();
+
+    QString saveAs;  // the file name chosen in the next save dialog
+    QStringList messages;
+    QStringList saveCaptions;
+};
+
+}  // namespace quorvale::testing
+
+#define QUORVALE_GUI_TEST_MAIN(TestObject)                \
+    int main(int argc, char** argv) {                     \
+        quorvale::testing::prepareEnvironment();          \
+        QApplication app(argc, argv);                     \
+        TestObject test;                                  \
+        return QTest::qExec(&test, argc, argv);           \
+    }
