@@ -8,7 +8,8 @@ namespace quorvale {
 namespace {
 
 constexpr int kTargetIntervals = 5;
-constexpr int kMaxTicks = 12;
+constexpr double kHalfRow = 0.5;
+constexpr double kMostIntervals = 12;
 
 // 1, 2, 2.5 or 5 times a power of ten, at least `raw`.
 double roundStep(double raw) {
@@ -51,11 +52,13 @@ AxisRange niceAxisRange(double low, double high, AxisKind kind) {
     // is all a picture needs.
     double span = high - low;
     if (!std::isfinite(span)) {
-        return {low / 2, high / 2, kTargetIntervals + 1};
+        low /= 2;
+        high /= 2;
+        return {low, high, (high - low) / kTargetIntervals};
     }
     const double step = roundStep(span / kTargetIntervals);
     if (!(step > 0) || !std::isfinite(step)) {
-        return {low, high, 2};
+        return {low, high, span};
     }
     double minimum = std::floor(low / step) * step;
     double maximum = std::ceil(high / step) * step;
@@ -65,12 +68,21 @@ AxisRange niceAxisRange(double low, double high, AxisKind kind) {
     if (values && minimum == low && low != 0) {
         minimum -= step;
     }
-    if (!std::isfinite(minimum) || !std::isfinite(maximum) || maximum <= minimum) {
-        return {low, high, 2};
+    double interval = step;
+    if (!values) {
+        minimum = std::min(minimum, low - kHalfRow);
+        maximum = high + kHalfRow;
+        interval = roundStep((maximum - minimum) / kTargetIntervals);
     }
-    const double intervals = std::round((maximum - minimum) / step);
-    const int ticks = intervals + 1 > kMaxTicks ? kMaxTicks : static_cast<int>(intervals) + 1;
-    return {minimum, maximum, std::max(ticks, 2)};
+    if (!std::isfinite(minimum) || !std::isfinite(maximum) || maximum <= minimum) {
+        return {low, high, span};
+    }
+    // However the numbers fell, an axis never gets more than a few dozen
+    // ticks: drawing them is all the chart would do.
+    if (!(interval > 0) || (maximum - minimum) / interval > kMostIntervals) {
+        interval = (maximum - minimum) / kTargetIntervals;
+    }
+    return {minimum, maximum, interval};
 }
 
 }  // namespace quorvale

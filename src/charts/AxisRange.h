@@ -7,12 +7,13 @@ namespace quorvale {
 struct AxisRange {
     double minimum = 0;
     double maximum = 1;
-    int ticks = 2;  // tick marks including both ends
+    // Tick marks stand at every multiple of the interval inside the range.
+    double tickInterval = 1;
 };
 
 enum class AxisKind {
-    // Row positions: the range ends at the first and last round number
-    // around the data.
+    // Row positions (whole stations): the range starts at a round number
+    // and ends half a row beyond the last one, so its marker is drawn whole.
     Positions,
     // Values: the range reaches down (or up) to 0, and data that land
     // exactly on a round end get one more interval, so no curve runs along

@@ -41,6 +41,19 @@ QString csvField(const QString& text) {
     return text;
 }
 
+void applyRange(QValueAxis* axis, const AxisRange& range) {
+    if (axis->min() == range.minimum && axis->max() == range.maximum && axis->tickInterval() == range.tickInterval) {
+        return;
+    }
+    // Range and interval change one after the other; with ticks at every
+    // interval, the state in between (a huge range with the old, small
+    // interval) would ask for billions of ticks.
+    axis->setTickType(QValueAxis::TicksFixed);
+    axis->setRange(range.minimum, range.maximum);
+    axis->setTickInterval(range.tickInterval);
+    axis->setTickType(QValueAxis::TicksDynamic);
+}
+
 QString numberText(double value) { return QString::fromStdString(plainDecimal(value)); }
 
 }  // namespace
@@ -58,6 +71,11 @@ DataGridChart::DataGridChart(const QStringList& seriesLabels, QWidget* parent)
     chart->setBackgroundRoundness(0);
     m_axisX = new QValueAxis(chart);
     m_axisY = new QValueAxis(chart);
+    // Ticks at round multiples, whatever the ends of the range.
+    for (QValueAxis* axis : {m_axisX, m_axisY}) {
+        axis->setTickType(QValueAxis::TicksDynamic);
+        axis->setTickAnchor(0);
+    }
     m_axisX->setLabelFormat(QStringLiteral("%g"));
     m_axisY->setLabelFormat(QStringLiteral("%.6g"));
     m_axisX->setLabelsFont(small);
@@ -233,10 +251,8 @@ void DataGridChart::redrawNow() {
     }
     const AxisRange x = niceAxisRange(xLow, xHigh, AxisKind::Positions);
     const AxisRange y = niceAxisRange(yLow, yHigh, AxisKind::Values);
-    m_axisX->setRange(x.minimum, x.maximum);
-    m_axisX->setTickCount(x.ticks);
-    m_axisY->setRange(y.minimum, y.maximum);
-    m_axisY->setTickCount(y.ticks);
+    applyRange(m_axisX, x);
+    applyRange(m_axisY, y);
 }
 
 QString DataGridChart::pointText(int column, const QPointF& point) const {

@@ -135,6 +135,11 @@ private slots:
         m_chart->redrawNow();
         QVERIFY(std::isfinite(m_chart->yAxis()->min()) && std::isfinite(m_chart->yAxis()->max()));
         QVERIFY(m_chart->yAxis()->min() < m_chart->yAxis()->max());
+        QVERIFY((m_chart->yAxis()->max() - m_chart->yAxis()->min()) / m_chart->yAxis()->tickInterval() < 20);
+        // And back again, without passing through a state of countless ticks.
+        writeRow(*m_chart, 1, "1", {1, 2, 3});
+        m_chart->redrawNow();
+        QVERIFY(m_chart->yAxis()->max() < 10);
     }
 
     void hoveringAPointNamesSeriesEydAndValue() {
