@@ -98,7 +98,7 @@ NumberLocale environmentLocale() {
         } else {
             // The C locale has no grouping mark; take the usual partner of
             // the decimal point so "1,500" still reads as fifteen hundred.
-            locale.groupSeparator = locale.decimalPoint == "." ? "," : ".";
+            locale.groupSeparator = std::string(locale.decimalPoint == "." ? "," : ".");
         }
     }
     std::setlocale(LC_NUMERIC, saved.c_str());
