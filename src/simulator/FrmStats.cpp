@@ -170,8 +170,7 @@ void FrmStats::buildControls() {
     m_upDown->setObjectName(QStringLiteral("UpDown_0"));
     m_upDown->setGeometry(twips.rect(2535, 960, 240, 285));
     connect(m_targetField, &QLineEdit::textChanged, this, &FrmStats::targetEdited);
-    connect(m_upDown, &TargetUpDown::stepped, this,
-            [this](int value) { m_targetField->setText(QString::fromStdString(m_rule.wholeNumber(value))); });
+    connect(m_upDown, &TargetUpDown::stepRequested, this, &FrmStats::stepTarget);
 
     for (const FieldSpot& spot : kFieldSpots) {
         auto* field = new QLineEdit(this);
@@ -297,6 +296,13 @@ void FrmStats::flushFields() {
     }
 }
 
+bool FrmStats::yieldDue() {
+    if (++m_yieldQuestions % kClockEvery != 0) {
+        return false;
+    }
+    return m_sinceYield.elapsed() >= kYieldBudgetMs;
+}
+
 void FrmStats::yieldToEvents() {
     flushFields();
     QCoreApplication::processEvents();
@@ -351,12 +357,23 @@ void FrmStats::pause() {
     }
 }
 
-void FrmStats::targetEdited(const QString& text) {
-    m_target = m_rule.value(text.toStdString());
-    // The spin button carries on from the typed value.
+void FrmStats::targetEdited(const QString& text) { m_target = m_rule.value(text.toStdString()); }
+
+// The spin button steps from the typed value when there is one (7.3 goes up
+// to 8 and down to 7), else from where it last stood, and stays within its
+// limits.
+void FrmStats::stepTarget(int direction) {
+    const double lower = m_upDown->lower();
+    const double upper = m_upDown->upper();
+    double base = m_upDown->value();
     if (std::isfinite(m_target) && m_target > 0) {
-        const double clamped = std::clamp(m_target, double(m_upDown->lower()), double(m_upDown->upper()));
-        m_upDown->setValue(static_cast<int>(std::lround(clamped)));
+        base = std::clamp(direction > 0 ? std::floor(m_target) : std::ceil(m_target), lower - 1, upper + 1);
+    }
+    const double next = std::clamp(base + direction * m_upDown->step(), lower, upper);
+    m_upDown->setValue(static_cast<int>(next));
+    const QString text = QString::fromStdString(m_rule.wholeNumber(m_upDown->value()));
+    if (text != m_targetField->text()) {
+        m_targetField->setText(text);
     }
 }
 
@@ -364,7 +381,7 @@ bool FrmStats::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_targetField && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Up || key == Qt::Key_Down) {
-            m_upDown->stepBy(key == Qt::Key_Up ? 1 : -1);
+            stepTarget(key == Qt::Key_Up ? 1 : -1);
             return true;
         }
     }

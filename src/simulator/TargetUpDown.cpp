@@ -17,21 +17,11 @@ TargetUpDown::TargetUpDown(int value, int lower, int upper, int step, QWidget* p
         button->setAutoRepeat(true);
         button->setFocusPolicy(Qt::NoFocus);
     }
-    connect(m_up, &QToolButton::clicked, this, [this] { stepBy(1); });
-    connect(m_down, &QToolButton::clicked, this, [this] { stepBy(-1); });
+    connect(m_up, &QToolButton::clicked, this, [this] { emit stepRequested(1); });
+    connect(m_down, &QToolButton::clicked, this, [this] { emit stepRequested(-1); });
 }
 
 void TargetUpDown::setValue(int value) { m_value = std::clamp(value, m_lower, m_upper); }
-
-void TargetUpDown::stepBy(int steps) {
-    const long long wanted = static_cast<long long>(m_value) + static_cast<long long>(steps) * m_step;
-    const int next = static_cast<int>(std::clamp<long long>(wanted, m_lower, m_upper));
-    if (next == m_value) {
-        return;
-    }
-    m_value = next;
-    emit stepped(m_value);
-}
 
 void TargetUpDown::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);

@@ -1,7 +1,7 @@
 #pragma once
-// The spin button beside the target field: two arrow buttons that step a
-// whole number between its limits. The field itself still takes any typed
-// value; the window keeps the two in step.
+// The spin button beside the target field: two arrow buttons that ask for a
+// step up or down. The field itself takes any typed value, so the window
+// steps from what the field holds and keeps the button's value in step.
 
 #include <QWidget>
 
@@ -15,10 +15,9 @@ public:
     TargetUpDown(int value, int lower, int upper, int step, QWidget* parent = nullptr);
 
     int value() const { return m_value; }
-    // Takes the value, held within the limits, without a signal.
+    // Takes the value, held within the limits.
     void setValue(int value);
-    // Steps by `steps` increments and announces the new value when it moved.
-    void stepBy(int steps);
+    int step() const { return m_step; }
 
     int lower() const { return m_lower; }
     int upper() const { return m_upper; }
@@ -27,7 +26,8 @@ public:
     QToolButton* downButton() const { return m_down; }
 
 signals:
-    void stepped(int value);
+    // +1 for the up arrow, -1 for the down arrow.
+    void stepRequested(int direction);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
