@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -12,6 +13,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "inputs/NumberText.h"
 #include "shell/TwipGeometry.h"
@@ -193,6 +195,7 @@ void FrmStats::buildControls() {
         m_percents[i]->setGeometry(twips.rect(4560, barTops[i], kClientWidth - 4560, kFieldHeight));
     }
 
+    std::vector<QLabel*> singleLine;
     for (const LabelSpot& spot : kLabelSpots) {
         auto* label = new QLabel(QString::fromUtf8(spot.text), this);
         label->setObjectName(QString::fromUtf8(spot.name));
@@ -200,7 +203,11 @@ void FrmStats::buildControls() {
         const bool heading = spot.height > kFieldHeight;
         label->setWordWrap(heading);
         label->setAlignment(heading ? Qt::AlignLeft | Qt::AlignTop : Qt::AlignRight | Qt::AlignVCenter);
+        if (!heading) {
+            singleLine.push_back(label);
+        }
     }
+    fitFont(singleLine);
 
     const std::array<std::pair<const char*, int>, 2> rules{{{"Line2", 1920}, {"Line1", 4080}}};
     for (const auto& [name, top] : rules) {
@@ -210,6 +217,30 @@ void FrmStats::buildControls() {
         rule->setFrameShadow(QFrame::Sunken);
         rule->setGeometry(QRect(twips.x(0), twips.y(top) - 1, twips.x(kRuleWidth), 3));
     }
+}
+
+// The layout was drawn for a narrow 8-point face. With the wider faces of
+// today's desktops the labels would be cut off, so the window's face shrinks
+// until the longest label fits its place; the arrangement stays as drawn.
+void FrmStats::fitFont(const std::vector<QLabel*>& labels) {
+    QFont face = font();
+    const QFontMetricsF metrics(face);
+    double worst = 1.0;
+    for (const QLabel* label : labels) {
+        worst = std::max(worst, metrics.horizontalAdvance(label->text()) / std::max(1, label->width()));
+    }
+    if (worst <= 1.0) {
+        return;
+    }
+    // A little slack for rounding inside the text layout.
+    constexpr double kSlack = 1.03;
+    constexpr double kSmallestPoints = 6.0;
+    if (face.pointSizeF() > 0) {
+        face.setPointSizeF(std::max(kSmallestPoints, face.pointSizeF() / (worst * kSlack)));
+    } else {
+        face.setPixelSize(std::max(8, static_cast<int>(face.pixelSize() / (worst * kSlack))));
+    }
+    setFont(face);
 }
 
 FrmStats* FrmStats::openIn(QMdiArea& area, SimulatorHost& host) {

@@ -18,6 +18,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "inputs/ValueRule.h"
 #include "simulator/MonteCarloRun.h"
@@ -102,6 +103,7 @@ private:
     class BusyScope;
 
     void buildControls();
+    void fitFont(const std::vector<QLabel*>& labels);
     void go();
     void pause();
     void end() { m_stop = true; }
