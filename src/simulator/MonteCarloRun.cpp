@@ -49,6 +49,11 @@ float stepBarValue(double target, double halfWidth) {
     return target >= halfWidth ? 1.0f : static_cast<float>(target / halfWidth);
 }
 
+bool usableCarry(const FanCarry& carry) {
+    return std::isfinite(carry.corridorsPerUnit) && std::isfinite(carry.landingsPerUnit) &&
+           carry.corridorsPerUnit > 0 && carry.landingsPerUnit > 0;
+}
+
 // A step whose samples overflow more often than not cannot be measured; it
 // ends once 31 such samples outnumber the finite ones, so that a run over
 // absurd inputs still finishes.
@@ -103,9 +108,12 @@ private:
                 m_display.showSample(result.totalCost, statistics);
                 m_display.showBar(RunBar::Step, stepBarValue(target, statistics.halfWidth()));
             } else {
-                // An overflowing sample leaves nothing behind: not in the
-                // statistics, not in the carry the next sample starts from.
-                m_carry = before;
+                // An overflowing sample stays out of the statistics. The
+                // next fan-shaped sample starts from its corridors and
+                // landings only if they are numbers a layout can grow from.
+                if (!usableCarry(m_carry)) {
+                    m_carry = before;
+                }
                 ++nonFinite;
                 if (statistics.count() == 0) {
                     m_display.showNoSample();
