@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Quorvale and starts the desktop program.
+# Without a display it runs the command-line sweep with the default inputs.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/setup.sh"
+"$root/scripts/build.sh" "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+if [[ -x "$root/build/src/shell/quorvale" ]]; then
+  exec "$root/build/src/shell/quorvale" "$@"
+fi
+exec "$root/build/src/shell/quorvale-cli" sweep "$@"
