@@ -3,57 +3,13 @@
 // the inputs, the Variables window's lock, the "Simulation Graph" mark and
 // a chart window that opens when touched.
 
-#include <string>
 #include <vector>
 
-#include "charts/DataGrid.h"
 #include "inputs/InputVariables.h"
+#include "simulator/MemoryDataGrid.h"
 #include "simulator/SimulatorHost.h"
 
 namespace quorvale::test {
-
-class GridRecorder final : public DataGrid {
-public:
-    void setColumnCount(int columns) override {
-        m_columns = columns;
-        resize();
-    }
-    void setRowCount(int rows) override {
-        m_rows = rows;
-        resize();
-    }
-    void setRow(int row) override { m_row = row; }
-    void setRowLabel(const std::string& label) override {
-        if (m_row >= 1 && m_row <= m_rows) {
-            labels[static_cast<size_t>(m_row - 1)] = label;
-        }
-    }
-    void setColumn(int column) override { m_column = column; }
-    void setData(double value) override {
-        if (m_row >= 1 && m_row <= m_rows && m_column >= 1 && m_column <= m_columns) {
-            cells[static_cast<size_t>((m_row - 1) * m_columns + m_column - 1)] = value;
-        }
-    }
-    void refresh() override { ++refreshes; }
-
-    int rows() const { return m_rows; }
-    int columns() const { return m_columns; }
-    double cell(int row, int column) const { return cells.at(static_cast<size_t>((row - 1) * m_columns + column - 1)); }
-
-    std::vector<std::string> labels;
-    std::vector<double> cells;
-    int refreshes = 0;
-
-private:
-    void resize() {
-        labels.assign(static_cast<size_t>(m_rows), std::string());
-        cells.assign(static_cast<size_t>(m_rows * m_columns), 0.0);
-    }
-    int m_rows = 0;
-    int m_columns = 0;
-    int m_row = 0;
-    int m_column = 0;
-};
 
 class FakeSimulatorHost final : public SimulatorHost {
 public:
@@ -87,7 +43,7 @@ public:
     }
 
     InMemoryInputs inputs;
-    GridRecorder grid;
+    MemoryDataGrid grid;
     bool variablesEnabled = true;
     std::vector<bool> enableLog;
     bool graphChecked = false;
@@ -102,7 +58,7 @@ private:
         if (!chartOpen) {
             chartOpen = true;
             chartVisible = true;
-            grid = GridRecorder();
+            grid = MemoryDataGrid();
         }
     }
 };

@@ -131,10 +131,10 @@ private slots:
         QVERIFY(text(window, "TextMinCost") != QStringLiteral("0"));
 
         // Every Low equals its High: each row's five cells are one cost.
-        QCOMPARE(host.grid.rows(), 30);
-        QCOMPARE(host.grid.columns(), 5);
+        QCOMPARE(host.grid.rowCount(), 30);
+        QCOMPARE(host.grid.columnCount(), 5);
         for (int row = 1; row <= 30; ++row) {
-            QCOMPARE(host.grid.labels[static_cast<size_t>(row - 1)], std::to_string(row));
+            QCOMPARE(host.grid.rowLabel(row), std::to_string(row));
             for (int column = 2; column <= 5; ++column) {
                 QCOMPARE(host.grid.cell(row, column), host.grid.cell(row, 1));
             }
@@ -216,7 +216,7 @@ private slots:
         QCOMPARE(percentBeforeEnd, percentWhenTargetSet);
 
         for (int row = 1; row <= 30; ++row) {
-            QCOMPARE(host.grid.labels[static_cast<size_t>(row - 1)], std::to_string(row));
+            QCOMPARE(host.grid.rowLabel(row), std::to_string(row));
             for (int column = 1; column <= 5; ++column) {
                 if (row <= 11) {
                     QVERIFY(host.grid.cell(row, column) > 0);

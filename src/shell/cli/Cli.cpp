@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "shell/cli/SimulateCommand.h"
 #include "shell/cli/SweepCommand.h"
 
 namespace quorvale::cli {
@@ -19,6 +20,8 @@ const std::vector<Command>& commands() {
     static const std::vector<Command> list{
         {"sweep", "static analysis over EYD for the low, average or high values", runSweepCommand,
          sweepHelp},
+        {"simulate", "Monte Carlo run over EYD until each step's mean cost is known to a target",
+         runSimulateCommand, simulateHelp},
     };
     return list;
 }
