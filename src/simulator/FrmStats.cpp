@@ -337,7 +337,25 @@ bool FrmStats::yieldDue() {
 void FrmStats::yieldToEvents() {
     flushFields();
     QCoreApplication::processEvents();
+    readChartState();
     m_sinceYield.restart();
+}
+
+void FrmStats::readChartState() {
+    m_graphChecked = m_host.simulationGraphChecked();
+    m_chartVisible = m_host.statsChartVisible();
+}
+
+void FrmStats::setChartVisible(bool visible) {
+    m_host.setStatsChartVisible(visible);
+    m_chartVisible = m_host.statsChartVisible();
+}
+
+// Touching the chart opens a closed chart window, visible.
+DataGrid& FrmStats::chart() {
+    DataGrid& grid = m_host.statsChart();
+    m_chartVisible = m_host.statsChartVisible();
+    return grid;
 }
 
 void FrmStats::runEnded(bool stopped) {
@@ -362,6 +380,7 @@ void FrmStats::go() {
     // A second run inside the first would share its fields and flag.
     m_go->setEnabled(false);
     m_host.setVariablesEnabled(false);
+    readChartState();
     m_sinceYield.restart();
     if (m_run) {
         m_run(m_host.variables(), *this, seedFromClock());

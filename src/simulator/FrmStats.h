@@ -84,10 +84,13 @@ public:
     void clearStop() override { m_stop = false; }
     bool yieldDue() override;
     void yieldToEvents() override;
-    bool simulationGraphChecked() override { return m_host.simulationGraphChecked(); }
-    bool chartVisible() override { return m_host.statsChartVisible(); }
-    void setChartVisible(bool visible) override { m_host.setStatsChartVisible(visible); }
-    DataGrid& chart() override { return m_host.statsChart(); }
+    // The mark and the chart's visibility can change only while the event
+    // loop runs, so the run, which asks after every sample, gets the values
+    // read at its last yield.
+    bool simulationGraphChecked() override { return m_graphChecked; }
+    bool chartVisible() override { return m_chartVisible; }
+    void setChartVisible(bool visible) override;
+    DataGrid& chart() override;
     void initiateVariables() override { Initiate_Variables(); }
     void runEnded(bool stopped) override;
 
@@ -113,6 +116,7 @@ private:
     void writeBar(int index, float value, const std::string& percent);
     void flushFields();
     void leaveBusy();
+    void readChartState();
     QWidget* frame();
 
     SimulatorHost& m_host;
@@ -143,6 +147,8 @@ private:
     bool m_closePending = false;
     bool m_pauseAbort = false;
     bool m_unloaded = false;
+    bool m_graphChecked = false;
+    bool m_chartVisible = false;
     int m_busyDepth = 0;
     unsigned m_yieldQuestions = 0;
     QElapsedTimer m_sinceYield;

@@ -157,17 +157,29 @@ private slots:
         EngineRun engine;
         window.setRunFunction(engine.function());
         bool visibleAfterStepOne = false;
+        bool reopenedVisible = false;
         YieldWatch watch([&] {
-            if (window.isRunning() && stepsDone(window, 30) == 1) {
+            const int done = stepsDone(window, 30);
+            if (!window.isRunning()) {
+                return;
+            }
+            if (done == 1) {
                 visibleAfterStepOne = host.statsChartVisible();
-                // Unchecked during the run: hidden again from the 31st
-                // sample of the next step on.
-                host.graphChecked = false;
+            } else if (done == 2 && host.chartOpen) {
+                // The chart's close box: its data go and the mark clears.
+                host.closeStatsChart();
+            } else if (done == 3) {
+                // Step 3's row opened it again, visible; unchecked, the run
+                // hides it from the 31st sample of the next step on.
+                reopenedVisible = reopenedVisible || host.statsChartVisible();
             }
         });
         QTest::mouseClick(child<QPushButton>(window, "Command3"), Qt::LeftButton);
         QVERIFY(visibleAfterStepOne);
+        QVERIFY(reopenedVisible);
+        QVERIFY(host.chartOpen);
         QVERIFY(!host.statsChartVisible());
+        QVERIFY(!engine.summary.stopped);
     }
 
     void endDuringStep12LeavesRows1To11AndANegativeTargetHoldsTheStep() {
