@@ -195,16 +195,20 @@ private slots:
     void showModalOpensOverItsOwnerAndGoesAwayWhenClosed() {
         QWidget owner;
         owner.show();
+        owner.setGeometry(100, 100, 800, 600);
         QPointer<FrmAbout> seen;
         bool modal = false;
+        bool centred = false;
         FrmAbout::setModalRunner([&](FrmAbout& box) {
             seen = &box;
             modal = box.isVisible() && box.windowModality() == Qt::ApplicationModal && box.parentWidget() == &owner;
+            centred = (box.geometry().center() - owner.geometry().center()).manhattanLength() <= 2;
             QTest::keyClick(&box, Qt::Key_Escape);
         });
         FrmAbout::showModal(&owner);
         FrmAbout::setModalRunner({});
         QVERIFY(modal);
+        QVERIFY(centred);
         QVERIFY(seen.isNull());
     }
 

@@ -148,6 +148,14 @@ private slots:
         QCOMPARE(screen96.rect(2040, 960, 495, 285), QRect(136, 64, 33, 19));
         const TwipGeometry screen144(144, 144);
         QCOMPARE(screen144.size(5325, 5550), QSize(533, 555));
+
+        // Whatever the desktop's face, no label is cut off.
+        for (QLabel* label : window.findChildren<QLabel*>()) {
+            if (!label->wordWrap() && !label->text().isEmpty()) {
+                QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(),
+                         qPrintable(label->text()));
+            }
+        }
     }
 
     void opensInTheAreaAtTheTopOfItsRightHalfWithAFixedFrame() {
