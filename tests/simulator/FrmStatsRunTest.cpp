@@ -199,6 +199,7 @@ private slots:
         QString percentBeforeEnd;
         QString eydBeforeEnd;
         int yieldsInStep12 = 0;
+        bool goDisabled = false;
         YieldWatch watch([&] {
             if (!window.isRunning()) {
                 return;
@@ -212,13 +213,17 @@ private slots:
                 percentBeforeEnd = child<QLabel>(window, "LblPercent")->text();
                 eydBeforeEnd = text(window, "TextEYD");
                 runsBeforeEnd = text(window, "TextRuns");
+                goDisabled = !go->isEnabled();
                 QTest::mouseClick(go, Qt::LeftButton);
+                go->click();
                 QTest::mouseClick(child<QPushButton>(window, "Command1"), Qt::LeftButton);
                 phase = Phase::Ended;
             }
         });
         QTest::mouseClick(go, Qt::LeftButton);
 
+        // The second "Go" started nothing.
+        QVERIFY(goDisabled);
         QCOMPARE(engine.runs, 1);
         QVERIFY(engine.summary.stopped);
         QCOMPARE(engine.summary.rows.size(), size_t(11));
@@ -261,6 +266,7 @@ private slots:
         auto* target = child<QLineEdit>(*window, "TextADev");
         int yields = 0;
         bool hiddenAtOnce = false;
+        int chartClosesDuringRun = -1;
         YieldWatch watch([&] {
             if (sub.isNull() || !window->isRunning()) {
                 return;
@@ -272,16 +278,21 @@ private slots:
                 target->setText(QStringLiteral("0"));
             } else if (yields == 4) {
                 sub->close();
+                // Gone for the user at once; closed for real, chart window
+                // included, once the run has returned.
                 hiddenAtOnce = !sub->isVisible();
+                chartClosesDuringRun = host.closeCalls;
             }
         });
         QTest::mouseClick(child<QPushButton>(*window, "Command3"), Qt::LeftButton);
         QVERIFY(hiddenAtOnce);
+        QCOMPARE(chartClosesDuringRun, 0);
         QVERIFY(engine.summary.stopped);
         QCOMPARE(engine.summary.rows.size(), size_t(1));
         QVERIFY(host.variablesEnabled);
         QCOMPARE(host.closeCalls, 1);
         QTRY_VERIFY(sub.isNull());
+        QVERIFY(area.subWindowList().isEmpty());
     }
 };
 

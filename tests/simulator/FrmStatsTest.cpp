@@ -232,28 +232,6 @@ private slots:
         }
     }
 
-    void aSecondGoDuringARunIsIgnored() {
-        FakeSimulatorHost host;
-        FrmStats window(host);
-        auto record = std::make_shared<RunRecord>();
-        auto* go = child<QPushButton>(window, "Command3");
-        bool disabledDuringRun = false;
-        window.setRunFunction(scriptedRun(record, host, 6, [&](int sample, FrmStats& view) {
-            if (sample == 2) {
-                disabledDuringRun = !go->isEnabled();
-                QVERIFY(view.isRunning());
-                QTest::mouseClick(go, Qt::LeftButton);
-                go->click();
-                QTest::keyClick(go, Qt::Key_Space);
-            }
-        }));
-        QTest::mouseClick(go, Qt::LeftButton);
-        QVERIFY(disabledDuringRun);
-        QCOMPARE(record->runs, 1);
-        QCOMPARE(record->samples, 6);
-        QVERIFY(go->isEnabled());
-    }
-
     void endWithoutARunChangesNothingAndDoesNotStopTheNextRun() {
         FakeSimulatorHost host;
         FrmStats window(host);
@@ -462,39 +440,6 @@ private slots:
         QCOMPARE(sampleTimes.size(), size_t(4));
         QVERIFY(sampleTimes[2] - sampleTimes[1] >= FrmStats::kPauseMs);
         QVERIFY(sampleTimes[1] - sampleTimes[0] < FrmStats::kPauseMs);
-    }
-
-    void closingDuringARunStopsItAndClosesWhenItHasReturned() {
-        FakeSimulatorHost host;
-        QMdiArea area;
-        area.resize(900, 700);
-        area.show();
-        FrmStats* window = FrmStats::openIn(area, host);
-        QPointer<QMdiSubWindow> sub(qobject_cast<QMdiSubWindow*>(window->parentWidget()));
-        QPointer<FrmStats> alive(window);
-        auto record = std::make_shared<RunRecord>();
-        bool hiddenAtOnce = false;
-        int closesDuringRun = -1;
-        window->setRunFunction(scriptedRun(record, host, 1000000, [&](int sample, FrmStats&) {
-            if (sample == 3) {
-                QTimer::singleShot(0, sub, [&] {
-                    sub->close();
-                    hiddenAtOnce = !sub->isVisible();
-                    closesDuringRun = host.closeCalls;
-                });
-            }
-        }));
-        QTest::mouseClick(child<QPushButton>(*window, "Command3"), Qt::LeftButton);
-        QVERIFY(hiddenAtOnce);
-        QCOMPARE(closesDuringRun, 0);
-        QVERIFY(record->stopped);
-        QCOMPARE(record->samples, 4);
-        QVERIFY(host.variablesEnabled);
-        QCOMPARE(host.closeCalls, 1);
-        QVERIFY(!host.graphChecked);
-        QTRY_VERIFY(sub.isNull());
-        QVERIFY(alive.isNull());
-        QVERIFY(area.subWindowList().isEmpty());
     }
 
     void closingDuringAPauseEndsThePauseAndCloses() {
