@@ -127,7 +127,7 @@ std::string plainDecimal(double x, const NumberLocale& locale) {
     }
     text = trimTrailingZeros(text);
     if (negative) {
-        text.insert(0, "-");
+        text = "-" + text;
     }
     return withDecimalPoint(noNegativeZero(text), locale);
 }

@@ -82,6 +82,7 @@ SweepOutcome graph_itmain(InputVariables& inputs, const GraphMarks& marks, Sweep
     outcome.rangeCase = rangeCaseOf(marks);
     ModelInputs& m = outcome.inputs;
     m = readModelInputs(inputs, outcome.rangeCase);
+    m.pattern = inputs.pattern();
 
     if (m.multipleCorridorCorrection >= m.fixedCorridorTime) {
         m.multipleCorridorCorrection = m.fixedCorridorTime / 2;

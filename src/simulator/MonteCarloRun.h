@@ -23,9 +23,15 @@ struct StepSummary {
     double halfWidth = 0;
     double minimum = 0;
     double maximum = 0;
+    // Samples whose figures were not all finite numbers (overflow from
+    // extreme inputs). They are left out of the statistics above; a step in
+    // which they outnumber the others, 31 of them at least, gives up and
+    // cannot become the optimum.
+    long long nonFinite = 0;
 };
 
-// The step of lowest mean cost and the figures of its last sample.
+// The step of lowest mean cost over all steps (ties to the longer EYD) and
+// the figures of its last sample.
 struct SimulationOptimum {
     double minCost = 0;
     double eyd = 0;  // feet
@@ -37,7 +43,7 @@ struct RunSummary {
     int steps = 0;  // the step count from the High EYD
     std::vector<StepSummary> rows;  // the finished steps
     std::optional<SimulationOptimum> optimum;
-    long long samplesTotal = 0;
+    long long samplesTotal = 0;  // every sample evaluated, stopped step included
     bool stopped = false;
 };
 

@@ -3,9 +3,9 @@
 // the rest of the application. The window implements it; the command-line
 // tool and the tests use plain implementations.
 //
-// The run keeps the latest text of every field and hands them over in
-// flushFields() right before it yields, because nothing else can look at the
-// fields between two yields. It yields at the end of every step and, within a
+// The run keeps the latest text of every field and bar and writes them through
+// setField() and setBar() right before it yields, because nothing else can
+// look at the fields between two yields. It yields at the end of every step and, within a
 // step, whenever yieldDue() says the time budget is spent.
 
 #include <cstdint>

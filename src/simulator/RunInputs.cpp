@@ -1,0 +1,42 @@
+#include "simulator/RunInputs.h"
+
+namespace quorvale {
+namespace {
+
+// The variable behind each draw, in draw order, with the divisor that brings
+// its entered value into model units (1: as entered, which is exact).
+struct DrawnVariable {
+    int variable;
+    double divisor;
+};
+
+constexpr std::array<DrawnVariable, RunInputs::kDrawnCount> kDrawOrder{{
+    {HarvestVolume, 1},
+    {TurnVolume, 1000},  // board feet to mbf
+    {UnitSize, 1},
+    {RoadDensityFactor, 1},
+    {OperatorCost, 1},
+    {ExternalSpeed, 1},
+    {TotalFixedTime, 1},
+    {LateralSpeed, 1},
+    {ProductionDelay, 100},  // percent to fraction
+    {VariableTime, 1},
+    {FixedCorridorTime, 1},
+    {MultipleCorridorCorrection, 1},
+    {FixedLandingTime, 1},
+    {LifeCycleRoadCost, 1},
+}};
+
+}  // namespace
+
+RunInputs::RunInputs(InputVariables& inputs) {
+    for (size_t i = 0; i < kDrawOrder.size(); ++i) {
+        const DrawnVariable& v = kDrawOrder[i];
+        m_ranges[i].low = inputs.value(lowEntry(v.variable)) / v.divisor;
+        m_ranges[i].high = inputs.value(highEntry(v.variable)) / v.divisor;
+    }
+    m_lowEydFeet = inputs.value(lowEntry(ExternalYardingDistance)) * 100;
+    m_highEydFeet = inputs.value(highEntry(ExternalYardingDistance)) * 100;
+}
+
+}  // namespace quorvale

@@ -1,0 +1,38 @@
+#pragma once
+// The Simulator window's own texts, exactly as the user sees them.
+
+namespace quorvale::simtext {
+
+inline constexpr const char* kCaption = "Simulator";
+
+inline constexpr const char* kGo = "Go";
+inline constexpr const char* kPause = "Pause 5 Sec.";
+inline constexpr const char* kEnd = "End";
+
+inline constexpr const char* kTarget = "95% C.I.  Mean $/mbf +/-";
+inline constexpr const char* kEydCounter = "EYD (feet) Counter";
+inline constexpr const char* kOptimalEyd = "Optimal EYD (feet)";
+inline constexpr const char* kMinTotalCost = "Min. Total Cost ($/mbf)";
+inline constexpr const char* kLandingSpacing = "Landing Spacing (feet)";
+inline constexpr const char* kRoadDensity = "Road Density (miles/sect)";
+inline constexpr const char* kAyd = "AYD (feet)";
+inline constexpr const char* kAeyd = "AEYD (feet)";
+inline constexpr const char* kLyd = "LYD (feet)";
+inline constexpr const char* kAlyd = "ALYD (feet)";
+inline constexpr const char* kCorridors = "Corridors per Landing";
+inline constexpr const char* kLandings = "Landings per Unit";
+inline constexpr const char* kSampleStats = "Sample Stats For $/mbf per EYD Step";
+inline constexpr const char* kIterations = "Iterations";
+inline constexpr const char* kRandom = "Rand #";
+inline constexpr const char* kMean = "Mean";
+inline constexpr const char* kMin = "Min";
+inline constexpr const char* kStdDev = "StdDev";
+inline constexpr const char* kMax = "Max";
+
+// The target the window opens with, and the one "Go" puts in place of a
+// target that is not a positive number.
+inline constexpr const char* kDefaultTarget = "5";
+// What every output field shows before a run and after a stopped one.
+inline constexpr const char* kZero = "0";
+
+}  // namespace quorvale::simtext

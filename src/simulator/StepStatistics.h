@@ -1,0 +1,93 @@
+#pragma once
+// Running statistics of the total cost within one EYD step, updated one
+// sample at a time in constant memory: no sample is kept.
+
+#include <cmath>
+#include <cstdint>
+
+namespace quorvale {
+
+// Every step takes at least this many samples before the target is checked.
+inline constexpr std::int64_t kMinSamplesPerStep = 31;
+
+class StepStatistics {
+public:
+    // The half-width before a step has two samples: far above any target.
+    static constexpr double kStartHalfWidth = 1000000;
+
+    // Adds one finite sample cost. The order and grouping of the updates are
+    // kept as they are so that a run is reproducible bit for bit.
+    void add(double x) {
+        if (m_sampleIndex == 0) {
+            // The first sample sets the mean and both extremes; fixed start
+            // values would report them for steps whose costs lie beyond.
+            m_mean = x;
+            m_minimum = x;
+            m_maximum = x;
+        }
+        m_previousMean = m_mean;
+        if (x < m_minimum) {
+            m_minimum = x;
+        }
+        if (x > m_maximum) {
+            m_maximum = x;
+        }
+        if (m_sampleIndex >= 1) {
+            const double n = static_cast<double>(m_sampleIndex);
+            // A quantity whose update overflows keeps its previous value, so
+            // that no infinity or NaN reaches a field, a chart or a later
+            // sample.
+            const double mean = m_mean + (x - m_mean) / (n + 1);
+            if (std::isfinite(mean)) {
+                m_mean = mean;
+            }
+            const double delta = m_mean - m_previousMean;
+            const double variance = (1 - 1 / n) * m_variance + (n + 1) * (delta * delta);
+            if (std::isfinite(variance)) {
+                m_variance = variance;
+            }
+            const double halfWidth = 1.96 * std::sqrt(m_variance) / std::sqrt(n);
+            if (std::isfinite(halfWidth)) {
+                m_halfWidth = halfWidth;
+            }
+        }
+        ++m_sampleIndex;
+    }
+
+    // Samples added so far in this step.
+    std::int64_t count() const { return m_sampleIndex; }
+    // Zero-based index of the latest sample (what the run shows as its
+    // iteration count): 0 after the first sample, 30 after the 31st.
+    std::int64_t latestIndex() const { return m_sampleIndex - 1; }
+
+    double mean() const { return m_mean; }
+    double previousMean() const { return m_previousMean; }
+    double variance() const { return m_variance; }
+    double stddev() const { return std::sqrt(m_variance); }
+    double halfWidth() const { return m_halfWidth; }
+    double minimum() const { return m_minimum; }
+    double maximum() const { return m_maximum; }
+
+    // Whether the step has enough samples and a half-width below the target.
+    // A target that is not a positive number (or not a number) is never
+    // reached, so the step samples until it is stopped.
+    bool targetReached(double target) const {
+        return m_sampleIndex >= kMinSamplesPerStep && m_halfWidth < target;
+    }
+
+private:
+    // Counted in 64 bits: a step with an unreachable target on a fast
+    // machine passes 2^31 samples within minutes.
+    std::int64_t m_sampleIndex = 0;
+    double m_mean = 0;
+    double m_previousMean = 0;
+    // Starts afresh with every step: a variance carried over would be
+    // multiplied by zero at the step's second sample, which is NaN when the
+    // carried value was infinite.
+    double m_variance = 0;
+    double m_halfWidth = kStartHalfWidth;
+    double m_minimum = 0;
+    double m_maximum = 0;
+};
+
+}  // namespace quorvale
