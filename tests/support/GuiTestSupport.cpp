@@ -51,6 +51,12 @@ MainWindowFixture::MainWindowFixture(bool keepSettings) {
     m_main = std::make_unique<FrmMain>();
     m_main->load();
     m_main->showMaximized();
+    // Keyboard focus needs an active window; on a real display without a
+    // window manager nobody else activates it.
+    m_main->activateWindow();
+    if (!QTest::qWaitForWindowActive(m_main.get(), 2000)) {
+        qWarning("the main window did not become active");
+    }
     settle();
 }
 
