@@ -151,8 +151,6 @@ private slots:
         QAction* about = m_f->action(QStringLiteral("mnuHelpAbout"));
         QCOMPARE(about->text(), QStringLiteral("&About "));
         QVERIFY(about->isEnabled());
-        about->trigger();  // the About box is not connected yet: nothing opens
-        QCOMPARE(QApplication::activeModalWidget(), nullptr);
     }
 
     void theWindowListNamesOpenWindowsAndActivatesTheChosenOne() {
