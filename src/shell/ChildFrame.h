@@ -13,12 +13,18 @@ class ChildFrame : public QMdiSubWindow {
 public:
     explicit ChildFrame(QWidget* parent = nullptr);
 
+    // True from the start of the frame's own close on.
+    bool isClosing() const { return m_closing; }
+
 signals:
     // The window inside has run its unload handler and the frame is closing.
     void unloaded();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+
+private:
+    bool m_closing = false;
 };
 
 }  // namespace quorvale

@@ -2,6 +2,8 @@
 
 #include <QCloseEvent>
 
+#include "shell/ChildFrame.h"
+
 namespace quorvale {
 
 ChildWindow::ChildWindow(QWidget* parent) : QWidget(parent) {}
@@ -12,6 +14,11 @@ void ChildWindow::closeEvent(QCloseEvent* event) {
         unloadWindow();
     }
     event->accept();
+    // Closed by itself rather than through its frame: the frame goes too,
+    // or it would stay behind empty and the window would count as open.
+    if (auto* frame = qobject_cast<ChildFrame*>(parentWidget()); frame && !frame->isClosing()) {
+        frame->close();
+    }
 }
 
 }  // namespace quorvale

@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QMdiArea>
 #include <QMenu>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTime>
@@ -285,6 +286,13 @@ private slots:
         windows.show(WindowId::FrmGraph);
         QVERIFY(!windows.frame(WindowId::FrmGraph)->isHidden());
         QCOMPARE(m_f->main().mdiArea()->activeSubWindow(), windows.frame(WindowId::FrmGraph));
+        // A window that closes itself takes its frame along and counts as
+        // closed at once.
+        QPointer<QMdiSubWindow> frame = windows.frame(WindowId::FrmGraph);
+        windows.window(WindowId::FrmGraph)->close();
+        QVERIFY(!windows.isLoaded(WindowId::FrmGraph));
+        settle();
+        QVERIFY(frame.isNull());
         // Windows nobody registered are not made up.
         QCOMPARE(windows.load(WindowId::FrmStats), nullptr);
         windows.close(WindowId::FrmStats);
