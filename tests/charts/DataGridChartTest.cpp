@@ -188,7 +188,8 @@ private slots:
         menuItem(menu.get(), "actSaveData")->trigger();
         QFile csv(answers.saveAs);
         QVERIFY(csv.open(QIODevice::ReadOnly | QIODevice::Text));
-        QCOMPARE(QString::fromUtf8(csv.readAll()), QStringLiteral("EYD (stat),Total,Logging\n1,340.12,0.1\n2,,1e-07\n"));
+        QCOMPARE(QString::fromUtf8(csv.readAll()),
+                 QStringLiteral("EYD (stat),Total,Logging\n1,340.12,0.1\n2,,1e-07\n"));
         QVERIFY(answers.messages.isEmpty());
 
         // A place that cannot be written is reported, not ignored.

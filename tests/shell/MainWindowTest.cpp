@@ -146,7 +146,8 @@ private slots:
                                                 "mnuWindowArrangeIcons=&Arrange Icons"}));
         QCOMPARE(m_f->find<QMenu>(QStringLiteral("mnuHelp"))->title(), QStringLiteral("&Help"));
         QVERIFY(!m_f->action(QStringLiteral("mnuHelpContents"))->isEnabled());
-        QCOMPARE(m_f->action(QStringLiteral("mnuHelpSearchForHelpOn"))->text(), QStringLiteral("&Search For Help On..."));
+        QCOMPARE(m_f->action(QStringLiteral("mnuHelpSearchForHelpOn"))->text(),
+                 QStringLiteral("&Search For Help On..."));
         QVERIFY(!m_f->action(QStringLiteral("mnuHelpSearchForHelpOn"))->isEnabled());
         QVERIFY(m_f->action(QStringLiteral("mnuHelpBar0"))->isSeparator());
         QAction* about = m_f->action(QStringLiteral("mnuHelpAbout"));
@@ -165,7 +166,8 @@ private slots:
                 listed.append(a->text());
             }
         }
-        QCOMPARE(listed, (QStringList{"&1 Variables", QStringLiteral("&2 ") + m_f->window(WindowId::FrmGraph)->windowTitle(),
+        const QString costTitle = m_f->window(WindowId::FrmGraph)->windowTitle();
+        QCOMPARE(listed, (QStringList{"&1 Variables", QStringLiteral("&2 ") + costTitle,
                                       "&3 Production (mbf/day) vs EYD (stat)"}));
         QVERIFY(menus.windowListActions().last()->isChecked());  // the active one
         m_f->frame(WindowId::FrmData)->showMinimized();

@@ -111,7 +111,8 @@ private slots:
         QDir().mkpath(QFileInfo(settingsFile()).absolutePath());
         QFile file(settingsFile());
         QVERIFY(file.open(QIODevice::WriteOnly));
-        QByteArray garbage("[Settings\nMainLeft=\x01\x02\xff\xfe\nMainTop=1,2,3\n\0\0[\n=====\nMainWidth=@Variant(\x7f)\n", 80);
+        const QByteArray garbage(
+            "[Settings\nMainLeft=\x01\x02\xff\xfe\nMainTop=1,2,3\n\0\0[\n=====\nMainWidth=@Variant(\x7f)\n", 80);
         file.write(garbage);
         file.close();
         MainWindowFixture f(true);
