@@ -154,6 +154,12 @@ private slots:
         emit m_chart->series(1)->hovered(QPointF(3.2, 101), false);
         QVERIFY(m_chart->lastHoverText().isEmpty());
         QVERIFY(m_chart->pointText(9, QPointF(1, 1)).isEmpty());
+        // The mouse itself, over the drawn point of row 6.
+        const QPointF at = m_chart->chart()->mapToPosition(QPointF(6, 101.5), m_chart->series(1));
+        const QPoint onView = m_chart->mapFromScene(at);
+        QTest::mouseMove(m_chart->viewport(), onView + QPoint(0, 5));
+        QTest::mouseMove(m_chart->viewport(), onView);
+        QTRY_COMPARE(m_chart->lastHoverText(), QStringLiteral("Total\nEYD: 6 stat\nValue: 101.5"));
     }
 
     void theContextMenuCopiesAndSavesPictureAndData() {
