@@ -114,7 +114,7 @@ void FrmData::buildRows() {
         caption->setWordWrap(true);
         if (k == OperatorCost) {
             QFont f = font();
-            f.setPointSizeF(std::max(kOperatorCostPoints, f.pointSizeF() * kOperatorCostPoints / 8.25));
+            f.setPointSizeF(std::max(kOperatorCostPoints, f.pointSizeF() * kOperatorCostPoints / kDesignedFacePoints));
             caption->setFont(f);
         }
         grid->addWidget(caption, row, CaptionColumn);

@@ -13,8 +13,11 @@ inline constexpr char kCrewHours[] = "(crew hrs)";
 inline constexpr double kClientWidthTwips = 5265;
 inline constexpr double kClientHeightTwips = 8625;
 
-// Faces: headings bold 12 point; the operator's cost caption 9.75 point.
+// Faces: headings bold 12 point; the operator's cost caption 9.75 point
+// against the window's 8.25-point face, and as much larger than whatever face
+// the window gets on this screen.
 inline constexpr double kHeadingPoints = 12;
 inline constexpr double kOperatorCostPoints = 9.75;
+inline constexpr double kDesignedFacePoints = 8.25;
 
 }  // namespace quorvale::variablestexts
