@@ -87,6 +87,18 @@ private slots:
         }
         QVERIFY(m_f->find<QRadioButton>(QStringLiteral("Option1")));
         QCOMPARE(m_f->find<QRadioButton>(QStringLiteral("Option2"))->text(), QStringLiteral("Fan-Shaped Corridors"));
+        // Headings in a bold 12-point face, the operator's cost caption
+        // larger than the other row captions.
+        auto* yarding = m_f->find<QLabel>(QStringLiteral("lblYardingTime"));
+        QCOMPARE(yarding->text(), QStringLiteral("Yarding Time "));
+        QVERIFY(yarding->font().bold());
+        QCOMPARE(yarding->font().pointSizeF(), 12.0);
+        QCOMPARE(m_f->find<QLabel>(QStringLiteral("lblCrewHrs"))->text(), QStringLiteral("(crew hrs)"));
+        const double operatorCost = m_f->find<QLabel>(QStringLiteral("lblVariable_5"))->font().pointSizeF();
+        QVERIFY(operatorCost >= 9.75);
+        QVERIFY(operatorCost > m_f->find<QLabel>(QStringLiteral("lblVariable_4"))->font().pointSizeF());
+        QCOMPARE(m_f->find<QLabel>(QStringLiteral("lblVariable_8"))->text(),
+                 QStringLiteral("Lateral Speed  (feet/min-lyd)"));
     }
 
     void clearingAFieldAndTabbingAwayPutsItsSpinValueBack() {
