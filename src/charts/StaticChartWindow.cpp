@@ -32,7 +32,7 @@ StaticChartWindow::StaticChartWindow(const StaticChartSpec& spec, ClearMark clea
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(m_chart);
-    resize(Twips::size(kInitialWidthTwips, kInitialHeightTwips));
+    resize(Twips(*this).size(kInitialWidthTwips, kInitialHeightTwips));
 }
 
 WindowId StaticChartWindow::windowId(ChartGroup group) {

@@ -65,7 +65,7 @@ FrmData::FrmData(Analysis graphItmain, QWidget* parent)
 
     // Fixed border at the designed client size, unless the screen's fonts
     // need more room to show every caption whole.
-    const QSize designed = Twips::size(kClientWidthTwips, kClientHeightTwips);
+    const QSize designed = Twips(*this).size(kClientWidthTwips, kClientHeightTwips);
     setFixedSize(designed.expandedTo(layout()->minimumSize()));
 }
 

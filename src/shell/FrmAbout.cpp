@@ -8,7 +8,7 @@
 #include <QStyle>
 
 #include "shell/AboutTexts.h"
-#include "shell/TwipGeometry.h"
+#include "shell/Twips.h"
 
 namespace quorvale {
 namespace {
@@ -69,7 +69,7 @@ FrmAbout::FrmAbout(QWidget* owner, AboutServices services)
 FrmAbout::~FrmAbout() = default;
 
 void FrmAbout::buildControls() {
-    const TwipGeometry twips(*this);
+    const Twips twips(*this);
     setFixedSize(twips.size(kClientWidth, kClientHeight));
 
     auto label = [&](const char* name, const char* text, QRect place) {

@@ -95,7 +95,7 @@ void FrmMain::createStatusBar() {
     bar->setObjectName(QStringLiteral("sbStatusBar"));
     auto* status = new QLabel(QString::fromUtf8(texts::kStatusPanel), bar);
     status->setObjectName(QStringLiteral("sbStatusBarPanel1"));
-    status->setFixedWidth(Twips::toPixels(kStatusPanelTwips));
+    status->setFixedWidth(Twips::screen().x(kStatusPanelTwips));
     m_datePanel = new QLabel(bar);
     m_datePanel->setObjectName(QStringLiteral("sbStatusBarPanel2"));
     m_timePanel = new QLabel(bar);

@@ -59,14 +59,14 @@ void WindowPlacement::write(QSettings& store, const Placement& p) {
 }
 
 QRect WindowPlacement::toPixels(const Placement& p, double dpi) {
-    return {Twips::toPixels(p.left, dpi), Twips::toPixels(p.top, dpi), Twips::toPixels(p.width, dpi),
-            Twips::toPixels(p.height, dpi)};
+    const Twips twips(dpi);
+    return {twips.x(p.left), twips.y(p.top), twips.x(p.width), twips.y(p.height)};
 }
 
 Placement WindowPlacement::fromPixels(const QRect& r, double dpi) {
-    return {static_cast<float>(Twips::fromPixels(r.x(), dpi)), static_cast<float>(Twips::fromPixels(r.y(), dpi)),
-            static_cast<float>(Twips::fromPixels(r.width(), dpi)),
-            static_cast<float>(Twips::fromPixels(r.height(), dpi))};
+    const Twips twips(dpi);
+    return {static_cast<float>(twips.fromX(r.x())), static_cast<float>(twips.fromY(r.y())),
+            static_cast<float>(twips.fromX(r.width())), static_cast<float>(twips.fromY(r.height()))};
 }
 
 QRect WindowPlacement::reachable(const QRect& wanted, const QList<QRect>& screens, const QSize& minimum) {

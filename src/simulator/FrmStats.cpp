@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "inputs/NumberText.h"
-#include "shell/TwipGeometry.h"
+#include "shell/Twips.h"
 #include "simulator/FractionBar.h"
 #include "simulator/SimulatorTexts.h"
 #include "simulator/TargetUpDown.h"
@@ -148,7 +148,7 @@ FrmStats::FrmStats(SimulatorHost& host, QWidget* parent)
 FrmStats::~FrmStats() = default;
 
 void FrmStats::buildControls() {
-    const TwipGeometry twips(*this);
+    const Twips twips(*this);
     setFixedSize(twips.size(kClientWidth, kClientHeight));
 
     auto button = [&](const char* name, const char* text, int left, int width) {

@@ -15,7 +15,7 @@
 #include <memory>
 
 #include "FakeSimulatorHost.h"
-#include "shell/TwipGeometry.h"
+#include "shell/Twips.h"
 #include "simulator/FractionBar.h"
 #include "simulator/FrmStats.h"
 #include "simulator/SimulatorTexts.h"
@@ -135,7 +135,7 @@ private slots:
     void layoutFollowsTheTwipsAtTheScreensDpi() {
         FakeSimulatorHost host;
         FrmStats window(host);
-        const TwipGeometry twips(window);
+        const Twips twips(window);
         QCOMPARE(window.minimumSize(), twips.size(5325, 5550));
         QCOMPARE(window.maximumSize(), twips.size(5325, 5550));
         QCOMPARE(child<QWidget>(window, "TextADev")->geometry(), twips.rect(2040, 960, 495, 285));
@@ -143,10 +143,10 @@ private slots:
         QCOMPARE(child<QWidget>(window, "Command2")->geometry(), twips.rect(2040, 120, 1335, 375));
         QCOMPARE(child<QWidget>(window, "TextMax")->geometry(), twips.rect(4560, 5040, 735, 255));
         // At 96 dpi a pixel is 15 twips.
-        const TwipGeometry screen96(96, 96);
+        const Twips screen96(96, 96);
         QCOMPARE(screen96.size(5325, 5550), QSize(355, 370));
         QCOMPARE(screen96.rect(2040, 960, 495, 285), QRect(136, 64, 33, 19));
-        const TwipGeometry screen144(144, 144);
+        const Twips screen144(144, 144);
         QCOMPARE(screen144.size(5325, 5550), QSize(533, 555));
 
         // Whatever the desktop's face, no label is cut off.
