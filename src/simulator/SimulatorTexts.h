@@ -29,6 +29,15 @@ inline constexpr const char* kMin = "Min";
 inline constexpr const char* kStdDev = "StdDev";
 inline constexpr const char* kMax = "Max";
 
+// The simulation chart window: its caption (the chart's only title) and the
+// labels of its five series.
+inline constexpr const char* kChartCaption = "Stats Graph Total Cost($/mbf) vs. EYD (stat)";
+inline constexpr const char* kSeriesAverage = "Average";
+inline constexpr const char* kSeriesBelow = "Average-Stdev";
+inline constexpr const char* kSeriesAbove = "Average+Stdev";
+inline constexpr const char* kSeriesMin = "Min";
+inline constexpr const char* kSeriesMax = "Max";
+
 // The target the window opens with, and the one "Go" puts in place of a
 // target that is not a positive number.
 inline constexpr const char* kDefaultTarget = "5";

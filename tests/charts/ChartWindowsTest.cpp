@@ -78,7 +78,7 @@ private slots:
 
     void theChartFillsItsWindowThroughResizesAndMinimizing() {
         click("MnuTotalCost");
-        StaticChartWindow* window = m_f->chartWindow(WindowId::FrmGraph);
+        SingleChartWindow* window = m_f->chartWindow(WindowId::FrmGraph);
         QMdiSubWindow* frame = m_f->frame(WindowId::FrmGraph);
         for (const QSize size : {QSize(640, 420), QSize(200, 120), QSize(900, 300)}) {
             frame->resize(size);
