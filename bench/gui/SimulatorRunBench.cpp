@@ -101,6 +101,7 @@ void BM_WindowRun(benchmark::State& state) {
         state.PauseTiming();
         BenchHost host;
         FrmStats window(host);
+        window.loadWindow();
         window.show();
         if (!QTest::qWaitForWindowExposed(&window)) {
             state.SkipWithError("the window was never shown");

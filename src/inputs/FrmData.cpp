@@ -23,13 +23,6 @@ enum Column { CaptionColumn = 0, LowField, LowSpin, HighField, HighSpin, ColumnC
 
 QString text(std::string_view view) { return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size())); }
 
-// Fields are typed and shown in the user's locale, so a German user types
-// and reads "2,5" and the value rule reads it back as 2.5.
-NumberLocale userLocale() {
-    const QLocale locale;
-    return NumberLocale{locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
-}
-
 QLabel* label(const QString& caption, const QString& name, QWidget* parent) {
     auto* l = new QLabel(caption, parent);
     l->setObjectName(name);
@@ -58,7 +51,7 @@ QString groupLabelName(std::string_view group) {
 }  // namespace
 
 FrmData::FrmData(Analysis graphItmain, QWidget* parent)
-    : ChildWindow(parent), m_graphItmain(std::move(graphItmain)), m_rule(userLocale()) {
+    : ChildWindow(parent), m_graphItmain(std::move(graphItmain)), m_rule(userNumberLocale()) {
     setObjectName(QStringLiteral("FrmData"));
     setWindowTitle(QString::fromUtf8(kCaption));
     buildRows();
@@ -154,6 +147,13 @@ void FrmData::buildRows() {
     }
     setTabOrder(field(kEntryCount - 1), m_option1);
     setTabOrder(m_option1, m_option2);
+}
+
+// Fields are typed and shown in the user's locale, so a German user types
+// and reads "2,5" and the value rule reads it back as 2.5.
+NumberLocale FrmData::userNumberLocale() {
+    const QLocale locale;
+    return NumberLocale{locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
 }
 
 std::string FrmData::entryText(int entry) { return field(entry)->text().toStdString(); }

@@ -29,6 +29,9 @@ public:
 
     explicit FrmData(Analysis graphItmain, QWidget* parent = nullptr);
 
+    // The locale every Variables window types and shows its numbers in.
+    static NumberLocale userNumberLocale();
+
     // The input set.
     std::string entryText(int entry) override;
     void setEntryText(int entry, const std::string& text) override;

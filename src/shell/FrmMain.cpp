@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QScreen>
 #include <QSettings>
@@ -19,12 +20,15 @@
 #include "charts/StaticChartWindow.h"
 #include "inputs/FrmData.h"
 #include "shell/AppIcon.h"
+#include "shell/FrmAbout.h"
 #include "shell/LoadFormStrings.h"
 #include "shell/ShellMenus.h"
 #include "shell/ShellTexts.h"
 #include "shell/Twips.h"
 #include "shell/WindowPlacement.h"
 #include "shell/WindowRegistry.h"
+#include "simulator/FrmGraphStats.h"
+#include "simulator/FrmStats.h"
 
 namespace quorvale {
 namespace {
@@ -45,6 +49,11 @@ public:
     void refresh() override {}
 };
 
+DataGrid& nowhere() {
+    static NowhereGrid grid;
+    return grid;
+}
+
 }  // namespace
 
 FrmMain::FrmMain(QWidget* parent)
@@ -52,7 +61,8 @@ FrmMain::FrmMain(QWidget* parent)
       m_area(new QMdiArea(this)),
       m_windows(new WindowRegistry(m_area, this)),
       m_results(new ResultsMenu(*this, this)),
-      m_shellMenus(new ShellMenus(m_area, this)) {
+      m_shellMenus(new ShellMenus(m_area, this)),
+      m_variables([this] { return closingDown() ? nullptr : frmData(); }) {
     setObjectName(QStringLiteral("frmMain"));
     // Child windows take the program's icon from the application.
     QApplication::setWindowIcon(AppIcon::icon());
@@ -60,6 +70,7 @@ FrmMain::FrmMain(QWidget* parent)
     m_area->setObjectName(QStringLiteral("mdiArea"));
     m_area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_area->viewport()->installEventFilter(this);
     setCentralWidget(m_area);
 
     QMenuBar* bar = menuBar();
@@ -77,7 +88,12 @@ FrmMain::FrmMain(QWidget* parent)
 FrmMain::~FrmMain() = default;
 
 void FrmMain::registerWindows() {
-    m_windows->setFactory(WindowId::FrmData, [this] { return new FrmData([this] { graph_itmain(); }); });
+    m_windows->setFactory(WindowId::FrmData, [this] {
+        auto* data = new FrmData([this] { graph_itmain(); });
+        // Opened again while a run reads the inputs, it takes no input either.
+        data->setEnabled(!m_variablesLocked);
+        return data;
+    });
     for (const StaticChartSpec& spec : staticChartSpecs()) {
         m_windows->setFactory(StaticChartWindow::windowId(spec.group), [this, &spec] {
             // A closing chart window clears its marks through the one main
@@ -85,9 +101,16 @@ void FrmMain::registerWindows() {
             return new StaticChartWindow(spec, [this](const QString& item) { m_results->setChecked(item, false); });
         });
     }
-    // The Simulator window (FrmStats) and the simulation chart
-    // (FrmGraphStats) register their factories on windows() as well; the
-    // load handler and the View and Show Results menus reach them through it.
+    m_windows->setFactory(WindowId::FrmStats, [this] {
+        auto* simulator = new FrmStats(*this);
+        // A close of the main window asked for during a run completes once
+        // the run has left the stack.
+        connect(simulator, &FrmStats::idle, this, &FrmMain::closeWhenAsked, Qt::QueuedConnection);
+        return simulator;
+    });
+    m_windows->setFactory(WindowId::FrmGraphStats, [this] {
+        return new FrmGraphStats([this](const QString& item) { m_results->setChecked(item, false); });
+    });
 }
 
 void FrmMain::createStatusBar() {
@@ -124,9 +147,7 @@ void FrmMain::load() {
     restorePlacement();
     m_results->setChecked(QStringLiteral("MnuGraphLow"), true);
     m_windows->show(WindowId::FrmData);
-    if (m_windows->hasFactory(WindowId::FrmStats)) {
-        m_windows->show(WindowId::FrmStats);
-    }
+    m_windows->show(WindowId::FrmStats);
 }
 
 void FrmMain::restorePlacement() {
@@ -153,10 +174,24 @@ void FrmMain::savePlacement() {
 }
 
 void FrmMain::closeEvent(QCloseEvent* event) {
-    if (!m_closing) {
+    if (!m_placementSaved) {
+        m_placementSaved = true;
         if (!isMinimized()) {
             savePlacement();
         }
+    }
+    if (FrmStats* simulator = openSimulator(); simulator && simulator->isBusy()) {
+        // A run (or a pause) is on the stack below this close and still
+        // writes into the windows. It stops at its next sample, a moment
+        // from now, and the close completes when the run has returned. The
+        // window stays up until then: hidden, its close would no longer
+        // count as the last window closing, and the program would not end.
+        m_closeWhenIdle = true;
+        simulator->requestStop();
+        event->ignore();
+        return;
+    }
+    if (!m_closing) {
         m_closing = true;
         m_clock->stop();
         // Every child closes with the main window, each chart clearing its
@@ -166,6 +201,27 @@ void FrmMain::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+void FrmMain::closeWhenAsked() {
+    if (m_closeWhenIdle && !m_closing) {
+        close();
+    }
+}
+
+// The Simulator window opens at the top of the client area, its left edge
+// at the middle. The area takes its final size only once the main window is
+// shown (maximized by the window system, which may come later), so the
+// window keeps to that place as the area changes until it is moved.
+bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_area->viewport() && event->type() == QEvent::Resize) {
+        if (FrmStats* simulator = openSimulator(); simulator && simulator->isWherePlaced()) {
+            simulator->placeInArea();
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+FrmStats* FrmMain::openSimulator() const { return qobject_cast<FrmStats*>(m_windows->window(WindowId::FrmStats)); }
+
 FrmData* FrmMain::frmData() { return m_windows->loadAs<FrmData>(WindowId::FrmData); }
 
 StaticChartWindow* FrmMain::chartWindow(ChartGroup group) {
@@ -173,10 +229,9 @@ StaticChartWindow* FrmMain::chartWindow(ChartGroup group) {
 }
 
 DataGrid& FrmMain::chart(ChartGroup group) {
-    static NowhereGrid nowhere;
     StaticChartWindow* window = chartWindow(group);
     if (!window) {
-        return nowhere;
+        return nowhere();
     }
     return *window->chart();
 }
@@ -189,7 +244,7 @@ void FrmMain::setCaption(ChartGroup group, const std::string& caption) {
 
 void FrmMain::graph_itmain() {
     // Nothing may reopen windows while the main window is closing.
-    if (m_closing) {
+    if (closingDown()) {
         return;
     }
     FrmData* inputs = frmData();
@@ -216,7 +271,7 @@ void FrmMain::graph_itmain() {
 }
 
 void FrmMain::SetCostChartTitle() {
-    if (m_closing) {
+    if (closingDown()) {
         return;
     }
     if (std::optional<int> number = costChartTitleNumber(graphMarks())) {
@@ -224,6 +279,60 @@ void FrmMain::SetCostChartTitle() {
     }
 }
 
-void FrmMain::showAboutBox() {}
+void FrmMain::showAboutBox() { FrmAbout::showModal(this); }
+
+RunSummary FrmMain::stat_itmain(RunView& view) {
+    RunSummary run = quorvale::stat_itmain(m_variables, view, m_runSeed ? *m_runSeed : seedFromClock());
+    m_lastRun = run;
+    return run;
+}
+
+void FrmMain::setVariablesEnabled(bool enabled) {
+    m_variablesLocked = !enabled;
+    if (QWidget* data = m_windows->window(WindowId::FrmData)) {
+        data->setEnabled(enabled);
+    }
+}
+
+bool FrmMain::simulationGraphChecked() { return m_results->isChecked(QStringLiteral("MnuSimulation")); }
+
+// Touching the chart opens a closed chart window, visible; once the main
+// window is closing the run's writes go nowhere.
+DataGrid& FrmMain::statsChart() {
+    if (closingDown()) {
+        return nowhere();
+    }
+    auto* window = m_windows->loadAs<SingleChartWindow>(WindowId::FrmGraphStats);
+    return window ? *window->chart() : nowhere();
+}
+
+// Asking a closed window whether it is visible loads it, and a loaded child
+// window is visible.
+bool FrmMain::statsChartVisible() {
+    if (closingDown() || !m_windows->load(WindowId::FrmGraphStats)) {
+        return false;
+    }
+    QMdiSubWindow* frame = m_windows->frame(WindowId::FrmGraphStats);
+    return frame && !frame->isHidden();
+}
+
+void FrmMain::setStatsChartVisible(bool visible) {
+    if (closingDown()) {
+        return;
+    }
+    if (!visible) {
+        m_windows->hide(WindowId::FrmGraphStats);
+    } else if (m_windows->load(WindowId::FrmGraphStats)) {
+        m_windows->frame(WindowId::FrmGraphStats)->show();
+    }
+}
+
+void FrmMain::loadStatsChartHidden() {
+    if (!closingDown()) {
+        m_windows->hide(WindowId::FrmGraphStats);
+    }
+}
+
+void FrmMain::closeStatsChart() { m_windows->close(WindowId::FrmGraphStats); }
 
 }  // namespace quorvale

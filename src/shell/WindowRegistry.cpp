@@ -51,6 +51,12 @@ QWidget* WindowRegistry::create(WindowId id, bool visible) {
                               Qt::WindowCloseButtonHint);
     }
     m_area->addSubWindow(frame);
+    if (widget->minimumSize() == widget->maximumSize()) {
+        // The frame keeps the size that fits the fixed client; the user
+        // cannot drag its border.
+        frame->adjustSize();
+        frame->setFixedSize(frame->size());
+    }
     frame->hide();
     m_open[id] = Entry{widget, frame};
     connect(frame, &ChildFrame::unloaded, this, [this, id, frame] { forget(id, frame); });

@@ -134,15 +134,18 @@ private:
 };
 
 FrmStats::FrmStats(SimulatorHost& host, QWidget* parent)
-    : QWidget(parent), m_host(host), m_rule(host.variables().valueRule()), m_run(&stat_itmain) {
+    : ChildWindow(parent), m_host(host), m_rule(host.variables().valueRule()) {
     setObjectName(QStringLiteral("FrmStats"));
     setWindowTitle(QString::fromUtf8(simtext::kCaption));
     buildControls();
+    m_sinceYield.start();
+}
 
+void FrmStats::loadWindow() {
+    placeInArea();
     m_targetField->setText(QString::fromUtf8(simtext::kDefaultTarget));
     Initiate_Variables();
     m_host.loadStatsChartHidden();
-    m_sinceYield.start();
 }
 
 FrmStats::~FrmStats() = default;
@@ -243,19 +246,19 @@ void FrmStats::fitFont(const std::vector<QLabel*>& labels) {
     setFont(face);
 }
 
-FrmStats* FrmStats::openIn(QMdiArea& area, SimulatorHost& host) {
-    auto* window = new FrmStats(host);
-    QMdiSubWindow* sub = area.addSubWindow(
-        window, Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                    Qt::WindowCloseButtonHint);
-    sub->setAttribute(Qt::WA_DeleteOnClose);
-    sub->setWindowTitle(window->windowTitle());
-    sub->adjustSize();
-    // A fixed border: the frame keeps the size that fits the fixed client.
-    sub->setFixedSize(sub->size());
-    sub->move(area.viewport()->width() / 2, 0);
-    sub->show();
-    return window;
+void FrmStats::placeInArea() {
+    auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
+    QMdiArea* area = sub != nullptr ? sub->mdiArea() : nullptr;
+    if (area == nullptr) {
+        return;
+    }
+    m_placedAt = QPoint(area->viewport()->width() / 2, 0);
+    sub->move(*m_placedAt);
+}
+
+bool FrmStats::isWherePlaced() const {
+    const QWidget* sub = parentWidget();
+    return m_placedAt && sub != nullptr && !sub->isMinimized() && sub->pos() == *m_placedAt;
 }
 
 void FrmStats::Initiate_Variables() {
@@ -384,6 +387,8 @@ void FrmStats::go() {
     m_sinceYield.restart();
     if (m_run) {
         m_run(m_host.variables(), *this, seedFromClock());
+    } else {
+        m_host.stat_itmain(*this);
     }
     m_running = false;
     flushFields();
@@ -435,7 +440,7 @@ bool FrmStats::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
-    return QWidget::eventFilter(watched, event);
+    return ChildWindow::eventFilter(watched, event);
 }
 
 QWidget* FrmStats::frame() {
@@ -453,12 +458,10 @@ void FrmStats::closeEvent(QCloseEvent* event) {
         frame()->hide();
         return;
     }
-    if (!m_unloaded) {
-        m_unloaded = true;
-        m_host.closeStatsChart();
-    }
-    event->accept();
+    ChildWindow::closeEvent(event);
 }
+
+void FrmStats::unloadWindow() { m_host.closeStatsChart(); }
 
 void FrmStats::leaveBusy() {
     if (--m_busyDepth > 0) {

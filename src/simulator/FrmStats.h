@@ -12,7 +12,7 @@
 // window at once, stops the run, and completes when the handler returns.
 
 #include <QElapsedTimer>
-#include <QWidget>
+#include <QPoint>
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -21,14 +21,13 @@
 #include <vector>
 
 #include "inputs/ValueRule.h"
+#include "shell/ChildWindow.h"
 #include "simulator/MonteCarloRun.h"
 #include "simulator/RunView.h"
 #include "simulator/SimulatorHost.h"
 
 class QLabel;
 class QLineEdit;
-class QMdiArea;
-class QMdiSubWindow;
 class QPushButton;
 
 namespace quorvale {
@@ -36,7 +35,7 @@ namespace quorvale {
 class FractionBar;
 class TargetUpDown;
 
-class FrmStats final : public QWidget, public RunView {
+class FrmStats final : public ChildWindow, public RunView {
     Q_OBJECT
 public:
     using RunFunction = std::function<RunSummary(InputVariables&, RunView&, std::uint64_t)>;
@@ -51,14 +50,21 @@ public:
     // read on every 64th question only (a few microseconds of sampling).
     static constexpr unsigned kClockEvery = 64;
 
-    // The window's load: target 5, every output field "0", and the
-    // simulation chart window opened hidden.
+    // The window in its design state: a fixed size, the controls in place.
     explicit FrmStats(SimulatorHost& host, QWidget* parent = nullptr);
     ~FrmStats() override;
 
-    // Opens the window in the main window's client area: a fixed-size child
-    // window at the top, its left edge at the middle of the area.
-    static FrmStats* openIn(QMdiArea& area, SimulatorHost& host);
+    // The load handler: the window at the top of the main window's client
+    // area, its left edge at the area's middle; target 5, every output
+    // field "0", and the simulation chart window opened hidden.
+    void loadWindow() override;
+
+    // Places the window's frame at the top of the client area, its left edge
+    // at the middle.
+    void placeInArea();
+    // Whether the frame still stands where placeInArea() put it: the user
+    // has not moved it since, nor has an arrangement.
+    bool isWherePlaced() const;
 
     // Every output field "0", both bars empty.
     void Initiate_Variables();
@@ -72,8 +78,8 @@ public:
     // pause early. The window reports idle() when the handlers have returned.
     void requestStop();
 
-    // The run that "Go" starts; the engine unless replaced (tests script
-    // their own runs).
+    // The run that "Go" starts: the host's stat_itmain unless replaced
+    // (tests script their own runs).
     void setRunFunction(RunFunction run) { m_run = std::move(run); }
 
     // RunView.
@@ -99,6 +105,8 @@ signals:
     void idle();
 
 protected:
+    // The unload handler: the simulation chart closes with the window.
+    void unloadWindow() override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -146,12 +154,13 @@ private:
     bool m_running = false;
     bool m_closePending = false;
     bool m_pauseAbort = false;
-    bool m_unloaded = false;
     bool m_graphChecked = false;
     bool m_chartVisible = false;
     int m_busyDepth = 0;
     unsigned m_yieldQuestions = 0;
     QElapsedTimer m_sinceYield;
+    // Where placeInArea() last put the frame, if it did.
+    std::optional<QPoint> m_placedAt;
 };
 
 }  // namespace quorvale

@@ -1,11 +1,13 @@
 #pragma once
 // What the Simulator window needs from the rest of the application: the
-// inputs, the Variables window's input lock, the "Simulation Graph" check mark
-// and the simulation chart window. The main window implements it; the tests
-// use a plain in-memory host.
+// inputs, the Variables window's input lock, the simulation run, the
+// "Simulation Graph" check mark and the simulation chart window. The main
+// window implements it; the tests use a plain in-memory host.
 
 #include "charts/DataGrid.h"
 #include "inputs/InputVariables.h"
+#include "simulator/MonteCarloRun.h"
+#include "simulator/RunView.h"
 
 namespace quorvale {
 
@@ -17,6 +19,13 @@ public:
     virtual InputVariables& variables() = 0;
     // Lets the Variables window take input, or not, while a run reads it.
     virtual void setVariablesEnabled(bool enabled) = 0;
+
+    // The simulation run (stat_itmain), writing the given view; "Go" calls
+    // it. Unless the host has its own, the engine runs on the inputs above
+    // with a seed from the clock.
+    virtual RunSummary stat_itmain(RunView& view) {
+        return quorvale::stat_itmain(variables(), view, seedFromClock());
+    }
 
     // The "Simulation Graph" check mark of the "Show Results" menu.
     virtual bool simulationGraphChecked() = 0;

@@ -14,6 +14,7 @@
 #include "GuiTestSupport.h"
 #include "charts/StaticChartWindow.h"
 #include "inputs/FrmData.h"
+#include "shell/FrmAbout.h"
 #include "shell/ShellMenus.h"
 #include "shell/WindowRegistry.h"
 
@@ -155,6 +156,31 @@ private slots:
         QVERIFY(about->isEnabled());
     }
 
+    void helpAboutOpensTheModalBoxOverTheMainWindowAndEscClosesIt() {
+        QWidget* owner = nullptr;
+        bool modal = false;
+        bool shown = false;
+        bool closedByEsc = false;
+        QString caption;
+        FrmAbout::setModalRunner([&](FrmAbout& box) {
+            owner = box.parentWidget();
+            modal = box.isModal() && box.windowModality() == Qt::ApplicationModal;
+            shown = box.isVisible();
+            caption = box.windowTitle();
+            QTest::keyClick(&box, Qt::Key_Escape);
+            closedByEsc = !box.isVisible() && box.result() == QDialog::Accepted;
+        });
+        m_f->trigger(QStringLiteral("mnuHelpAbout"));
+        FrmAbout::setModalRunner({});
+        QCOMPARE(owner, &m_f->main());
+        QVERIFY(modal);
+        QVERIFY(shown);
+        QCOMPARE(caption, QStringLiteral("About Quorvale_2000 !.0_Beta"));
+        QVERIFY(closedByEsc);
+        settle();
+        QCOMPARE(m_f->main().findChild<FrmAbout*>(), nullptr);
+    }
+
     void theWindowListNamesOpenWindowsAndActivatesTheChosenOne() {
         m_f->trigger(QStringLiteral("MnuTotalCost"));
         m_f->trigger(QStringLiteral("MnuMbfDay"));
@@ -166,9 +192,10 @@ private slots:
                 listed.append(a->text());
             }
         }
+        // The hidden simulation chart is not listed.
         const QString costTitle = m_f->window(WindowId::FrmGraph)->windowTitle();
-        QCOMPARE(listed, (QStringList{"&1 Variables", QStringLiteral("&2 ") + costTitle,
-                                      "&3 Production (mbf/day) vs EYD (stat)"}));
+        QCOMPARE(listed, (QStringList{"&1 Variables", "&2 Simulator", QStringLiteral("&3 ") + costTitle,
+                                      "&4 Production (mbf/day) vs EYD (stat)"}));
         QVERIFY(menus.windowListActions().last()->isChecked());  // the active one
         m_f->frame(WindowId::FrmData)->showMinimized();
         m_f->action(QStringLiteral("mnuWindowList_1"))->trigger();
@@ -177,18 +204,22 @@ private slots:
         // A closed window leaves the list.
         m_f->main().windows().close(WindowId::FrmGraph);
         emit m_f->find<QMenu>(QStringLiteral("mnuWindow"))->aboutToShow();
-        QCOMPARE(menus.windowListActions().size(), 3);  // separator and two windows
+        QCOMPARE(menus.windowListActions().size(), 4);  // separator and three windows
     }
 
     void tilesStackOrSideBySideWithinTheArea() {
         openAllCharts();
-        // The Variables window waits as an icon; the five charts tile.
+        // The Variables and Simulator windows wait as icons; the five charts
+        // tile, and the hidden simulation chart takes no part.
         m_f->frame(WindowId::FrmData)->showMinimized();
+        m_f->frame(WindowId::FrmStats)->showMinimized();
         m_f->trigger(QStringLiteral("mnuWindowArrangeIcons"));
         const QRect icon = m_f->frame(WindowId::FrmData)->geometry();
+        QCOMPARE(m_f->frame(WindowId::FrmStats)->y(), icon.y());
         QRect area = m_f->main().mdiArea()->viewport()->rect();
         area.setBottom(icon.top() - 1);
         m_f->trigger(QStringLiteral("mnuWindowTileHorizontal"));
+        QVERIFY(m_f->frame(WindowId::FrmGraphStats)->isHidden());
         QList<QMdiSubWindow*> frames = shownFrames();
         QCOMPARE(frames.size(), 5);
         std::sort(frames.begin(), frames.end(), [](auto* a, auto* b) { return a->y() < b->y(); });
@@ -221,15 +252,45 @@ private slots:
         QCOMPARE(corners.size(), 5);  // each a step apart
     }
 
-    void tilesMoveAFixedSizeWindowButKeepItsSize() {
+    void tilesMoveTheFixedSizeWindowsButKeepTheirSize() {
         openAllCharts();
-        QMdiSubWindow* data = m_f->frame(WindowId::FrmData);
-        QVERIFY(isFixed(data));
-        const QSize size = data->size();
-        for (const char* arrangement : {"mnuWindowTileHorizontal", "mnuWindowTileVertical", "mnuWindowCascade"}) {
-            m_f->trigger(QString::fromLatin1(arrangement));
-            QCOMPARE(data->size(), size);
-            QCOMPARE(data->widget()->size(), data->widget()->minimumSize());
+        for (WindowId id : {WindowId::FrmData, WindowId::FrmStats}) {
+            QMdiSubWindow* fixed = m_f->frame(id);
+            QVERIFY(isFixed(fixed));
+            const QSize size = fixed->size();
+            for (const char* arrangement :
+                 {"mnuWindowTileHorizontal", "mnuWindowTileVertical", "mnuWindowCascade"}) {
+                m_f->trigger(QString::fromLatin1(arrangement));
+                QCOMPARE(fixed->size(), size);
+                QCOMPARE(fixed->widget()->size(), fixed->widget()->minimumSize());
+            }
+        }
+    }
+
+    void theSimulatorTilesInLineWithAChart() {
+        m_f->trigger(QStringLiteral("MnuTotalCost"));
+        m_f->frame(WindowId::FrmData)->showMinimized();
+        m_f->trigger(QStringLiteral("mnuWindowArrangeIcons"));
+        QRect area = m_f->main().mdiArea()->viewport()->rect();
+        area.setBottom(m_f->frame(WindowId::FrmData)->y() - 1);
+        QMdiSubWindow* simulator = m_f->frame(WindowId::FrmStats);
+        QMdiSubWindow* cost = m_f->frame(WindowId::FrmGraph);
+        const QSize simulatorSize = simulator->size();
+        for (bool stacked : {true, false}) {
+            m_f->trigger(QString::fromLatin1(stacked ? "mnuWindowTileHorizontal" : "mnuWindowTileVertical"));
+            QCOMPARE(shownFrames().size(), 2);
+            QCOMPARE(simulator->size(), simulatorSize);
+            QVERIFY(!simulator->geometry().intersects(cost->geometry()));
+            QVERIFY(area.contains(simulator->geometry()));
+            QVERIFY(area.contains(cost->geometry()));
+            // The chart takes all the room the Simulator window leaves.
+            if (stacked) {
+                QCOMPARE(cost->width(), area.width());
+                QCOMPARE(cost->height() + simulator->height(), area.height());
+            } else {
+                QCOMPARE(cost->height(), area.height());
+                QCOMPARE(cost->width() + simulator->width(), area.width());
+            }
         }
     }
 
@@ -296,8 +357,10 @@ private slots:
         settle();
         QVERIFY(frame.isNull());
         // Windows nobody registered are not made up.
-        QCOMPARE(windows.load(WindowId::FrmStats), nullptr);
-        windows.close(WindowId::FrmStats);
+        WindowRegistry bare(m_f->main().mdiArea());
+        QCOMPARE(bare.load(WindowId::FrmStats), nullptr);
+        QCOMPARE(bare.hide(WindowId::FrmGraphStats), nullptr);
+        bare.close(WindowId::FrmStats);
     }
 };
 

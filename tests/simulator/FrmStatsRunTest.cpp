@@ -14,6 +14,8 @@
 #include <functional>
 
 #include "FakeSimulatorHost.h"
+#include "GuiTestSupport.h"
+#include "SimulatorInArea.h"
 #include "inputs/NumberText.h"
 #include "simulator/FractionBar.h"
 #include "simulator/FrmStats.h"
@@ -21,20 +23,10 @@
 
 using namespace quorvale;
 using quorvale::test::FakeSimulatorHost;
+using quorvale::test::openSimulator;
+using quorvale::testing::YieldWatch;
 
 namespace {
-
-// Calls `check` at every yield of the run started while it is alive.
-class YieldWatch {
-public:
-    explicit YieldWatch(std::function<void()> check) {
-        QObject::connect(&m_timer, &QTimer::timeout, std::move(check));
-        m_timer.start(0);
-    }
-
-private:
-    QTimer m_timer;
-};
 
 // The engine with a fixed seed, keeping what it returned.
 struct EngineRun {
@@ -75,6 +67,7 @@ private slots:
     void aFullRunWithTheDefaultsShowsTheOptimumAndEndsWithFullBars() {
         FakeSimulatorHost host;
         FrmStats window(host);
+        window.loadWindow();
         window.show();
         EngineRun engine;
         window.setRunFunction(engine.function());
@@ -153,6 +146,7 @@ private slots:
         FakeSimulatorHost host;
         host.graphChecked = true;
         FrmStats window(host);
+        window.loadWindow();
         QVERIFY(!host.statsChartVisible());
         EngineRun engine;
         window.setRunFunction(engine.function());
@@ -185,6 +179,7 @@ private slots:
     void endDuringStep12LeavesRows1To11AndANegativeTargetHoldsTheStep() {
         FakeSimulatorHost host;
         FrmStats window(host);
+        window.loadWindow();
         window.show();
         EngineRun engine;
         window.setRunFunction(engine.function());
@@ -259,7 +254,8 @@ private slots:
         QMdiArea area;
         area.resize(900, 700);
         area.show();
-        FrmStats* window = FrmStats::openIn(area, host);
+        WindowRegistry windows(&area);
+        FrmStats* window = openSimulator(windows, host);
         QPointer<QMdiSubWindow> sub(qobject_cast<QMdiSubWindow*>(window->parentWidget()));
         EngineRun engine;
         window->setRunFunction(engine.function());

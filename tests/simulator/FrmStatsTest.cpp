@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "FakeSimulatorHost.h"
+#include "SimulatorInArea.h"
 #include "shell/Twips.h"
 #include "simulator/FractionBar.h"
 #include "simulator/FrmStats.h"
@@ -23,6 +24,7 @@
 
 using namespace quorvale;
 using quorvale::test::FakeSimulatorHost;
+using quorvale::test::openSimulator;
 
 namespace {
 
@@ -90,6 +92,7 @@ private slots:
     void opensWithTargetFiveEveryFieldZeroAndChartHidden() {
         FakeSimulatorHost host;
         FrmStats window(host);
+        window.loadWindow();
         QCOMPARE(window.objectName(), QStringLiteral("FrmStats"));
         QCOMPARE(window.windowTitle(), QStringLiteral("Simulator"));
         QCOMPARE(text(window, "TextADev"), QStringLiteral("5"));
@@ -135,6 +138,7 @@ private slots:
     void layoutFollowsTheTwipsAtTheScreensDpi() {
         FakeSimulatorHost host;
         FrmStats window(host);
+        window.loadWindow();
         const Twips twips(window);
         QCOMPARE(window.minimumSize(), twips.size(5325, 5550));
         QCOMPARE(window.maximumSize(), twips.size(5325, 5550));
@@ -163,7 +167,8 @@ private slots:
         QMdiArea area;
         area.resize(900, 700);
         area.show();
-        FrmStats* window = FrmStats::openIn(area, host);
+        WindowRegistry windows(&area);
+        FrmStats* window = openSimulator(windows, host);
         auto* sub = qobject_cast<QMdiSubWindow*>(window->parentWidget());
         QVERIFY(sub != nullptr);
         QCOMPARE(sub->pos(), QPoint(area.viewport()->width() / 2, 0));
@@ -196,6 +201,7 @@ private slots:
         QFETCH(double, target);
         FakeSimulatorHost host;
         FrmStats window(host);
+        window.loadWindow();
         auto record = std::make_shared<RunRecord>();
         window.setRunFunction(scriptedRun(record, host, 1));
         auto* field = child<QLineEdit>(window, "TextADev");
@@ -211,6 +217,7 @@ private slots:
         for (bool stopIt : {false, true}) {
             FakeSimulatorHost host;
             FrmStats window(host);
+            window.loadWindow();
             auto record = std::make_shared<RunRecord>();
             auto* end = child<QPushButton>(window, "Command1");
             window.setRunFunction(scriptedRun(record, host, 10, [&](int sample, FrmStats&) {
@@ -235,6 +242,7 @@ private slots:
     void endWithoutARunChangesNothingAndDoesNotStopTheNextRun() {
         FakeSimulatorHost host;
         FrmStats window(host);
+        window.loadWindow();
         child<QLineEdit>(window, "TextADev")->setText(QStringLiteral("7"));
         QTest::mouseClick(child<QPushButton>(window, "Command1"), Qt::LeftButton);
         QCOMPARE(text(window, "TextADev"), QStringLiteral("7"));
@@ -254,6 +262,7 @@ private slots:
     void targetEditsReachTheNextSample() {
         FakeSimulatorHost host;
         FrmStats window(host);
+        window.loadWindow();
         auto record = std::make_shared<RunRecord>();
         auto* field = child<QLineEdit>(window, "TextADev");
         window.setRunFunction(scriptedRun(record, host, 5, [&](int sample, FrmStats&) {
@@ -279,6 +288,7 @@ private slots:
     void targetIsReadInTheUsersLocale() {
         FakeSimulatorHost host(NumberLocale::german());
         FrmStats window(host);
+        window.loadWindow();
         auto* field = child<QLineEdit>(window, "TextADev");
         field->setText(QStringLiteral("2,5"));
         QCOMPARE(window.target(), 2.5);
@@ -289,6 +299,7 @@ private slots:
     void spinButtonStepsTheTargetWithinItsLimits() {
         FakeSimulatorHost host;
         FrmStats window(host);
+        window.loadWindow();
         auto* field = child<QLineEdit>(window, "TextADev");
         auto* spin = child<TargetUpDown>(window, "UpDown_0");
         QTest::mouseClick(spin->upButton(), Qt::LeftButton);
@@ -326,6 +337,7 @@ private slots:
     void barsAndPercentLabelsShowWhatTheRunWrites() {
         FakeSimulatorHost host;
         FrmStats window(host);
+        window.loadWindow();
         auto* bar1 = child<FractionBar>(window, "ProgressBar1");
         auto* bar2 = child<FractionBar>(window, "ProgressBar2");
         auto* percent1 = child<QLabel>(window, "LblPercent");
@@ -358,6 +370,7 @@ private slots:
     void aRunsWritesReachTheWindowAtItsYields() {
         FakeSimulatorHost host;
         FrmStats window(host);
+        window.loadWindow();
         auto* check = child<QLineEdit>(window, "TextCheck");
         auto* percent = child<QLabel>(window, "LblPercent");
         QString beforeYield;
@@ -384,6 +397,7 @@ private slots:
     void yieldsFallDueOnTheTimeBudget() {
         FakeSimulatorHost host;
         FrmStats window(host);
+        window.loadWindow();
         window.yieldToEvents();
         auto dueWithin = [&](int questions) {
             bool due = false;
@@ -402,6 +416,7 @@ private slots:
     void pauseHoldsThreeSecondsWhileEventsAreHandled() {
         FakeSimulatorHost host;
         FrmStats window(host);
+        window.loadWindow();
         window.show();
         auto* field = child<QLineEdit>(window, "TextADev");
         QElapsedTimer clock;
@@ -425,6 +440,7 @@ private slots:
     void pauseDuringARunHoldsTheRun() {
         FakeSimulatorHost host;
         FrmStats window(host);
+        window.loadWindow();
         auto record = std::make_shared<RunRecord>();
         auto* pause = child<QPushButton>(window, "Command2");
         QElapsedTimer clock;
@@ -447,7 +463,8 @@ private slots:
         QMdiArea area;
         area.resize(900, 700);
         area.show();
-        FrmStats* window = FrmStats::openIn(area, host);
+        WindowRegistry windows(&area);
+        FrmStats* window = openSimulator(windows, host);
         QPointer<QMdiSubWindow> sub(qobject_cast<QMdiSubWindow*>(window->parentWidget()));
         bool idle = false;
         connect(window, &FrmStats::idle, this, [&] { idle = true; });
@@ -464,6 +481,7 @@ private slots:
     void requestStopEndsARunAndAPauseForTheApplicationsClose() {
         FakeSimulatorHost host;
         FrmStats window(host);
+        window.loadWindow();
         auto record = std::make_shared<RunRecord>();
         auto* pause = child<QPushButton>(window, "Command2");
         int idleSignals = 0;

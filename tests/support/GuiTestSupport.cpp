@@ -2,12 +2,15 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
-#include "charts/StaticChartWindow.h"
+#include "charts/SingleChartWindow.h"
 #include "inputs/FrmData.h"
+#include "simulator/FrmStats.h"
 #include "shell/DialogHooks.h"
 #include "shell/WindowPlacement.h"
 #include "shell/WindowRegistry.h"
@@ -90,16 +93,36 @@ QWidget* MainWindowFixture::window(WindowId id) const { return m_main->windows()
 
 FrmData* MainWindowFixture::data() const { return qobject_cast<FrmData*>(window(WindowId::FrmData)); }
 
-StaticChartWindow* MainWindowFixture::chartWindow(WindowId id) const {
-    return qobject_cast<StaticChartWindow*>(window(id));
+FrmStats* MainWindowFixture::simulator() const { return qobject_cast<FrmStats*>(window(WindowId::FrmStats)); }
+
+QString MainWindowFixture::simulatorText(const char* name) const {
+    FrmStats* window = simulator();
+    QWidget* control = window ? window->findChild<QWidget*>(QString::fromLatin1(name)) : nullptr;
+    if (auto* field = qobject_cast<QLineEdit*>(control)) {
+        return field->text();
+    }
+    if (auto* label = qobject_cast<QLabel*>(control)) {
+        return label->text();
+    }
+    qWarning("no Simulator field %s", name);
+    return {};
+}
+
+SingleChartWindow* MainWindowFixture::chartWindow(WindowId id) const {
+    return qobject_cast<SingleChartWindow*>(window(id));
 }
 
 DataGridChart* MainWindowFixture::chart(WindowId id) const {
-    StaticChartWindow* w = chartWindow(id);
+    SingleChartWindow* w = chartWindow(id);
     return w ? w->chart() : nullptr;
 }
 
 QMdiSubWindow* MainWindowFixture::frame(WindowId id) const { return m_main->windows().frame(id); }
+
+YieldWatch::YieldWatch(std::function<void()> check) {
+    QObject::connect(&m_timer, &QTimer::timeout, std::move(check));
+    m_timer.start(0);
+}
 
 DialogAnswers::DialogAnswers() {
     DialogHooks::setSaveFileName([this](QWidget*, const QString& caption, const QString&, const QString&) {

@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStringList>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 #include <memory>
 
 #include "shell/FrmMain.h"
@@ -18,7 +20,8 @@
 namespace quorvale {
 class DataGridChart;
 class FrmData;
-class StaticChartWindow;
+class FrmStats;
+class SingleChartWindow;
 }  // namespace quorvale
 
 namespace quorvale::testing {
@@ -52,7 +55,10 @@ public:
     // The open window, without loading it.
     QWidget* window(WindowId id) const;
     FrmData* data() const;
-    StaticChartWindow* chartWindow(WindowId id) const;
+    FrmStats* simulator() const;
+    // The text of one of the Simulator window's fields or labels.
+    QString simulatorText(const char* name) const;
+    SingleChartWindow* chartWindow(WindowId id) const;
     DataGridChart* chart(WindowId id) const;
     QMdiSubWindow* frame(WindowId id) const;
 
@@ -64,6 +70,16 @@ public:
 
 private:
     std::unique_ptr<FrmMain> m_main;
+};
+
+// Calls `check` at every turn of the event loop while it is alive: at every
+// yield of a simulation run started meanwhile.
+class YieldWatch {
+public:
+    explicit YieldWatch(std::function<void()> check);
+
+private:
+    QTimer m_timer;
 };
 
 // Records what the program would have asked or told the user.
