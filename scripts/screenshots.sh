@@ -1,33 +1,48 @@
 #!/usr/bin/env bash
 # Takes the documentation screenshots under a virtual X server:
-#   docs/main-window-charts.png  the main window with the five static charts tiled
-#   docs/variables-window.png    the Variables window
+#   docs/main-window-charts.png        the main window with the five static charts tiled
+#   docs/variables-window.png          the Variables window
+#   docs/simulator-window-running.png  the Simulator window during a run over wide input ranges
+#   docs/simulation-chart.png          the simulation chart after such a run
 # Usage: scripts/screenshots.sh [build-dir]
 set -euo pipefail
 
 build=${1:-build}
 root=$(cd "$(dirname "$0")/.." && pwd)
-scene="$root/$build/tools/quorvale_screenshot_scene"
+tool="$root/$build/tools/quorvale_screenshot_scene"
 out="$root/docs"
 mkdir -p "$out"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-shoot() {  # scene-argument output-png
+shoot() {  # scene output-png
     xvfb-run -a -s '-screen 0 1600x1000x24' bash -c "
-        QT_QPA_PLATFORM=xcb '$scene' $1 > '$work/geometry' 2>/dev/null &
+        QT_QPA_PLATFORM=xcb '$tool' $1 > '$work/$1.geometry' 2>/dev/null &
         pid=\$!
         sleep 3
         import -window root '$2'
         kill \$pid"
 }
 
-shoot charts "$work/charts.png"
-# Fewer colours keep the picture small without visible loss.
-convert "$work/charts.png" -colors 128 "PNG8:$out/main-window-charts.png"
+# Fewer colours keep the pictures small without visible loss.
+shrink() {  # input-png output-png [crop]
+    convert "$1" ${3:+-crop "$3" +repage} -colors 128 "PNG8:$2"
+}
 
-shoot variables "$work/variables.png"
-read -r _ x y w h < "$work/geometry"
-convert "$work/variables.png" -crop "${w}x${h}+${x}+${y}" +repage -colors 128 "PNG8:$out/variables-window.png"
+# The rectangle the scene printed for the window the picture is about.
+window_of() {  # scene
+    read -r _ x y w h < "$work/$1.geometry"
+    echo "${w}x${h}+${x}+${y}"
+}
+
+shoot charts "$work/charts.png"
+shrink "$work/charts.png" "$out/main-window-charts.png"
+
+for name in variables simulator simchart; do
+    shoot "$name" "$work/$name.png"
+done
+shrink "$work/variables.png" "$out/variables-window.png" "$(window_of variables)"
+shrink "$work/simulator.png" "$out/simulator-window-running.png" "$(window_of simulator)"
+shrink "$work/simchart.png" "$out/simulation-chart.png" "$(window_of simchart)"
 
 ls -l "$out"/*.png

@@ -1,28 +1,103 @@
 // Sets the desktop application up as a user would for the documentation
-// screenshots: every static chart group selected, the windows tiled. Run it
-// under a virtual X server and grab the screen (scripts/screenshots.sh).
+// screenshots. Run it under a virtual X server and grab the screen
+// (scripts/screenshots.sh). It prints the screen rectangle of the window
+// the picture is about: "<name> x y width height".
 //
-//   quorvale_screenshot_scene charts     all five charts and the Variables window, tiled
+//   quorvale_screenshot_scene charts     all five charts, tiled; the Variables and Simulator windows as icons
 //   quorvale_screenshot_scene variables  the Variables window alone
+//   quorvale_screenshot_scene simulator  the Simulator window during a run over wide input ranges
+//   quorvale_screenshot_scene simchart   the simulation chart after a run over wide input ranges
 
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
+#include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 #include <cstdio>
-#include <cstring>
+#include <string>
 
+#include "WideInputs.h"
+#include "inputs/FrmData.h"
 #include "shell/FrmMain.h"
-#include <QMdiArea>
 #include "shell/ShellMenus.h"
 #include "shell/WindowRegistry.h"
+#include "simulator/FrmStats.h"
 
 using namespace quorvale;
 
+namespace {
+
+void printFrame(FrmMain& main, WindowId id) {
+    if (QMdiSubWindow* frame = main.windows().frame(id)) {
+        const QRect r(frame->mapToGlobal(QPoint(0, 0)), frame->size());
+        std::printf("%s %d %d %d %d\n", windowName(id), r.x(), r.y(), r.width(), r.height());
+        std::fflush(stdout);
+    }
+}
+
+void triggerAll(FrmMain& main, std::initializer_list<const char*> items) {
+    for (const char* item : items) {
+        main.results().action(QString::fromLatin1(item))->trigger();
+    }
+}
+
+void showCharts(FrmMain& main) {
+    triggerAll(main, {"MnuTotalCost", "MnuLoggingCost", "MnuRoadCost", "MnuTonsDay", "MnuTotalDays", "MnuCycleTime",
+                      "MnuRiggingTime", "MnuRoadDensity", "MnuLandingSpacing", "MnuCorridors"});
+    QTimer::singleShot(300, &main, [&main] {
+        // The Variables and Simulator windows have their own pictures; here
+        // they wait as icons so the five charts share the width.
+        main.windows().frame(WindowId::FrmData)->showMinimized();
+        main.windows().frame(WindowId::FrmStats)->showMinimized();
+        main.shellMenus().action(QStringLiteral("mnuWindowArrangeIcons"))->trigger();
+        main.shellMenus().action(QStringLiteral("mnuWindowTileVertical"))->trigger();
+        printFrame(main, WindowId::FrmGraph);
+    });
+}
+
+// "Go" with every input spread a quarter either side of its default.
+void startWideRun(FrmMain& main, const char* target) {
+    tools::spreadInputs(*main.frmData(), true);
+    main.frmData()->Format_Variables();
+    auto* simulator = qobject_cast<FrmStats*>(main.windows().load(WindowId::FrmStats));
+    simulator->findChild<QLineEdit*>(QStringLiteral("TextADev"))->setText(QString::fromLatin1(target));
+    triggerAll(main, {"MnuSimulation"});
+    // The run lives inside the click; the event loop keeps going in its
+    // yields.
+    QTimer::singleShot(200, simulator, [simulator] {
+        simulator->findChild<QPushButton*>(QStringLiteral("Command3"))->click();
+    });
+}
+
+void showSimulator(FrmMain& main) {
+    // Tight enough that the run is still going when the picture is taken.
+    startWideRun(main, "0.03");
+    QTimer::singleShot(300, &main, [&main] {
+        main.windows().frame(WindowId::FrmStats)->raise();
+        printFrame(main, WindowId::FrmStats);
+    });
+}
+
+void showSimulationChart(FrmMain& main) {
+    startWideRun(main, "1");
+    main.windows().frame(WindowId::FrmGraphStats)->setGeometry(0, 0, 960, 600);
+    QTimer::singleShot(300, &main, [&main] {
+        QMdiSubWindow* chart = main.windows().frame(WindowId::FrmGraphStats);
+        chart->setGeometry(0, 0, 960, 600);
+        chart->raise();
+        main.mdiArea()->setActiveSubWindow(chart);
+        printFrame(main, WindowId::FrmGraphStats);
+    });
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    const bool charts = argc < 2 || std::strcmp(argv[1], "variables") != 0;
+    const std::string scene = argc < 2 ? "charts" : argv[1];
 
     FrmMain main;
     main.load();
@@ -31,30 +106,17 @@ int main(int argc, char** argv) {
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         main.setGeometry(screen->availableGeometry());
     }
-    if (charts) {
-        for (const char* item : {"MnuTotalCost", "MnuLoggingCost", "MnuRoadCost", "MnuTonsDay", "MnuTotalDays",
-                                 "MnuCycleTime", "MnuRiggingTime", "MnuRoadDensity", "MnuLandingSpacing",
-                                 "MnuCorridors"}) {
-            main.results().action(QString::fromLatin1(item))->trigger();
-        }
+    if (scene == "variables") {
+        QTimer::singleShot(300, &main, [&main] {
+            main.windows().frame(WindowId::FrmData)->move(0, 0);
+            printFrame(main, WindowId::FrmData);
+        });
+    } else if (scene == "simulator") {
+        showSimulator(main);
+    } else if (scene == "simchart") {
+        showSimulationChart(main);
+    } else {
+        showCharts(main);
     }
-    QTimer::singleShot(300, &main, [&main, charts] {
-        if (charts) {
-            // The Variables window has its own picture; here it waits as an
-            // icon so the five charts share the width.
-            main.windows().frame(WindowId::FrmData)->showMinimized();
-            main.shellMenus().action(QStringLiteral("mnuWindowArrangeIcons"))->trigger();
-            main.shellMenus().action(QStringLiteral("mnuWindowTileVertical"))->trigger();
-        } else {
-            for (QMdiSubWindow* frame : main.mdiArea()->subWindowList()) {
-                frame->move(0, 0);
-            }
-        }
-        if (QMdiSubWindow* frame = main.windows().frame(WindowId::FrmData)) {
-            const QRect r(frame->mapToGlobal(QPoint(0, 0)), frame->size());
-            std::printf("FrmData %d %d %d %d\n", r.x(), r.y(), r.width(), r.height());
-            std::fflush(stdout);
-        }
-    });
     return QApplication::exec();
 }
