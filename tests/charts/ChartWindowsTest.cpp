@@ -78,17 +78,7 @@ private slots:
 
     void theChartFillsItsWindowThroughResizesAndMinimizing() {
         click("MnuTotalCost");
-        SingleChartWindow* window = m_f->chartWindow(WindowId::FrmGraph);
-        QMdiSubWindow* frame = m_f->frame(WindowId::FrmGraph);
-        for (const QSize size : {QSize(640, 420), QSize(200, 120), QSize(900, 300)}) {
-            frame->resize(size);
-            QTRY_COMPARE(window->chart()->geometry(), window->rect());
-        }
-        frame->showMinimized();
-        QTRY_VERIFY(frame->isMinimized());
-        frame->showNormal();
-        QTRY_COMPARE(window->chart()->geometry(), window->rect());
-        QVERIFY(window->rect().width() > 100);
+        checkChartFillsItsWindow(*m_f->chartWindow(WindowId::FrmGraph), *m_f->frame(WindowId::FrmGraph));
     }
 
     void closingAChartClearsItsGroupsItemsInTheStatedOrder() {

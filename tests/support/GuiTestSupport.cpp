@@ -8,6 +8,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include "charts/DataGridChart.h"
 #include "charts/SingleChartWindow.h"
 #include "inputs/FrmData.h"
 #include "simulator/FrmStats.h"
@@ -118,6 +119,18 @@ DataGridChart* MainWindowFixture::chart(WindowId id) const {
 }
 
 QMdiSubWindow* MainWindowFixture::frame(WindowId id) const { return m_main->windows().frame(id); }
+
+void checkChartFillsItsWindow(SingleChartWindow& window, QMdiSubWindow& frame) {
+    for (const QSize size : {QSize(640, 420), QSize(200, 120), QSize(900, 300)}) {
+        frame.resize(size);
+        QTRY_COMPARE(window.chart()->geometry(), window.rect());
+    }
+    frame.showMinimized();
+    QTRY_VERIFY(frame.isMinimized());
+    frame.showNormal();
+    QTRY_COMPARE(window.chart()->geometry(), window.rect());
+    QVERIFY(window.rect().width() > 100);
+}
 
 YieldWatch::YieldWatch(std::function<void()> check) {
     QObject::connect(&m_timer, &QTimer::timeout, std::move(check));

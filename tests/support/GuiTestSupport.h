@@ -72,6 +72,11 @@ private:
     std::unique_ptr<FrmMain> m_main;
 };
 
+// Resizes a chart window's frame through ordinary and small sizes, then
+// minimizes and restores it, checking each time that the chart fills the
+// window exactly. A failure is recorded in the running test.
+void checkChartFillsItsWindow(SingleChartWindow& window, QMdiSubWindow& frame);
+
 // Calls `check` at every turn of the event loop while it is alive: at every
 // yield of a simulation run started meanwhile.
 class YieldWatch {
