@@ -83,6 +83,11 @@ FrmMain::FrmMain(QWidget* parent)
 
     createStatusBar();
     registerWindows();
+    connect(m_windows, &WindowRegistry::windowClosed, this, [this](WindowId id) {
+        if (id == WindowId::FrmData) {
+            m_variables.windowClosed();
+        }
+    });
 }
 
 FrmMain::~FrmMain() = default;

@@ -9,9 +9,16 @@ VariablesLink::VariablesLink(Window window)
       m_rule(FrmData::userNumberLocale()),
       m_defaults(FrmData::userNumberLocale()) {}
 
+VariablesLink::~VariablesLink() = default;
+
+void VariablesLink::windowClosed() { m_open = nullptr; }
+
 InputVariables& VariablesLink::current() {
-    if (FrmData* window = m_window ? m_window() : nullptr) {
-        return *window;
+    if (!m_open && m_window) {
+        m_open = m_window();
+    }
+    if (m_open) {
+        return *m_open;
     }
     return m_defaults;
 }

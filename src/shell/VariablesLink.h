@@ -6,7 +6,11 @@
 // that moment, loading it again when it was closed (it is referred to, so it
 // comes back in its design state). When no window may be loaded, because the
 // main window is closing, reads fall back to the design defaults.
+//
+// The window found is kept until the main window reports it closed, so that
+// the read after every sample costs no more than the read itself.
 
+#include <QPointer>
 #include <functional>
 
 #include "inputs/InputVariables.h"
@@ -22,6 +26,10 @@ public:
     using Window = std::function<FrmData*()>;
 
     explicit VariablesLink(Window window);
+    ~VariablesLink() override;
+
+    // The Variables window has closed; the next read finds the window anew.
+    void windowClosed();
 
     std::string entryText(int entry) override { return current().entryText(entry); }
     void setEntryText(int entry, const std::string& text) override { current().setEntryText(entry, text); }
@@ -35,6 +43,7 @@ private:
     InputVariables& current();
 
     Window m_window;
+    QPointer<FrmData> m_open;
     ValueRule m_rule;
     InMemoryInputs m_defaults;
 };
