@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "shell/CliTestSupport.h"
 #include "shell/cli/Cli.h"
 #include "shell/cli/SimulateCommand.h"
 #include "simulator/HeadlessRunView.h"
@@ -13,31 +14,19 @@
 using namespace quorvale;
 using quorvale::cli::kInterruptedStatus;
 using quorvale::cli::runCli;
+using quorvale::testing::CliRun;
+using quorvale::testing::count;
+using quorvale::testing::jsonNumber;
 using quorvale::cli::runSimulate;
 using quorvale::cli::SimulateSurroundings;
 
 namespace {
-
-struct CliRun {
-    int status = 0;
-    std::string out;
-    std::string err;
-};
 
 CliRun simulate(std::vector<std::string> args, const SimulateSurroundings& surroundings = {}) {
     std::ostringstream out, err;
     CliRun r;
     args.erase(args.begin());  // "simulate"
     r.status = runSimulate(args, out, err, surroundings);
-    r.out = out.str();
-    r.err = err.str();
-    return r;
-}
-
-CliRun tool(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    CliRun r;
-    r.status = runCli(args, out, err);
     r.out = out.str();
     r.err = err.str();
     return r;
@@ -53,31 +42,10 @@ std::vector<std::string> keysAt(const std::string& json, int indent) {
     return keys;
 }
 
-int count(const std::string& text, const std::string& what) {
-    int n = 0;
-    for (size_t pos = text.find(what); pos != std::string::npos; pos = text.find(what, pos + 1)) {
-        ++n;
-    }
-    return n;
-}
-
-double jsonNumber(const std::string& json, const std::string& name, int occurrence = 0) {
-    size_t pos = 0;
-    for (int i = 0; i <= occurrence; ++i) {
-        pos = json.find("\"" + name + "\": ", pos);
-        if (pos == std::string::npos) {
-            ADD_FAILURE() << name << " #" << occurrence << " not found";
-            return -1;
-        }
-        pos += name.size() + 4;
-    }
-    return std::stod(json.substr(pos));
-}
-
 }  // namespace
 
 TEST(CliSimulate, JsonHasTheDocumentedShapeAndTheDefaultsCosts) {
-    const CliRun r = tool({"simulate", "--format", "json", "--seed", "9"});
+    const CliRun r = quorvale::testing::runTool({"simulate", "--format", "json", "--seed", "9"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(r.err.empty()) << r.err;
     EXPECT_EQ(keysAt(r.out, 2), (std::vector<std::string>{"seed", "target", "pattern", "steps", "rows", "optimum",
@@ -109,7 +77,7 @@ TEST(CliSimulate, SameSeedSameOutputAndTheSeedIsAlwaysPrinted) {
     auto with = [&](std::vector<std::string> more) {
         std::vector<std::string> args = spread;
         args.insert(args.end(), more.begin(), more.end());
-        return tool(args);
+        return quorvale::testing::runTool(args);
     };
     for (const char* format : {"json", "csv", "table"}) {
         const CliRun a = with({"--seed", "123", "--format", format});
@@ -127,13 +95,13 @@ TEST(CliSimulate, SameSeedSameOutputAndTheSeedIsAlwaysPrinted) {
 }
 
 TEST(CliSimulate, CsvAndTableCarryTheSeedAndOneLinePerStep) {
-    CliRun r = tool({"simulate", "--eyd", "4", "--format", "csv", "--seed", "77"});
+    CliRun r = quorvale::testing::runTool({"simulate", "--eyd", "4", "--format", "csv", "--seed", "77"});
     ASSERT_EQ(r.status, 0);
     EXPECT_EQ(r.out.rfind("seed,step,eyd,samples,mean,stddev,halfWidth,min,max\n", 0), 0u);
     EXPECT_EQ(count(r.out, "\n77,"), 4);
     EXPECT_NE(r.out.find("\n77,4,400,31,"), std::string::npos);
 
-    r = tool({"simulate", "--eyd", "4", "--seed", "77", "--target", "2.5"});
+    r = quorvale::testing::runTool({"simulate", "--eyd", "4", "--seed", "77", "--target", "2.5"});
     ASSERT_EQ(r.status, 0);
     EXPECT_NE(r.out.find("seed 77"), std::string::npos);
     EXPECT_NE(r.out.find("target half-width 2.5"), std::string::npos);
@@ -173,19 +141,19 @@ TEST(CliSimulate, UsageErrorsExitWithTwoAndOneClearLine) {
         {"simulate", "--case", "low"},     {"simulate", "--format", "xml"},
         {"simulate", "--pattern", "radial"}};
     for (const auto& args : bad) {
-        const CliRun r = tool(args);
+        const CliRun r = quorvale::testing::runTool(args);
         EXPECT_EQ(r.status, 2) << args[1] << " " << (args.size() > 2 ? args[2] : "");
         EXPECT_TRUE(r.out.empty());
         EXPECT_EQ(count(r.err, "\n"), 1) << r.err;
         EXPECT_EQ(r.err.rfind("quorvale-cli simulate: ", 0), 0u) << r.err;
     }
-    EXPECT_NE(tool({"simulate", "--target", "abc"}).err.find("positive number"), std::string::npos);
-    EXPECT_NE(tool({"simulate", "--seed", "x"}).err.find("--seed"), std::string::npos);
-    EXPECT_EQ(tool({"simulate", "--seed", "18446744073709551615", "--eyd", "1"}).status, 0);
+    EXPECT_NE(quorvale::testing::runTool({"simulate", "--target", "abc"}).err.find("positive number"), std::string::npos);
+    EXPECT_NE(quorvale::testing::runTool({"simulate", "--seed", "x"}).err.find("--seed"), std::string::npos);
+    EXPECT_EQ(quorvale::testing::runTool({"simulate", "--seed", "18446744073709551615", "--eyd", "1"}).status, 0);
 }
 
 TEST(CliSimulate, OverflowingStepsAreNamedAndNothingNonFiniteIsPrinted) {
-    const CliRun r = tool({"simulate", "--eyd", "3", "--road-density-factor", "1e306", "--road-cost", "1", "--format",
+    const CliRun r = quorvale::testing::runTool({"simulate", "--eyd", "3", "--road-density-factor", "1e306", "--road-cost", "1", "--format",
                           "json", "--seed", "1"});
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.err.find("step 1: 31 samples"), std::string::npos) << r.err;
@@ -197,10 +165,10 @@ TEST(CliSimulate, OverflowingStepsAreNamedAndNothingNonFiniteIsPrinted) {
 }
 
 TEST(CliSimulate, HelpNamesTheRunOptions) {
-    const CliRun r = tool({"simulate", "--help"});
+    const CliRun r = quorvale::testing::runTool({"simulate", "--help"});
     EXPECT_EQ(r.status, 0);
     for (const char* option : {"--target", "--seed", "--pattern", "--format", "--eyd", "--road-cost"}) {
         EXPECT_NE(r.out.find(option), std::string::npos) << option;
     }
-    EXPECT_NE(tool({"--help"}).out.find("simulate"), std::string::npos);
+    EXPECT_NE(quorvale::testing::runTool({"--help"}).out.find("simulate"), std::string::npos);
 }

@@ -6,48 +6,16 @@
 #include <string>
 #include <vector>
 
-#include "shell/cli/Cli.h"
+#include "shell/CliTestSupport.h"
 
-using quorvale::cli::runCli;
+
+using quorvale::testing::CliRun;
+using quorvale::testing::count;
+using quorvale::testing::jsonNumber;
 
 namespace {
 
-struct CliRun {
-    int status = 0;
-    std::string out;
-    std::string err;
-};
-
-CliRun cli(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    CliRun r;
-    r.status = runCli(args, out, err);
-    r.out = out.str();
-    r.err = err.str();
-    return r;
-}
-
-// The number after "name": in the n-th occurrence (0-based) of the JSON text.
-double jsonNumber(const std::string& json, const std::string& name, int occurrence = 0) {
-    size_t pos = 0;
-    for (int i = 0; i <= occurrence; ++i) {
-        pos = json.find("\"" + name + "\": ", pos);
-        if (pos == std::string::npos) {
-            ADD_FAILURE() << name << " #" << occurrence << " not found";
-            return std::nan("");
-        }
-        pos += name.size() + 4;
-    }
-    return std::stod(json.substr(pos));
-}
-
-int count(const std::string& text, const std::string& what) {
-    int n = 0;
-    for (size_t pos = text.find(what); pos != std::string::npos; pos = text.find(what, pos + 1)) {
-        ++n;
-    }
-    return n;
-}
+CliRun cli(const std::vector<std::string>& args) { return quorvale::testing::runTool(args); }
 
 }  // namespace
 
