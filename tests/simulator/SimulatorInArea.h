@@ -2,8 +2,6 @@
 // The Simulator window as the main window opens it: created by the window
 // registry in a frame of the multiple-document area, then loaded.
 
-#include <QMdiArea>
-
 #include "shell/WindowRegistry.h"
 #include "simulator/FrmStats.h"
 
