@@ -6,14 +6,14 @@ namespace {
 constexpr double kInitialWidthTwips = 7200;
 constexpr double kInitialHeightTwips = 4800;
 
-SingleChartDesign designOf(const StaticChartSpec& spec) {
-    return {spec.windowName,     spec.chartName,     spec.caption,       spec.seriesLabels,
-            spec.clearedOnClose, kInitialWidthTwips, kInitialHeightTwips};
+SingleChartDesign designOf(const StaticChartDesign& design) {
+    return {design.windowName,     design.chartName,     design.caption,       design.seriesLabels,
+            design.clearedOnClose, kInitialWidthTwips, kInitialHeightTwips};
 }
 }  // namespace
 
-StaticChartWindow::StaticChartWindow(const StaticChartSpec& spec, ClearMark clearMark, QWidget* parent)
-    : SingleChartWindow(designOf(spec), std::move(clearMark), parent), m_group(spec.group) {}
+StaticChartWindow::StaticChartWindow(const StaticChartDesign& design, ClearMark clearMark, QWidget* parent)
+    : SingleChartWindow(designOf(design), std::move(clearMark), parent), m_group(design.group) {}
 
 WindowId StaticChartWindow::windowId(ChartGroup group) {
     switch (group) {

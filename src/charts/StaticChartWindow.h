@@ -3,7 +3,7 @@
 // fills the window. Closing it clears its group's menu items.
 
 #include "charts/SingleChartWindow.h"
-#include "charts/StaticChartSpecs.h"
+#include "charts/StaticChartDesigns.h"
 #include "shell/WindowId.h"
 
 namespace quorvale {
@@ -12,7 +12,7 @@ class StaticChartWindow : public SingleChartWindow {
     Q_OBJECT
 
 public:
-    StaticChartWindow(const StaticChartSpec& spec, ClearMark clearMark, QWidget* parent = nullptr);
+    StaticChartWindow(const StaticChartDesign& design, ClearMark clearMark, QWidget* parent = nullptr);
 
     // The window that shows a chart group.
     static WindowId windowId(ChartGroup group);

@@ -99,11 +99,11 @@ void FrmMain::registerWindows() {
         data->setEnabled(!m_variablesLocked);
         return data;
     });
-    for (const StaticChartSpec& spec : staticChartSpecs()) {
-        m_windows->setFactory(StaticChartWindow::windowId(spec.group), [this, &spec] {
+    for (const StaticChartDesign& design : staticChartDesigns()) {
+        m_windows->setFactory(StaticChartWindow::windowId(design.group), [this, &design] {
             // A closing chart window clears its marks through the one main
             // window, not through a reference of its own to the menu.
-            return new StaticChartWindow(spec, [this](const QString& item) { m_results->setChecked(item, false); });
+            return new StaticChartWindow(design, [this](const QString& item) { m_results->setChecked(item, false); });
         });
     }
     m_windows->setFactory(WindowId::FrmStats, [this] {

@@ -1,4 +1,4 @@
-#include "charts/StaticChartSpecs.h"
+#include "charts/StaticChartDesigns.h"
 
 namespace quorvale {
 namespace {
@@ -20,7 +20,7 @@ constexpr std::string_view kSettingsSeries[] = {"Settings"};
 constexpr std::string_view kSettingsCleared[] = {"MnuAyd",       "MnuAeyd",    "MnuLyd",
                                                  "MnuAlyd",      "MnuCorridors", "MnuLandings"};
 
-const std::array<StaticChartSpec, 5> kSpecs{{
+const std::array<StaticChartDesign, 5> kDesigns{{
     {ChartGroup::Cost, "FrmGraph", "MSChart2",
      "Roading, Logging, and Total Costs  ($/mbf) vs. EYD (stat)", kCostSeries, kCostCleared},
     {ChartGroup::Production, "FrmGraphLoads", "MSChart1", "Production (mbf/day) vs. EYD (stat)",
@@ -36,15 +36,15 @@ const std::array<StaticChartSpec, 5> kSpecs{{
 
 }  // namespace
 
-const std::array<StaticChartSpec, 5>& staticChartSpecs() { return kSpecs; }
+const std::array<StaticChartDesign, 5>& staticChartDesigns() { return kDesigns; }
 
-const StaticChartSpec& staticChartSpec(ChartGroup group) {
-    for (const StaticChartSpec& spec : kSpecs) {
-        if (spec.group == group) {
-            return spec;
+const StaticChartDesign& staticChartSpec(ChartGroup group) {
+    for (const StaticChartDesign& design : kDesigns) {
+        if (design.group == group) {
+            return design;
         }
     }
-    return kSpecs[0];
+    return kDesigns[0];
 }
 
 }  // namespace quorvale

@@ -11,7 +11,7 @@
 
 namespace quorvale {
 
-struct StaticChartSpec {
+struct StaticChartDesign {
     ChartGroup group;
     std::string_view windowName;
     std::string_view chartName;
@@ -20,7 +20,7 @@ struct StaticChartSpec {
     std::span<const std::string_view> clearedOnClose;
 };
 
-const std::array<StaticChartSpec, 5>& staticChartSpecs();
-const StaticChartSpec& staticChartSpec(ChartGroup group);
+const std::array<StaticChartDesign, 5>& staticChartDesigns();
+const StaticChartDesign& staticChartSpec(ChartGroup group);
 
 }  // namespace quorvale
