@@ -10,6 +10,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <benchmark/benchmark.h>
+
+#include "OffscreenBenchmarks.h"
 #include <memory>
 
 #include "charts/DataGridChart.h"
@@ -165,16 +167,5 @@ BENCHMARK(BM_CoreSweepAlone)->Unit(benchmark::kMicrosecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    desktopInstance().reset();
-    return 0;
+    return quorvale::bench::runOffscreenBenchmarks(argc, argv, [] { desktopInstance().reset(); });
 }

@@ -12,6 +12,8 @@
 #include <QStandardPaths>
 #include <QtTest>
 #include <benchmark/benchmark.h>
+
+#include "OffscreenBenchmarks.h"
 #include <chrono>
 #include <cstdio>
 
@@ -120,19 +122,10 @@ BENCHMARK(BM_MainWindowRunChartShown)->Unit(benchmark::kMillisecond)->UseRealTim
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    // The main window reads its placement; the user's own stays untouched.
-    QStandardPaths::setTestModeEnabled(true);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    if (g_headless.rate() > 0) {
+    return quorvale::bench::runOffscreenBenchmarks(argc, argv, [] {
+        if (g_headless.rate() <= 0) {
+            return;
+        }
         std::printf("headless run:                    %.4g samples/s\n", g_headless.rate());
         for (const auto& [name, tally] : {std::pair{"main window, chart hidden:", &g_hidden},
                                           std::pair{"main window, chart shown: ", &g_shown}}) {
@@ -141,6 +134,5 @@ int main(int argc, char** argv) {
                             tally->rate() / g_headless.rate());
             }
         }
-    }
-    return 0;
+    });
 }

@@ -51,14 +51,12 @@ class FrmStatsRunTest : public QObject {
     Q_OBJECT
 
 private:
-    template <class T>
-    static T* child(QWidget& window, const char* name) {
-        return window.findChild<T*>(QString::fromUtf8(name));
+    static std::string field(QWidget& window, const char* name) {
+        return testing::fieldText(window, name).toStdString();
     }
-    static QString text(QWidget& window, const char* name) { return child<QLineEdit>(window, name)->text(); }
-    static std::string field(QWidget& window, const char* name) { return text(window, name).toStdString(); }
     static int stepsDone(QWidget& window, int steps) {
-        return static_cast<int>(std::lround(child<FractionBar>(window, "ProgressBar2")->fraction() * steps));
+        const auto* bar = testing::namedChild<FractionBar>(window, "ProgressBar2");
+        return static_cast<int>(std::lround(bar->fraction() * steps));
     }
 
 private slots:
@@ -80,11 +78,11 @@ private slots:
             const int done = stepsDone(window, 30);
             if (window.isRunning() && done > lastDone) {
                 lastDone = done;
-                runsAtStepEnd << text(window, "TextRuns");
-                eydAtStepEnd << text(window, "TextEYD");
+                runsAtStepEnd << testing::fieldText(window, "TextRuns");
+                eydAtStepEnd << testing::fieldText(window, "TextEYD");
             }
         });
-        QTest::mouseClick(child<QPushButton>(window, "Command3"), Qt::LeftButton);
+        QTest::mouseClick(testing::namedChild<QPushButton>(window, "Command3"), Qt::LeftButton);
 
         const RunSummary& run = engine.summary;
         QVERIFY(!run.stopped);
@@ -100,13 +98,13 @@ private slots:
 
         // Normal end: statistics back to "0", both bars full.
         for (const char* name : {"TextCheck", "TextRuns", "TextAverage", "TextVariance", "TextMin", "TextMax"}) {
-            QCOMPARE(text(window, name), QStringLiteral("0"));
+            QCOMPARE(testing::fieldText(window, name), QStringLiteral("0"));
         }
-        QCOMPARE(child<FractionBar>(window, "ProgressBar1")->fraction(), 1.0F);
-        QCOMPARE(child<FractionBar>(window, "ProgressBar2")->fraction(), 1.0F);
-        QCOMPARE(child<QLabel>(window, "LblPercent")->text(), QStringLiteral("100%"));
-        QCOMPARE(child<QLabel>(window, "LblPercent2")->text(), QStringLiteral("100%"));
-        QCOMPARE(text(window, "TextEYD"), QStringLiteral("3000"));
+        QCOMPARE(testing::namedChild<FractionBar>(window, "ProgressBar1")->fraction(), 1.0F);
+        QCOMPARE(testing::namedChild<FractionBar>(window, "ProgressBar2")->fraction(), 1.0F);
+        QCOMPARE(testing::namedChild<QLabel>(window, "LblPercent")->text(), QStringLiteral("100%"));
+        QCOMPARE(testing::namedChild<QLabel>(window, "LblPercent2")->text(), QStringLiteral("100%"));
+        QCOMPARE(testing::fieldText(window, "TextEYD"), QStringLiteral("3000"));
 
         // The optimum's figures in their stated forms.
         QVERIFY(run.optimum.has_value());
@@ -121,7 +119,7 @@ private slots:
         QCOMPARE(field(window, "TextAlyd"), rounded(best.result.alyd, 0));
         QCOMPARE(field(window, "TextCorridors"), rounded(best.result.corridorsPerLanding, 0));
         QCOMPARE(field(window, "TextLandings"), rounded(best.result.landingsPerUnit, 0));
-        QVERIFY(text(window, "TextMinCost") != QStringLiteral("0"));
+        QVERIFY(testing::fieldText(window, "TextMinCost") != QStringLiteral("0"));
 
         // Every Low equals its High: each row's five cells are one cost.
         QCOMPARE(host.grid.rowCount(), 30);
@@ -137,7 +135,7 @@ private slots:
 
         QCOMPARE(host.enableLog.front(), false);
         QVERIFY(host.variablesEnabled);
-        QVERIFY(!child<QLineEdit>(window, "TextADev")->isReadOnly());
+        QVERIFY(!testing::namedChild<QLineEdit>(window, "TextADev")->isReadOnly());
         // "Simulation Graph" unchecked: the chart stayed hidden.
         QVERIFY(!host.statsChartVisible());
     }
@@ -168,7 +166,7 @@ private slots:
                 reopenedVisible = reopenedVisible || host.statsChartVisible();
             }
         });
-        QTest::mouseClick(child<QPushButton>(window, "Command3"), Qt::LeftButton);
+        QTest::mouseClick(testing::namedChild<QPushButton>(window, "Command3"), Qt::LeftButton);
         QVERIFY(visibleAfterStepOne);
         QVERIFY(reopenedVisible);
         QVERIFY(host.chartOpen);
@@ -183,8 +181,8 @@ private slots:
         window.show();
         EngineRun engine;
         window.setRunFunction(engine.function());
-        auto* target = child<QLineEdit>(window, "TextADev");
-        auto* go = child<QPushButton>(window, "Command3");
+        auto* target = testing::namedChild<QLineEdit>(window, "TextADev");
+        auto* go = testing::namedChild<QPushButton>(window, "Command3");
 
         // After step 11 a negative target keeps step 12 sampling; a few
         // yields into it, with a second "Go" that changes nothing, "End".
@@ -202,16 +200,16 @@ private slots:
             if (phase == Phase::Steps && stepsDone(window, 30) == 11) {
                 target->selectAll();
                 QTest::keyClicks(target, QStringLiteral("-1"));
-                percentWhenTargetSet = child<QLabel>(window, "LblPercent")->text();
+                percentWhenTargetSet = testing::namedChild<QLabel>(window, "LblPercent")->text();
                 phase = Phase::Holding;
             } else if (phase == Phase::Holding && ++yieldsInStep12 == 5) {
-                percentBeforeEnd = child<QLabel>(window, "LblPercent")->text();
-                eydBeforeEnd = text(window, "TextEYD");
-                runsBeforeEnd = text(window, "TextRuns");
+                percentBeforeEnd = testing::namedChild<QLabel>(window, "LblPercent")->text();
+                eydBeforeEnd = testing::fieldText(window, "TextEYD");
+                runsBeforeEnd = testing::fieldText(window, "TextRuns");
                 goDisabled = !go->isEnabled();
                 QTest::mouseClick(go, Qt::LeftButton);
                 go->click();
-                QTest::mouseClick(child<QPushButton>(window, "Command1"), Qt::LeftButton);
+                QTest::mouseClick(testing::namedChild<QPushButton>(window, "Command1"), Qt::LeftButton);
                 phase = Phase::Ended;
             }
         });
@@ -240,10 +238,10 @@ private slots:
         // The stop path: every output field "0", both bars empty.
         for (const char* name : {"TextEYD", "TextCheck", "TextRuns", "TextAverage", "TextMinCost", "TextOptEYD",
                                  "TextLandings"}) {
-            QCOMPARE(text(window, name), QStringLiteral("0"));
+            QCOMPARE(testing::fieldText(window, name), QStringLiteral("0"));
         }
-        QCOMPARE(child<FractionBar>(window, "ProgressBar1")->fraction(), 0.0F);
-        QCOMPARE(child<QLabel>(window, "LblPercent2")->text(), QStringLiteral("0%"));
+        QCOMPARE(testing::namedChild<FractionBar>(window, "ProgressBar1")->fraction(), 0.0F);
+        QCOMPARE(testing::namedChild<QLabel>(window, "LblPercent2")->text(), QStringLiteral("0%"));
         QCOMPARE(target->text(), QStringLiteral("-1"));
         QVERIFY(host.variablesEnabled);
         QVERIFY(go->isEnabled());
@@ -259,7 +257,7 @@ private slots:
         QPointer<QMdiSubWindow> sub(qobject_cast<QMdiSubWindow*>(window->parentWidget()));
         EngineRun engine;
         window->setRunFunction(engine.function());
-        auto* target = child<QLineEdit>(*window, "TextADev");
+        auto* target = testing::namedChild<QLineEdit>(*window, "TextADev");
         int yields = 0;
         bool hiddenAtOnce = false;
         int chartClosesDuringRun = -1;
@@ -280,7 +278,7 @@ private slots:
                 chartClosesDuringRun = host.closeCalls;
             }
         });
-        QTest::mouseClick(child<QPushButton>(*window, "Command3"), Qt::LeftButton);
+        QTest::mouseClick(testing::namedChild<QPushButton>(*window, "Command3"), Qt::LeftButton);
         QVERIFY(hiddenAtOnce);
         QCOMPARE(chartClosesDuringRun, 0);
         QVERIFY(engine.summary.stopped);

@@ -18,6 +18,7 @@
 #include "SimulatorInArea.h"
 #include "shell/Twips.h"
 #include "simulator/FractionBar.h"
+#include "GuiTestSupport.h"
 #include "simulator/FrmStats.h"
 #include "simulator/SimulatorTexts.h"
 #include "simulator/TargetUpDown.h"
@@ -79,13 +80,6 @@ FrmStats::RunFunction scriptedRun(std::shared_ptr<RunRecord> record, FakeSimulat
 class FrmStatsTest : public QObject {
     Q_OBJECT
 
-private:
-    template <class T>
-    static T* child(QWidget& window, const char* name) {
-        return window.findChild<T*>(QString::fromUtf8(name));
-    }
-    static QString text(QWidget& window, const char* name) { return child<QLineEdit>(window, name)->text(); }
-
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
@@ -95,31 +89,31 @@ private slots:
         window.loadWindow();
         QCOMPARE(window.objectName(), QStringLiteral("FrmStats"));
         QCOMPARE(window.windowTitle(), QStringLiteral("Simulator"));
-        QCOMPARE(text(window, "TextADev"), QStringLiteral("5"));
+        QCOMPARE(testing::fieldText(window, "TextADev"), QStringLiteral("5"));
         for (const char* name : kOutputFields) {
-            QVERIFY2(child<QLineEdit>(window, name) != nullptr, name);
-            QCOMPARE(text(window, name), QStringLiteral("0"));
-            QVERIFY(child<QLineEdit>(window, name)->isReadOnly());
+            QVERIFY2(testing::namedChild<QLineEdit>(window, name) != nullptr, name);
+            QCOMPARE(testing::fieldText(window, name), QStringLiteral("0"));
+            QVERIFY(testing::namedChild<QLineEdit>(window, name)->isReadOnly());
         }
-        QVERIFY(!child<QLineEdit>(window, "TextADev")->isReadOnly());
-        QCOMPARE(child<QLabel>(window, "LblPercent")->text(), QStringLiteral("0%"));
-        QCOMPARE(child<QLabel>(window, "LblPercent2")->text(), QStringLiteral("0%"));
-        QCOMPARE(child<FractionBar>(window, "ProgressBar1")->fraction(), 0.0F);
-        QCOMPARE(child<FractionBar>(window, "ProgressBar2")->fraction(), 0.0F);
+        QVERIFY(!testing::namedChild<QLineEdit>(window, "TextADev")->isReadOnly());
+        QCOMPARE(testing::namedChild<QLabel>(window, "LblPercent")->text(), QStringLiteral("0%"));
+        QCOMPARE(testing::namedChild<QLabel>(window, "LblPercent2")->text(), QStringLiteral("0%"));
+        QCOMPARE(testing::namedChild<FractionBar>(window, "ProgressBar1")->fraction(), 0.0F);
+        QCOMPARE(testing::namedChild<FractionBar>(window, "ProgressBar2")->fraction(), 0.0F);
         QCOMPARE(host.loadHiddenCalls, 1);
         QVERIFY(host.chartOpen);
         QVERIFY(!host.statsChartVisible());
 
-        QCOMPARE(child<QPushButton>(window, "Command1")->text(), QStringLiteral("End"));
-        QCOMPARE(child<QPushButton>(window, "Command2")->text(), QStringLiteral("Pause 5 Sec."));
-        QCOMPARE(child<QPushButton>(window, "Command3")->text(), QStringLiteral("Go"));
-        auto* spin = child<TargetUpDown>(window, "UpDown_0");
+        QCOMPARE(testing::namedChild<QPushButton>(window, "Command1")->text(), QStringLiteral("End"));
+        QCOMPARE(testing::namedChild<QPushButton>(window, "Command2")->text(), QStringLiteral("Pause 5 Sec."));
+        QCOMPARE(testing::namedChild<QPushButton>(window, "Command3")->text(), QStringLiteral("Go"));
+        auto* spin = testing::namedChild<TargetUpDown>(window, "UpDown_0");
         QVERIFY(spin != nullptr);
         QCOMPARE(spin->value(), 5);
         QCOMPARE(spin->lower(), 1);
         QCOMPARE(spin->upper(), 100);
-        QVERIFY(child<QFrame>(window, "Line1") != nullptr);
-        QVERIFY(child<QFrame>(window, "Line2") != nullptr);
+        QVERIFY(testing::namedChild<QFrame>(window, "Line1") != nullptr);
+        QVERIFY(testing::namedChild<QFrame>(window, "Line2") != nullptr);
 
         QStringList labels;
         for (QLabel* label : window.findChildren<QLabel*>()) {
@@ -142,10 +136,10 @@ private slots:
         const Twips twips(window);
         QCOMPARE(window.minimumSize(), twips.size(5325, 5550));
         QCOMPARE(window.maximumSize(), twips.size(5325, 5550));
-        QCOMPARE(child<QWidget>(window, "TextADev")->geometry(), twips.rect(2040, 960, 495, 285));
-        QCOMPARE(child<QWidget>(window, "UpDown_0")->geometry(), twips.rect(2535, 960, 240, 285));
-        QCOMPARE(child<QWidget>(window, "Command2")->geometry(), twips.rect(2040, 120, 1335, 375));
-        QCOMPARE(child<QWidget>(window, "TextMax")->geometry(), twips.rect(4560, 5040, 735, 255));
+        QCOMPARE(testing::namedChild<QWidget>(window, "TextADev")->geometry(), twips.rect(2040, 960, 495, 285));
+        QCOMPARE(testing::namedChild<QWidget>(window, "UpDown_0")->geometry(), twips.rect(2535, 960, 240, 285));
+        QCOMPARE(testing::namedChild<QWidget>(window, "Command2")->geometry(), twips.rect(2040, 120, 1335, 375));
+        QCOMPARE(testing::namedChild<QWidget>(window, "TextMax")->geometry(), twips.rect(4560, 5040, 735, 255));
         // At 96 dpi a pixel is 15 twips.
         const Twips screen96(96, 96);
         QCOMPARE(screen96.size(5325, 5550), QSize(355, 370));
@@ -204,10 +198,10 @@ private slots:
         window.loadWindow();
         auto record = std::make_shared<RunRecord>();
         window.setRunFunction(scriptedRun(record, host, 1));
-        auto* field = child<QLineEdit>(window, "TextADev");
+        auto* field = testing::namedChild<QLineEdit>(window, "TextADev");
         field->clear();
         QTest::keyClicks(field, typed);
-        QTest::mouseClick(child<QPushButton>(window, "Command3"), Qt::LeftButton);
+        QTest::mouseClick(testing::namedChild<QPushButton>(window, "Command3"), Qt::LeftButton);
         QCOMPARE(field->text(), kept);
         QCOMPARE(record->runs, 1);
         QCOMPARE(record->targets.front(), target);
@@ -219,13 +213,13 @@ private slots:
             FrmStats window(host);
             window.loadWindow();
             auto record = std::make_shared<RunRecord>();
-            auto* end = child<QPushButton>(window, "Command1");
+            auto* end = testing::namedChild<QPushButton>(window, "Command1");
             window.setRunFunction(scriptedRun(record, host, 10, [&](int sample, FrmStats&) {
                 if (stopIt && sample == 4) {
                     QTest::mouseClick(end, Qt::LeftButton);
                 }
             }));
-            QTest::mouseClick(child<QPushButton>(window, "Command3"), Qt::LeftButton);
+            QTest::mouseClick(testing::namedChild<QPushButton>(window, "Command3"), Qt::LeftButton);
             QCOMPARE(record->stopped, stopIt);
             QCOMPARE(record->samples, stopIt ? 5 : 10);
             for (bool enabled : record->variablesEnabled) {
@@ -233,9 +227,9 @@ private slots:
             }
             QVERIFY(host.variablesEnabled);
             QVERIFY(!window.isRunning());
-            QVERIFY(child<QPushButton>(window, "Command3")->isEnabled());
+            QVERIFY(testing::namedChild<QPushButton>(window, "Command3")->isEnabled());
             // The stop path leaves every field at "0".
-            QCOMPARE(text(window, "TextRuns"), stopIt ? QStringLiteral("0") : QStringLiteral("9"));
+            QCOMPARE(testing::fieldText(window, "TextRuns"), stopIt ? QStringLiteral("0") : QStringLiteral("9"));
         }
     }
 
@@ -243,18 +237,18 @@ private slots:
         FakeSimulatorHost host;
         FrmStats window(host);
         window.loadWindow();
-        child<QLineEdit>(window, "TextADev")->setText(QStringLiteral("7"));
-        QTest::mouseClick(child<QPushButton>(window, "Command1"), Qt::LeftButton);
-        QCOMPARE(text(window, "TextADev"), QStringLiteral("7"));
+        testing::namedChild<QLineEdit>(window, "TextADev")->setText(QStringLiteral("7"));
+        QTest::mouseClick(testing::namedChild<QPushButton>(window, "Command1"), Qt::LeftButton);
+        QCOMPARE(testing::fieldText(window, "TextADev"), QStringLiteral("7"));
         for (const char* name : kOutputFields) {
-            QCOMPARE(text(window, name), QStringLiteral("0"));
+            QCOMPARE(testing::fieldText(window, name), QStringLiteral("0"));
         }
         QVERIFY(host.variablesEnabled);
         QVERIFY(window.stopRequested());
 
         auto record = std::make_shared<RunRecord>();
         window.setRunFunction(scriptedRun(record, host, 8));
-        QTest::mouseClick(child<QPushButton>(window, "Command3"), Qt::LeftButton);
+        QTest::mouseClick(testing::namedChild<QPushButton>(window, "Command3"), Qt::LeftButton);
         QVERIFY(!record->stopped);
         QCOMPARE(record->samples, 8);
     }
@@ -264,7 +258,7 @@ private slots:
         FrmStats window(host);
         window.loadWindow();
         auto record = std::make_shared<RunRecord>();
-        auto* field = child<QLineEdit>(window, "TextADev");
+        auto* field = testing::namedChild<QLineEdit>(window, "TextADev");
         window.setRunFunction(scriptedRun(record, host, 5, [&](int sample, FrmStats&) {
             if (sample == 1) {
                 // Typed during the run's yield.
@@ -279,7 +273,7 @@ private slots:
                 });
             }
         }));
-        QTest::mouseClick(child<QPushButton>(window, "Command3"), Qt::LeftButton);
+        QTest::mouseClick(testing::namedChild<QPushButton>(window, "Command3"), Qt::LeftButton);
         QCOMPARE(record->targets, (std::vector<double>{5, 5, 2.5, 2.5, -1}));
         // A non-positive target typed during the run is not repaired.
         QCOMPARE(field->text(), QStringLiteral("-1"));
@@ -289,7 +283,7 @@ private slots:
         FakeSimulatorHost host(NumberLocale::german());
         FrmStats window(host);
         window.loadWindow();
-        auto* field = child<QLineEdit>(window, "TextADev");
+        auto* field = testing::namedChild<QLineEdit>(window, "TextADev");
         field->setText(QStringLiteral("2,5"));
         QCOMPARE(window.target(), 2.5);
         field->setText(QStringLiteral("1.500,5"));
@@ -300,8 +294,8 @@ private slots:
         FakeSimulatorHost host;
         FrmStats window(host);
         window.loadWindow();
-        auto* field = child<QLineEdit>(window, "TextADev");
-        auto* spin = child<TargetUpDown>(window, "UpDown_0");
+        auto* field = testing::namedChild<QLineEdit>(window, "TextADev");
+        auto* spin = testing::namedChild<TargetUpDown>(window, "UpDown_0");
         QTest::mouseClick(spin->upButton(), Qt::LeftButton);
         QCOMPARE(field->text(), QStringLiteral("6"));
         QCOMPARE(window.target(), 6.0);
@@ -338,10 +332,10 @@ private slots:
         FakeSimulatorHost host;
         FrmStats window(host);
         window.loadWindow();
-        auto* bar1 = child<FractionBar>(window, "ProgressBar1");
-        auto* bar2 = child<FractionBar>(window, "ProgressBar2");
-        auto* percent1 = child<QLabel>(window, "LblPercent");
-        auto* percent2 = child<QLabel>(window, "LblPercent2");
+        auto* bar1 = testing::namedChild<FractionBar>(window, "ProgressBar1");
+        auto* bar2 = testing::namedChild<FractionBar>(window, "ProgressBar2");
+        auto* percent1 = testing::namedChild<QLabel>(window, "LblPercent");
+        auto* percent2 = testing::namedChild<QLabel>(window, "LblPercent2");
         window.setBar(RunBar::Step, 0.25F, "25%");
         window.setBar(RunBar::Run, 1.0F / 3.0F, "33%");
         QCOMPARE(bar1->fraction(), 0.25F);
@@ -371,8 +365,8 @@ private slots:
         FakeSimulatorHost host;
         FrmStats window(host);
         window.loadWindow();
-        auto* check = child<QLineEdit>(window, "TextCheck");
-        auto* percent = child<QLabel>(window, "LblPercent");
+        auto* check = testing::namedChild<QLineEdit>(window, "TextCheck");
+        auto* percent = testing::namedChild<QLabel>(window, "LblPercent");
         QString beforeYield;
         QString percentBeforeYield;
         window.setRunFunction([&](InputVariables&, RunView& view, std::uint64_t) {
@@ -387,7 +381,7 @@ private slots:
             view.runEnded(false);
             return RunSummary{};
         });
-        QTest::mouseClick(child<QPushButton>(window, "Command3"), Qt::LeftButton);
+        QTest::mouseClick(testing::namedChild<QPushButton>(window, "Command3"), Qt::LeftButton);
         QCOMPARE(beforeYield, QStringLiteral("0"));
         QCOMPARE(percentBeforeYield, QStringLiteral("0%"));
         QCOMPARE(check->text(), QStringLiteral("340.5"));
@@ -418,16 +412,16 @@ private slots:
         FrmStats window(host);
         window.loadWindow();
         window.show();
-        auto* field = child<QLineEdit>(window, "TextADev");
+        auto* field = testing::namedChild<QLineEdit>(window, "TextADev");
         QElapsedTimer clock;
         qint64 editedAt = -1;
         QTimer::singleShot(300, field, [&] {
             field->setText(QStringLiteral("9"));
-            QTest::mouseClick(child<QPushButton>(window, "Command1"), Qt::LeftButton);
+            QTest::mouseClick(testing::namedChild<QPushButton>(window, "Command1"), Qt::LeftButton);
             editedAt = clock.elapsed();
         });
         clock.start();
-        QTest::mouseClick(child<QPushButton>(window, "Command2"), Qt::LeftButton);
+        QTest::mouseClick(testing::namedChild<QPushButton>(window, "Command2"), Qt::LeftButton);
         const qint64 held = clock.elapsed();
         QVERIFY2(held >= FrmStats::kPauseMs, qPrintable(QString::number(held)));
         // Three seconds, not the five of the caption.
@@ -442,7 +436,7 @@ private slots:
         FrmStats window(host);
         window.loadWindow();
         auto record = std::make_shared<RunRecord>();
-        auto* pause = child<QPushButton>(window, "Command2");
+        auto* pause = testing::namedChild<QPushButton>(window, "Command2");
         QElapsedTimer clock;
         std::vector<qint64> sampleTimes;
         window.setRunFunction(scriptedRun(record, host, 4, [&](int sample, FrmStats&) {
@@ -452,7 +446,7 @@ private slots:
             }
         }));
         clock.start();
-        QTest::mouseClick(child<QPushButton>(window, "Command3"), Qt::LeftButton);
+        QTest::mouseClick(testing::namedChild<QPushButton>(window, "Command3"), Qt::LeftButton);
         QCOMPARE(sampleTimes.size(), size_t(4));
         QVERIFY(sampleTimes[2] - sampleTimes[1] >= FrmStats::kPauseMs);
         QVERIFY(sampleTimes[1] - sampleTimes[0] < FrmStats::kPauseMs);
@@ -471,7 +465,7 @@ private slots:
         QTimer::singleShot(200, sub, [&] { sub->close(); });
         QElapsedTimer clock;
         clock.start();
-        QTest::mouseClick(child<QPushButton>(*window, "Command2"), Qt::LeftButton);
+        QTest::mouseClick(testing::namedChild<QPushButton>(*window, "Command2"), Qt::LeftButton);
         QVERIFY(clock.elapsed() < FrmStats::kPauseMs);
         QVERIFY(idle);
         QCOMPARE(host.closeCalls, 1);
@@ -483,7 +477,7 @@ private slots:
         FrmStats window(host);
         window.loadWindow();
         auto record = std::make_shared<RunRecord>();
-        auto* pause = child<QPushButton>(window, "Command2");
+        auto* pause = testing::namedChild<QPushButton>(window, "Command2");
         int idleSignals = 0;
         connect(&window, &FrmStats::idle, this, [&] { ++idleSignals; });
         QElapsedTimer clock;
@@ -495,7 +489,7 @@ private slots:
             }
         }));
         clock.start();
-        QTest::mouseClick(child<QPushButton>(window, "Command3"), Qt::LeftButton);
+        QTest::mouseClick(testing::namedChild<QPushButton>(window, "Command3"), Qt::LeftButton);
         QVERIFY(clock.elapsed() < FrmStats::kPauseMs);
         QVERIFY(record->stopped);
         QVERIFY(!window.isBusy());

@@ -17,6 +17,11 @@
 #include "shell/WindowRegistry.h"
 
 namespace quorvale::testing {
+
+QString fieldText(QWidget& window, const char* name) {
+    auto* field = namedChild<QLineEdit>(window, name);
+    return field ? field->text() : QString();
+}
 namespace {
 
 QTemporaryDir& settingsDir() {

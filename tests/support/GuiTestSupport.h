@@ -26,6 +26,15 @@ class SingleChartWindow;
 
 namespace quorvale::testing {
 
+// A child of a window found by its object name.
+template <class T>
+T* namedChild(QWidget& window, const char* name) {
+    return window.findChild<T*>(QString::fromUtf8(name));
+}
+
+// The text of a window's entry field, found by its object name.
+QString fieldText(QWidget& window, const char* name);
+
 // Before QApplication: offscreen unless a platform is chosen; settings go
 // to a folder of this process that is removed at exit.
 void prepareEnvironment();
