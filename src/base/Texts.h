@@ -27,6 +27,9 @@ inline constexpr char kSplashWarning[] =
 inline constexpr char kSplashAccept[] = "I Accept Full  Responsibility";
 inline constexpr char kSplashExit[] = "Exit";
 
+// The Tools menu, between "Show Results" and Window.
+inline constexpr char kToolsMenu[] = "&Tools";
+
 // Status bar.
 inline constexpr char kStatusPanel[] = "Status";
 

@@ -76,6 +76,7 @@ FrmMain::FrmMain(QWidget* parent)
     QMenuBar* bar = menuBar();
     m_shellMenus->addFileMenu(bar);
     m_results->addTo(bar);
+    m_tools = m_shellMenus->addToolsMenu(bar);
     m_shellMenus->addWindowMenu(bar);
     m_shellMenus->addHelpMenu(bar);
     connect(m_shellMenus, &ShellMenus::exitRequested, this, &QWidget::close);

@@ -18,6 +18,7 @@
 
 class QLabel;
 class QMdiArea;
+class QMenu;
 class QTimer;
 
 namespace quorvale {
@@ -46,6 +47,7 @@ public:
     ResultsMenu& results() const { return *m_results; }
     ShellMenus& shellMenus() const { return *m_shellMenus; }
     QMdiArea* mdiArea() const { return m_area; }
+    QMenu* toolsMenu() const { return m_tools; }
 
     // The static analysis: repair and read the inputs of the Variables
     // window, sweep the range case of the menu marks, and fill every chart
@@ -112,6 +114,7 @@ private:
     WindowRegistry* m_windows;
     ResultsMenu* m_results;
     ShellMenus* m_shellMenus;
+    QMenu* m_tools = nullptr;
     QLabel* m_datePanel = nullptr;
     QLabel* m_timePanel = nullptr;
     QTimer* m_clock = nullptr;

@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QPointer>
 
+#include "base/Texts.h"
 #include "shell/gui/MdiArrangement.h"
 
 namespace quorvale {
@@ -70,6 +71,13 @@ void ShellMenus::addFileMenu(QMenuBar* bar) {
     addSeparator(file, "mnuFileBar5")->setVisible(false);
     QAction* exit = addItem(file, "mnuFileExit", "1012");
     connect(exit, &QAction::triggered, this, &ShellMenus::exitRequested);
+}
+
+QMenu* ShellMenus::addToolsMenu(QMenuBar* bar) {
+    QMenu* tools = bar->addMenu(QString::fromUtf8(texts::shell::kToolsMenu));
+    tools->setObjectName(QStringLiteral("mnuTools"));
+    m_menus[tools->objectName()] = tools;
+    return tools;
 }
 
 void ShellMenus::addWindowMenu(QMenuBar* bar) {

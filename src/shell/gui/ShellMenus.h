@@ -22,6 +22,9 @@ public:
     explicit ShellMenus(QMdiArea* area, QObject* parent = nullptr);
 
     void addFileMenu(QMenuBar* bar);
+    // The program's own commands beyond the designed menus (analyses, unit
+    // files, reports), between "Show Results" and Window.
+    QMenu* addToolsMenu(QMenuBar* bar);
     void addWindowMenu(QMenuBar* bar);
     void addHelpMenu(QMenuBar* bar);
 

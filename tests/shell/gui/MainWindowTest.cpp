@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QMdiArea>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QStatusBar>
@@ -134,6 +135,17 @@ private slots:
         QVERIFY(!m_f->window(WindowId::FrmData));
         QVERIFY(!m_f->window(WindowId::FrmGraph));
         QVERIFY(!m_f->isChecked(QStringLiteral("MnuTotalCost")));
+    }
+
+    void theToolsMenuSitsBetweenShowResultsAndWindow() {
+        QStringList titles;
+        for (QAction* a : m_f->main().menuBar()->actions()) {
+            titles.append(a->menu() ? a->menu()->objectName() : QString());
+        }
+        const auto tools = titles.indexOf(QStringLiteral("mnuTools"));
+        QVERIFY(tools > 0);
+        QCOMPARE(titles.at(tools + 1), QStringLiteral("mnuWindow"));
+        QCOMPARE(m_f->main().menuBar()->actions().at(tools - 1)->menu()->title(), QStringLiteral("Show Results"));
     }
 
     void theWindowAndHelpMenusHaveTheirItems() {
