@@ -175,4 +175,28 @@ inline constexpr char kCsvRowHeading[] = "EYD (stat)";
 
 }  // namespace charts
 
+// The decision analysis's summary in words. %1, %2, ... are filled in order.
+namespace decision {
+
+// %1 stations, %2 mean cost ($/mbf, two decimals).
+inline constexpr char kRecommend[] = "Lay out at %1 stations (mean %2 $/mbf).";
+// %1 and %2 stations, %3 the tolerance in percent.
+inline constexpr char kBand[] = "Anywhere from %1 to %2 stations is within %3 % of that.";
+// %1 the tolerance in percent.
+inline constexpr char kBandAlone[] = "No other number of stations is within %1 % of that.";
+// %1 $/mbf, two decimals.
+inline constexpr char kEvpi[] = "Knowing the inputs exactly would save %1 $/mbf.";
+// %1 the variable's caption in the Variables window.
+inline constexpr char kDriver[] = "%1 moves the cost most.";
+inline constexpr char kNoDriver[] = "No single input moves the lowest cost.";
+inline constexpr char kNoSteps[] = "The High EYD is below one station, so there is nothing to lay out.";
+inline constexpr char kNoScenario[] = "No scenario gave finite costs, so there is no recommendation.";
+// %1 scenarios.
+inline constexpr char kStopped[] = "Stopped after %1 scenarios; the figures are those so far.";
+// %1 the cap on scenarios.
+inline constexpr char kCapped[] =
+    "The run reached its cap of %1 scenarios before the target was met; the figures are less sure than asked.";
+
+}  // namespace decision
+
 }  // namespace quorvale::texts
