@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <array>
 #include <charconv>
+#include <cmath>
 #include <limits>
 #include <random>
+#include <string>
+#include <utility>
 
 #include "inputs/InputVariables.h"
 #include "inputs/ValueRule.h"
@@ -206,8 +209,8 @@ TEST(ValueRule, EveryUsableTextReadsAsItsLeadingNumberInEachLocale) {
             // A group mark after bare digits joins them; anywhere else the tail is junk.
             const bool grouped = tailKind == 2 && !point && exponent.empty() && !whole.empty();
             const bool hasMantissa = !whole.empty() || (point && !fraction.empty());
-            std::string plain = sign + (whole.empty() ? "0" : whole) + (grouped ? "500" : "") + "." + (point ? fraction : "") +
-                                (hasMantissa ? exponent : "");
+            const std::string plain = sign + (whole.empty() ? "0" : whole) + (grouped ? "500" : "") + "." +
+                                      (point ? fraction : "") + (hasMantissa ? exponent : "");
             double expected = 0;
             std::from_chars(plain.data() + (sign == "+"), plain.data() + plain.size(), expected);
             const bool leadingPositive = !grouped || whole.find_first_not_of('0') != std::string::npos;
@@ -216,8 +219,6 @@ TEST(ValueRule, EveryUsableTextReadsAsItsLeadingNumberInEachLocale) {
 
             const EntryReading r = rule.reading(text);
             ASSERT_EQ(r.usable, expectUsable) << '"' << text << "\" " << locale.decimalPoint;
-            ASSERT_EQ(rule.isUsable(text), r.usable) << text;
-            ASSERT_EQ(rule.value(text), r.value) << text;
             if (r.usable) {
                 ++usable;
                 ASSERT_TRUE(std::isfinite(r.value) && r.value > 0) << text;
