@@ -7,6 +7,10 @@ dir=$1
 shift
 jobs=$(nproc 2>/dev/null || echo 2)
 mkdir -p "$dir"
+# A compiler cache makes the second and later build trees cheap.
+if command -v ccache >/dev/null; then
+  set -- -DCMAKE_CXX_COMPILER_LAUNCHER=ccache "$@"
+fi
 log="$dir/build.log"
 if ! { cmake -S "$root" -B "$dir" -G Ninja "$@" && ninja -C "$dir" -j "$jobs"; } >"$log" 2>&1; then
   cat "$log" >&2

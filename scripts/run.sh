@@ -5,12 +5,12 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
 "$root/scripts/build.sh" "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
-if [[ -x "$root/build/src/shell/quorvale" ]]; then
+if [[ -x "$root/build/bin/quorvale" ]]; then
   status=0
-  "$root/build/src/shell/quorvale" "$@" || status=$?
+  "$root/build/bin/quorvale" "$@" || status=$?
   # 2: no display; the program has said so, and the sweep runs here instead.
   if [[ $status -ne 2 ]]; then
     exit "$status"
   fi
 fi
-exec "$root/build/src/shell/quorvale-cli" sweep "$@"
+exec "$root/build/bin/quorvale-cli" sweep "$@"

@@ -20,11 +20,11 @@
 #include <string>
 
 #include "WideInputs.h"
-#include "inputs/FrmData.h"
-#include "shell/FrmMain.h"
-#include "shell/ShellMenus.h"
-#include "shell/WindowRegistry.h"
-#include "simulator/FrmStats.h"
+#include "inputs/gui/FrmData.h"
+#include "shell/gui/FrmMain.h"
+#include "shell/gui/ShellMenus.h"
+#include "base/gui/WindowRegistry.h"
+#include "simulator/gui/FrmStats.h"
 
 using namespace quorvale;
 

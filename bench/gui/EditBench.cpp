@@ -14,15 +14,15 @@
 #include "OffscreenBenchmarks.h"
 #include <memory>
 
-#include "charts/DataGridChart.h"
-#include "charts/StaticChartWindow.h"
-#include "inputs/EntryField.h"
-#include "inputs/FrmData.h"
-#include "model/ChartLoading.h"
+#include "charts/gui/DataGridChart.h"
+#include "charts/gui/StaticChartWindow.h"
+#include "inputs/gui/EntryField.h"
+#include "inputs/gui/FrmData.h"
+#include "charts/ChartLoading.h"
 #include "model/RangeSweep.h"
-#include "shell/FrmMain.h"
-#include "shell/ShellMenus.h"
-#include "shell/WindowRegistry.h"
+#include "shell/gui/FrmMain.h"
+#include "shell/gui/ShellMenus.h"
+#include "base/gui/WindowRegistry.h"
 
 using namespace quorvale;
 

@@ -18,10 +18,10 @@
 #include <cstdio>
 
 #include "WideInputs.h"
-#include "inputs/FrmData.h"
-#include "shell/FrmMain.h"
-#include "shell/WindowRegistry.h"
-#include "simulator/FrmStats.h"
+#include "inputs/gui/FrmData.h"
+#include "shell/gui/FrmMain.h"
+#include "base/gui/WindowRegistry.h"
+#include "simulator/gui/FrmStats.h"
 #include "simulator/HeadlessRunView.h"
 #include "simulator/MonteCarloRun.h"
 

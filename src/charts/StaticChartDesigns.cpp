@@ -38,13 +38,4 @@ const std::array<StaticChartDesign, 5> kDesigns{{
 
 const std::array<StaticChartDesign, 5>& staticChartDesigns() { return kDesigns; }
 
-const StaticChartDesign& staticChartSpec(ChartGroup group) {
-    for (const StaticChartDesign& design : kDesigns) {
-        if (design.group == group) {
-            return design;
-        }
-    }
-    return kDesigns[0];
-}
-
 }  // namespace quorvale

@@ -7,7 +7,7 @@
 #include <span>
 #include <string_view>
 
-#include "model/ChartLoading.h"
+#include "charts/ChartLoading.h"
 
 namespace quorvale {
 
@@ -21,6 +21,5 @@ struct StaticChartDesign {
 };
 
 const std::array<StaticChartDesign, 5>& staticChartDesigns();
-const StaticChartDesign& staticChartSpec(ChartGroup group);
 
 }  // namespace quorvale

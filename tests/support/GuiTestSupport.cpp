@@ -8,13 +8,13 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
-#include "charts/DataGridChart.h"
-#include "charts/SingleChartWindow.h"
-#include "inputs/FrmData.h"
-#include "simulator/FrmStats.h"
-#include "shell/DialogHooks.h"
-#include "shell/WindowPlacement.h"
-#include "shell/WindowRegistry.h"
+#include "charts/gui/DataGridChart.h"
+#include "charts/gui/SingleChartWindow.h"
+#include "inputs/gui/FrmData.h"
+#include "simulator/gui/FrmStats.h"
+#include "base/gui/DialogHooks.h"
+#include "shell/gui/WindowPlacement.h"
+#include "base/gui/WindowRegistry.h"
 
 namespace quorvale::testing {
 

@@ -14,8 +14,8 @@
 #include <functional>
 #include <memory>
 
-#include "shell/FrmMain.h"
-#include "shell/WindowId.h"
+#include "shell/gui/FrmMain.h"
+#include "base/gui/WindowId.h"
 
 namespace quorvale {
 class DataGridChart;

@@ -1,0 +1,178 @@
+#pragma once
+// Every exact text the program shows, in one table: captions, labels,
+// messages and the names it stores settings under. Each window area has its
+// own namespace under quorvale::texts, so a reader finds a text by where it
+// appears and a test can check it against what the user sees.
+
+#include <array>
+
+namespace quorvale::texts {
+
+// Captions and messages of the start-up window, the main window and the
+// settings store, kept in one place (the menu captions of File, Window and
+// Help live in the string table).
+namespace shell {
+
+inline constexpr char kAppTitle[] = "Quorvale_2000";
+inline constexpr char kMainCaption[] = "Quorvale_2000  1.0_Beta";
+
+// Disclaimer window.
+inline constexpr char kSplashProduct[] = "Quorvale_2000";
+inline constexpr char kSplashVersion[] = "Version 1.0_Beta";
+inline constexpr char kSplashAuthor[] = "Cable logging road and landing spacing economics";
+inline constexpr char kSplashRights[] = "Copyright the Quorvale authors. All rights reserved.";
+inline constexpr char kSplashWarning[] =
+    "Warning:  The estimates provided by this software are not guaranteed.  The user (you) "
+    "assumes full responsibility for any damages caused by the use of this software.";
+inline constexpr char kSplashAccept[] = "I Accept Full  Responsibility";
+inline constexpr char kSplashExit[] = "Exit";
+
+// The Tools menu, between "Show Results" and Window.
+inline constexpr char kToolsMenu[] = "&Tools";
+
+// Status bar.
+inline constexpr char kStatusPanel[] = "Status";
+
+// Settings store: application, section and the main window's placement keys.
+inline constexpr char kSettingsApplication[] = "Quorvale_2000";
+inline constexpr char kSettingsSection[] = "Settings";
+inline constexpr char kMainLeft[] = "MainLeft";
+inline constexpr char kMainTop[] = "MainTop";
+inline constexpr char kMainWidth[] = "MainWidth";
+inline constexpr char kMainHeight[] = "MainHeight";
+
+// Printed instead of opening windows when there is no screen to open them on.
+inline constexpr char kNoDisplay[] =
+    "quorvale: no graphical display is available (%1), so the desktop application cannot open "
+    "its windows.\n"
+    "Run the static analysis in the terminal instead:\n"
+    "    quorvale-cli sweep\n"
+    "or start the desktop application from a graphical session.\n";
+
+}  // namespace shell
+
+// The About box's texts and the names it looks up, exactly as used.
+namespace about {
+
+inline constexpr const char* kAppTitle = "Quorvale_2000";
+
+inline constexpr const char* kCaption = "About Quorvale_2000 !.0_Beta";
+inline constexpr const char* kTitle = "Quorvale_2000 1.0_Beta";
+inline constexpr double kTitlePointSize = 13.5;
+inline constexpr const char* kVersion = "Written by the Quorvale development team";
+inline constexpr const char* kDescription =
+    "Quorvale was created as a Master's of Science project to evaluate optimal road densities from an economic "
+    "perspective.  The program uses a logging cost simulator to compare yarding and roading costs.";
+inline constexpr const char* kRights = "All rights reserved by the Quorvale authors.";
+inline constexpr const char* kDisclaimer = "Questions and suggestions are welcome: contact the Quorvale development team.";
+inline constexpr const char* kOk = "OK";
+inline constexpr const char* kSysInfo = "&System Info...";
+
+inline constexpr const char* kSysInfoUnavailable = "System Information Is Unavailable At This Time";
+
+// Where Windows records its system-information program.
+inline constexpr const char* kMsInfoKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+inline constexpr const char* kMsInfoValue = "PATH";
+inline constexpr const char* kLocationKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
+inline constexpr const char* kLocationValue = "MSINFO";
+inline constexpr const char* kMsInfoProgram = "\\MSINFO32.EXE";
+
+// Where there is no registry: the system-information programs of the common
+// desktops, tried in this order on the PATH.
+inline constexpr std::array<const char*, 4> kDesktopSysInfoPrograms{"kinfocenter", "hardinfo2", "hardinfo",
+                                                                    "gnome-system-monitor"};
+
+}  // namespace about
+
+// Captions of the Variables window besides the row captions and group
+// headings, which come with the input rules.
+namespace variables {
+
+inline constexpr char kCaption[] = "Variables";
+inline constexpr char kLowHeading[] = "Low";
+inline constexpr char kHighHeading[] = "High";
+inline constexpr char kCrewHours[] = "(crew hrs)";
+
+// Client area of the window as designed, in twips.
+inline constexpr double kClientWidthTwips = 5265;
+inline constexpr double kClientHeightTwips = 8625;
+
+// Faces: headings bold 12 point; the operator's cost caption 9.75 point
+// against the window's 8.25-point face, and as much larger than whatever face
+// the window gets on this screen.
+inline constexpr double kHeadingPoints = 12;
+inline constexpr double kOperatorCostPoints = 9.75;
+inline constexpr double kDesignedFacePoints = 8.25;
+
+}  // namespace variables
+
+// The Simulator window's own texts, exactly as the user sees them.
+namespace simulator {
+
+inline constexpr const char* kCaption = "Simulator";
+
+inline constexpr const char* kGo = "Go";
+inline constexpr const char* kPause = "Pause 5 Sec.";
+inline constexpr const char* kEnd = "End";
+
+inline constexpr const char* kTarget = "95% C.I.  Mean $/mbf +/-";
+inline constexpr const char* kEydCounter = "EYD (feet) Counter";
+inline constexpr const char* kOptimalEyd = "Optimal EYD (feet)";
+inline constexpr const char* kMinTotalCost = "Min. Total Cost ($/mbf)";
+inline constexpr const char* kLandingSpacing = "Landing Spacing (feet)";
+inline constexpr const char* kRoadDensity = "Road Density (miles/sect)";
+inline constexpr const char* kAyd = "AYD (feet)";
+inline constexpr const char* kAeyd = "AEYD (feet)";
+inline constexpr const char* kLyd = "LYD (feet)";
+inline constexpr const char* kAlyd = "ALYD (feet)";
+inline constexpr const char* kCorridors = "Corridors per Landing";
+inline constexpr const char* kLandings = "Landings per Unit";
+inline constexpr const char* kSampleStats = "Sample Stats For $/mbf per EYD Step";
+inline constexpr const char* kIterations = "Iterations";
+inline constexpr const char* kRandom = "Rand #";
+inline constexpr const char* kMean = "Mean";
+inline constexpr const char* kMin = "Min";
+inline constexpr const char* kStdDev = "StdDev";
+inline constexpr const char* kMax = "Max";
+
+// The simulation chart window: its caption (the chart's only title) and the
+// labels of its five series.
+inline constexpr const char* kChartCaption = "Stats Graph Total Cost($/mbf) vs. EYD (stat)";
+inline constexpr const char* kSeriesAverage = "Average";
+inline constexpr const char* kSeriesBelow = "Average-Stdev";
+inline constexpr const char* kSeriesAbove = "Average+Stdev";
+inline constexpr const char* kSeriesMin = "Min";
+inline constexpr const char* kSeriesMax = "Max";
+
+// The target the window opens with, and the one "Go" puts in place of a
+// target that is not a positive number.
+inline constexpr const char* kDefaultTarget = "5";
+// What every output field shows before a run and after a stopped one.
+inline constexpr const char* kZero = "0";
+
+}  // namespace simulator
+
+// Texts of the chart windows' own additions: the tool tip of a hovered point
+// and the chart's context menu with its dialogs and messages.
+namespace charts {
+
+// %1 series label, %2 row label (EYD in stations), %3 value.
+inline constexpr char kHoverTemplate[] = "%1\nEYD: %2 stat\nValue: %3";
+
+inline constexpr char kCopyImage[] = "Copy Image";
+inline constexpr char kSaveImage[] = "Save Image\u2026";
+inline constexpr char kSaveData[] = "Save Data\u2026";
+
+inline constexpr char kSaveImageCaption[] = "Save Image";
+inline constexpr char kSaveDataCaption[] = "Save Data";
+inline constexpr char kImageFilter[] = "PNG image (*.png);;SVG drawing (*.svg)";
+inline constexpr char kDataFilter[] = "CSV table (*.csv)";
+inline constexpr char kSaveImageFailed[] = "The chart image could not be saved to %1.";
+inline constexpr char kSaveDataFailed[] = "The chart data could not be saved to %1.";
+
+// Heading of the row-label column in saved data.
+inline constexpr char kCsvRowHeading[] = "EYD (stat)";
+
+}  // namespace charts
+
+}  // namespace quorvale::texts

@@ -1,0 +1,45 @@
+#include "base/gui/DialogHooks.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include "base/Texts.h"
+
+namespace quorvale {
+namespace {
+
+DialogHooks::SaveFileName& saveFileNameHook() {
+    static DialogHooks::SaveFileName hook;
+    return hook;
+}
+
+DialogHooks::Message& messageHook() {
+    static DialogHooks::Message hook;
+    return hook;
+}
+
+}  // namespace
+
+QString DialogHooks::saveFileName(QWidget* parent, const QString& caption, const QString& suggestedName,
+                                  const QString& filter) {
+    if (saveFileNameHook()) {
+        return saveFileNameHook()(parent, caption, suggestedName, filter);
+    }
+    return QFileDialog::getSaveFileName(parent, caption, suggestedName, filter);
+}
+
+void DialogHooks::message(QWidget* parent, const QString& text) {
+    if (messageHook()) {
+        messageHook()(parent, text);
+        return;
+    }
+    // Every message of the program carries the application title and a
+    // single OK button.
+    QMessageBox::information(parent, QString::fromUtf8(texts::shell::kAppTitle), text, QMessageBox::Ok);
+}
+
+void DialogHooks::setSaveFileName(SaveFileName hook) { saveFileNameHook() = std::move(hook); }
+
+void DialogHooks::setMessage(Message hook) { messageHook() = std::move(hook); }
+
+}  // namespace quorvale

@@ -1,0 +1,45 @@
+#include "charts/gui/SingleChartWindow.h"
+
+#include <QVBoxLayout>
+
+#include "charts/gui/DataGridChart.h"
+#include "base/gui/Twips.h"
+
+namespace quorvale {
+namespace {
+QString text(std::string_view view) { return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size())); }
+}  // namespace
+
+SingleChartWindow::SingleChartWindow(const SingleChartDesign& design, ClearMark clearMark, QWidget* parent)
+    : ChildWindow(parent), m_clearedOnClose(design.clearedOnClose), m_clearMark(std::move(clearMark)) {
+    setObjectName(text(design.windowName));
+    setWindowTitle(text(design.caption));
+
+    QStringList labels;
+    for (std::string_view label : design.seriesLabels) {
+        labels.append(text(label));
+    }
+    m_chart = new DataGridChart(labels, this);
+    m_chart->setObjectName(text(design.chartName));
+
+    // No margin on any side: the chart is the window. The layout keeps it so
+    // through every resize and ignores the sizes of a minimized window.
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_chart);
+    resize(Twips(*this).size(design.widthTwips, design.heightTwips));
+}
+
+// The items are addressed through the one main window, never through a
+// reference of the chart window's own.
+void SingleChartWindow::unloadWindow() {
+    if (!m_clearMark) {
+        return;
+    }
+    for (std::string_view item : m_clearedOnClose) {
+        m_clearMark(text(item));
+    }
+}
+
+}  // namespace quorvale

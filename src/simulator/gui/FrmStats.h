@@ -1,0 +1,166 @@
+#pragma once
+// The Simulator window: the target half-width, "Go", "Pause 5 Sec." and
+// "End", two progress bars, the statistics of the step being sampled and the
+// optimum found so far. It is the Monte Carlo run's view: the run writes the
+// fields through RunView, and everything that concerns other windows goes
+// through the SimulatorHost.
+//
+// A run lives inside the "Go" handler and lets the event loop run during its
+// yields, so the buttons, the target field, the menus and the window's own
+// close arrive while the run is still on the stack. The window therefore
+// never goes away under a run: a close during a run (or a pause) hides the
+// window at once, stops the run, and completes when the handler returns.
+
+#include <QElapsedTimer>
+#include <QPoint>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "inputs/ValueRule.h"
+#include "base/gui/ChildWindow.h"
+#include "simulator/MonteCarloRun.h"
+#include "simulator/RunView.h"
+#include "simulator/SimulatorHost.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace quorvale {
+
+class FractionBar;
+class TargetUpDown;
+
+class FrmStats final : public ChildWindow, public RunView {
+    Q_OBJECT
+public:
+    using RunFunction = std::function<RunSummary(InputVariables&, RunView&, std::uint64_t)>;
+
+    // Time the run may sample between two yields to the event loop: short
+    // enough that a press of "End" feels immediate, long enough that the
+    // repaints do not slow the sampling.
+    static constexpr qint64 kYieldBudgetMs = 12;
+    // "Pause 5 Sec." holds for three seconds, as it always has.
+    static constexpr qint64 kPauseMs = 3000;
+    // The run asks after every sample whether a yield is due; the clock is
+    // read on every 64th question only (a few microseconds of sampling).
+    static constexpr unsigned kClockEvery = 64;
+
+    // The window in its design state: a fixed size, the controls in place.
+    explicit FrmStats(SimulatorHost& host, QWidget* parent = nullptr);
+    ~FrmStats() override;
+
+    // The load handler: the window at the top of the main window's client
+    // area, its left edge at the area's middle; target 5, every output
+    // field "0", and the simulation chart window opened hidden.
+    void loadWindow() override;
+
+    // Places the window's frame at the top of the client area, its left edge
+    // at the middle.
+    void placeInArea();
+    // Whether the frame still stands where placeInArea() put it: the user
+    // has not moved it since, nor has an arrangement.
+    bool isWherePlaced() const;
+
+    // Every output field "0", both bars empty.
+    void Initiate_Variables();
+
+    // Whether a run is on the stack.
+    bool isRunning() const { return m_running; }
+    // Whether a run or a pause is on the stack; while busy the window must
+    // not be deleted (closing it is fine).
+    bool isBusy() const { return m_busyDepth > 0; }
+    // For the application's close: stops a run at its next sample and ends a
+    // pause early. The window reports idle() when the handlers have returned.
+    void requestStop();
+
+    // The run that "Go" starts: the host's stat_itmain unless replaced
+    // (tests script their own runs).
+    void setRunFunction(RunFunction run) { m_run = std::move(run); }
+
+    // RunView.
+    void setField(RunField field, const std::string& text) override;
+    void setBar(RunBar bar, float value, const std::string& percent) override;
+    double target() override { return m_target; }
+    bool stopRequested() override { return m_stop || m_closePending; }
+    void clearStop() override { m_stop = false; }
+    bool yieldDue() override;
+    void yieldToEvents() override;
+    // The mark and the chart's visibility can change only while the event
+    // loop runs, so the run, which asks after every sample, gets the values
+    // read at its last yield.
+    bool simulationGraphChecked() override { return m_graphChecked; }
+    bool chartVisible() override { return m_chartVisible; }
+    void setChartVisible(bool visible) override;
+    DataGrid& chart() override;
+    void initiateVariables() override { Initiate_Variables(); }
+    void runEnded(bool stopped) override;
+
+signals:
+    // The last running handler ("Go" or "Pause 5 Sec.") has returned.
+    void idle();
+
+protected:
+    // The unload handler: the simulation chart closes with the window.
+    void unloadWindow() override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    class BusyScope;
+
+    void buildControls();
+    void fitFont(const std::vector<QLabel*>& labels);
+    void go();
+    void pause();
+    void end() { m_stop = true; }
+    void targetEdited(const QString& text);
+    void stepTarget(int direction);
+    void writeField(int index, const std::string& text);
+    void writeBar(int index, float value, const std::string& percent);
+    void flushFields();
+    void leaveBusy();
+    void readChartState();
+    QWidget* frame();
+
+    SimulatorHost& m_host;
+    ValueRule m_rule;
+    RunFunction m_run;
+
+    QPushButton* m_go = nullptr;
+    QPushButton* m_pause = nullptr;
+    QPushButton* m_end = nullptr;
+    QLineEdit* m_targetField = nullptr;
+    TargetUpDown* m_upDown = nullptr;
+    std::array<QLineEdit*, kRunFieldCount> m_fields{};
+    std::array<FractionBar*, 2> m_bars{};
+    std::array<QLabel*, 2> m_percents{};
+
+    // Field and bar texts written since the last yield: only the latest
+    // counts, and nothing can see the window before the next yield.
+    std::array<std::optional<std::string>, kRunFieldCount> m_pendingFields;
+    struct PendingBar {
+        float value;
+        std::string percent;
+    };
+    std::array<std::optional<PendingBar>, 2> m_pendingBars;
+
+    double m_target = 0;
+    bool m_stop = false;
+    bool m_running = false;
+    bool m_closePending = false;
+    bool m_pauseAbort = false;
+    bool m_graphChecked = false;
+    bool m_chartVisible = false;
+    int m_busyDepth = 0;
+    unsigned m_yieldQuestions = 0;
+    QElapsedTimer m_sinceYield;
+    // Where placeInArea() last put the frame, if it did.
+    std::optional<QPoint> m_placedAt;
+};
+
+}  // namespace quorvale

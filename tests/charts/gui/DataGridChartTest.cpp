@@ -1,0 +1,224 @@
+// The chart control on its own: grid operations, drawing, and its additions
+// (point tool tips, copying and saving).
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QImage>
+#include <QLineSeries>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QValueAxis>
+#include <cmath>
+#include <limits>
+
+#include "GuiTestSupport.h"
+#include "charts/gui/DataGridChart.h"
+
+using namespace quorvale;
+using namespace quorvale::testing;
+
+namespace {
+
+void writeRow(DataGrid& grid, int row, const std::string& label, std::initializer_list<double> values) {
+    grid.setRow(row);
+    grid.setRowLabel(label);
+    int column = 0;
+    for (double v : values) {
+        grid.setColumn(++column);
+        grid.setData(v);
+    }
+    grid.refresh();
+}
+
+QAction* menuItem(QMenu* menu, const char* name) { return menu->findChild<QAction*>(QString::fromLatin1(name)); }
+
+}  // namespace
+
+class DataGridChartTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<DataGridChart> m_chart;
+
+private slots:
+    void init() {
+        m_chart = std::make_unique<DataGridChart>(QStringList{"Total", "Logging", "Road"});
+        m_chart->resize(480, 320);
+        m_chart->show();
+    }
+    void cleanup() { m_chart.reset(); }
+
+    void startsWithTwentyThreePlaceholderRowsAndItsSeries() {
+        QCOMPARE(m_chart->rowCount(), 23);
+        QCOMPARE(m_chart->columnCount(), 3);
+        QCOMPARE(m_chart->rowLabel(1), QStringLiteral("R1"));
+        QCOMPARE(m_chart->rowLabel(23), QStringLiteral("R23"));
+        QCOMPARE(m_chart->value(23, 3), 0.0);
+        QCOMPARE(m_chart->series(2)->name(), QStringLiteral("Logging"));
+        QCOMPARE(m_chart->series(1)->count(), 23);
+        QCOMPARE(m_chart->series(1)->at(0).x(), 1.0);  // placeholders stand at their row number
+    }
+
+    void gridOperationsKeepWhatTheyDoNotTouch() {
+        m_chart->setColumnCount(3);
+        m_chart->setRowCount(40);
+        for (int r = 1; r <= 40; ++r) {
+            writeRow(*m_chart, r, std::to_string(r), {r * 1.0, r * 2.0, r * 3.0});
+        }
+        QCOMPARE(m_chart->rowCount(), 40);
+        // A shorter sweep: the rows that stay keep their values until written.
+        m_chart->setRowCount(30);
+        QCOMPARE(m_chart->rowCount(), 30);
+        QCOMPARE(m_chart->value(30, 3), 90.0);
+        QCOMPARE(m_chart->rowLabel(30), QStringLiteral("30"));
+        QVERIFY(std::isnan(m_chart->value(31, 1)));
+        // Growing adds placeholder-like rows.
+        m_chart->setRowCount(32);
+        QCOMPARE(m_chart->rowLabel(32), QStringLiteral("R32"));
+        QCOMPARE(m_chart->value(32, 1), 0.0);
+        // Fewer columns drop series; the labels still follow the columns.
+        m_chart->setColumnCount(2);
+        QCOMPARE(m_chart->seriesLabels(), (QStringList{"Total", "Logging"}));
+        m_chart->setColumnCount(4);
+        QCOMPARE(m_chart->seriesLabel(4), QStringLiteral("C4"));
+        QCOMPARE(m_chart->value(5, 3), 0.0);  // a dropped column comes back empty
+        // Rows and columns outside the grid select nothing; writes are dropped.
+        m_chart->setRow(99);
+        m_chart->setColumn(1);
+        m_chart->setData(7);
+        m_chart->setRowLabel("x");
+        QCOMPARE(m_chart->currentRow(), 0);
+        m_chart->setRow(2);
+        m_chart->setColumn(0);
+        m_chart->setData(7);
+        QCOMPARE(m_chart->value(2, 1), 2.0);
+        m_chart->setRowCount(-5);
+        QCOMPARE(m_chart->rowCount(), 0);
+        m_chart->setRowCount(std::numeric_limits<int>::max());
+        QCOMPARE(m_chart->rowCount(), DataGridChart::kMaxRows);
+    }
+
+    void refreshesMergeIntoOneRedraw() {
+        const int before = m_chart->redrawCount();
+        m_chart->setRowCount(70);
+        for (int r = 1; r <= 70; ++r) {
+            writeRow(*m_chart, r, std::to_string(r), {100.0 + r, 50.0, 5.0});
+        }
+        QVERIFY(m_chart->redrawPending());
+        QCOMPARE(m_chart->redrawCount(), before);
+        QTRY_VERIFY(!m_chart->redrawPending());
+        QCOMPARE(m_chart->redrawCount(), before + 1);
+        QCOMPARE(m_chart->series(1)->count(), 70);
+        QCOMPARE(m_chart->series(1)->at(69), QPointF(70, 170));
+    }
+
+    void axesFollowTheDataAndNothingNonFiniteIsDrawn() {
+        m_chart->setRowCount(4);
+        writeRow(*m_chart, 1, "1", {340.12, 150, 187.5});
+        writeRow(*m_chart, 2, "2", {std::numeric_limits<double>::quiet_NaN(), 120, 93});
+        writeRow(*m_chart, 3, "3", {std::numeric_limits<double>::infinity(), 110, 62});
+        writeRow(*m_chart, 4, "4", {-std::numeric_limits<double>::infinity(), 100, 47});
+        m_chart->redrawNow();
+        QCOMPARE(m_chart->series(1)->count(), 1);
+        QCOMPARE(m_chart->series(2)->count(), 4);
+        QVERIFY(m_chart->yAxis()->max() >= 340.12);
+        QCOMPARE(m_chart->yAxis()->min(), 0.0);
+        QVERIFY(m_chart->xAxis()->min() <= 1 && m_chart->xAxis()->max() >= 4);
+        // Smaller data: the axis comes down with it.
+        for (int r = 1; r <= 4; ++r) {
+            writeRow(*m_chart, r, std::to_string(r), {1, 2, 3});
+        }
+        m_chart->redrawNow();
+        QVERIFY(m_chart->yAxis()->max() < 10);
+        // Extreme but finite values still give finite axes.
+        writeRow(*m_chart, 1, "1", {1e300, -1e300, 1e-300});
+        m_chart->redrawNow();
+        QVERIFY(std::isfinite(m_chart->yAxis()->min()) && std::isfinite(m_chart->yAxis()->max()));
+        QVERIFY(m_chart->yAxis()->min() < m_chart->yAxis()->max());
+        QVERIFY((m_chart->yAxis()->max() - m_chart->yAxis()->min()) / m_chart->yAxis()->tickInterval() < 20);
+        // And back again, without passing through a state of countless ticks.
+        writeRow(*m_chart, 1, "1", {1, 2, 3});
+        m_chart->redrawNow();
+        QVERIFY(m_chart->yAxis()->max() < 10);
+    }
+
+    void hoveringAPointNamesSeriesEydAndValue() {
+        m_chart->setRowCount(12);
+        for (int r = 1; r <= 12; ++r) {
+            writeRow(*m_chart, r, std::to_string(r), {100.0 + r / 4.0, 0, 0});
+        }
+        m_chart->redrawNow();
+        QCOMPARE(m_chart->pointText(1, QPointF(9.7, 0)), QStringLiteral("Total\nEYD: 10 stat\nValue: 102.5"));
+        emit m_chart->series(1)->hovered(QPointF(3.2, 101), true);
+        QCOMPARE(m_chart->lastHoverText(), QStringLiteral("Total\nEYD: 3 stat\nValue: 100.75"));
+        emit m_chart->series(1)->hovered(QPointF(3.2, 101), false);
+        QVERIFY(m_chart->lastHoverText().isEmpty());
+        QVERIFY(m_chart->pointText(9, QPointF(1, 1)).isEmpty());
+        // The mouse itself, over the drawn point of row 6.
+        const QPointF at = m_chart->chart()->mapToPosition(QPointF(6, 101.5), m_chart->series(1));
+        const QPoint onView = m_chart->mapFromScene(at);
+        QTest::mouseMove(m_chart->viewport(), onView + QPoint(0, 5));
+        QTest::mouseMove(m_chart->viewport(), onView);
+        QTRY_COMPARE(m_chart->lastHoverText(), QStringLiteral("Total\nEYD: 6 stat\nValue: 101.5"));
+    }
+
+    void theContextMenuCopiesAndSavesPictureAndData() {
+        m_chart->setColumnCount(2);
+        m_chart->setRowCount(2);
+        writeRow(*m_chart, 1, "1", {340.12, 0.1});
+        writeRow(*m_chart, 2, "2", {std::numeric_limits<double>::quiet_NaN(), 1e-7});
+        std::unique_ptr<QMenu> menu(m_chart->createContextMenu(nullptr));
+        QStringList texts;
+        for (QAction* a : menu->actions()) {
+            texts.append(a->text());
+        }
+        QCOMPARE(texts, (QStringList{"Copy Image", QString::fromUtf8("Save Image\u2026"),
+                                      QString::fromUtf8("Save Data\u2026")}));
+
+        QApplication::clipboard()->clear();
+        menuItem(menu.get(), "actCopyImage")->trigger();
+        QCOMPARE(QApplication::clipboard()->image().size(), m_chart->size());
+
+        QTemporaryDir dir;
+        DialogAnswers answers;
+        answers.saveAs = dir.filePath(QStringLiteral("costs"));  // no suffix: PNG
+        menuItem(menu.get(), "actSaveImage")->trigger();
+        QCOMPARE(QImage(dir.filePath(QStringLiteral("costs.png"))).size(), m_chart->size());
+        answers.saveAs = dir.filePath(QStringLiteral("costs.svg"));
+        menuItem(menu.get(), "actSaveImage")->trigger();
+        QFile svg(answers.saveAs);
+        QVERIFY(svg.open(QIODevice::ReadOnly));
+        QVERIFY(svg.readAll().contains("<svg"));
+
+        answers.saveAs = dir.filePath(QStringLiteral("costs.csv"));
+        menuItem(menu.get(), "actSaveData")->trigger();
+        QFile csv(answers.saveAs);
+        QVERIFY(csv.open(QIODevice::ReadOnly | QIODevice::Text));
+        QCOMPARE(QString::fromUtf8(csv.readAll()),
+                 QStringLiteral("EYD (stat),Total,Logging\n1,340.12,0.1\n2,,1e-07\n"));
+        QVERIFY(answers.messages.isEmpty());
+
+        // A place that cannot be written is reported, not ignored.
+        answers.saveAs = dir.filePath(QStringLiteral("missing/costs.csv"));
+        menuItem(menu.get(), "actSaveData")->trigger();
+        answers.saveAs = dir.filePath(QStringLiteral("missing/costs.svg"));
+        menuItem(menu.get(), "actSaveImage")->trigger();
+        QCOMPARE(answers.messages.size(), 2);
+        QVERIFY(answers.messages[0].contains(QStringLiteral("missing/costs.csv")));
+        QVERIFY(answers.messages[1].contains(QStringLiteral("missing/costs.svg")));
+        // Cancelling the dialog does nothing.
+        answers.saveAs.clear();
+        menuItem(menu.get(), "actSaveData")->trigger();
+        QCOMPARE(answers.messages.size(), 2);
+    }
+
+    void savedDataQuotesLabelsThatNeedIt() {
+        DataGridChart chart(QStringList{"Cost, total", "Say \"hi\""});
+        chart.setRowCount(1);
+        writeRow(chart, 1, "a,b", {1, 2});
+        QCOMPARE(chart.csvText(), QStringLiteral("EYD (stat),\"Cost, total\",\"Say \"\"hi\"\"\"\n\"a,b\",1,2\n"));
+    }
+};
+
+QUORVALE_GUI_TEST_MAIN(DataGridChartTest)
+#include "DataGridChartTest.moc"

@@ -1,0 +1,174 @@
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/CliTestSupport.h"
+#include "cli/Cli.h"
+#include "cli/SimulateCommand.h"
+#include "simulator/HeadlessRunView.h"
+
+using namespace quorvale;
+using quorvale::cli::kInterruptedStatus;
+using quorvale::cli::runCli;
+using quorvale::testing::CliRun;
+using quorvale::testing::count;
+using quorvale::testing::jsonNumber;
+using quorvale::cli::runSimulate;
+using quorvale::cli::SimulateSurroundings;
+
+namespace {
+
+CliRun simulate(std::vector<std::string> args, const SimulateSurroundings& surroundings = {}) {
+    std::ostringstream out, err;
+    CliRun r;
+    args.erase(args.begin());  // "simulate"
+    r.status = runSimulate(args, out, err, surroundings);
+    r.out = out.str();
+    r.err = err.str();
+    return r;
+}
+
+// The keys of the JSON text in order of appearance, at one indentation.
+std::vector<std::string> keysAt(const std::string& json, int indent) {
+    std::vector<std::string> keys;
+    const std::regex key("\\n" + std::string(static_cast<size_t>(indent), ' ') + "\"(\\w+)\": ");
+    for (std::sregex_iterator it(json.begin(), json.end(), key), end; it != end; ++it) {
+        keys.push_back((*it)[1]);
+    }
+    return keys;
+}
+
+}  // namespace
+
+TEST(CliSimulate, JsonHasTheDocumentedShapeAndTheDefaultsCosts) {
+    const CliRun r = quorvale::testing::runTool({"simulate", "--format", "json", "--seed", "9"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(r.err.empty()) << r.err;
+    EXPECT_EQ(keysAt(r.out, 2), (std::vector<std::string>{"seed", "target", "pattern", "steps", "rows", "optimum",
+                                                           "samplesTotal", "stopped"}));
+    const std::vector<std::string> rowKeys = keysAt(r.out, 6);
+    ASSERT_EQ(rowKeys.size(), 30u * 8);
+    EXPECT_EQ(std::vector<std::string>(rowKeys.begin(), rowKeys.begin() + 8),
+              (std::vector<std::string>{"step", "eyd", "samples", "mean", "stddev", "halfWidth", "min", "max"}));
+    EXPECT_EQ(keysAt(r.out, 4), (std::vector<std::string>{"eyd", "minCost", "landingSpacing", "roadDensity", "ayd",
+                                                           "aeyd", "lyd", "alyd", "corridorsPerLanding",
+                                                           "landingsPerUnit"}));
+    EXPECT_NE(r.out.find("\"seed\": 9,"), std::string::npos);
+    EXPECT_NE(r.out.find("\"target\": 5,"), std::string::npos);
+    EXPECT_NE(r.out.find("\"pattern\": \"parallel\""), std::string::npos);
+    EXPECT_NE(r.out.find("\"stopped\": false"), std::string::npos);
+    EXPECT_EQ(jsonNumber(r.out, "steps"), 30);
+    EXPECT_EQ(jsonNumber(r.out, "samplesTotal"), 30 * 31);
+    EXPECT_EQ(count(r.out, "\"samples\": 31,"), 30);
+    EXPECT_NEAR(jsonNumber(r.out, "mean", 0), 340, 1);
+    EXPECT_NEAR(jsonNumber(r.out, "mean", 9), 136, 1);
+    // Unrounded optimum figures: the road density is not capped or rounded.
+    EXPECT_GT(jsonNumber(r.out, "minCost"), 0);
+    EXPECT_EQ(r.out.find("nan"), std::string::npos);
+}
+
+TEST(CliSimulate, SameSeedSameOutputAndTheSeedIsAlwaysPrinted) {
+    const std::vector<std::string> spread{"simulate", "--eyd", "8",       "--harvest-volume", "25:45",
+                                          "--pattern", "fan", "--road-cost", "1000:2000"};
+    auto with = [&](std::vector<std::string> more) {
+        std::vector<std::string> args = spread;
+        args.insert(args.end(), more.begin(), more.end());
+        return quorvale::testing::runTool(args);
+    };
+    for (const char* format : {"json", "csv", "table"}) {
+        const CliRun a = with({"--seed", "123", "--format", format});
+        const CliRun b = with({"--seed", "123", "--format", format});
+        ASSERT_EQ(a.status, 0) << a.err;
+        EXPECT_EQ(a.out, b.out) << format;
+        EXPECT_NE(a.out.find("123"), std::string::npos) << format;
+        EXPECT_NE(with({"--seed", "124", "--format", format}).out, a.out) << format;
+    }
+    // A run seeded from the clock prints its seed, and that seed repeats it.
+    const CliRun clock = with({"--format", "json"});
+    std::smatch m;
+    ASSERT_TRUE(std::regex_search(clock.out, m, std::regex("\"seed\": (\\d+),")));
+    EXPECT_EQ(with({"--format", "json", "--seed", m[1]}).out, clock.out);
+}
+
+TEST(CliSimulate, CsvAndTableCarryTheSeedAndOneLinePerStep) {
+    CliRun r = quorvale::testing::runTool({"simulate", "--eyd", "4", "--format", "csv", "--seed", "77"});
+    ASSERT_EQ(r.status, 0);
+    EXPECT_EQ(r.out.rfind("seed,step,eyd,samples,mean,stddev,halfWidth,min,max\n", 0), 0u);
+    EXPECT_EQ(count(r.out, "\n77,"), 4);
+    EXPECT_NE(r.out.find("\n77,4,400,31,"), std::string::npos);
+
+    r = quorvale::testing::runTool({"simulate", "--eyd", "4", "--seed", "77", "--target", "2.5"});
+    ASSERT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("seed 77"), std::string::npos);
+    EXPECT_NE(r.out.find("target half-width 2.5"), std::string::npos);
+    EXPECT_NE(r.out.find("Optimum: EYD 400 ft"), std::string::npos);
+    EXPECT_TRUE(std::regex_search(r.out, std::regex("\\n +4 +400 +31 ")));
+}
+
+TEST(CliSimulate, CtrlCStopsLikeEndAndPrintsTheFinishedSteps) {
+    SimulateSurroundings surroundings;
+    surroundings.atYield = [](HeadlessRunView& view) {
+        if (view.field(RunField::TextEYD) == "300") {
+            std::raise(SIGINT);  // during step 3
+        }
+    };
+    const CliRun r = simulate({"simulate", "--eyd", "10", "--harvest-volume", "20:50", "--target", "0.5", "--seed",
+                               "5", "--format", "json"},
+                              surroundings);
+    EXPECT_EQ(r.status, kInterruptedStatus);
+    EXPECT_NE(r.out.find("\"stopped\": true"), std::string::npos);
+    EXPECT_EQ(count(r.out, "\"step\": "), 2);
+    EXPECT_EQ(jsonNumber(r.out, "steps"), 10);
+    EXPECT_GT(jsonNumber(r.out, "samplesTotal"), jsonNumber(r.out, "samples", 0) + jsonNumber(r.out, "samples", 1));
+    // The handler is gone once the command returns.
+    struct sigaction now {};
+    sigaction(SIGINT, nullptr, &now);
+    EXPECT_EQ(now.sa_handler, SIG_DFL);
+}
+
+TEST(CliSimulate, UsageErrorsExitWithTwoAndOneClearLine) {
+    const std::vector<std::vector<std::string>> bad{
+        {"simulate", "--target", "0"},     {"simulate", "--target", "-1"},
+        {"simulate", "--target", "abc"},   {"simulate", "--target", "5x"},
+        {"simulate", "--target="},         {"simulate", "--target", "nan"},
+        {"simulate", "--target", "inf"},   {"simulate", "--target"},
+        {"simulate", "--seed", "-1"},      {"simulate", "--seed", "1.5"},
+        {"simulate", "--seed", "18446744073709551616"},
+        {"simulate", "--case", "low"},     {"simulate", "--format", "xml"},
+        {"simulate", "--pattern", "radial"}};
+    for (const auto& args : bad) {
+        const CliRun r = quorvale::testing::runTool(args);
+        EXPECT_EQ(r.status, 2) << args[1] << " " << (args.size() > 2 ? args[2] : "");
+        EXPECT_TRUE(r.out.empty());
+        EXPECT_EQ(count(r.err, "\n"), 1) << r.err;
+        EXPECT_EQ(r.err.rfind("quorvale-cli simulate: ", 0), 0u) << r.err;
+    }
+    EXPECT_NE(quorvale::testing::runTool({"simulate", "--target", "abc"}).err.find("positive number"), std::string::npos);
+    EXPECT_NE(quorvale::testing::runTool({"simulate", "--seed", "x"}).err.find("--seed"), std::string::npos);
+    EXPECT_EQ(quorvale::testing::runTool({"simulate", "--seed", "18446744073709551615", "--eyd", "1"}).status, 0);
+}
+
+TEST(CliSimulate, OverflowingStepsAreNamedAndNothingNonFiniteIsPrinted) {
+    const CliRun r = quorvale::testing::runTool({"simulate", "--eyd", "3", "--road-density-factor", "1e306", "--road-cost", "1", "--format",
+                          "json", "--seed", "1"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.err.find("step 1: 31 samples"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("could not be measured"), std::string::npos);
+    EXPECT_EQ(r.out.find("nan"), std::string::npos);
+    EXPECT_EQ(r.out.find("inf"), std::string::npos);
+    EXPECT_EQ(jsonNumber(r.out, "samples", 0), 0);
+    EXPECT_EQ(jsonNumber(r.out, "eyd", 3), 300);  // the optimum, after the three rows
+}
+
+TEST(CliSimulate, HelpNamesTheRunOptions) {
+    const CliRun r = quorvale::testing::runTool({"simulate", "--help"});
+    EXPECT_EQ(r.status, 0);
+    for (const char* option : {"--target", "--seed", "--pattern", "--format", "--eyd", "--road-cost"}) {
+        EXPECT_NE(r.out.find(option), std::string::npos) << option;
+    }
+    EXPECT_NE(quorvale::testing::runTool({"--help"}).out.find("simulate"), std::string::npos);
+}
