@@ -15,8 +15,10 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <sstream>
 
 #include "charts/AxisRange.h"
+#include "base/CsvWriter.h"
 #include "base/Texts.h"
 #include "inputs/NumberText.h"
 #include "base/gui/DialogHooks.h"
@@ -30,16 +32,6 @@ constexpr int kMostMarkedRows = 40;
 constexpr qreal kMarkerSize = 4.5;
 
 QString placeholderLabel(int row) { return QStringLiteral("R%1").arg(row); }
-
-QString csvField(const QString& text) {
-    if (text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('"')) ||
-        text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'))) {
-        QString quoted = text;
-        quoted.replace(QLatin1String("\""), QLatin1String("\"\""));
-        return QLatin1Char('"') + quoted + QLatin1Char('"');
-    }
-    return text;
-}
 
 void applyRange(QValueAxis* axis, const AxisRange& range) {
     if (axis->min() == range.minimum && axis->max() == range.maximum && axis->tickInterval() == range.tickInterval) {
@@ -339,19 +331,21 @@ bool DataGridChart::saveImage(const QString& path) {
 }
 
 QString DataGridChart::csvText() const {
-    QStringList header{QString::fromUtf8(texts::charts::kCsvRowHeading)};
+    std::ostringstream out;
+    CsvWriter csv(out);
+    csv.text(texts::charts::kCsvRowHeading);
     for (const QString& label : seriesLabels()) {
-        header.append(csvField(label));
+        csv.text(label.toStdString());
     }
-    QString out = header.join(QLatin1Char(',')) + QLatin1Char('\n');
+    csv.endRow();
     for (const Row& row : m_rows) {
-        QStringList line{csvField(row.label)};
+        csv.text(row.label.toStdString());
         for (double cell : row.cells) {
-            line.append(std::isfinite(cell) ? QString::fromStdString(roundTripText(cell)) : QString());
+            csv.number(cell);
         }
-        out += line.join(QLatin1Char(',')) + QLatin1Char('\n');
+        csv.endRow();
     }
-    return out;
+    return QString::fromStdString(out.str());
 }
 
 bool DataGridChart::saveData(const QString& path) {
