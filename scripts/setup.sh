@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-svg-dev
   fonts-dejavu-core
+  nlohmann-json3-dev poppler-utils
 )
 
 missing=()

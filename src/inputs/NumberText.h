@@ -15,6 +15,7 @@ struct NumberLocale {
 
     static NumberLocale english() { return {".", ","}; }
     static NumberLocale german() { return {",", "."}; }
+    static NumberLocale french() { return {",", "\u202f"}; }
     bool operator==(const NumberLocale&) const = default;
 };
 

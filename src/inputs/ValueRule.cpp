@@ -73,14 +73,16 @@ size_t matchDecimal(std::string_view text, size_t pos, std::string_view point) {
     return pos - start;
 }
 
-double leadingNumberWith(std::string_view text, std::string_view point) {
+// The leading decimal number of the text in plain form ("." as decimal
+// point), or nothing when the text has none.
+std::optional<std::string> leadingPlain(std::string_view text, std::string_view point) {
     size_t pos = 0;
     while (pos < text.size() && isBlank(text[pos])) {
         ++pos;
     }
     const size_t length = matchDecimal(text, pos, point);
     if (length == 0) {
-        return 0;
+        return std::nullopt;
     }
     std::string plain(text.substr(pos, length));
     if (point != ".") {
@@ -88,18 +90,20 @@ double leadingNumberWith(std::string_view text, std::string_view point) {
             plain = plain.substr(0, at) + "." + plain.substr(at + point.size());
         }
     }
-    return parsePlain(plain);
+    return plain;
 }
 
-}  // namespace
+double leadingNumberWith(std::string_view text, std::string_view point) {
+    const auto plain = leadingPlain(text, point);
+    return plain ? parsePlain(*plain) : 0;
+}
 
-double leadingNumber(std::string_view text) { return leadingNumberWith(text, "."); }
-
-ValueRule::ValueRule(NumberLocale locale) : m_locale(std::move(locale)) {}
-
-std::optional<double> ValueRule::localeNumber(std::string_view text) const {
-    const std::string_view point = m_locale.decimalPoint;
-    const std::string_view group = m_locale.groupSeparator;
+// The plain form of a text that is a complete number in the locale: digits
+// with grouping marks between them, the locale's decimal point, an exponent,
+// blanks around; nothing when the text is anything else.
+std::optional<std::string> completePlain(std::string_view text, const NumberLocale& locale) {
+    const std::string_view point = locale.decimalPoint;
+    const std::string_view group = locale.groupSeparator;
     size_t pos = 0;
     while (pos < text.size() && isBlank(text[pos])) {
         ++pos;
@@ -158,7 +162,35 @@ std::optional<double> ValueRule::localeNumber(std::string_view text) const {
     if (pos != text.size()) {
         return std::nullopt;
     }
-    const double value = parsePlain(plain);
+    return plain;
+}
+
+// Whether a plain number text names a double without leaving its range:
+// infinity from finite digits, or 0 or a subnormal from a nonzero mantissa,
+// is a different number from the one the user wrote.
+bool inRange(std::string_view plain, double value) {
+    if (!std::isfinite(value)) {
+        return false;
+    }
+    if (value != 0 && std::isnormal(value)) {
+        return true;
+    }
+    const std::string_view mantissa = plain.substr(0, plain.find_first_of("eE"));
+    return mantissa.find_first_of("123456789") == std::string_view::npos;
+}
+
+}  // namespace
+
+double leadingNumber(std::string_view text) { return leadingNumberWith(text, "."); }
+
+ValueRule::ValueRule(NumberLocale locale) : m_locale(std::move(locale)) {}
+
+std::optional<double> ValueRule::localeNumber(std::string_view text) const {
+    const auto plain = completePlain(text, m_locale);
+    if (!plain) {
+        return std::nullopt;
+    }
+    const double value = parsePlain(*plain);
     // A number too large for a double is no number at all.
     if (!std::isfinite(value)) {
         return std::nullopt;
@@ -173,12 +205,29 @@ std::string ValueRule::normalise(std::string_view text) const {
     return std::string(text);
 }
 
-double ValueRule::value(std::string_view text) const { return leadingNumber(normalise(text)); }
-
-bool ValueRule::isUsable(std::string_view text) const {
-    const double v = leadingNumberWith(text, m_locale.decimalPoint);
-    return std::isfinite(v) && v > 0;
+EntryReading ValueRule::reading(std::string_view text) const {
+    // Grouping counts only where the normalisation accepts it, on a text that
+    // is wholly a number; elsewhere a grouping mark ends the number, and
+    // so does a second decimal point ("0,3,0001" in German is 0,3).
+    const auto whole = completePlain(text, m_locale);
+    const auto leading = leadingPlain(text, m_locale.decimalPoint);
+    const auto& plain = whole ? whole : leading;
+    if (!plain) {
+        return {};
+    }
+    const double value = parsePlain(*plain);
+    if (!inRange(*plain, value)) {
+        return {};
+    }
+    // The repair check reads the ungrouped leading part: "1,500" passes on
+    // its 1 and is used as 1500, "0,500" is repaired.
+    const bool leadingPositive = !whole || (leading && parsePlain(*leading) > 0);
+    return {value, value > 0 && leadingPositive};
 }
+
+double ValueRule::value(std::string_view text) const { return reading(text).value; }
+
+bool ValueRule::isUsable(std::string_view text) const { return reading(text).usable; }
 
 std::string ValueRule::display(std::string_view text) const {
     if (auto number = localeNumber(text)) {

@@ -20,6 +20,14 @@ namespace quorvale {
 // Out-of-range numbers give +-infinity or 0 as the double arithmetic would.
 double leadingNumber(std::string_view text);
 
+// What an entry's text reads as. The repair check and every reader of the
+// value take it from here, so an entry is never checked as one number and
+// used as another.
+struct EntryReading {
+    double value = 0;     // the number used for the entry
+    bool usable = false;  // survives the repair step
+};
+
 class ValueRule {
 public:
     explicit ValueRule(NumberLocale locale = NumberLocale::english());
@@ -33,11 +41,15 @@ public:
     // other text unchanged.
     std::string normalise(std::string_view text) const;
 
-    // The entry's value: the leading number of the normalised text.
-    double value(std::string_view text) const;
+    // The one reading of an entry. A complete locale number is read whole
+    // (grouping included); any other text by its leading number with the
+    // locale's decimal point; 0 when there is none. It is usable when that
+    // number is above 0, its ungrouped leading part is too, and it neither
+    // overflowed nor underflowed; a number out of range reads as 0.
+    EntryReading reading(std::string_view text) const;
 
-    // Whether the entry survives the repair step: its leading number,
-    // read with the locale's decimal point, is a finite number above 0.
+    // reading(text).value and reading(text).usable.
+    double value(std::string_view text) const;
     bool isUsable(std::string_view text) const;
 
     // The "0.0" display form; a text that is not a number stays unchanged.

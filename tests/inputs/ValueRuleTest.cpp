@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <charconv>
 #include <cmath>
 #include <limits>
+#include <random>
+#include <string>
+#include <utility>
 
 #include "inputs/InputVariables.h"
 #include "inputs/ValueRule.h"
@@ -136,4 +141,90 @@ TEST(InputVariables, RepairReplacesNonPositiveEntriesWithSpinValue) {
     EXPECT_EQ(inputs.entryText(0), "35.0");
     EXPECT_EQ(inputs.entryText(4), "12abc");
     EXPECT_EQ(inputs.entryText(5), "0.5");
+}
+
+// Entries that once passed the repair check and were then used as another
+// number: the check read them with the locale's decimal point, the value with ".".
+TEST(ValueRule, AnEntryIsUsedAsTheNumberItsCheckRead) {
+    const ValueRule german(NumberLocale::german());
+    const ValueRule english(NumberLocale::english());
+    const ValueRule french(NumberLocale::french());
+    const std::pair<std::string, double> germanCases[] = {
+        {"12,5 %", 12.5}, {"0,5 ha", 0.5}, {",5/", 0.5}, {"0,3,0001", 0.3}};
+    for (const auto& [text, number] : germanCases) {
+        EXPECT_TRUE(german.isUsable(text)) << text;
+        EXPECT_EQ(german.value(text), number) << text;
+    }
+    EXPECT_TRUE(french.isUsable("7,5 t"));
+    EXPECT_EQ(french.value("7,5 t"), 7.5);
+    // Out of range once grouped or scaled: repaired, never infinity or 0.
+    EXPECT_FALSE(german.isUsable("1.5e400"));
+    EXPECT_FALSE(english.isUsable("1.5e400"));
+    EXPECT_FALSE(english.isUsable("5,5e-400"));
+    EXPECT_FALSE(english.isUsable("1e-310"));  // subnormal
+
+    InMemoryInputs inputs(NumberLocale::german());
+    inputs.setEntryText(0, "0,5 ha");
+    inputs.setEntryText(1, "1.5e400");
+    Repair_Variables(inputs);
+    EXPECT_EQ(inputs.entryText(0), "0,5 ha");
+    EXPECT_EQ(inputs.value(0), 0.5);
+    EXPECT_EQ(inputs.entryText(1), "35");
+}
+
+// Texts built from known parts: [blank] [sign] digits [point digits]
+// [exponent] [tail]. The expected number comes from the parts alone; a
+// text is usable exactly when that number is a positive normal double.
+TEST(ValueRule, EveryUsableTextReadsAsItsLeadingNumberInEachLocale) {
+    std::mt19937 gen(2026);
+    auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(gen); };
+    auto digits = [&](int most) {
+        std::string d(static_cast<size_t>(pick(most + 1)), '0');
+        for (char& c : d) {
+            c = static_cast<char>('0' + pick(pick(3) == 0 ? 1 : 10));  // zeros now and then
+        }
+        return d;
+    };
+    for (const NumberLocale& locale : {NumberLocale::english(), NumberLocale::german(), NumberLocale::french()}) {
+        const ValueRule rule(locale);
+        int usable = 0;
+        for (int i = 0; i < 20000; ++i) {
+            const std::string sign = std::array{"", "", "+", "-"}[pick(4)];
+            const std::string whole = digits(4);
+            const std::string fraction = digits(4);
+            const int tailKind = pick(3);  // 0 junk, 1 second point + digits, 2 group + 3 digits
+            const bool point = tailKind == 1 || pick(2) == 0;
+            const std::string exponent = pick(3) == 0 ? "e" + std::to_string(pick(900) - 450) : "";
+            std::string tail;
+            if (tailKind == 0) {
+                tail = std::array{"", " %", " ha", "/", " t", "abc"}[pick(6)];
+            } else if (tailKind == 1) {
+                tail = locale.decimalPoint + "0001";
+            } else {
+                tail = locale.groupSeparator + "500";
+            }
+            const std::string text = std::string(pick(2) ? " " : "") + sign + whole +
+                                     (point ? locale.decimalPoint + fraction : "") + exponent + tail;
+
+            // A group mark after bare digits joins them; anywhere else the tail is junk.
+            const bool grouped = tailKind == 2 && !point && exponent.empty() && !whole.empty();
+            const bool hasMantissa = !whole.empty() || (point && !fraction.empty());
+            const std::string plain = sign + (whole.empty() ? "0" : whole) + (grouped ? "500" : "") + "." +
+                                      (point ? fraction : "") + (hasMantissa ? exponent : "");
+            double expected = 0;
+            std::from_chars(plain.data() + (sign == "+"), plain.data() + plain.size(), expected);
+            const bool leadingPositive = !grouped || whole.find_first_not_of('0') != std::string::npos;
+            const bool expectUsable = hasMantissa && sign != "-" && std::isnormal(expected) && expected > 0 &&
+                                      leadingPositive;
+
+            const EntryReading r = rule.reading(text);
+            ASSERT_EQ(r.usable, expectUsable) << '"' << text << "\" " << locale.decimalPoint;
+            if (r.usable) {
+                ++usable;
+                ASSERT_TRUE(std::isfinite(r.value) && r.value > 0) << text;
+                ASSERT_EQ(r.value, expected) << '"' << text << "\" " << locale.decimalPoint;
+            }
+        }
+        EXPECT_GT(usable, 5000) << locale.decimalPoint;  // the generator reaches the usable case
+    }
 }

@@ -194,7 +194,7 @@ TEST(RangeSweep, NonFiniteStepStopsTheSweepAndKeepsEarlierRows) {
     InMemoryInputs inputs;
     // A huge EYD makes the spacing formula of later steps overflow nothing,
     // but a vanishing harvest volume overflows the spacing at once.
-    inputs.setEntryText(lowEntry(HarvestVolume), "1e-320");
+    inputs.setEntryText(lowEntry(HarvestVolume), "1e-305");
     Recorder rec;
     SweepOutcome out = graph_itmain(inputs, lowMarks(), rec);
     ASSERT_TRUE(out.failedStep);

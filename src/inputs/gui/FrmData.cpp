@@ -211,12 +211,9 @@ void FrmData::stepSpin(int entry, int direction) {
     // from the spin button's own value.
     const std::string current = entryText(entry);
     double start = s->value();
-    if (m_rule.isUsable(current)) {
-        const double typed = m_rule.value(current);
-        if (std::isfinite(typed)) {
-            start = std::clamp(std::nearbyint(typed), static_cast<double>(s->minimum()),
-                               static_cast<double>(s->maximum()));
-        }
+    if (const EntryReading typed = m_rule.reading(current); typed.usable) {
+        start = std::clamp(std::nearbyint(typed.value), static_cast<double>(s->minimum()),
+                           static_cast<double>(s->maximum()));
     }
     const double next = std::clamp(start + static_cast<double>(direction) * s->singleStep(),
                                    static_cast<double>(s->minimum()), static_cast<double>(s->maximum()));

@@ -179,7 +179,7 @@ void FrmDecision::jobFinished() {
         setStatus(qtext(result->stopped ? tx::kCancelledEmpty : tx::kNoResult));
     } else {
         QString status = result->stopped ? qtext(tx::kCancelled).arg(count(result->scenarios), QString::number(seed))
-                         : qtext(result->capped ? tx::kCapped : tx::kDone)
+                         : qtext(result->capped ? tx::kDoneCapped : tx::kDone)
                                .arg(count(result->scenarios), QString::number(seed), QString::number(result->threads));
         if (result->nonFinite > 0) {
             status += qtext(tx::kNonFinite).arg(count(result->nonFinite));

@@ -374,7 +374,7 @@ void FrmStats::go() {
         return;
     }
     Initiate_Variables();
-    if (!(m_rule.value(m_targetField->text().toStdString()) > 0)) {
+    if (!m_rule.isUsable(m_targetField->text().toStdString())) {
         m_targetField->setText(QString::fromUtf8(texts::simulator::kDefaultTarget));
     }
 

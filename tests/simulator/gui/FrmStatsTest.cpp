@@ -188,6 +188,9 @@ private slots:
         QTest::newRow("negative") << "-2" << "5" << 5.0;
         QTest::newRow("half") << "0.5" << "0.5" << 0.5;
         QTest::newRow("leading number") << "12abc" << "12abc" << 12.0;
+        // Go checks the target as every entry is checked: by the reading it uses.
+        QTest::newRow("leading zero, grouped") << "0,7" << "5" << 5.0;
+        QTest::newRow("underflow") << "1e-310" << "5" << 5.0;
     }
     void goRepairsATargetThatIsNotPositive() {
         QFETCH(QString, typed);
