@@ -3,7 +3,11 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <condition_variable>
+#include <exception>
 #include <limits>
+#include <map>
+#include <mutex>
 #include <thread>
 
 #include "base/Texts.h"
@@ -89,6 +93,20 @@ struct BlockSums {
     }
 };
 
+// Whether every figure of a step is a finite number, as isFinite says, but
+// without a branch per figure: x * 0 is zero for every finite x and NaN for
+// an infinity or a NaN, and one NaN makes the whole sum NaN.
+static_assert(sizeof(YardingResult) == 21 * sizeof(double), "a new figure belongs in allFinite too");
+inline bool allFinite(const YardingResult& r) {
+    const double zero =
+        r.eyd * 0 + r.landingSpacing * 0 + r.lyd * 0 + r.alyd * 0 + r.ayd * 0 + r.aeyd * 0 +
+        r.corridorsPerLanding * 0 + r.landingsPerUnit * 0 + r.corridorsPerUnit * 0 + r.rigTimePerLanding * 0 +
+        r.rigTimeTotal * 0 + r.roadDensity * 0 + r.cycleTime * 0 + r.totalDays * 0 + r.unitVolume * 0 +
+        r.mbfPerDay * 0 + r.tonsPerDay * 0 + r.loadsPerDay * 0 + r.loggingCost * 0 + r.roadCost * 0 +
+        r.totalCost * 0;
+    return zero == 0;
+}
+
 // Draws and evaluates scenarios: one draw, then steps 1..N with the
 // scenario's own fan-shaped carry.
 class ScenarioEvaluator {
@@ -105,7 +123,7 @@ public:
         FanCarry carry;
         for (int step = 1; step <= m_steps; ++step) {
             const YardingResult r = evaluateUncapped(m, step, carry);
-            if (!isFinite(r)) {
+            if (!allFinite(r)) {
                 return false;
             }
             costs[step - 1] = r.totalCost;
@@ -134,20 +152,26 @@ public:
         for (int s = 0; s < m_steps; ++s) {
             const double c = baseCosts[static_cast<size_t>(s)];
             m_reference[static_cast<size_t>(s)] = std::isfinite(c) ? c : 0;
-            m_sketches.emplace_back(c);
+            m_centres.push_back(c);
         }
         m_totals.reset(m_steps);
-        m_costs.resize(static_cast<size_t>(m_steps));
     }
 
     int steps() const { return m_steps; }
 
-    // Evaluates block b (count scenarios) into sums and the sketches.
-    void runBlock(std::uint64_t block, std::uint64_t count, BlockSums& sums,
-                  std::vector<QuantileSketch>& sketches) {
+    // One percentile sketch per step, each centred on the step's reference.
+    std::vector<QuantileSketch> newSketches() const {
+        return std::vector<QuantileSketch>(m_centres.begin(), m_centres.end());
+    }
+
+    // Evaluates block b (count scenarios) into sums and the sketches; costs
+    // is scratch room for N values.
+    void runBlock(std::uint64_t block, std::uint64_t count, BlockSums& sums, std::vector<QuantileSketch>& sketches,
+                  std::vector<double>& scratch) const {
         sums.reset(m_steps);
         RandomSource random(decisionBlockSeed(m_settings.seed, block));
-        double* costs = m_costs.data();
+        scratch.resize(static_cast<size_t>(m_steps));
+        double* costs = scratch.data();
         const size_t n = static_cast<size_t>(m_steps);
         for (std::uint64_t i = 0; i < count; ++i) {
             if (!m_evaluator.evaluate(random, costs) || !measurable(costs)) {
@@ -174,13 +198,27 @@ public:
         }
     }
 
+    // Takes a block's scenarios back out of the sketches: the block was
+    // evaluated beyond the point where the run stopped.
+    void unrunBlock(std::uint64_t block, std::uint64_t count, std::vector<QuantileSketch>& sketches,
+                    std::vector<double>& scratch) const {
+        RandomSource random(decisionBlockSeed(m_settings.seed, block));
+        scratch.resize(static_cast<size_t>(m_steps));
+        for (std::uint64_t i = 0; i < count; ++i) {
+            if (m_evaluator.evaluate(random, scratch.data()) && measurable(scratch.data())) {
+                for (size_t s = 0; s < scratch.size(); ++s) {
+                    sketches[s].remove(scratch[s]);
+                }
+            }
+        }
+    }
+
     void fold(const BlockSums& sums) { m_totals.add(sums); }
 
-    std::vector<QuantileSketch>& sketches() { return m_sketches; }
     const BlockSums& totals() const { return m_totals; }
 
-    // Per-step figures of the prefix so far.
-    std::vector<DecisionRow> rows() const {
+    // Per-step figures of the prefix so far, percentiles from the sketches.
+    std::vector<DecisionRow> rows(const std::vector<QuantileSketch>& sketches) const {
         std::vector<DecisionRow> rows(static_cast<size_t>(m_steps));
         const double n = static_cast<double>(m_totals.finite);
         for (int s = 0; s < m_steps; ++s) {
@@ -197,7 +235,7 @@ public:
                 row.stddev = std::sqrt(variance);
                 row.halfWidth = kZ95 * row.stddev / std::sqrt(n);
             }
-            const QuantileSketch& q = m_sketches[static_cast<size_t>(s)];
+            const QuantileSketch& q = sketches[static_cast<size_t>(s)];
             row.p10 = q.quantile(0.10);
             row.p50 = q.quantile(0.50);
             row.p90 = q.quantile(0.90);
@@ -264,9 +302,8 @@ private:
     int m_steps;
     ScenarioEvaluator m_evaluator;
     std::vector<double> m_reference;
-    std::vector<QuantileSketch> m_sketches;
+    std::vector<double> m_centres;
     BlockSums m_totals;
-    std::vector<double> m_costs;
 };
 
 void summarise(DecisionResult& result) {
@@ -318,12 +355,12 @@ double progressFraction(const DecisionSettings& settings, std::uint64_t drawn, s
 }
 
 std::string fill(std::string text, std::initializer_list<std::string> args) {
-    int number = 1;
+    char mark[3] = {'%', '1', '\0'};  // %1 to %9
     for (const std::string& arg : args) {
-        const std::string mark = "%" + std::to_string(number++);
         const size_t at = text.find(mark);
+        ++mark[1];
         if (at != std::string::npos) {
-            text.replace(at, mark.size(), arg);
+            text.replace(at, 2, arg);
         }
     }
     return text;
@@ -422,7 +459,9 @@ DecisionResult runDecisionAnalysis(const RunInputs& inputs, const DecisionSettin
     result.seed = settings.seed;
     result.pattern = settings.pattern;
     result.bandTolerance = settings.bandTolerance;
-    result.threads = settings.threads > 0 ? settings.threads : std::max(1u, std::thread::hardware_concurrency());
+    const unsigned threads =
+        settings.threads > 0 ? settings.threads : std::max(1u, std::thread::hardware_concurrency());
+    result.threads = threads;
     result.tornado = computeTornado(inputs, settings.pattern);
 
     DecisionRun run(inputs, settings);
@@ -431,36 +470,149 @@ DecisionResult runDecisionAnalysis(const RunInputs& inputs, const DecisionSettin
         return result;
     }
     const std::uint64_t planned = settings.scenarios ? *settings.scenarios : settings.maxScenarios;
-    const std::uint64_t blocks = (planned + kDecisionBlockScenarios - 1) / kDecisionBlockScenarios;
+    const std::uint64_t plannedBlocks = (planned + kDecisionBlockScenarios - 1) / kDecisionBlockScenarios;
+    auto blockSize = [&](std::uint64_t b) { return std::min(kDecisionBlockScenarios, planned - b * kDecisionBlockScenarios); };
+
+    // Workers claim blocks in order and hand in their sums; this thread
+    // folds them strictly in block order and applies the stopping rule to
+    // that prefix alone, so where the run stops does not depend on the
+    // threads. A worker runs at most `window` blocks ahead of the fold.
+    struct Shared {
+        std::mutex mutex;
+        std::condition_variable handedIn;
+        std::condition_variable roomFreed;
+        std::uint64_t nextBlock = 0;
+        std::uint64_t endBlock = 0;
+        std::uint64_t folded = 0;
+        std::map<std::uint64_t, BlockSums> finished;
+        unsigned running = 0;
+        std::exception_ptr failure;
+    } shared;
+    const auto cancelled = [cancel] { return cancel && cancel->load(std::memory_order_relaxed); };
+    result.stopped = cancelled();
+    shared.endBlock = result.stopped ? 0 : plannedBlocks;
+    shared.running = threads;
+    const std::uint64_t window = 4 * static_cast<std::uint64_t>(threads) + 4;
+
+    struct Worker {
+        std::vector<QuantileSketch> sketches;
+        std::vector<double> scratch;
+        std::thread thread;
+    };
+    std::vector<Worker> workers(threads);
+    for (Worker& w : workers) {
+        w.sketches = run.newSketches();
+        w.thread = std::thread([&, &w = w] {
+            try {
+                for (;;) {
+                    std::uint64_t b = 0;
+                    {
+                        std::unique_lock lock(shared.mutex);
+                        shared.roomFreed.wait(lock, [&] {
+                            return shared.nextBlock >= shared.endBlock || shared.nextBlock < shared.folded + window;
+                        });
+                        if (shared.nextBlock >= shared.endBlock) {
+                            break;
+                        }
+                        b = shared.nextBlock++;
+                    }
+                    BlockSums sums;
+                    run.runBlock(b, blockSize(b), sums, w.sketches, w.scratch);
+                    {
+                        std::lock_guard lock(shared.mutex);
+                        shared.finished.emplace(b, std::move(sums));
+                    }
+                    shared.handedIn.notify_one();
+                }
+            } catch (...) {
+                std::lock_guard lock(shared.mutex);
+                if (!shared.failure) {
+                    shared.failure = std::current_exception();
+                }
+                shared.endBlock = shared.nextBlock;
+            }
+            {
+                std::lock_guard lock(shared.mutex);
+                --shared.running;
+            }
+            shared.handedIn.notify_one();
+            shared.roomFreed.notify_all();
+        });
+    }
 
     using Clock = std::chrono::steady_clock;
     auto lastReport = Clock::now();
-    BlockSums sums;
     bool targetMet = false;
     std::uint64_t drawn = 0;
-    for (std::uint64_t b = 0; b < blocks; ++b) {
-        if (cancel && cancel->load(std::memory_order_relaxed)) {
-            result.stopped = true;
-            break;
+    auto foldReady = [&] {
+        bool advanced = false;
+        for (auto it = shared.finished.find(shared.folded); it != shared.finished.end() && !targetMet;
+             it = shared.finished.find(shared.folded)) {
+            run.fold(it->second);
+            drawn += blockSize(shared.folded);
+            shared.finished.erase(it);
+            ++shared.folded;
+            advanced = true;
+            if (!settings.scenarios && run.targetMet()) {
+                targetMet = true;
+                shared.endBlock = shared.folded;
+            }
         }
-        const std::uint64_t count = std::min(kDecisionBlockScenarios, planned - b * kDecisionBlockScenarios);
-        run.runBlock(b, count, sums, run.sketches());
-        run.fold(sums);
-        drawn += count;
-        if (!settings.scenarios && run.targetMet()) {
-            targetMet = true;
-            break;
+        return advanced;
+    };
+    {
+        std::unique_lock lock(shared.mutex);
+        while (shared.folded < shared.endBlock && shared.running > 0) {
+            shared.handedIn.wait_for(lock, std::chrono::milliseconds(50), [&] {
+                return shared.finished.count(shared.folded) > 0 || shared.running == 0;
+            });
+            if (foldReady()) {
+                shared.roomFreed.notify_all();
+            }
+            if (cancelled() && !targetMet && shared.folded < shared.endBlock) {
+                result.stopped = true;
+                shared.endBlock = shared.nextBlock;
+                shared.roomFreed.notify_all();
+                break;
+            }
+            if (progress && Clock::now() - lastReport >= std::chrono::milliseconds(50)) {
+                lastReport = Clock::now();
+                const double worst = run.worstHalfWidth();
+                const DecisionProgress report{run.totals().finite, worst,
+                                              progressFraction(settings, drawn, planned, worst)};
+                lock.unlock();
+                progress(report);
+                lock.lock();
+            }
         }
-        if (progress && Clock::now() - lastReport > std::chrono::milliseconds(50)) {
-            lastReport = Clock::now();
-            const double worst = run.worstHalfWidth();
-            progress({run.totals().finite, worst, progressFraction(settings, drawn, planned, worst)});
+        shared.endBlock = std::min(shared.endBlock, shared.nextBlock);
+    }
+    shared.roomFreed.notify_all();
+    for (Worker& w : workers) {
+        w.thread.join();
+    }
+    if (shared.failure) {
+        std::rethrow_exception(shared.failure);
+    }
+    // Blocks in flight when a stop was asked for still count where they
+    // continue the prefix.
+    foldReady();
+
+    std::vector<QuantileSketch> sketches = run.newSketches();
+    for (const Worker& w : workers) {
+        for (size_t s = 0; s < sketches.size(); ++s) {
+            sketches[s].merge(w.sketches[s]);
         }
     }
+    std::vector<double> scratch;
+    for (const auto& [block, sums] : shared.finished) {
+        run.unrunBlock(block, blockSize(block), sketches, scratch);
+    }
+
     result.capped = !settings.scenarios && !targetMet && !result.stopped;
     result.scenarios = run.totals().finite;
     result.nonFinite = run.totals().nonFinite;
-    result.rows = run.rows();
+    result.rows = run.rows(sketches);
     summarise(result);
     if (progress) {
         const double worst = run.worstHalfWidth();

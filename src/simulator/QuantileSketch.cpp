@@ -5,12 +5,6 @@
 #include <cmath>
 
 namespace quorvale {
-namespace {
-
-constexpr int kBucketShift = 64 - 1 - 11 - 9;  // keep sign, exponent, 9 mantissa bits
-
-}  // namespace
-
 QuantileSketch::QuantileSketch(double centre) : m_dense(kDenseBuckets, 0) {
     if (!(centre > 0) || !std::isfinite(centre)) {
         centre = 100;
@@ -19,10 +13,6 @@ QuantileSketch::QuantileSketch(double centre) : m_dense(kDenseBuckets, 0) {
     const std::uint32_t half = kDenseBuckets / 2;
     // Never below bucket 1, so that zero (bucket 0) always takes the map.
     m_denseFirst = middle > half ? middle - half : 1;
-}
-
-std::uint32_t QuantileSketch::bucketOf(double x) {
-    return static_cast<std::uint32_t>(std::bit_cast<std::uint64_t>(std::fabs(x)) >> kBucketShift);
 }
 
 double QuantileSketch::middleOf(std::uint32_t bucket) {

@@ -14,6 +14,7 @@
 // values outside it go into a sorted map. Memory is bounded by the number of
 // distinct buckets of the double range, whatever the number of values.
 
+#include <bit>
 #include <cstdint>
 #include <map>
 #include <vector>
@@ -57,7 +58,12 @@ public:
 private:
     static constexpr std::uint32_t kDenseBuckets = 6 * 512;
 
-    static std::uint32_t bucketOf(double x);
+    static constexpr int kBucketShift = 64 - 1 - 11 - 9;  // keep sign, exponent, 9 mantissa bits
+
+    static std::uint32_t bucketOf(double x) {
+        return static_cast<std::uint32_t>((std::bit_cast<std::uint64_t>(x) & ~kSignBit) >> kBucketShift);
+    }
+    static constexpr std::uint64_t kSignBit = std::uint64_t{1} << 63;
     static double middleOf(std::uint32_t bucket);
     void addSlow(double x, std::int64_t delta);
 

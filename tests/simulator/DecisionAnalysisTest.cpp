@@ -267,3 +267,34 @@ TEST(DecisionAnalysis, TornadoMovesOneVariableAtATime) {
     EXPECT_EQ(fixedTime->swing, 0);
     EXPECT_GT(t.bars.front().swing, 1);
 }
+
+// A stop asked for mid-run keeps the scenarios of the blocks folded so far:
+// their figures are those of exactly that many scenarios, percentiles too
+// (blocks evaluated beyond the stop are taken back out of the sketches).
+TEST(DecisionAnalysis, CancelKeepsTheScenariosSoFar) {
+    InMemoryInputs inputs = spreadInputs(0.3, "8", CorridorPattern::FanShaped);
+    const RunInputs ranges(inputs);
+    DecisionSettings s = fixedRun(CorridorPattern::FanShaped, 50'000'000);
+    s.threads = 2;
+    std::atomic<bool> cancel{false};
+    const DecisionResult r = runDecisionAnalysis(ranges, s, &cancel, [&](const DecisionProgress& p) {
+        EXPECT_TRUE(p.fraction >= 0 && p.fraction <= 1);
+        cancel = true;
+    });
+    EXPECT_TRUE(r.stopped);
+    EXPECT_FALSE(r.capped);
+    ASSERT_GT(r.scenarios, 0u);
+    ASSERT_LT(r.scenarios, 10'000'000u);
+    EXPECT_EQ(r.scenarios % kDecisionBlockScenarios, 0u);
+    expectMatches(r, byHand(ranges, CorridorPattern::FanShaped, 7, r.scenarios));
+
+    cancel = true;  // before the first block: nothing, and nothing that is not a number
+    const DecisionResult none = runDecisionAnalysis(ranges, s, &cancel);
+    EXPECT_TRUE(none.stopped);
+    EXPECT_EQ(none.scenarios, 0u);
+    EXPECT_EQ(none.recommendedStep, 0);
+    for (const DecisionRow& row : none.rows) {
+        EXPECT_EQ(row.mean, 0);
+        EXPECT_EQ(row.p50, 0);
+    }
+}
