@@ -328,6 +328,7 @@ int runDecide(const std::vector<std::string>& args, std::ostream& out, std::ostr
 
     InMemoryInputs inputs(environmentLocale());
     applyEntries(request.common, inputs);
+    warnLowAboveHigh(inputs, "decide", err);
     Repair_Variables(inputs);
     const RunInputs ranges(inputs);
     request.settings.seed = request.seed ? *request.seed : seedFromClock();
