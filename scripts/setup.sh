@@ -8,6 +8,10 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-svg-dev
   fonts-dejavu-core
+  # The Debian package and its checks (scripts/package.sh): dpkg-shlibdeps
+  # and file for the dependencies, lintian, desktop-file-validate,
+  # appstreamcli and update-mime-database.
+  dpkg-dev file lintian desktop-file-utils appstream shared-mime-info
 )
 
 missing=()
