@@ -8,7 +8,7 @@
 # core may never reach back. An include of "a/b/File.h" from a file in folder
 # F is an edge F -> a/b; includes within one folder are no edge.
 # Usage: tools/check_layout.sh [SRC_DIR]   (default: the src/ beside tools/)
-# Plain bash, grep, sed and tsort, so it runs on a bare Debian.
+# Plain bash and sed, so it runs on a bare Debian.
 set -euo pipefail
 
 src=${1:-$(cd "$(dirname "$0")/.." && pwd)/src}
@@ -74,20 +74,49 @@ while IFS= read -r -d '' file; do
         paste - -)
 done < <(find "$src" -type f \( -name '*.h' -o -name '*.hpp' -o -name '*.cpp' \) -print0 | sort -z)
 
-# tsort names the folders of a loop when the graph has one.
-if ! loop=$(cut -d' ' -f1,2 "$edges" | sort -u | tsort 2>&1 >/dev/null); then
-    echo "folders include each other in a cycle:" >&2
-    members=$(sed -n 's/^tsort: \([^ ]*\)$/\1/p' <<<"$loop")
-    for from in $members; do
-        for to in $members; do
-            grep -m1 "^$from $to " "$edges" | sed 's/^\([^ ]*\) \([^ ]*\) \(.*\)/  \1 -> \2 (\3)/' >&2 || true
-        done
+# A depth-first walk over the folder graph; meeting a folder that is still on
+# the walk's path closes a cycle, which is printed edge by edge with the
+# include that makes each edge.
+declare -A next site state
+while read -r from to where; do
+    if [[ -z ${site["$from $to"]:-} ]]; then
+        next[$from]+="$to "
+        site["$from $to"]=$where
+    fi
+done <"$edges"
+path=()
+cycle=()
+visit() {  # folder; returns 1 once a cycle is found
+    local here=$1 there i
+    state[$here]=open
+    path+=("$here")
+    for there in ${next[$here]:-}; do
+        if [[ ${state[$there]:-} == open ]]; then
+            for i in "${!path[@]}"; do
+                [[ ${path[$i]} == "$there" ]] && cycle=("${path[@]:$i}" "$there")
+            done
+            return 1
+        fi
+        if [[ -z ${state[$there]:-} ]]; then
+            visit "$there" || return 1
+        fi
     done
-    problems=$((problems + 1))
-fi
+    state[$here]=done
+    unset 'path[${#path[@]}-1]'
+}
+for folder in $(printf '%s\n' "${!next[@]}" | sort); do
+    if [[ -z ${state[$folder]:-} ]] && ! visit "$folder"; then
+        echo "folders include each other in a cycle:" >&2
+        for ((i = 0; i + 1 < ${#cycle[@]}; i++)); do
+            echo "  ${cycle[$i]} -> ${cycle[$i + 1]} (${site["${cycle[$i]} ${cycle[$i + 1]}"]})" >&2
+        done
+        problems=$((problems + 1))
+        break
+    fi
+done
 
 if ((problems > 0)); then
     echo "Layout check failed: $problems problem(s) in $src" >&2
     exit 1
 fi
-echo "Layout check: $(cut -d' ' -f1,2 "$edges" | sort -u | wc -l) folder dependencies, no core file reaches a window or Qt, no cycle"
+echo "Layout check: ${#site[@]} folder dependencies, no core file reaches a window or Qt, no cycle"
