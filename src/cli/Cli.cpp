@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "cli/DecideCommand.h"
 #include "cli/OutputSink.h"
 #include "cli/SimulateCommand.h"
 #include "cli/SweepCommand.h"
@@ -23,6 +24,8 @@ const std::vector<Command>& commands() {
          sweepHelp},
         {"simulate", "Monte Carlo run over EYD until each step's mean cost is known to a target",
          runSimulateCommand, simulateHelp},
+        {"decide", "which EYD to lay out, how sure that is, and which input moves the cost most",
+         runDecideCommand, decideHelp},
     };
     return list;
 }

@@ -7,6 +7,8 @@
 #include <clocale>
 #include <map>
 
+#include "inputs/NumberText.h"
+
 namespace quorvale::cli {
 namespace {
 
@@ -148,6 +150,19 @@ void applyEntries(const CommonOptions& options, InMemoryInputs& inputs) {
         }
     }
     inputs.setPattern(options.pattern);
+}
+
+void warnLowAboveHigh(const InMemoryInputs& inputs, const std::string& command, std::ostream& err) {
+    InMemoryInputs repaired = inputs;
+    Repair_Variables(repaired);
+    for (int k = 0; k < kVariableCount; ++k) {
+        const double low = repaired.value(lowEntry(k));
+        const double high = repaired.value(highEntry(k));
+        if (low > high) {
+            err << fmt::format("quorvale-cli {}: warning: --{}: the low value {} is above the high value {}\n",
+                               command, variableRule(k).option, plainDecimal(low), plainDecimal(high));
+        }
+    }
 }
 
 NumberLocale environmentLocale() {

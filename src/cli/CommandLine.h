@@ -8,6 +8,7 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -77,6 +78,11 @@ bool readCommonOption(const std::string& option, const std::string& value, Commo
 // Fills the entries as the Variables window holds them before an analysis:
 // given texts as typed, the others at their defaults in display form.
 void applyEntries(const CommonOptions& options, InMemoryInputs& inputs);
+
+// Warns on `err` of every variable whose Low is above its High once the
+// entries are repaired: the analyses run on them as given, as the window's
+// do, but a swapped pair is more often a typing slip than a wish.
+void warnLowAboveHigh(const InMemoryInputs& inputs, const std::string& command, std::ostream& err);
 
 // The user's number locale, from the environment.
 NumberLocale environmentLocale();

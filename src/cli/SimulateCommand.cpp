@@ -201,6 +201,7 @@ int runSimulate(const std::vector<std::string>& args, std::ostream& out, std::os
 
     InMemoryInputs inputs(environmentLocale());
     applyEntries(request.common, inputs);
+    warnLowAboveHigh(inputs, "simulate", err);
     HeadlessRunView view(request.target);
     ProgressLine progress(err);
     if (surroundings.showProgress || surroundings.atYield) {
