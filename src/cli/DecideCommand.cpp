@@ -322,11 +322,13 @@ int runDecide(const std::vector<std::string>& args, std::ostream& out, std::ostr
         request = parse(args);
     } catch (const UsageError& e) {
         err << "quorvale-cli decide: " << e.what() << '\n';
-        return 2;
+        return e.status();
     }
+    printWarnings(request.common, "decide", err);
 
     InMemoryInputs inputs(environmentLocale());
     applyEntries(request.common, inputs);
+    warnLowAboveHigh(inputs, "decide", err);
     Repair_Variables(inputs);
     const RunInputs ranges(inputs);
     request.settings.seed = request.seed ? *request.seed : seedFromClock();
