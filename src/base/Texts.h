@@ -235,12 +235,12 @@ inline constexpr char kTornadoHover[] =
 inline constexpr char kTornadoEmpty[] = "No input differs between its Low and High.";
 
 // Saved data: the column headings.
-inline constexpr char kCostCsvHeader[] =
-    "EYD (stations),Mean ($/mbf),StdDev ($/mbf),Half-width ($/mbf),P10 ($/mbf),P50 ($/mbf),P90 ($/mbf),"
-    "Cheapest here (share),Regret ($/mbf)";
-inline constexpr char kTornadoCsvHeader[] =
-    "Variable,Cost at Low ($/mbf),EYD at Low (stations),Cost at High ($/mbf),EYD at High (stations),"
-    "Swing ($/mbf)";
+inline constexpr std::array<const char*, 9> kCostColumns{
+    "EYD (stations)", "Mean ($/mbf)", "StdDev ($/mbf)",        "Half-width ($/mbf)", "P10 ($/mbf)",
+    "P50 ($/mbf)",    "P90 ($/mbf)",  "Cheapest here (share)", "Regret ($/mbf)"};
+inline constexpr std::array<const char*, 6> kTornadoColumns{
+    "Variable",             "Cost at Low ($/mbf)",    "EYD at Low (stations)",
+    "Cost at High ($/mbf)", "EYD at High (stations)", "Swing ($/mbf)"};
 
 }  // namespace decision
 
