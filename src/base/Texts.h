@@ -49,6 +49,15 @@ inline constexpr char kNoDisplay[] =
     "    quorvale-cli sweep\n"
     "or start the desktop application from a graphical session.\n";
 
+// The command line: `quorvale [UNIT.qvunit]`.
+inline constexpr char kUsage[] =
+    "usage: quorvale [UNIT.qvunit]\n"
+    "Starts the desktop application; a unit file given is opened once the main window is up.\n"
+    "The headless analyses are in quorvale-cli.\n";
+inline constexpr char kUsageError[] = "quorvale: %1\n";
+inline constexpr char kUnknownOption[] = "unknown option %1";
+inline constexpr char kTooManyFiles[] = "one unit file at most, not %1";
+
 }  // namespace shell
 
 // The About box's texts and the names it looks up, exactly as used.
@@ -212,9 +221,10 @@ inline constexpr char kOpenUnit[] = "Open Unit...";
 inline constexpr char kSaveUnitAs[] = "Save Unit As...";
 inline constexpr char kRestoreLastInputs[] = "Restore Last Inputs";
 inline constexpr char kRecentUnit[] = "&%1 %2";  // number, file name
-inline constexpr char kToolBar[] = "Unit";
+inline constexpr char kToolBar[] = "Tools";
 inline constexpr char kOpenUnitTip[] = "Open a unit file (Ctrl+Shift+O)";
 inline constexpr char kSaveUnitTip[] = "Save the inputs as a unit file (Ctrl+Shift+S)";
+inline constexpr char kRestoreTip[] = "Bring back the inputs the Variables window held when it was last closed";
 
 // File dialogs.
 inline constexpr char kOpenCaption[] = "Open Unit";
@@ -225,6 +235,9 @@ inline constexpr char kUntitled[] = "unit.qvunit";
 // Messages (one OK button, the application title as caption).
 inline constexpr char kOpenFailed[] = "The unit was not opened, nothing was changed.\n%1";
 inline constexpr char kSaveFailed[] = "The unit could not be saved to %1: %2\nAny earlier file of that name is unchanged.";
+inline constexpr char kOpenedWithWarnings[] = "The unit was opened. These parts of the file were not used:\n%1";
+inline constexpr char kBusy[] = "The inputs cannot change while a simulation runs. Press End, or wait for the run to finish.";
+inline constexpr char kShortWrite[] = "only %1 of %2 bytes could be written; the disk may be full";
 inline constexpr char kRecentMissing[] = "The unit file %1 is no longer there; it was taken off the recent list.";
 inline constexpr char kNoLastInputs[] = "There are no kept inputs yet: they are kept when the Variables window closes.";
 
