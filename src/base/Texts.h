@@ -249,4 +249,62 @@ inline constexpr int kRecentCount = 4;
 
 }  // namespace units
 
+// The unit report (a PDF): its command, dialog, headings and messages.
+namespace report {
+
+inline constexpr char kSaveReport[] = "Save Report...";
+inline constexpr char kSaveReportTip[] = "Write the unit's inputs, cost chart and results to a PDF file";
+inline constexpr char kSaveCaption[] = "Save Report";
+inline constexpr char kFilter[] = "PDF document (*.pdf)";
+inline constexpr char kSaveFailed[] = "The report could not be saved to %1: %2\nAny earlier file of that name is unchanged.";
+
+inline constexpr char kTitle[] = "Unit report";
+inline constexpr char kUnnamed[] = "Unnamed unit";
+inline constexpr char kMadeBy[] = "Written %1 by Quorvale %2";  // date, version
+inline constexpr char kFooter[] = "%1  \u2014  Quorvale %2  \u2014  page %3";  // unit, version, page
+inline constexpr char kPattern[] = "Corridor pattern";
+inline constexpr char kTarget[] = "Simulator target (95% C.I. half-width, $/mbf)";
+inline constexpr char kInputs[] = "Inputs";
+inline constexpr char kInput[] = "Input";
+inline constexpr char kLow[] = "Low";
+inline constexpr char kHigh[] = "High";
+inline constexpr char kUnit[] = "Unit";
+inline constexpr char kRepairNote[] =
+    "Texts are shown as entered; an entry that is not a positive number is read as its default.";
+
+inline constexpr char kStaticHeading[] = "Static analysis: %1";  // the range case
+inline constexpr char kLowRange[] = "Low Range";
+inline constexpr char kAverageRange[] = "Average Range";
+inline constexpr char kHighRange[] = "High Range";
+inline constexpr char kCostChartTitle[] = "Roading, Logging and Total Cost vs. EYD";
+inline constexpr char kEydAxis[] = "EYD (stations)";
+inline constexpr char kCostAxis[] = "Cost ($/mbf)";
+inline constexpr char kTotal[] = "Total";
+inline constexpr char kLogging[] = "Logging";
+inline constexpr char kRoad[] = "Road";
+inline constexpr char kMinimumLabel[] = "Minimum @yPoint $/mbf at @xPoint stations";
+inline constexpr char kStaticMinimum[] = "Lowest total cost: %1 $/mbf at an EYD of %2 stations.";
+inline constexpr char kNoSweep[] = "The static analysis gave no finite costs for these inputs.";
+
+inline constexpr char kSimulationHeading[] = "Last simulation";
+inline constexpr char kNoSimulation[] = "No simulation has been run since the program started.";
+inline constexpr char kNoOptimum[] = "The last simulation ended before any step was finished.";
+inline constexpr char kStoppedRun[] = "The run was ended early; the optimum is over the finished steps only.";
+inline constexpr char kRunFacts[] = "Seed %1, %2 samples over %3 of %4 steps.";
+
+inline constexpr char kDecisionHeading[] = "Last decision analysis";
+inline constexpr char kNoDecision[] = "No decision analysis has been run since the program started.";
+inline constexpr char kDecisionCostTitle[] = "Mean total cost with the 10th to 90th percentile";
+inline constexpr char kDecisionMean[] = "Mean";
+inline constexpr char kDecisionP10[] = "10th percentile";
+inline constexpr char kDecisionP90[] = "90th percentile";
+inline constexpr char kDecisionOptimalTitle[] = "Share of scenarios in which each EYD is cheapest";
+inline constexpr char kShareAxis[] = "Share of scenarios (%)";
+inline constexpr char kTornadoTitle[] =
+    "Lowest cost with one input at its Low or its High, the others at their Average (%1 $/mbf)";
+inline constexpr char kAtLow[] = "At Low";
+inline constexpr char kAtHigh[] = "At High";
+
+}  // namespace report
+
 }  // namespace quorvale::texts

@@ -8,7 +8,6 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMimeData>
-#include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStyle>
@@ -16,6 +15,7 @@
 #include <QUrl>
 
 #include "base/Texts.h"
+#include "base/gui/AtomicFile.h"
 #include "base/gui/DialogHooks.h"
 #include "base/gui/WindowRegistry.h"
 #include "inputs/gui/FrmData.h"
@@ -178,23 +178,8 @@ bool UnitActions::saveUnit(const QString& path) {
     }
     const std::string bytes = writeUnitDocument(unit);
 
-    // Written to a temporary file beside the target and renamed over it
-    // only when complete, so a failed save leaves the earlier file whole.
-    // Unbuffered, so that a short write (a full disk, a file size limit) is
-    // seen here: a buffered one is flushed inside commit(), which then
-    // reports success for a cut-off file and renames it over the old one.
-    QSaveFile file(path);
-    const auto size = static_cast<qint64>(bytes.size());
     QString reason;
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        reason = file.errorString();
-    } else if (const qint64 written = file.write(bytes.data(), size); written != size) {
-        reason = written < 0 ? file.errorString() : tr8(kShortWrite).arg(written).arg(size);
-        file.cancelWriting();
-    } else if (!file.commit()) {
-        reason = file.errorString();
-    }
-    if (!reason.isEmpty()) {
+    if (!AtomicFile::save(path, QByteArray::fromStdString(bytes), &reason)) {
         DialogHooks::message(&m_main, tr8(kSaveFailed).arg(QDir::toNativeSeparators(path), reason));
         return false;
     }
