@@ -3,8 +3,11 @@
 #include <algorithm>
 #include <functional>
 
+#include "cli/DecideCommand.h"
+#include "cli/OutputSink.h"
 #include "cli/SimulateCommand.h"
 #include "cli/SweepCommand.h"
+#include "cli/UnitCommand.h"
 
 namespace quorvale::cli {
 namespace {
@@ -22,6 +25,10 @@ const std::vector<Command>& commands() {
          sweepHelp},
         {"simulate", "Monte Carlo run over EYD until each step's mean cost is known to a target",
          runSimulateCommand, simulateHelp},
+        {"decide", "which EYD to lay out, how sure that is, and which input moves the cost most",
+         runDecideCommand, decideHelp},
+        {"unit", "writes a unit file (.qvunit) of the given inputs to standard output", runUnitCommand,
+         unitHelp},
     };
     return list;
 }
@@ -41,9 +48,7 @@ std::string usage() {
     return text;
 }
 
-}  // namespace
-
-int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.empty()) {
         err << "quorvale-cli: no command given (try quorvale-cli --help)\n";
         return 2;
@@ -70,6 +75,22 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     }
     err << "quorvale-cli: unknown command '" << first << "' (try quorvale-cli --help)\n";
     return 2;
+}
+
+}  // namespace
+
+int runCli(const std::vector<std::string>& args, OutputSink& out, std::ostream& err) {
+    int status = runCommand(args, out.stream(), err);
+    if (const auto failure = out.finish()) {
+        err << "quorvale-cli: write error: " << *failure << '\n';
+        status = 1;
+    }
+    return status;
+}
+
+int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    StreamSink sink(out);
+    return runCli(args, sink, err);
 }
 
 }  // namespace quorvale::cli

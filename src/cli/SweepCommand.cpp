@@ -1,12 +1,17 @@
 #include "cli/SweepCommand.h"
 
+#include <algorithm>
 #include <array>
-#include <sstream>
+#include <optional>
+#include <string_view>
 
+#include <fmt/format.h>
+
+#include "base/CsvWriter.h"
 #include "inputs/NumberText.h"
 #include "model/RangeSweep.h"
-#include "cli/CliArguments.h"
-#include "cli/JsonWriter.h"
+#include "cli/CommandLine.h"
+#include "cli/JsonOutput.h"
 #include "cli/TextTable.h"
 
 namespace quorvale::cli {
@@ -75,33 +80,99 @@ public:
     std::vector<std::pair<int, YardingResult>> rows;
 };
 
+// The table's columns when --columns is not given: what a reader compares
+// along the EYD, narrow enough for a terminal.
+constexpr std::array<const char*, 8> kDefaultColumns{"eyd",       "landingSpacing", "cycleTime", "totalDays",
+                                                     "mbfPerDay", "loggingCost",    "roadCost",  "totalCost"};
+
 struct SweepRequest {
     CommonOptions common;
     RangeCase rangeCase = RangeCase::Low;
+    // Indexes into kColumns, in the order given; unset for the default set.
+    std::optional<std::vector<size_t>> columns;
 };
+
+std::string columnNames() {
+    std::string names;
+    for (const ResultColumn& c : kColumns) {
+        names += (names.empty() ? "" : ",") + std::string(c.name);
+    }
+    return names;
+}
+
+size_t columnIndex(std::string_view name) {
+    for (size_t i = 0; i < kColumns.size(); ++i) {
+        if (name == kColumns[i].name) {
+            return i;
+        }
+    }
+    throw UsageError(fmt::format("option --columns: unknown column '{}' (use all or some of {})", name,
+                                 columnNames()));
+}
+
+// NAME,NAME,... or "all".
+std::vector<size_t> parseColumns(const std::string& value) {
+    std::vector<size_t> columns;
+    if (value == "all") {
+        for (size_t i = 0; i < kColumns.size(); ++i) {
+            columns.push_back(i);
+        }
+        return columns;
+    }
+    size_t start = 0;
+    while (start <= value.size()) {
+        const size_t comma = std::min(value.find(',', start), value.size());
+        columns.push_back(columnIndex(std::string_view(value).substr(start, comma - start)));
+        start = comma + 1;
+    }
+    return columns;
+}
+
+std::string defaultColumnNames() {
+    std::string names;
+    for (const char* name : kDefaultColumns) {
+        names += (names.empty() ? "" : ",") + std::string(name);
+    }
+    return names;
+}
+
+std::unique_ptr<CommandLine> sweepCommandLine() {
+    auto line = std::make_unique<CommandLine>(
+        "sweep",
+        "Evaluates the yarding cost model at every whole station of EYD from 1 up to\n"
+        "the EYD of the chosen case, as the static charts of the desktop program do.");
+    line->addOption("--case", "low|average|high", "which values of the variables (default: low)");
+    line->addOption("--columns", "NAME,...|all",
+                    "the table's columns, by their CSV names (default: " + defaultColumnNames() +
+                        "); csv and json always hold every column");
+    line->addPatternOption();
+    line->addFormatOption();
+    line->addVariableOptions();
+    return line;
+}
 
 SweepRequest parse(const std::vector<std::string>& args) {
     SweepRequest request;
-    ArgReader reader(args);
-    while (!reader.atEnd()) {
-        const std::string option = reader.nextOption();
-        if (readCommonOption(reader, option, request.common)) {
+    const auto line = sweepCommandLine();
+    line->parse(args);
+    for (const auto& [option, value] : line->given()) {
+        if (readCommonOption(option, value, request.common)) {
             continue;
         }
-        if (option == "--case") {
-            const std::string v = reader.value(option);
-            if (v == "low") {
-                request.rangeCase = RangeCase::Low;
-            } else if (v == "average") {
-                request.rangeCase = RangeCase::Average;
-            } else if (v == "high") {
-                request.rangeCase = RangeCase::High;
-            } else {
-                throw UsageError("option --case: unknown case '" + v + "' (use low, average or high)");
-            }
-            continue;
+        if (option == "--columns") {
+            request.columns = parseColumns(value);
+        } else if (value == "low") {
+            request.rangeCase = RangeCase::Low;
+        } else if (value == "average") {
+            request.rangeCase = RangeCase::Average;
+        } else if (value == "high") {
+            request.rangeCase = RangeCase::High;
+        } else {
+            throw UsageError("option --case: unknown case '" + value + "' (use low, average or high)");
         }
-        throw UsageError("unknown option " + option + " for sweep (see quorvale-cli sweep --help)");
+    }
+    if (request.columns && request.common.format != OutputFormat::Table) {
+        throw UsageError("option --columns: only the table takes a choice of columns (csv and json hold them all)");
     }
     return request;
 }
@@ -116,56 +187,46 @@ GraphMarks marksFor(RangeCase rangeCase) {
 
 void printJson(std::ostream& out, const SweepRequest& request, InMemoryInputs& inputs,
                const SweepOutcome& outcome, const RowCollector& rows) {
-    JsonWriter json(out);
-    json.beginObject();
-    json.field("case", rangeCaseName(outcome.rangeCase));
-    json.field("pattern", patternName(request.common.pattern));
-    json.field("steps", outcome.steps);
-    json.key("entries");
-    json.beginArray();
+    Json entries = Json::array();
     for (int i = 0; i < kEntryCount; ++i) {
-        json.value(inputs.entryText(i));
+        entries.push_back(inputs.entryText(i));
     }
-    json.endArray();
-    json.key("inputs");
-    json.beginObject();
+    Json usedInputs = Json::object();
     for (const InputField& f : kInputFields) {
-        json.field(f.name, outcome.inputs.*f.field);
+        usedInputs[f.name] = outcome.inputs.*f.field;
     }
-    json.field("pattern", patternName(outcome.inputs.pattern));
-    json.endObject();
-    json.key("rows");
-    json.beginArray();
+    usedInputs["pattern"] = patternName(outcome.inputs.pattern);
+    Json rowList = Json::array();
     for (const auto& [step, result] : rows.rows) {
-        json.beginObject();
-        json.field("step", step);
+        Json row = {{"step", step}};
         for (const ResultColumn& c : kColumns) {
-            json.field(c.name, result.*c.field);
+            row[c.name] = result.*c.field;
         }
-        json.endObject();
+        rowList.push_back(std::move(row));
     }
-    json.endArray();
-    json.key("failedStep");
-    if (outcome.failedStep) {
-        json.value(*outcome.failedStep);
-    } else {
-        json.null();
-    }
-    json.endObject();
+    Json document = {{"case", rangeCaseName(outcome.rangeCase)},
+                     {"pattern", patternName(request.common.pattern)},
+                     {"steps", outcome.steps},
+                     {"entries", std::move(entries)},
+                     {"inputs", std::move(usedInputs)},
+                     {"rows", std::move(rowList)},
+                     {"failedStep", outcome.failedStep ? Json(*outcome.failedStep) : Json(nullptr)}};
+    writeJson(out, document);
 }
 
 void printCsv(std::ostream& out, const RowCollector& rows) {
-    out << "step";
+    CsvWriter csv(out);
+    csv.text("step");
     for (const ResultColumn& c : kColumns) {
-        out << ',' << c.name;
+        csv.text(c.name);
     }
-    out << '\n';
+    csv.endRow();
     for (const auto& [step, result] : rows.rows) {
-        out << step;
+        csv.integer(step);
         for (const ResultColumn& c : kColumns) {
-            out << ',' << roundTripText(result.*c.field);
+            csv.number(result.*c.field);
         }
-        out << '\n';
+        csv.endRow();
     }
 }
 
@@ -173,19 +234,42 @@ void printTable(std::ostream& out, const SweepRequest& request, const SweepOutco
                 const RowCollector& rows) {
     out << "Static analysis, " << rangeCaseName(outcome.rangeCase) << " range, "
         << patternCaption(request.common.pattern) << ", " << outcome.steps << " steps\n\n";
+    std::vector<size_t> columns;
+    if (request.columns) {
+        columns = *request.columns;
+    } else {
+        for (const char* name : kDefaultColumns) {
+            columns.push_back(columnIndex(name));
+        }
+    }
     TextTable table;
     table.addColumn("Step", "stat");
-    for (const ResultColumn& c : kColumns) {
-        table.addColumn(c.heading, c.unit);
+    for (size_t i : columns) {
+        table.addColumn(kColumns[i].heading, kColumns[i].unit);
     }
+    // The lowest total cost; among equal costs the longer EYD, as the
+    // simulation chooses its optimum.
+    const YardingResult* lowest = nullptr;
+    int lowestStep = 0;
     for (const auto& [step, result] : rows.rows) {
         std::vector<std::string> cells{std::to_string(step)};
-        for (const ResultColumn& c : kColumns) {
-            cells.push_back(fixedDecimal(result.*c.field, c.decimals));
+        for (size_t i : columns) {
+            cells.push_back(fixedDecimal(result.*kColumns[i].field, kColumns[i].decimals));
         }
         table.addRow(std::move(cells));
+        if (lowest == nullptr || result.totalCost <= lowest->totalCost) {
+            lowest = &result;
+            lowestStep = step;
+        }
     }
     table.print(out);
+    out << '\n';
+    if (lowest != nullptr) {
+        out << "Lowest total cost: " << fixedDecimal(lowest->totalCost, 2) << " $/mbf at EYD "
+            << fixedDecimal(lowest->eyd, 0) << " ft (step " << lowestStep << ")\n";
+    } else {
+        out << "Lowest total cost: none (no step was computed)\n";
+    }
 }
 
 }  // namespace
@@ -196,11 +280,13 @@ int runSweepCommand(const std::vector<std::string>& args, std::ostream& out, std
         request = parse(args);
     } catch (const UsageError& e) {
         err << "quorvale-cli sweep: " << e.what() << '\n';
-        return 2;
+        return e.status();
     }
+    printWarnings(request.common, "sweep", err);
 
     InMemoryInputs inputs(environmentLocale());
     applyEntries(request.common, inputs);
+    warnLowAboveHigh(inputs, "sweep", err);
     RowCollector rows;
     const SweepOutcome outcome = graph_itmain(inputs, marksFor(request.rangeCase), rows);
     // The Variables window reformats its fields after every analysis.
@@ -229,15 +315,6 @@ int runSweepCommand(const std::vector<std::string>& args, std::ostream& out, std
     return 0;
 }
 
-std::string sweepHelp() {
-    std::ostringstream out;
-    out << "Usage: quorvale-cli sweep [--case low|average|high] [--pattern parallel|fan]\n"
-        << "                          [--format table|csv|json] [VARIABLE OPTIONS]\n\n"
-        << "Evaluates the yarding cost model at every whole station of EYD from 1 up to\n"
-        << "the EYD of the chosen case, as the static charts of the desktop program do.\n\n"
-        << "  --case low|average|high  which values of the variables (default: low)\n"
-        << commonOptionsHelp();
-    return out.str();
-}
+std::string sweepHelp() { return sweepCommandLine()->help(); }
 
 }  // namespace quorvale::cli

@@ -101,6 +101,21 @@ struct DecisionProgress {
 
 using DecisionProgressFn = std::function<void(const DecisionProgress&)>;
 
+// Scenarios are drawn in fixed blocks of this many, block b from its own
+// generator stream, RandomSource(decisionBlockSeed(seed, b)); within a block
+// a scenario draws its fourteen values once (RunInputs::draw) and is then
+// evaluated at steps 1..N.
+inline constexpr std::uint64_t kDecisionBlockScenarios = 1024;
+std::uint64_t decisionBlockSeed(std::uint64_t seed, std::uint64_t block);
+
+// The total costs of scenarios [first, first + count) of a run with this
+// seed, exactly as the analysis evaluates them: visit(costs) gets the N
+// costs of every scenario whose figures are all finite, in scenario order.
+// For measuring the percentile estimate against exact percentiles.
+void forEachScenario(const RunInputs& inputs, CorridorPattern pattern, std::uint64_t seed,
+                     std::uint64_t first, std::uint64_t count,
+                     const std::function<void(const std::vector<double>& costs)>& visit);
+
 // The whole analysis: scenarios, statistics and tornado. The cancel flag is
 // polled between blocks; progress is called from the calling thread.
 DecisionResult runDecisionAnalysis(const RunInputs& inputs, const DecisionSettings& settings,
@@ -113,5 +128,10 @@ Tornado computeTornado(const RunInputs& inputs, CorridorPattern pattern);
 // The result in plain words, e.g. "Lay out at 12 stations (mean 137.80
 // $/mbf). Anywhere from 10 to 15 stations is within 1 % of that. ..."
 std::string decisionSummary(const DecisionResult& result);
+
+// The notes for a run that was stopped after this many scenarios, and for
+// one that reached its cap before the target was met.
+std::string decisionStoppedNote(std::uint64_t scenarios);
+std::string decisionCapNote(std::uint64_t maxScenarios);
 
 }  // namespace quorvale

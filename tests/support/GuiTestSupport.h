@@ -107,6 +107,7 @@ public:
     QStringList messages;
     QStringList saveCaptions;
     QStringList openCaptions;
+    QStringList suggestedNames;  // the file names the save dialogs offered
 };
 
 }  // namespace quorvale::testing

@@ -97,6 +97,10 @@ public:
     const SweepOutcome& lastSweep() const { return m_lastSweep; }
     int analysisRuns() const { return m_analysisRuns; }
 
+signals:
+    // A static analysis has run: the inputs may have changed.
+    void staticAnalysisRan();
+
 public slots:
     // Help > About: the About box, modal, with this window as its owner.
     void showAboutBox();
@@ -107,6 +111,8 @@ protected:
 
 private:
     void registerWindows();
+    // Tools > "Decision Analysis...".
+    void addDecisionItem();
     void createStatusBar();
     void updateClock();
     void restorePlacement();
