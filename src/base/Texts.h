@@ -387,16 +387,8 @@ inline constexpr char kRunFacts[] = "Seed %1, %2 samples over %3 of %4 steps.";
 
 inline constexpr char kDecisionHeading[] = "Last decision analysis";
 inline constexpr char kNoDecision[] = "No decision analysis has been run since the program started.";
-inline constexpr char kDecisionCostTitle[] = "Mean total cost with the 10th to 90th percentile";
-inline constexpr char kDecisionMean[] = "Mean";
-inline constexpr char kDecisionP10[] = "10th percentile";
-inline constexpr char kDecisionP90[] = "90th percentile";
-inline constexpr char kDecisionOptimalTitle[] = "Share of scenarios in which each EYD is cheapest";
-inline constexpr char kShareAxis[] = "Share of scenarios (%)";
-inline constexpr char kTornadoTitle[] =
-    "Lowest cost with one input at its Low or its High, the others at their Average (%1 $/mbf)";
-inline constexpr char kAtLow[] = "At Low";
-inline constexpr char kAtHigh[] = "At High";
+inline constexpr char kDecisionOutOfDate[] =
+    "The inputs have changed since this analysis ran; run it again for these inputs.";
 
 }  // namespace report
 

@@ -14,6 +14,8 @@
 #include "inputs/gui/FrmData.h"
 #include "shell/gui/FrmMain.h"
 #include "shell/gui/UnitActions.h"
+#include "base/gui/WindowRegistry.h"
+#include "simulator/gui/FrmDecision.h"
 
 namespace quorvale {
 namespace {
@@ -45,11 +47,11 @@ ReportContent ReportActions::content() const {
     c.rangeCase = rangeCaseOf(m_main.graphMarks());
     c.sweep = reportSweep(c.unit, c.rangeCase, c.locale);
     c.lastRun = m_main.lastRun();
-    if (m_decision) {
-        if (std::optional<Decision> decision = m_decision()) {
-            c.decision = std::move(decision->result);
-            c.decisionSummary = std::move(decision->summary);
-        }
+    // A closed decision window has discarded its result: none is reported,
+    // and none is opened for it.
+    if (auto* decision = qobject_cast<FrmDecision*>(m_main.windows().window(WindowId::FrmDecision))) {
+        c.decision = decision->result();
+        c.decisionOutOfDate = decision->isOutOfDate();
     }
     c.written = QDateTime::currentDateTime();
     c.version = QStringLiteral(QUORVALE_VERSION);

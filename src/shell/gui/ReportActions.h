@@ -4,9 +4,6 @@
 
 #include <QObject>
 #include <QString>
-#include <functional>
-#include <optional>
-#include <string>
 
 #include "shell/gui/UnitReport.h"
 
@@ -20,20 +17,10 @@ class ReportActions : public QObject {
     Q_OBJECT
 
 public:
-    // The last decision analysis and its summary, if one has run.
-    struct Decision {
-        DecisionResult result;
-        std::string summary;
-    };
-    using DecisionSource = std::function<std::optional<Decision>()>;
-
     explicit ReportActions(FrmMain& main);
 
-    // Where the report finds the last decision analysis (the decision
-    // window sets it); without one the report says none has run.
-    void setDecisionSource(DecisionSource source) { m_decision = std::move(source); }
-
-    // The report's content as the windows stand now.
+    // The report's content as the windows stand now; the last decision
+    // analysis is the one the Decision Analysis window shows, if open.
     ReportContent content() const;
     // Writes the report; on failure tells the user and returns false.
     bool saveReport(const QString& path);
@@ -43,7 +30,6 @@ private:
 
     FrmMain& m_main;
     QAction* m_save = nullptr;
-    DecisionSource m_decision;
 };
 
 }  // namespace quorvale

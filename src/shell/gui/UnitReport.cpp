@@ -4,9 +4,6 @@
 #include <QChart>
 #include <QGraphicsLayout>
 #include <QGraphicsScene>
-#include <QHorizontalBarSeries>
-#include <QBarCategoryAxis>
-#include <QBarSet>
 #include <QLegend>
 #include <QLineSeries>
 #include <QLocale>
@@ -24,6 +21,7 @@
 
 #include "base/Texts.h"
 #include "inputs/InputRules.h"
+#include "simulator/gui/DecisionCharts.h"
 
 namespace quorvale {
 namespace {
@@ -38,7 +36,6 @@ QString esc(const std::string& text) { return QString::fromStdString(text).toHtm
 // Chart pixels: the charts are laid out at this width and scaled onto the
 // page as vector drawings.
 constexpr qreal kChartWidth = 900;
-constexpr int kTornadoBars = 8;
 
 struct CollectSweep final : SweepSink {
     std::vector<YardingResult> steps;
@@ -56,16 +53,6 @@ QString rangeName(RangeCase rangeCase) {
         return tr8(kHighRange);
     }
     return {};
-}
-
-// The caption of a variable from its command-line name.
-QString variableCaption(const std::string& option) {
-    for (const VariableRule& rule : variableRules()) {
-        if (rule.option == option) {
-            return tr8(rule.caption).simplified();
-        }
-    }
-    return QString::fromStdString(option);
 }
 
 // Lays blocks of text and charts down the pages, one after the other, with
@@ -106,18 +93,25 @@ public:
         m_y += height;
     }
 
-    // The chart at the page's width, `ratio` of it high.
+    // The chart at the page's width, `ratio` of it high. A chart of its own
+    // is put in a scene that deletes it; one shown by a chart view is drawn
+    // in the view's scene.
     void chart(QChart* chart, qreal ratio) {
         const QSizeF size(kChartWidth, kChartWidth * ratio);
-        QGraphicsScene scene;
-        scene.addItem(chart);  // the scene deletes the chart
+        QGraphicsScene own;
+        QGraphicsScene* scene = chart->scene();
+        if (!scene) {
+            own.addItem(chart);
+            scene = &own;
+        }
         chart->setAnimationOptions(QChart::NoAnimation);
         chart->setBackgroundRoundness(0);
         chart->resize(size);
         chart->layout()->activate();
         const qreal height = m_area.width() * ratio;
         room(height);
-        scene.render(&m_painter, QRectF(m_area.left(), m_y, m_area.width(), height), QRectF(QPointF(0, 0), size));
+        scene->render(&m_painter, QRectF(m_area.left(), m_y, m_area.width(), height),
+                      QRectF(chart->pos(), size));
         m_y += height + m_gap;
     }
 
@@ -235,107 +229,6 @@ QChart* costChart(const std::vector<YardingResult>& sweep) {
     y->setRange(0, top > 0 ? top * 1.08 : 1);
     x->applyNiceNumbers();
     y->applyNiceNumbers();
-    return chart;
-}
-
-QChart* decisionCostChart(const DecisionResult& decision) {
-    QChart* chart = newChart(tr8(kDecisionCostTitle));
-    auto* x = axis(tr8(kEydAxis));
-    auto* y = axis(tr8(kCostAxis));
-    chart->addAxis(x, Qt::AlignBottom);
-    chart->addAxis(y, Qt::AlignLeft);
-    double low = std::numeric_limits<double>::infinity();
-    double high = 0;
-    auto add = [&](const char* name, double DecisionRow::*value, const QPen& pen) {
-        auto* series = new QLineSeries;
-        series->setName(tr8(name));
-        series->setPen(pen);
-        for (const DecisionRow& row : decision.rows) {
-            if (std::isfinite(row.*value)) {
-                series->append(row.eyd / 100, row.*value);
-                low = std::min(low, row.*value);
-                high = std::max(high, row.*value);
-            }
-        }
-        attach(chart, series, x, y);
-    };
-    add(kDecisionP90, &DecisionRow::p90, QPen(QColor(0x88, 0x99, 0xaa), 1.5, Qt::DashLine));
-    add(kDecisionMean, &DecisionRow::mean, QPen(QColor(0x1f, 0x4e, 0x9a), 2.2));
-    add(kDecisionP10, &DecisionRow::p10, QPen(QColor(0x88, 0x99, 0xaa), 1.5, Qt::DashLine));
-    if (decision.recommendedStep > 0) {
-        auto* best = new QScatterSeries;
-        best->setName(tr8(kMinimumLabel)
-                          .replace(QStringLiteral("@yPoint"), QString::number(decision.recommendedMean, 'f', 2))
-                          .replace(QStringLiteral("@xPoint"), QString::number(decision.recommendedEyd / 100, 'f', 0)));
-        best->setMarkerSize(11);
-        best->setColor(QColor(0xd0, 0x10, 0x10));
-        best->append(decision.recommendedEyd / 100, decision.recommendedMean);
-        attach(chart, best, x, y);
-    }
-    const double lastEyd = decision.rows.empty() ? 1 : decision.rows.back().eyd / 100;
-    x->setRange(0, std::max(1.0, lastEyd));
-    y->setRange(std::isfinite(low) ? std::max(0.0, low * 0.95) : 0, high > 0 ? high * 1.05 : 1);
-    x->applyNiceNumbers();
-    y->applyNiceNumbers();
-    return chart;
-}
-
-QChart* optimalShareChart(const DecisionResult& decision) {
-    QChart* chart = newChart(tr8(kDecisionOptimalTitle));
-    chart->legend()->hide();
-    auto* x = axis(tr8(kEydAxis));
-    auto* y = axis(tr8(kShareAxis));
-    chart->addAxis(x, Qt::AlignBottom);
-    chart->addAxis(y, Qt::AlignLeft);
-    auto* series = new QLineSeries;
-    series->setPen(QPen(QColor(0x2e, 0x8b, 0x57), 2.2));
-    double top = 0;
-    for (const DecisionRow& row : decision.rows) {
-        series->append(row.eyd / 100, 100 * row.pOptimal);
-        top = std::max(top, 100 * row.pOptimal);
-    }
-    attach(chart, series, x, y);
-    const double lastEyd = decision.rows.empty() ? 1 : decision.rows.back().eyd / 100;
-    x->setRange(0, std::max(1.0, lastEyd));
-    y->setRange(0, std::max(1.0, top * 1.1));
-    x->applyNiceNumbers();
-    y->applyNiceNumbers();
-    return chart;
-}
-
-QChart* tornadoChart(const Tornado& tornado) {
-    QChart* chart = newChart(tr8(kTornadoTitle).arg(QString::number(tornado.baseMinCost, 'f', 2)));
-    auto* atLow = new QBarSet(tr8(kAtLow));
-    auto* atHigh = new QBarSet(tr8(kAtHigh));
-    atLow->setColor(QColor(0x2e, 0x8b, 0x57));
-    atHigh->setColor(QColor(0xc0, 0x50, 0x20));
-    QStringList names;
-    const int count = std::min(kTornadoBars, static_cast<int>(tornado.bars.size()));
-    // Largest swing at the top: a horizontal bar chart draws its first
-    // category at the bottom.
-    double low = tornado.baseMinCost;
-    double high = tornado.baseMinCost;
-    for (int i = count - 1; i >= 0; --i) {
-        const TornadoBar& bar = tornado.bars[static_cast<std::size_t>(i)];
-        names.append(variableCaption(bar.variable));
-        atLow->append(bar.costAtLow);
-        atHigh->append(bar.costAtHigh);
-        low = std::min({low, bar.costAtLow, bar.costAtHigh});
-        high = std::max({high, bar.costAtLow, bar.costAtHigh});
-    }
-    auto* series = new QHorizontalBarSeries;
-    series->append(atLow);
-    series->append(atHigh);
-    chart->addSeries(series);
-    auto* categories = new QBarCategoryAxis;
-    categories->append(names);
-    chart->addAxis(categories, Qt::AlignLeft);
-    series->attachAxis(categories);
-    auto* cost = axis(tr8(kCostAxis));
-    chart->addAxis(cost, Qt::AlignBottom);
-    series->attachAxis(cost);
-    cost->setRange(std::max(0.0, low * 0.9), high > 0 ? high * 1.05 : 1);
-    cost->applyNiceNumbers();
     return chart;
 }
 
@@ -462,15 +355,26 @@ QByteArray UnitReport::pdf(const ReportContent& c) {
         if (!c.decision) {
             flow.html(QStringLiteral("<h2>%1</h2><p>%2</p>").arg(esc(tr8(kDecisionHeading)), esc(tr8(kNoDecision))));
         } else {
-            flow.html(QStringLiteral("<h2>%1</h2><p>%2</p>")
-                          .arg(esc(tr8(kDecisionHeading)),
-                               esc(c.decisionSummary).replace(QLatin1Char('\n'), QStringLiteral("<br>"))));
+            QString decision = QStringLiteral("<h2>%1</h2><p>%2</p>")
+                                   .arg(esc(tr8(kDecisionHeading)),
+                                        esc(decisionSummary(*c.decision)).replace(QLatin1Char('\n'), QStringLiteral("<br>")));
+            if (c.decisionOutOfDate) {
+                decision += QStringLiteral("<p class=\"note\">%1</p>").arg(esc(tr8(kDecisionOutOfDate)));
+            }
+            flow.html(decision);
+            // The decision window's own charts, drawn again at the page's
+            // width.
             if (!c.decision->rows.empty()) {
-                flow.chart(decisionCostChart(*c.decision), 0.36);
-                flow.chart(optimalShareChart(*c.decision), 0.3);
+                DecisionCostChart cost;
+                cost.showResult(*c.decision);
+                flow.chart(cost.chart(), 0.5);
             }
             if (!c.decision->tornado.bars.empty()) {
-                flow.chart(tornadoChart(c.decision->tornado), 0.4);
+                DecisionTornadoChart tornado;
+                tornado.showTornado(c.decision->tornado);
+                // As tall as its bars need, a page's width at most.
+                const auto bars = static_cast<qreal>(tornado.bars().size());
+                flow.chart(tornado.chart(), std::min(0.45, 0.14 + 0.045 * bars));
             }
         }
     }

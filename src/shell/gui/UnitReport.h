@@ -31,7 +31,7 @@ struct ReportContent {
     std::vector<YardingResult> sweep;
     std::optional<RunSummary> lastRun;
     std::optional<DecisionResult> decision;
-    std::string decisionSummary;
+    bool decisionOutOfDate = false;  // made from earlier inputs
     QDateTime written;
     QString version;
     NumberLocale locale = NumberLocale::english();
