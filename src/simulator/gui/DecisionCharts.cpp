@@ -309,12 +309,11 @@ DecisionTornadoChart::DecisionTornadoChart(QWidget* parent) : DecisionChartView(
 }
 
 QString DecisionTornadoChart::caption(const TornadoBar& bar) {
-    for (const VariableRule& rule : variableRules()) {
-        if (rule.option == bar.variable) {
-            return QString::fromUtf8(rule.caption.data(), static_cast<qsizetype>(rule.caption.size()));
-        }
+    if (bar.drawIndex < 0 || bar.drawIndex >= RunInputs::kDrawnCount) {
+        return QString::fromStdString(bar.variable);
     }
-    return QString::fromStdString(bar.variable);
+    const std::string_view text = variableRule(RunInputs::drawnVariable(bar.drawIndex)).caption;
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 void DecisionTornadoChart::clear() { showTornado(Tornado{}); }
