@@ -34,7 +34,8 @@ trap 'rm -rf "$tree"' EXIT
 dpkg-deb -x "$deb" "$tree"
 share=$tree/usr/share
 desktop-file-validate "$share/applications/org.quorvale.Quorvale.desktop"
-appstreamcli validate --no-net --no-color "$share/metainfo/org.quorvale.Quorvale.metainfo.xml" >/dev/null
+# The metainfo, and that its launchable, icon and desktop entry are all there.
+appstreamcli validate-tree --no-net --no-color "$tree" >/dev/null
 mime=$tree/mime
 mkdir -p "$mime/packages"
 cp "$share/mime/packages/quorvale.xml" "$mime/packages/"
