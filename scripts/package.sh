@@ -35,7 +35,10 @@ dpkg-deb -x "$deb" "$tree"
 share=$tree/usr/share
 desktop-file-validate "$share/applications/org.quorvale.Quorvale.desktop"
 # The metainfo, and that its launchable, icon and desktop entry are all there.
-appstreamcli validate-tree --no-net --no-color "$tree" >/dev/null
+if ! report=$(appstreamcli validate-tree --no-net --no-color "$tree" 2>&1); then
+  echo "$report" >&2
+  exit 1
+fi
 mime=$tree/mime
 mkdir -p "$mime/packages"
 cp "$share/mime/packages/quorvale.xml" "$mime/packages/"
