@@ -191,16 +191,12 @@ inline constexpr char kReady[] =
     "Run the analysis on the Variables window's inputs and corridor pattern.";
 inline constexpr char kRunning[] = "Running: %1 scenarios so far (seed %2)\u2026";
 inline constexpr char kDone[] = "%1 scenarios, seed %2, %3 threads.";
-inline constexpr char kDoneCapped[] =
-    "%1 scenarios, seed %2, %3 threads. The run reached its scenario limit before every step was "
-    "known to the target precision.";
-inline constexpr char kCancelled[] = "Cancelled: the charts show the %1 scenarios run so far (seed %2).";
-inline constexpr char kCancelledEmpty[] = "Cancelled before any scenario was complete.";
+// %1 seed, after the engine's note on a stopped run.
+inline constexpr char kSeed[] = "(seed %1)";
+inline constexpr char kCancelledEmpty[] = "Stopped before any scenario was complete.";
 inline constexpr char kNonFinite[] = " %1 scenarios gave no finite cost and were left out.";
 inline constexpr char kOutOfDate[] =
     "Out of date: the inputs have changed since this result. Run again to bring it up to date.";
-inline constexpr char kNoResult[] =
-    "No scenario gave a finite cost at any step. Check the Variables window's inputs and run again.";
 // %1 what went wrong.
 inline constexpr char kFailed[] = "The analysis stopped with an error: %1. Check the inputs and run again.";
 
@@ -235,12 +231,12 @@ inline constexpr char kTornadoHover[] =
 inline constexpr char kTornadoEmpty[] = "No input differs between its Low and High.";
 
 // Saved data: the column headings.
-inline constexpr char kCostCsvHeader[] =
-    "EYD (stations),Mean ($/mbf),StdDev ($/mbf),Half-width ($/mbf),P10 ($/mbf),P50 ($/mbf),P90 ($/mbf),"
-    "Cheapest here (share),Regret ($/mbf)";
-inline constexpr char kTornadoCsvHeader[] =
-    "Variable,Cost at Low ($/mbf),EYD at Low (stations),Cost at High ($/mbf),EYD at High (stations),"
-    "Swing ($/mbf)";
+inline constexpr std::array<const char*, 9> kCostColumns{
+    "EYD (stations)", "Mean ($/mbf)", "StdDev ($/mbf)",        "Half-width ($/mbf)", "P10 ($/mbf)",
+    "P50 ($/mbf)",    "P90 ($/mbf)",  "Cheapest here (share)", "Regret ($/mbf)"};
+inline constexpr std::array<const char*, 6> kTornadoColumns{
+    "Variable",             "Cost at Low ($/mbf)",    "EYD at Low (stations)",
+    "Cost at High ($/mbf)", "EYD at High (stations)", "Swing ($/mbf)"};
 
 }  // namespace decision
 

@@ -321,8 +321,9 @@ int runDecide(const std::vector<std::string>& args, std::ostream& out, std::ostr
         request = parse(args);
     } catch (const UsageError& e) {
         err << "quorvale-cli decide: " << e.what() << '\n';
-        return 2;
+        return e.status();
     }
+    printWarnings(request.common, "decide", err);
 
     InMemoryInputs inputs(environmentLocale());
     applyEntries(request.common, inputs);
