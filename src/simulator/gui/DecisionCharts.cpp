@@ -182,8 +182,8 @@ DecisionCostChart::DecisionCostChart(QWidget* parent) : DecisionChartView(parent
     for (QAreaSeries* area : {m_band, m_bars, m_spread}) {
         connect(area, &QAreaSeries::hovered, this, &DecisionCostChart::hovered);
     }
-    for (QLineSeries* line : {m_mean, m_p50}) {
-        connect(line, &QLineSeries::hovered, this, &DecisionCostChart::hovered);
+    for (QXYSeries* line : std::initializer_list<QXYSeries*>{m_mean, m_p50, m_recommended}) {
+        connect(line, &QXYSeries::hovered, this, &DecisionCostChart::hovered);
     }
     setChart(chart);
     clear();

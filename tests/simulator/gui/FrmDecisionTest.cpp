@@ -190,9 +190,20 @@ private slots:
         QVERIFY(note->isHidden());
         QCOMPARE(window->result()->rows.size(), size_t{50});
 
-        // So does the corridor pattern.
+        // So does the corridor pattern, also during a run: the run's result
+        // comes out of date.
+        window->setScenarioCount(kEndless);
+        clickRun();
+        QVERIFY(!window->isOutOfDate());
         QTest::mouseClick(m_f->data()->option2(), Qt::LeftButton);
-        QTRY_VERIFY(window->isOutOfDate());
+        QTRY_VERIFY_WITH_TIMEOUT(window->isOutOfDate(), kRunMs);
+        auto* status = control<QLabel>("lblStatus");
+        QTRY_VERIFY_WITH_TIMEOUT(!status->text().startsWith(QStringLiteral("Running: 0 ")), kRunMs);
+        window->cancelRun();
+        QTRY_VERIFY_WITH_TIMEOUT(!window->isRunning(), kRunMs);
+        QVERIFY(window->result()->stopped);
+        QVERIFY(window->isOutOfDate());
+        QVERIFY(!note->isHidden());
     }
 };
 
