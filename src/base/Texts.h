@@ -245,6 +245,8 @@ namespace decision {
 
 // %1 stations, %2 mean cost ($/mbf, two decimals).
 inline constexpr char kRecommend[] = "Lay out at %1 stations (mean %2 $/mbf).";
+// %1 mean cost, when the recommendation is the first station.
+inline constexpr char kRecommendOne[] = "Lay out at 1 station (mean %1 $/mbf).";
 // %1 and %2 stations, %3 the tolerance in percent.
 inline constexpr char kBand[] = "Anywhere from %1 to %2 stations is within %3 % of that.";
 // %1 the tolerance in percent.

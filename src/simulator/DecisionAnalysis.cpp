@@ -693,8 +693,10 @@ std::string decisionSummary(const DecisionResult& result) {
         sentences.push_back(t::kNoScenario);
     } else {
         const std::string tolerance = plainDecimal(roundHalfEven(result.bandTolerance * 100, 6));
-        sentences.push_back(
-            fill(t::kRecommend, {std::to_string(result.recommendedStep), fixedDecimal(result.recommendedMean, 2)}));
+        const std::string mean = fixedDecimal(result.recommendedMean, 2);
+        sentences.push_back(result.recommendedStep == 1
+                                ? fill(t::kRecommendOne, {mean})
+                                : fill(t::kRecommend, {std::to_string(result.recommendedStep), mean}));
         if (result.bandFromEyd < result.bandToEyd) {
             sentences.push_back(
                 fill(t::kBand, {stations(result.bandFromEyd), stations(result.bandToEyd), tolerance}));
