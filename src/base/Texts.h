@@ -200,16 +200,12 @@ inline constexpr char kReady[] =
     "Run the analysis on the Variables window's inputs and corridor pattern.";
 inline constexpr char kRunning[] = "Running: %1 scenarios so far (seed %2)\u2026";
 inline constexpr char kDone[] = "%1 scenarios, seed %2, %3 threads.";
-inline constexpr char kDoneCapped[] =
-    "%1 scenarios, seed %2, %3 threads. The run reached its scenario limit before every step was "
-    "known to the target precision.";
-inline constexpr char kCancelled[] = "Cancelled: the charts show the %1 scenarios run so far (seed %2).";
-inline constexpr char kCancelledEmpty[] = "Cancelled before any scenario was complete.";
+// %1 seed, after the engine's note on a stopped run.
+inline constexpr char kSeed[] = "(seed %1)";
+inline constexpr char kCancelledEmpty[] = "Stopped before any scenario was complete.";
 inline constexpr char kNonFinite[] = " %1 scenarios gave no finite cost and were left out.";
 inline constexpr char kOutOfDate[] =
     "Out of date: the inputs have changed since this result. Run again to bring it up to date.";
-inline constexpr char kNoResult[] =
-    "No scenario gave a finite cost at any step. Check the Variables window's inputs and run again.";
 // %1 what went wrong.
 inline constexpr char kFailed[] = "The analysis stopped with an error: %1. Check the inputs and run again.";
 
@@ -258,6 +254,8 @@ namespace decision {
 
 // %1 stations, %2 mean cost ($/mbf, two decimals).
 inline constexpr char kRecommend[] = "Lay out at %1 stations (mean %2 $/mbf).";
+// %1 mean cost, when the recommendation is the first station.
+inline constexpr char kRecommendOne[] = "Lay out at 1 station (mean %1 $/mbf).";
 // %1 and %2 stations, %3 the tolerance in percent.
 inline constexpr char kBand[] = "Anywhere from %1 to %2 stations is within %3 % of that.";
 // %1 the tolerance in percent.
