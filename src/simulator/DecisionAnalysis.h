@@ -38,8 +38,12 @@ struct DecisionSettings {
     std::uint64_t minScenarios = 2000;
     std::uint64_t maxScenarios = 5'000'000;
     double bandTolerance = 0.01;  // a fraction of the best mean: 0.01 is 1 %
-    unsigned threads = 0;         // 0: every core
+    unsigned threads = 0;         // 0: every core; at most kMostDecisionThreads
 };
+
+// Each worker keeps its own percentile sketches (24 KiB per step), so the
+// number of workers is bounded.
+inline constexpr unsigned kMostDecisionThreads = 64;
 
 // One EYD step over all scenarios; costs in $/mbf.
 struct DecisionRow {
