@@ -28,18 +28,24 @@ namespace quorvale {
 struct DecisionSettings {
     CorridorPattern pattern = CorridorPattern::Parallel;
     std::uint64_t seed = 0;
-    // A fixed number of scenarios; without one the run is adaptive: at least
-    // minScenarios, then until every step's half-width is at most target and
-    // the recommended step's pOptimal is known to +-pOptimalHalfWidth, or
-    // until maxScenarios.
+    // A fixed number of scenarios drawn (those left out as not finite
+    // included); without one the run is adaptive: at least minScenarios
+    // finite ones, then, judged at the end of each block of scenarios, until
+    // every step's half-width is at most target and the recommended step's
+    // pOptimal is known to +-pOptimalHalfWidth, or until maxScenarios are
+    // drawn.
     std::optional<std::uint64_t> scenarios;
     double target = 0.25;  // $/mbf
     double pOptimalHalfWidth = 0.01;
     std::uint64_t minScenarios = 2000;
     std::uint64_t maxScenarios = 5'000'000;
     double bandTolerance = 0.01;  // a fraction of the best mean: 0.01 is 1 %
-    unsigned threads = 0;         // 0: every core
+    unsigned threads = 0;         // 0: every core; at most kMostDecisionThreads
 };
+
+// Each worker keeps its own percentile sketches (24 KiB per step), so the
+// number of workers is bounded.
+inline constexpr unsigned kMostDecisionThreads = 64;
 
 // One EYD step over all scenarios; costs in $/mbf.
 struct DecisionRow {
@@ -128,5 +134,10 @@ Tornado computeTornado(const RunInputs& inputs, CorridorPattern pattern);
 // The result in plain words, e.g. "Lay out at 12 stations (mean 137.80
 // $/mbf). Anywhere from 10 to 15 stations is within 1 % of that. ..."
 std::string decisionSummary(const DecisionResult& result);
+
+// The notes for a run that was stopped after this many scenarios, and for
+// one that reached its cap before the target was met.
+std::string decisionStoppedNote(std::uint64_t scenarios);
+std::string decisionCapNote(std::uint64_t maxScenarios);
 
 }  // namespace quorvale
