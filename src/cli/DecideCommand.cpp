@@ -104,11 +104,7 @@ DecideRequest parse(const std::vector<std::string>& args) {
             request.settings.maxScenarios = parseCount(option, value);
             request.capGiven = true;
         } else if (option == "--target") {
-            const auto target = readNumber(value);
-            if (!target || !(*target > 0)) {
-                throw UsageError("option --target: '" + value + "' is not a positive number");
-            }
-            request.settings.target = *target;
+            request.settings.target = readPositiveNumber(option, value);
             request.targetGiven = true;
         } else if (option == "--band") {
             const auto band = readNumber(value);

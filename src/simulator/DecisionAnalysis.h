@@ -28,10 +28,12 @@ namespace quorvale {
 struct DecisionSettings {
     CorridorPattern pattern = CorridorPattern::Parallel;
     std::uint64_t seed = 0;
-    // A fixed number of scenarios; without one the run is adaptive: at least
-    // minScenarios, then until every step's half-width is at most target and
-    // the recommended step's pOptimal is known to +-pOptimalHalfWidth, or
-    // until maxScenarios.
+    // A fixed number of scenarios drawn (those left out as not finite
+    // included); without one the run is adaptive: at least minScenarios
+    // finite ones, then, judged at the end of each block of scenarios, until
+    // every step's half-width is at most target and the recommended step's
+    // pOptimal is known to +-pOptimalHalfWidth, or until maxScenarios are
+    // drawn.
     std::optional<std::uint64_t> scenarios;
     double target = 0.25;  // $/mbf
     double pOptimalHalfWidth = 0.01;
