@@ -14,6 +14,7 @@
 #include <QToolBar>
 #include <QUrl>
 #include <csignal>
+#include <optional>
 #include <sstream>
 #include <sys/resource.h>
 
@@ -317,6 +318,24 @@ private slots:
         QCOMPARE(data().field(0)->text(), QStringLiteral("35.0"));
         m_f->trigger(QStringLiteral("mnuToolsRestoreLastInputs"));
         QCOMPARE(data().field(0)->text(), QStringLiteral("44.0"));
+    }
+
+    void aUnitIsNotOpenedWhileASimulationReadsTheInputs() {
+        const QString file = writeFile(path("busy.qvunit"), writeUnitDocument(sampleUnit()));
+        DialogAnswers answers;
+        std::optional<bool> opened;
+        QStringList during;
+        YieldWatch watch([&] {
+            if (!opened && m_f->simulator()->isRunning()) {
+                during = fieldTexts(data());
+                opened = m_f->main().units().openUnit(file);
+            }
+        });
+        QTest::mouseClick(m_f->simulator()->findChild<QPushButton*>(QStringLiteral("Command3")), Qt::LeftButton);
+        QCOMPARE(opened, std::optional<bool>(false));
+        QCOMPARE(answers.messages.size(), 1);
+        QVERIFY(answers.messages[0].startsWith(QStringLiteral("The inputs cannot change while a simulation runs.")));
+        QCOMPARE(fieldTexts(data()), during);
     }
 
     void aUnitNamedOnTheCommandLineOpensWithTheMainWindow() {
