@@ -1,6 +1,7 @@
-// Throughput of the Monte Carlo run without a window, against a bare loop of
-// the same draws and model evaluations that the run's structure (statistics,
-// view calls, fan carry, display bookkeeping) is measured against.
+// Throughput of the Monte Carlo run without a window, against bare loops of
+// the same draws and model evaluations, without and with the running
+// statistics, that the run's structure (view calls, fan carry, overflow
+// checks, display bookkeeping) is measured against.
 
 #include <benchmark/benchmark.h>
 
@@ -10,6 +11,7 @@
 #include "simulator/MonteCarloRun.h"
 #include "simulator/RandomSource.h"
 #include "simulator/RunInputs.h"
+#include "simulator/StepStatistics.h"
 
 using namespace quorvale;
 
@@ -68,9 +70,42 @@ void bareLoop(benchmark::State& state, CorridorPattern pattern) {
     state.SetItemsProcessed(samples);
 }
 
+// What the run has to do at least: the bare loop plus the running
+// statistics of every step and its stop rule, over the same seeds as
+// headlessRun, so that both draw exactly the same samples.
+void bareLoopWithStatistics(benchmark::State& state, CorridorPattern pattern) {
+    InMemoryInputs inputs = spreadInputs(pattern);
+    Repair_Variables(inputs);
+    const RunInputs ranges(inputs);
+    const int steps = stepCount(ranges.highEydFeet());
+    constexpr double kTarget = 1.0;
+    std::uint64_t seed = 1;
+    long long samples = 0;
+    for (auto _ : state) {
+        RandomSource random(seed++);
+        FanCarry carry;
+        ModelInputs sample;
+        double sum = 0;
+        for (int step = 1; step <= steps; ++step) {
+            StepStatistics statistics;
+            do {
+                ranges.draw(random, sample);
+                sample.pattern = pattern;
+                statistics.add(evaluateUncapped(sample, step, carry).totalCost);
+            } while (!statistics.targetReached(kTarget));
+            sum += statistics.mean();
+            samples += statistics.count();
+        }
+        benchmark::DoNotOptimize(sum);
+    }
+    state.SetItemsProcessed(samples);
+}
+
 }  // namespace
 
 BENCHMARK_CAPTURE(headlessRun, parallel, CorridorPattern::Parallel)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(bareLoop, parallel, CorridorPattern::Parallel)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(bareLoopWithStatistics, parallel, CorridorPattern::Parallel)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(headlessRun, fanShaped, CorridorPattern::FanShaped)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(bareLoop, fanShaped, CorridorPattern::FanShaped)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(bareLoopWithStatistics, fanShaped, CorridorPattern::FanShaped)->Unit(benchmark::kMillisecond);
