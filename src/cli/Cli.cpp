@@ -7,6 +7,7 @@
 #include "cli/OutputSink.h"
 #include "cli/SimulateCommand.h"
 #include "cli/SweepCommand.h"
+#include "cli/UnitCommand.h"
 
 namespace quorvale::cli {
 namespace {
@@ -26,6 +27,8 @@ const std::vector<Command>& commands() {
          runSimulateCommand, simulateHelp},
         {"decide", "which EYD to lay out, how sure that is, and which input moves the cost most",
          runDecideCommand, decideHelp},
+        {"unit", "writes a unit file (.qvunit) of the given inputs to standard output", runUnitCommand,
+         unitHelp},
     };
     return list;
 }

@@ -280,8 +280,9 @@ int runSweepCommand(const std::vector<std::string>& args, std::ostream& out, std
         request = parse(args);
     } catch (const UsageError& e) {
         err << "quorvale-cli sweep: " << e.what() << '\n';
-        return 2;
+        return e.status();
     }
+    printWarnings(request.common, "sweep", err);
 
     InMemoryInputs inputs(environmentLocale());
     applyEntries(request.common, inputs);

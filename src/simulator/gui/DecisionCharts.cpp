@@ -6,6 +6,7 @@
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
+#include <QMenu>
 #include <QScatterSeries>
 #include <QToolTip>
 #include <QValueAxis>
@@ -34,15 +35,10 @@ constexpr double kCostAxisReach = 1.5;
 QString qtext(const char* text) { return QString::fromUtf8(text); }
 QString money(double value) { return QString::fromStdString(fixedDecimal(value, 2)); }
 QString stations(double feet) { return QString::fromStdString(plainDecimal(feet / 100)); }
-QString csvNumber(double value) {
-    return std::isfinite(value) ? QString::fromStdString(roundTripText(value)) : QString();
-}
-QString csvField(QString text) {
-    if (text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('"'))) {
-        text.replace(QLatin1String("\""), QLatin1String("\"\""));
-        return QLatin1Char('"') + text + QLatin1Char('"');
-    }
-    return text;
+std::string cell(double value) { return std::isfinite(value) ? roundTripText(value) : std::string(); }
+template <size_t N>
+std::vector<std::string> headings(const std::array<const char*, N>& columns) {
+    return {columns.begin(), columns.end()};
 }
 
 bool finiteRow(const DecisionRow& r) {
@@ -126,7 +122,8 @@ QValueAxis* newAxis(QChart* chart, const char* title, Qt::Alignment where) {
 
 }  // namespace
 
-DecisionChartView::DecisionChartView(QWidget* parent) : QChartView(parent) {
+DecisionChartView::DecisionChartView(QWidget* parent)
+    : QChartView(parent), m_export(new ChartExport(this, [this] { return table(); })) {
     setRenderHint(QPainter::Antialiasing, true);
     setMinimumSize(240, 200);
 }
@@ -141,7 +138,9 @@ void DecisionChartView::showHover(const QString& text) {
 }
 
 void DecisionChartView::contextMenuEvent(QContextMenuEvent* event) {
-    // The charts' common export menu.
+    QMenu* menu = m_export->createContextMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
     event->accept();
 }
 
@@ -162,7 +161,7 @@ DecisionCostChart::DecisionCostChart(QWidget* parent) : DecisionChartView(parent
     m_spread = newArea(qtext(tx::kSeriesSpread), QColor(90, 140, 210, 70), this);
     m_p50 = new QLineSeries(this);
     m_p50->setName(qtext(tx::kSeriesP50));
-    m_p50->setPen(QPen(QColor(60, 60, 60), 1.5, Qt::DashLine));
+    m_p50->setPen(QPen(QColor(20, 20, 20), 1.2, Qt::DashLine));
     m_mean = new QLineSeries(this);
     m_mean->setName(qtext(tx::kSeriesMean));
     m_mean->setPen(QPen(QColor(20, 70, 150), 2.5));
@@ -172,8 +171,9 @@ DecisionCostChart::DecisionCostChart(QWidget* parent) : DecisionChartView(parent
     m_recommended->setColor(QColor(200, 40, 40));
     m_recommended->setBorderColor(Qt::white);
 
-    // Drawn in this order: the band behind everything, the curves on top.
-    for (QAbstractSeries* s : std::initializer_list<QAbstractSeries*>{m_band, m_bars, m_spread, m_p50, m_mean,
+    // Drawn in this order: the band behind everything, the curves on top;
+    // the P50 runs close to the mean, so its thin dashes go over it.
+    for (QAbstractSeries* s : std::initializer_list<QAbstractSeries*>{m_band, m_bars, m_spread, m_mean, m_p50,
                                                                        m_recommended}) {
         chart->addSeries(s);
         s->attachAxis(m_x);
@@ -182,8 +182,8 @@ DecisionCostChart::DecisionCostChart(QWidget* parent) : DecisionChartView(parent
     for (QAreaSeries* area : {m_band, m_bars, m_spread}) {
         connect(area, &QAreaSeries::hovered, this, &DecisionCostChart::hovered);
     }
-    for (QLineSeries* line : {m_mean, m_p50}) {
-        connect(line, &QLineSeries::hovered, this, &DecisionCostChart::hovered);
+    for (QXYSeries* line : std::initializer_list<QXYSeries*>{m_mean, m_p50, m_recommended}) {
+        connect(line, &QXYSeries::hovered, this, &DecisionCostChart::hovered);
     }
     setChart(chart);
     clear();
@@ -276,13 +276,11 @@ void DecisionCostChart::hovered(const QPointF& point, bool entered) {
     showHover(entered ? stepText(point.x()) : QString());
 }
 
-QString DecisionCostChart::csvText() const {
-    QString out = qtext(tx::kCostCsvHeader) + QLatin1Char('\n');
+ChartExport::Table DecisionCostChart::table() const {
+    ChartExport::Table out{headings(tx::kCostColumns), {}};
     for (const DecisionRow& r : m_rows) {
-        const QStringList cells{csvNumber(r.eyd / 100), csvNumber(r.mean), csvNumber(r.stddev),
-                                csvNumber(r.halfWidth), csvNumber(r.p10),  csvNumber(r.p50),
-                                csvNumber(r.p90),       csvNumber(r.pOptimal), csvNumber(r.regret)};
-        out += cells.join(QLatin1Char(',')) + QLatin1Char('\n');
+        out.rows.push_back({cell(r.eyd / 100), cell(r.mean), cell(r.stddev), cell(r.halfWidth), cell(r.p10),
+                            cell(r.p50), cell(r.p90), cell(r.pOptimal), cell(r.regret)});
     }
     return out;
 }
@@ -311,12 +309,11 @@ DecisionTornadoChart::DecisionTornadoChart(QWidget* parent) : DecisionChartView(
 }
 
 QString DecisionTornadoChart::caption(const TornadoBar& bar) {
-    for (const VariableRule& rule : variableRules()) {
-        if (rule.option == bar.variable) {
-            return QString::fromUtf8(rule.caption.data(), static_cast<qsizetype>(rule.caption.size()));
-        }
+    if (bar.drawIndex < 0 || bar.drawIndex >= RunInputs::kDrawnCount) {
+        return QString::fromStdString(bar.variable);
     }
-    return QString::fromStdString(bar.variable);
+    const std::string_view text = variableRule(RunInputs::drawnVariable(bar.drawIndex)).caption;
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 void DecisionTornadoChart::clear() { showTornado(Tornado{}); }
@@ -402,13 +399,11 @@ QString DecisionTornadoChart::barText(int index) const {
              money(b.swing));
 }
 
-QString DecisionTornadoChart::csvText() const {
-    QString out = qtext(tx::kTornadoCsvHeader) + QLatin1Char('\n');
+ChartExport::Table DecisionTornadoChart::table() const {
+    ChartExport::Table out{headings(tx::kTornadoColumns), {}};
     for (const TornadoBar& b : m_tornado.bars) {
-        const QStringList cells{csvField(caption(b)),       csvNumber(b.costAtLow), csvNumber(b.eydAtLow / 100),
-                                csvNumber(b.costAtHigh),     csvNumber(b.eydAtHigh / 100),
-                                csvNumber(b.swing)};
-        out += cells.join(QLatin1Char(',')) + QLatin1Char('\n');
+        out.rows.push_back({caption(b).toStdString(), cell(b.costAtLow), cell(b.eydAtLow / 100), cell(b.costAtHigh),
+                            cell(b.eydAtHigh / 100), cell(b.swing)});
     }
     return out;
 }

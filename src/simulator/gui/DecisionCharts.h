@@ -16,6 +16,7 @@
 #include <QString>
 #include <vector>
 
+#include "charts/gui/ChartExport.h"
 #include "simulator/DecisionAnalysis.h"
 
 class QAreaSeries;
@@ -33,8 +34,9 @@ class DecisionChartView : public QChartView {
 public:
     explicit DecisionChartView(QWidget* parent = nullptr);
 
-    // The chart's figures as CSV, for Save Data.
-    virtual QString csvText() const = 0;
+    // The chart's figures, for Save Data.
+    virtual ChartExport::Table table() const = 0;
+    ChartExport* exporter() const { return m_export; }
     QString lastHoverText() const { return m_hoverText; }
 
 protected:
@@ -42,6 +44,7 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    ChartExport* m_export;
     QString m_hoverText;
 };
 
@@ -57,7 +60,7 @@ public:
 
     // The figures of the step nearest to `stations`, empty without rows.
     QString stepText(double stations) const;
-    QString csvText() const override;
+    ChartExport::Table table() const override;
 
     const std::vector<DecisionRow>& rows() const { return m_rows; }
     QLineSeries* meanSeries() const { return m_mean; }
@@ -95,7 +98,7 @@ public:
     // The Variables window's caption of a bar's variable.
     static QString caption(const TornadoBar& bar);
     QString barText(int index) const;
-    QString csvText() const override;
+    ChartExport::Table table() const override;
 
     QCategoryAxis* variableAxis() const { return m_variables; }
 
