@@ -14,9 +14,11 @@
 #include <QToolBar>
 #include <QUrl>
 #include <csignal>
+#include <sstream>
 #include <sys/resource.h>
 
 #include "GuiTestSupport.h"
+#include "cli/Cli.h"
 #include "charts/gui/DataGridChart.h"
 #include "inputs/UnitDocument.h"
 #include "inputs/gui/EntryField.h"
@@ -158,6 +160,18 @@ private slots:
         QCOMPARE(chart->rowCount(), 12);
         for (int row = 1; row <= chart->rowCount(); ++row) {
             QCOMPARE(chart->value(row, total), core.values.at(static_cast<size_t>(row - 1)));
+        }
+
+        // And the command-line tool's sweep of the same file, row by row.
+        std::ostringstream out;
+        std::ostringstream err;
+        QCOMPARE(cli::runCli({"sweep", "--unit", path("round.qvunit").toStdString(), "--format", "csv"}, out, err), 0);
+        QStringList lines = QString::fromStdString(out.str()).trimmed().split(QLatin1Char('\n'));
+        const int column = static_cast<int>(lines.takeFirst().split(QLatin1Char(',')).indexOf(QStringLiteral("totalCost")));
+        QVERIFY(column >= 0);
+        QCOMPARE(lines.size(), chart->rowCount());
+        for (int row = 1; row <= chart->rowCount(); ++row) {
+            QCOMPARE(lines[row - 1].split(QLatin1Char(','))[column].toDouble(), chart->value(row, total));
         }
     }
 
