@@ -113,6 +113,11 @@ inline constexpr double kHeadingPoints = 12;
 inline constexpr double kOperatorCostPoints = 9.75;
 inline constexpr double kDesignedFacePoints = 8.25;
 
+// Feedback on a field; it changes no text. %1 the text left in the field,
+// %2 the spin value put in its place.
+inline constexpr char kRepairedTip[] = "\"%1\" is not a usable number, so the spin value %2 was put in its place.";
+inline constexpr char kLowAboveHighTip[] = "Low is above High.";
+
 }  // namespace variables
 
 // The Simulator window's own texts, exactly as the user sees them.
@@ -158,6 +163,9 @@ inline constexpr const char* kSeriesMax = "Max";
 inline constexpr const char* kDefaultTarget = "5";
 // What every output field shows before a run and after a stopped one.
 inline constexpr const char* kZero = "0";
+
+// The results of the last run once the inputs have changed since.
+inline constexpr const char* kStaleTip = "The inputs have changed since this run. Press \"Go\" to run again.";
 
 }  // namespace simulator
 

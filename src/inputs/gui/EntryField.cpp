@@ -4,10 +4,59 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMdiSubWindow>
+#include <QTimer>
 
 namespace quorvale {
 
+namespace {
+const QColor kRepairedColour(0xff, 0xf0, 0x9a);
+const QColor kInvertedColour(0xff, 0xc8, 0xc0);
+}  // namespace
+
 EntryField::EntryField(QWidget* parent) : QLineEdit(parent) {}
+
+void EntryField::showRepaired(const QString& tip) {
+    m_repairedTip = tip;
+    m_flashing = true;
+    // Only the latest flash ends it.
+    const int flash = ++m_flashes;
+    QTimer::singleShot(kFlashMs, this, [this, flash] {
+        if (flash == m_flashes) {
+            m_flashing = false;
+            applyHighlight();
+        }
+    });
+    applyHighlight();
+}
+
+void EntryField::setInverted(bool inverted, const QString& tip) {
+    m_inverted = inverted;
+    m_invertedTip = inverted ? tip : QString();
+    applyHighlight();
+}
+
+void EntryField::clearFeedback() {
+    m_repairedTip.clear();
+    ++m_flashes;
+    m_flashing = false;
+    setInverted(false, {});
+}
+
+void EntryField::applyHighlight() {
+    QPalette colours = palette();
+    const QPalette standard = QApplication::palette(this);
+    colours.setColor(QPalette::Base, m_flashing   ? kRepairedColour
+                                     : m_inverted ? kInvertedColour
+                                                  : standard.color(QPalette::Base));
+    setPalette(colours);
+    QStringList tips;
+    for (const QString& tip : {m_repairedTip, m_invertedTip}) {
+        if (!tip.isEmpty()) {
+            tips.append(tip);
+        }
+    }
+    setToolTip(tips.join(QLatin1Char('\n')));
+}
 
 void EntryField::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);

@@ -10,7 +10,19 @@ class EntryField : public QLineEdit {
     Q_OBJECT
 
 public:
+    // How long the highlight of a repaired field lasts.
+    static constexpr int kFlashMs = 1500;
+
     explicit EntryField(QWidget* parent = nullptr);
+
+    // Feedback that changes neither the text nor any event: a repaired
+    // field flashes and keeps a tool tip saying so; a Low above its High
+    // stays highlighted with a tool tip. An empty tip clears the tool tip.
+    void showRepaired(const QString& tip);
+    void setInverted(bool inverted, const QString& tip);
+    void clearFeedback();
+    bool isFlashing() const { return m_flashing; }
+    bool isInverted() const { return m_inverted; }
 
 signals:
     // Focus moved on to another control or window of the program. A menu or
@@ -21,6 +33,17 @@ signals:
 
 protected:
     void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    void applyHighlight();
+
+    QString m_repairedTip;
+    QString m_invertedTip;
+    bool m_flashing = false;
+    bool m_inverted = false;
+    int m_flashes = 0;
+
+protected:
     void keyPressEvent(QKeyEvent* event) override;
 };
 

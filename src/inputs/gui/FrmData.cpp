@@ -208,12 +208,41 @@ void FrmData::noticeEdit() {
     if (isUnloading()) {
         return;
     }
+    // The texts the analysis is about to repair, as the user left them.
+    std::vector<std::pair<int, std::string>> repaired;
+    for (int i = 0; i < kEntryCount; ++i) {
+        std::string typed = entryText(i);
+        if (!m_rule.isUsable(typed)) {
+            repaired.emplace_back(i, std::move(typed));
+        }
+    }
     // The analysis reads the texts as the user left them, so a value typed
     // with more decimals is used in full once; only then is it rounded.
     if (m_graphItmain) {
         m_graphItmain();
     }
     Format_Variables();
+    showFeedback(repaired);
+    emit edited();
+}
+
+// Says what the repair did and where a Low stands above its High; the texts
+// and the rules stay as they are.
+void FrmData::showFeedback(const std::vector<std::pair<int, std::string>>& repaired) {
+    for (int i = 0; i < kEntryCount; ++i) {
+        field(i)->clearFeedback();
+    }
+    for (const auto& [entry, typed] : repaired) {
+        field(entry)->showRepaired(QString::fromUtf8(texts::variables::kRepairedTip)
+                                       .arg(QString::fromStdString(typed),
+                                            QString::fromStdString(m_rule.wholeNumber(spinValue(entry)))));
+    }
+    const QString tip = QString::fromUtf8(texts::variables::kLowAboveHighTip);
+    for (int k = 0; k < kVariableCount; ++k) {
+        const bool inverted = value(lowEntry(k)) > value(highEntry(k));
+        field(lowEntry(k))->setInverted(inverted, tip);
+        field(highEntry(k))->setInverted(inverted, tip);
+    }
 }
 
 void FrmData::stepSpin(int entry, int direction) {

@@ -9,6 +9,9 @@
 #include <QString>
 #include <array>
 #include <functional>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "inputs/InputVariables.h"
 #include "inputs/UnitDocument.h"
@@ -62,6 +65,8 @@ public:
 signals:
     // The window is closing: the last moment its inputs can be read.
     void unloading();
+    // An edit was noticed and the analysis has run on it.
+    void edited();
 
 protected:
     void unloadWindow() override;
@@ -69,6 +74,7 @@ protected:
 private:
     void buildRows();
     void noticeEdit();
+    void showFeedback(const std::vector<std::pair<int, std::string>>& repaired);
     void stepSpin(int entry, int direction);
     void clickOption(bool parallel);
 

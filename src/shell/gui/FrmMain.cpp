@@ -54,6 +54,17 @@ public:
     void refresh() override {}
 };
 
+// What a run reads of the inputs: every entry's value and the pattern.
+std::vector<double> inputValues(InputVariables& inputs) {
+    std::vector<double> values;
+    values.reserve(kEntryCount + 1);
+    for (int i = 0; i < kEntryCount; ++i) {
+        values.push_back(inputs.value(i));
+    }
+    values.push_back(inputs.pattern() == CorridorPattern::Parallel ? 0 : 1);
+    return values;
+}
+
 DataGrid& nowhere() {
     static NowhereGrid grid;
     return grid;
@@ -104,6 +115,7 @@ FrmMain::~FrmMain() = default;
 void FrmMain::registerWindows() {
     m_windows->setFactory(WindowId::FrmData, [this] {
         auto* data = new FrmData([this] { graph_itmain(); });
+        connect(data, &FrmData::edited, this, &FrmMain::inputsEdited);
         // Opened again while a run reads the inputs, it takes no input either.
         data->setEnabled(!m_variablesLocked);
         return data;
@@ -323,7 +335,21 @@ void FrmMain::showAboutBox() { FrmAbout::showModal(this); }
 RunSummary FrmMain::stat_itmain(RunView& view) {
     RunSummary run = quorvale::stat_itmain(m_variables, view, m_runSeed ? *m_runSeed : seedFromClock());
     m_lastRun = run;
+    m_lastRunInputs = inputValues(m_variables);
     return run;
+}
+
+// Once an edit leaves the inputs other than the last run read them, the
+// Simulator shows that run's results as out of date.
+void FrmMain::inputsEdited() {
+    FrmStats* simulator = openSimulator();
+    auto* data = qobject_cast<FrmData*>(sender());
+    if (!simulator || !data || !m_lastRun || simulator->isRunning()) {
+        return;
+    }
+    if (inputValues(*data) != m_lastRunInputs) {
+        simulator->setResultsStale(true);
+    }
 }
 
 void FrmMain::setVariablesEnabled(bool enabled) {

@@ -9,6 +9,7 @@
 #include <QMainWindow>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "charts/gui/ResultsMenu.h"
 #include "charts/ChartLoading.h"
@@ -119,6 +120,7 @@ private:
     void restorePlacement();
     void savePlacement();
     void closeWhenAsked();
+    void inputsEdited();
     // From the close on, nothing may open windows again.
     bool closingDown() const { return m_closing || m_closeWhenIdle; }
     FrmStats* openSimulator() const;
@@ -139,6 +141,9 @@ private:
     int m_analysisRuns = 0;
     std::optional<std::uint64_t> m_runSeed;
     std::optional<RunSummary> m_lastRun;
+    // The input values and pattern the last run read, to tell when its
+    // results no longer belong to the inputs.
+    std::vector<double> m_lastRunInputs;
     bool m_variablesLocked = false;
     bool m_placementSaved = false;
     bool m_closeWhenIdle = false;

@@ -1,5 +1,6 @@
 #include "simulator/gui/FrmStats.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFontMetricsF>
@@ -270,6 +271,27 @@ void FrmStats::Initiate_Variables() {
     flushFields();
 }
 
+void FrmStats::setResultsStale(bool stale) {
+    if (stale == m_stale) {
+        return;
+    }
+    m_stale = stale;
+    // The optimum and its layout figures: what a changed input makes wrong.
+    for (RunField field : {RunField::TextOptEYD, RunField::TextMinCost, RunField::TextSpacing, RunField::TextDensity,
+                           RunField::TextAyd, RunField::TextAeyd, RunField::TextLyd, RunField::TextAlyd,
+                           RunField::TextCorridors, RunField::TextLandings}) {
+        QLineEdit* shown = m_fields[static_cast<size_t>(field)];
+        QPalette colours = shown->palette();
+        colours.setColor(QPalette::Text, stale ? QColor(Qt::gray) : QApplication::palette(shown).color(QPalette::Text));
+        shown->setPalette(colours);
+        QFont face = shown->font();
+        face.setItalic(stale);
+        face.setStrikeOut(stale);
+        shown->setFont(face);
+        shown->setToolTip(stale ? QString::fromUtf8(texts::simulator::kStaleTip) : QString());
+    }
+}
+
 void FrmStats::requestStop() {
     m_stop = true;
     m_pauseAbort = true;
@@ -374,6 +396,7 @@ void FrmStats::go() {
         return;
     }
     Initiate_Variables();
+    setResultsStale(false);
     if (!m_rule.isUsable(m_targetField->text().toStdString())) {
         m_targetField->setText(QString::fromUtf8(texts::simulator::kDefaultTarget));
     }

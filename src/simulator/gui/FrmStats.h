@@ -73,6 +73,12 @@ public:
     // Every output field "0", both bars empty.
     void Initiate_Variables();
 
+    // Draws the last run's optimum as out of date (the inputs have changed
+    // since), or as current; the texts stay as they are. "Go" makes them
+    // current again.
+    void setResultsStale(bool stale);
+    bool resultsStale() const { return m_stale; }
+
     // Whether a run is on the stack.
     bool isRunning() const { return m_running; }
     // Whether a run or a pause is on the stack; while busy the window must
@@ -155,6 +161,7 @@ private:
 
     double m_target = 0;
     bool m_stop = false;
+    bool m_stale = false;
     bool m_running = false;
     bool m_closePending = false;
     bool m_pauseAbort = false;

@@ -48,6 +48,33 @@ private slots:
     void init() { m_f = std::make_unique<MainWindowFixture>(); }
     void cleanup() { m_f.reset(); }
 
+    void repairsAndALowAboveItsHighAreFlaggedWithoutChangingATextOrAnEvent() {
+        QVERIFY(!field(0)->isFlashing() && !field(0)->isInverted() && field(0)->toolTip().isEmpty());
+        // "abc" in the Low harvest volume: repaired to its spin value as
+        // ever, now flagged; 35 is above the High of 30 typed next.
+        typeInto(1, QStringLiteral("30"));
+        leaveWithTab(1);
+        typeInto(0, QStringLiteral("abc"));
+        leaveWithTab(0);
+        QCOMPARE(text(0), QStringLiteral("35.0"));
+        QVERIFY(field(0)->isFlashing());
+        QVERIFY(field(0)->toolTip().contains(QStringLiteral("\"abc\" is not a usable number")));
+        QVERIFY(field(0)->toolTip().contains(QStringLiteral("35")));
+        QVERIFY(field(0)->isInverted() && field(1)->isInverted());
+        QVERIFY(field(1)->toolTip().contains(QStringLiteral("Low is above High")));
+        QVERIFY(!field(2)->isInverted() && !field(2)->isFlashing());
+        // The flash is brief; the tool tip and the inverted mark stay.
+        QTRY_VERIFY_WITH_TIMEOUT(!field(0)->isFlashing(), EntryField::kFlashMs * 3);
+        QVERIFY(field(0)->isInverted() && !field(0)->toolTip().isEmpty());
+        QVERIFY(field(0)->palette().color(QPalette::Base) != field(2)->palette().color(QPalette::Base));
+        // Put right, every mark goes.
+        typeInto(1, QStringLiteral("40"));
+        leaveWithTab(1);
+        QVERIFY(!field(0)->isInverted() && !field(1)->isInverted());
+        QVERIFY(field(0)->toolTip().isEmpty());
+        QCOMPARE(field(0)->palette().color(QPalette::Base), field(2)->palette().color(QPalette::Base));
+    }
+
     void openingShowsDefaultsInOneDecimalFormAndHasRunTheAnalysisOnce() {
         FrmData* data = m_f->data();
         QVERIFY(data);

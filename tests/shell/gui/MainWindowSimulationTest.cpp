@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "GuiTestSupport.h"
+#include "inputs/gui/EntryField.h"
 #include "charts/gui/DataGridChart.h"
 #include "inputs/gui/FrmData.h"
 #include "inputs/NumberText.h"
@@ -103,6 +104,30 @@ private slots:
                  QPoint(m_f->main().mdiArea()->viewport()->width() / 2, 0));
         QVERIFY(m_f->window(WindowId::FrmGraphStats));
         QVERIFY(m_f->frame(WindowId::FrmGraphStats)->isHidden());
+    }
+
+    void resultsAreMarkedOutOfDateOnceTheInputsChangeUntilTheNextRun() {
+        go();
+        QTRY_VERIFY(!running());
+        auto* optimum = simulator().findChild<QLineEdit*>(QStringLiteral("TextOptEYD"));
+        const QString shown = optimum->text();
+        QVERIFY(!simulator().resultsStale() && optimum->toolTip().isEmpty());
+        // Leaving a field unchanged is no change of the inputs.
+        EntryField* volume = m_f->data()->field(0);
+        volume->setFocus(Qt::MouseFocusReason);
+        m_f->data()->field(1)->setFocus(Qt::TabFocusReason);
+        QVERIFY(!simulator().resultsStale());
+        volume->setFocus(Qt::MouseFocusReason);
+        volume->setText(QStringLiteral("36"));
+        m_f->data()->field(1)->setFocus(Qt::TabFocusReason);
+        QVERIFY(simulator().resultsStale());
+        QCOMPARE(optimum->text(), shown);  // drawn differently, not rewritten
+        QVERIFY(optimum->font().italic() && !optimum->toolTip().isEmpty());
+        // "Go" again: the results are current once more.
+        simulator().findChild<QPushButton*>(QStringLiteral("Command3"))->click();
+        QTRY_VERIFY(!running());
+        QVERIFY(!simulator().resultsStale());
+        QVERIFY(!optimum->font().italic());
     }
 
     void aDefaultRunThroughTheMainWindow() {
