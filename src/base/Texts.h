@@ -182,6 +182,50 @@ inline constexpr char kSaveDataFailed[] = "The chart data could not be saved to 
 // Heading of the row-label column in saved data.
 inline constexpr char kCsvRowHeading[] = "EYD (stat)";
 
+// Axis titles. Every chart runs against the EYD in stations of 100 feet.
+inline constexpr char kAxisEyd[] = "EYD (stations)";
+inline constexpr char kAxisCost[] = "Cost ($/mbf)";
+inline constexpr char kAxisTotalCost[] = "Total cost ($/mbf)";
+inline constexpr char kAxisTime[] = "Time";
+inline constexpr char kAxisRoads[] = "Roads";
+inline constexpr char kAxisMbfDay[] = "Production (mbf/day)";
+inline constexpr char kAxisTonsDay[] = "Production (tons/day)";
+inline constexpr char kAxisLoadsDay[] = "Production (loads/day)";
+inline constexpr char kAxisTotalDays[] = "Total days (tens of days)";
+inline constexpr char kAxisCycleTime[] = "Cycle time (min/turn)";
+inline constexpr char kAxisRiggingTime[] = "Rigging time (hours/landing)";
+inline constexpr char kAxisRoadDensity[] = "Road density (miles per section)";
+inline constexpr char kAxisLandingSpacing[] = "Landing spacing (stations)";
+inline constexpr char kAxisAyd[] = "AYD (stations)";
+inline constexpr char kAxisLyd[] = "LYD (stations)";
+inline constexpr char kAxisAlyd[] = "ALYD (stations)";
+inline constexpr char kAxisAeyd[] = "AEYD (stations)";
+inline constexpr char kAxisCorridors[] = "Corridors per landing";
+inline constexpr char kAxisLandings[] = "Landings per unit";
+
+// Units of the charted values, as the hover tip and mixed axes give them.
+inline constexpr char kUnitCost[] = "$/mbf";
+inline constexpr char kUnitMbfDay[] = "mbf/day";
+inline constexpr char kUnitTonsDay[] = "tons/day";
+inline constexpr char kUnitLoadsDay[] = "loads/day";
+// The "1/10 Total Days" series holds a tenth of the days.
+inline constexpr char kUnitTensOfDays[] = "tens of days";
+inline constexpr char kUnitMinutesTurn[] = "min/turn";
+inline constexpr char kUnitHoursLanding[] = "hours/landing";
+inline constexpr char kUnitMilesSection[] = "miles per section";
+inline constexpr char kUnitStations[] = "stations";
+inline constexpr char kUnitPerLanding[] = "per landing";
+inline constexpr char kUnitPerUnit[] = "per unit";
+
+// Between the units of a chart whose series differ in unit.
+inline constexpr char kUnitSeparator[] = " | ";
+
+// The mark at the lowest total cost: %1 value, %2 unit, %3 EYD in stations.
+inline constexpr char kMinimumLabel[] = "Lowest: %1 %2 at EYD %3";
+// The notes of a chart on which the model's caps show.
+inline constexpr char kCostCapNote[] = "Costs capped at 400 $/mbf";
+inline constexpr char kDensityCapNote[] = "Road density capped at 20 miles per section";
+
 }  // namespace charts
 
 // The "Decision Analysis" window: its menu item, controls, states, charts
