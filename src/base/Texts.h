@@ -183,4 +183,89 @@ inline constexpr char kCsvRowHeading[] = "EYD (stat)";
 
 }  // namespace charts
 
+// The decision analysis's summary in words. %1, %2, ... are filled in order.
+namespace decision {
+
+// %1 stations, %2 mean cost ($/mbf, two decimals).
+inline constexpr char kRecommend[] = "Lay out at %1 stations (mean %2 $/mbf).";
+// %1 and %2 stations, %3 the tolerance in percent.
+inline constexpr char kBand[] = "Anywhere from %1 to %2 stations is within %3 % of that.";
+// %1 the tolerance in percent.
+inline constexpr char kBandAlone[] = "No other number of stations is within %1 % of that.";
+// %1 $/mbf, two decimals.
+inline constexpr char kEvpi[] = "Knowing the inputs exactly would save %1 $/mbf.";
+// %1 the variable's caption in the Variables window.
+inline constexpr char kDriver[] = "%1 moves the cost most.";
+inline constexpr char kNoDriver[] = "No single input moves the lowest cost.";
+inline constexpr char kNoSteps[] = "The High EYD is below one station, so there is nothing to lay out.";
+inline constexpr char kNoScenario[] = "No scenario gave finite costs, so there is no recommendation.";
+// %1 scenarios.
+inline constexpr char kStopped[] = "Stopped after %1 scenarios; the figures are those so far.";
+// %1 the cap on scenarios.
+inline constexpr char kCapped[] =
+    "The run reached its cap of %1 scenarios before the target was met; the figures are less sure than asked.";
+
+}  // namespace decision
+
+// Unit documents: the reader's messages (one line each, %1 the file, %2 the
+// place in it: a JSON pointer or line:column), and the desktop's unit
+// commands, dialogs and messages.
+namespace units {
+
+inline constexpr char kCannotRead[] = "%1: cannot be read: %2";
+inline constexpr char kIsFolder[] = "%1: is a folder, not a unit file";
+inline constexpr char kTooLarge[] = "%1: is %2 bytes; a unit file holds at most 1 MiB (1048576 bytes)";
+inline constexpr char kNotJson[] = "%1:%2: not a JSON document: %3";
+inline constexpr char kWrongType[] = "%1: %2: expected %3, found %4";
+inline constexpr char kMissing[] = "%1: %2: missing; a unit document must give it";
+inline constexpr char kWrongFormat[] =
+    "%1: /format: expected \"quorvale-unit\", found %2; this is not a Quorvale unit file";
+inline constexpr char kWrongVersion[] =
+    "%1: /version: version %2 is not supported; this program reads version 1 unit files";
+inline constexpr char kWrongCount[] = "%1: %2: expected two texts [Low, High], found %3";
+inline constexpr char kUnknownPattern[] = "%1: /pattern: expected \"parallel\" or \"fan\", found %2";
+inline constexpr char kControlCharacter[] =
+    "%1: %2: holds a line break or other control character; a text here is one line";
+inline constexpr char kUnknownKey[] = "%1: %2: unknown key, ignored";
+
+// What a JSON value was, for "found %4".
+inline constexpr char kAnObject[] = "an object";
+inline constexpr char kAList[] = "a list";
+inline constexpr char kAText[] = "a text";
+inline constexpr char kANumber[] = "a number";
+inline constexpr char kTrueFalse[] = "true/false";
+inline constexpr char kNull[] = "null";
+inline constexpr char kAListOfTwoTexts[] = "a list of two texts [Low, High]";
+inline constexpr char kAWholeNumber[] = "a whole number";
+inline constexpr char kItems[] = "%1 items";
+
+// Tools menu and toolbar.
+inline constexpr char kOpenUnit[] = "Open Unit...";
+inline constexpr char kSaveUnitAs[] = "Save Unit As...";
+inline constexpr char kRestoreLastInputs[] = "Restore Last Inputs";
+inline constexpr char kRecentUnit[] = "&%1 %2";  // number, file name
+inline constexpr char kToolBar[] = "Unit";
+inline constexpr char kOpenUnitTip[] = "Open a unit file (Ctrl+Shift+O)";
+inline constexpr char kSaveUnitTip[] = "Save the inputs as a unit file (Ctrl+Shift+S)";
+
+// File dialogs.
+inline constexpr char kOpenCaption[] = "Open Unit";
+inline constexpr char kSaveCaption[] = "Save Unit As";
+inline constexpr char kFilter[] = "Quorvale unit (*.qvunit);;All files (*)";
+inline constexpr char kUntitled[] = "unit.qvunit";
+
+// Messages (one OK button, the application title as caption).
+inline constexpr char kOpenFailed[] = "The unit was not opened, nothing was changed.\n%1";
+inline constexpr char kSaveFailed[] = "The unit could not be saved to %1: %2\nAny earlier file of that name is unchanged.";
+inline constexpr char kRecentMissing[] = "The unit file %1 is no longer there; it was taken off the recent list.";
+inline constexpr char kNoLastInputs[] = "There are no kept inputs yet: they are kept when the Variables window closes.";
+
+// Settings store: the group of the kept inputs and of the recent units,
+// apart from the main window's placement.
+inline constexpr char kLastInputsGroup[] = "LastInputs";
+inline constexpr char kRecentGroup[] = "RecentUnits";
+inline constexpr int kRecentCount = 4;
+
+}  // namespace units
+
 }  // namespace quorvale::texts

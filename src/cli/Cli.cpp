@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "cli/OutputSink.h"
 #include "cli/SimulateCommand.h"
 #include "cli/SweepCommand.h"
 
@@ -41,9 +42,7 @@ std::string usage() {
     return text;
 }
 
-}  // namespace
-
-int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.empty()) {
         err << "quorvale-cli: no command given (try quorvale-cli --help)\n";
         return 2;
@@ -70,6 +69,22 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     }
     err << "quorvale-cli: unknown command '" << first << "' (try quorvale-cli --help)\n";
     return 2;
+}
+
+}  // namespace
+
+int runCli(const std::vector<std::string>& args, OutputSink& out, std::ostream& err) {
+    int status = runCommand(args, out.stream(), err);
+    if (const auto failure = out.finish()) {
+        err << "quorvale-cli: write error: " << *failure << '\n';
+        status = 1;
+    }
+    return status;
+}
+
+int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    StreamSink sink(out);
+    return runCli(args, sink, err);
 }
 
 }  // namespace quorvale::cli

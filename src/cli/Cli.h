@@ -7,8 +7,15 @@
 
 namespace quorvale::cli {
 
+class OutputSink;
+
 // Runs one command line (without the program name) and returns the exit
-// status. Output goes to `out`, messages to `err`.
+// status. Results go to `out`, messages to `err`. Once the command is done,
+// the output is flushed and closed; if any write failed, the status is 1
+// and `err` says why.
+int runCli(const std::vector<std::string>& args, OutputSink& out, std::ostream& err);
+
+// The same on an in-process stream, for the tests and the fuzzing harness.
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace quorvale::cli

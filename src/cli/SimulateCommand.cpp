@@ -2,19 +2,17 @@
 
 #include <unistd.h>
 
-#include <atomic>
-#include <cerrno>
 #include <charconv>
 #include <cmath>
-#include <csignal>
 #include <iostream>
 #include <optional>
-#include <sstream>
 
+#include "base/CsvWriter.h"
 #include "inputs/NumberText.h"
-#include "cli/CliArguments.h"
-#include "cli/JsonWriter.h"
+#include "cli/CommandLine.h"
+#include "cli/JsonOutput.h"
 #include "cli/ProgressLine.h"
+#include "cli/StopSignals.h"
 #include "cli/TextTable.h"
 #include "simulator/HeadlessRunView.h"
 #include "simulator/MonteCarloRun.h"
@@ -50,112 +48,91 @@ std::uint64_t parseSeed(const std::string& text) {
     return value;
 }
 
+std::unique_ptr<CommandLine> simulateCommandLine() {
+    auto line = std::make_unique<CommandLine>(
+        "simulate",
+        "Monte Carlo simulation: at every whole station of EYD from 1 up to the high EYD,\n"
+        "draws the variables between their low and high values and evaluates the cost\n"
+        "model until at least 31 samples are taken and the 95 % confidence half-width of\n"
+        "the mean total cost is below the target. Reports each step's statistics and the\n"
+        "step of lowest mean cost. Ctrl+C or SIGTERM stops the run and prints the finished\n"
+        "steps (exit status 130 or 143).");
+    line->addOption("--target", "HALF_WIDTH", "target half-width in $/mbf, a positive number (default: 5)");
+    line->addOption("--seed", "N",
+                    "seed of the random numbers, 0 to 2^64-1 (default: from the clock); the seed used is "
+                    "always printed");
+    line->addPatternOption();
+    line->addFormatOption();
+    line->addVariableOptions();
+    return line;
+}
+
 SimulateRequest parse(const std::vector<std::string>& args) {
     SimulateRequest request;
-    ArgReader reader(args);
-    while (!reader.atEnd()) {
-        const std::string option = reader.nextOption();
-        if (readCommonOption(reader, option, request.common)) {
+    const auto line = simulateCommandLine();
+    line->parse(args);
+    for (const auto& [option, value] : line->given()) {
+        if (readCommonOption(option, value, request.common)) {
             continue;
         }
         if (option == "--target") {
-            request.target = parseTarget(reader.value(option));
+            request.target = parseTarget(value);
         } else if (option == "--seed") {
-            request.seed = parseSeed(reader.value(option));
-        } else {
-            throw UsageError("unknown option " + option + " for simulate (see quorvale-cli simulate --help)");
+            request.seed = parseSeed(value);
         }
     }
     return request;
 }
 
-// Ctrl+C sets the stop flag of the view that is running, like "End".
-std::atomic<HeadlessRunView*> g_running{nullptr};
-static_assert(std::atomic<HeadlessRunView*>::is_always_lock_free);
-
-extern "C" void stopOnInterrupt(int) {
-    if (HeadlessRunView* view = g_running.load()) {
-        view->requestStop();
-    }
-}
-
-// Installs the Ctrl+C handler for one run and puts the previous one back.
-class InterruptScope {
-public:
-    explicit InterruptScope(HeadlessRunView& view) {
-        g_running.store(&view);
-        struct sigaction action {};
-        action.sa_handler = stopOnInterrupt;
-        sigemptyset(&action.sa_mask);
-        m_installed = sigaction(SIGINT, &action, &m_previous) == 0;
-    }
-    ~InterruptScope() {
-        if (m_installed) {
-            sigaction(SIGINT, &m_previous, nullptr);
-        }
-        g_running.store(nullptr);
-    }
-    InterruptScope(const InterruptScope&) = delete;
-    InterruptScope& operator=(const InterruptScope&) = delete;
-
-private:
-    struct sigaction m_previous {};
-    bool m_installed = false;
-};
-
 void printJson(std::ostream& out, const SimulateRequest& request, const RunSummary& run) {
-    JsonWriter json(out);
-    json.beginObject();
-    json.field("seed", static_cast<unsigned long long>(run.seed));
-    json.field("target", request.target);
-    json.field("pattern", patternName(request.common.pattern));
-    json.field("steps", run.steps);
-    json.key("rows");
-    json.beginArray();
+    Json rows = Json::array();
     for (const StepSummary& row : run.rows) {
-        json.beginObject();
-        json.field("step", row.step);
-        json.field("eyd", row.eyd);
-        json.field("samples", static_cast<long long>(row.samples));
-        json.field("mean", row.mean);
-        json.field("stddev", row.stddev);
-        json.field("halfWidth", row.halfWidth);
-        json.field("min", row.minimum);
-        json.field("max", row.maximum);
-        json.endObject();
+        rows.push_back({{"step", row.step},
+                        {"eyd", row.eyd},
+                        {"samples", row.samples},
+                        {"mean", row.mean},
+                        {"stddev", row.stddev},
+                        {"halfWidth", row.halfWidth},
+                        {"min", row.minimum},
+                        {"max", row.maximum}});
     }
-    json.endArray();
-    json.key("optimum");
+    Json optimum = nullptr;
     if (run.optimum) {
         const YardingResult& r = run.optimum->result;
-        json.beginObject();
-        json.field("eyd", run.optimum->eyd);
-        json.field("minCost", run.optimum->minCost);
-        json.field("landingSpacing", r.landingSpacing);
-        json.field("roadDensity", r.roadDensity);
-        json.field("ayd", r.ayd);
-        json.field("aeyd", r.aeyd);
-        json.field("lyd", r.lyd);
-        json.field("alyd", r.alyd);
-        json.field("corridorsPerLanding", r.corridorsPerLanding);
-        json.field("landingsPerUnit", r.landingsPerUnit);
-        json.endObject();
-    } else {
-        json.null();
+        optimum = {{"eyd", run.optimum->eyd},
+                   {"minCost", run.optimum->minCost},
+                   {"landingSpacing", r.landingSpacing},
+                   {"roadDensity", r.roadDensity},
+                   {"ayd", r.ayd},
+                   {"aeyd", r.aeyd},
+                   {"lyd", r.lyd},
+                   {"alyd", r.alyd},
+                   {"corridorsPerLanding", r.corridorsPerLanding},
+                   {"landingsPerUnit", r.landingsPerUnit}};
     }
-    json.field("samplesTotal", static_cast<long long>(run.samplesTotal));
-    json.field("stopped", run.stopped);
-    json.endObject();
+    const Json document = {{"seed", run.seed},
+                           {"target", request.target},
+                           {"pattern", patternName(request.common.pattern)},
+                           {"steps", run.steps},
+                           {"rows", std::move(rows)},
+                           {"optimum", std::move(optimum)},
+                           {"samplesTotal", run.samplesTotal},
+                           {"stopped", run.stopped}};
+    writeJson(out, document);
 }
 
 // Every row carries the seed, so that a CSV file alone says how to repeat
 // the run.
 void printCsv(std::ostream& out, const RunSummary& run) {
-    out << "seed,step,eyd,samples,mean,stddev,halfWidth,min,max\n";
+    CsvWriter csv(out);
+    for (const char* heading : {"seed", "step", "eyd", "samples", "mean", "stddev", "halfWidth", "min", "max"}) {
+        csv.text(heading);
+    }
+    csv.endRow();
     for (const StepSummary& row : run.rows) {
-        out << run.seed << ',' << row.step << ',' << roundTripText(row.eyd) << ',' << row.samples << ','
-            << roundTripText(row.mean) << ',' << roundTripText(row.stddev) << ',' << roundTripText(row.halfWidth)
-            << ',' << roundTripText(row.minimum) << ',' << roundTripText(row.maximum) << '\n';
+        csv.integer(run.seed).integer(row.step).number(row.eyd).integer(row.samples).number(row.mean);
+        csv.number(row.stddev).number(row.halfWidth).number(row.minimum).number(row.maximum);
+        csv.endRow();
     }
 }
 
@@ -239,9 +216,11 @@ int runSimulate(const std::vector<std::string>& args, std::ostream& out, std::os
             surroundings.atYield ? std::chrono::milliseconds(0) : std::chrono::milliseconds(100));
     }
     RunSummary run;
+    int stoppedStatus = kInterruptedStatus;
     {
-        InterruptScope interrupt(view);
+        StopSignals signals([](void* v) { static_cast<HeadlessRunView*>(v)->requestStop(); }, &view);
         run = stat_itmain(inputs, view, request.seed ? *request.seed : seedFromClock());
+        stoppedStatus = signals.stoppedStatus();
     }
     progress.clear();
 
@@ -257,7 +236,7 @@ int runSimulate(const std::vector<std::string>& args, std::ostream& out, std::os
             break;
     }
     reportOverflow(err, run);
-    return run.stopped ? kInterruptedStatus : 0;
+    return run.stopped ? stoppedStatus : 0;
 }
 
 int runSimulateCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -266,21 +245,6 @@ int runSimulateCommand(const std::vector<std::string>& args, std::ostream& out, 
     return runSimulate(args, out, err, surroundings);
 }
 
-std::string simulateHelp() {
-    std::ostringstream out;
-    out << "Usage: quorvale-cli simulate [--target HALF_WIDTH] [--seed N] [--pattern parallel|fan]\n"
-        << "                             [--format table|csv|json] [VARIABLE OPTIONS]\n\n"
-        << "Monte Carlo simulation: at every whole station of EYD from 1 up to the high EYD,\n"
-        << "draws the variables between their low and high values and evaluates the cost\n"
-        << "model until at least 31 samples are taken and the 95 % confidence half-width of\n"
-        << "the mean total cost is below the target. Reports each step's statistics and the\n"
-        << "step of lowest mean cost. Ctrl+C stops the run and prints the finished steps\n"
-        << "(exit status 130).\n\n"
-        << "  --target HALF_WIDTH      target half-width in $/mbf, a positive number (default: 5)\n"
-        << "  --seed N                 seed of the random numbers, 0 to 2^64-1 (default: from\n"
-        << "                           the clock); the seed used is always printed\n"
-        << commonOptionsHelp();
-    return out.str();
-}
+std::string simulateHelp() { return simulateCommandLine()->help(); }
 
 }  // namespace quorvale::cli

@@ -6,14 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "cli/StopSignals.h"
+
 namespace quorvale {
 class HeadlessRunView;
 }
 
 namespace quorvale::cli {
-
-// Exit status when Ctrl+C ended the run (128 + SIGINT, as shells report it).
-inline constexpr int kInterruptedStatus = 130;
 
 // What the command takes from its surroundings besides the arguments.
 struct SimulateSurroundings {
@@ -24,8 +23,9 @@ struct SimulateSurroundings {
     std::function<void(HeadlessRunView&)> atYield;
 };
 
-// Returns the exit status: 0, kInterruptedStatus when Ctrl+C stopped the
-// run (the finished steps are printed), 2 on a usage error.
+// Returns the exit status: 0; kInterruptedStatus or kTerminatedStatus when
+// Ctrl+C or SIGTERM stopped the run (the finished steps are printed); 2 on a
+// usage error.
 int runSimulate(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                 const SimulateSurroundings& surroundings);
 

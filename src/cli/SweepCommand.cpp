@@ -1,12 +1,12 @@
 #include "cli/SweepCommand.h"
 
 #include <array>
-#include <sstream>
 
+#include "base/CsvWriter.h"
 #include "inputs/NumberText.h"
 #include "model/RangeSweep.h"
-#include "cli/CliArguments.h"
-#include "cli/JsonWriter.h"
+#include "cli/CommandLine.h"
+#include "cli/JsonOutput.h"
 #include "cli/TextTable.h"
 
 namespace quorvale::cli {
@@ -80,28 +80,36 @@ struct SweepRequest {
     RangeCase rangeCase = RangeCase::Low;
 };
 
+std::unique_ptr<CommandLine> sweepCommandLine() {
+    auto line = std::make_unique<CommandLine>(
+        "sweep",
+        "Evaluates the yarding cost model at every whole station of EYD from 1 up to\n"
+        "the EYD of the chosen case, as the static charts of the desktop program do.");
+    line->addOption("--case", "low|average|high", "which values of the variables (default: low)");
+    line->addPatternOption();
+    line->addFormatOption();
+    line->addVariableOptions();
+    return line;
+}
+
 SweepRequest parse(const std::vector<std::string>& args) {
     SweepRequest request;
-    ArgReader reader(args);
-    while (!reader.atEnd()) {
-        const std::string option = reader.nextOption();
-        if (readCommonOption(reader, option, request.common)) {
+    const auto line = sweepCommandLine();
+    line->parse(args);
+    for (const auto& [option, value] : line->given()) {
+        if (readCommonOption(option, value, request.common)) {
             continue;
         }
-        if (option == "--case") {
-            const std::string v = reader.value(option);
-            if (v == "low") {
-                request.rangeCase = RangeCase::Low;
-            } else if (v == "average") {
-                request.rangeCase = RangeCase::Average;
-            } else if (v == "high") {
-                request.rangeCase = RangeCase::High;
-            } else {
-                throw UsageError("option --case: unknown case '" + v + "' (use low, average or high)");
-            }
-            continue;
+        // --case is the only other option the command line accepts.
+        if (value == "low") {
+            request.rangeCase = RangeCase::Low;
+        } else if (value == "average") {
+            request.rangeCase = RangeCase::Average;
+        } else if (value == "high") {
+            request.rangeCase = RangeCase::High;
+        } else {
+            throw UsageError("option --case: unknown case '" + value + "' (use low, average or high)");
         }
-        throw UsageError("unknown option " + option + " for sweep (see quorvale-cli sweep --help)");
     }
     return request;
 }
@@ -116,56 +124,46 @@ GraphMarks marksFor(RangeCase rangeCase) {
 
 void printJson(std::ostream& out, const SweepRequest& request, InMemoryInputs& inputs,
                const SweepOutcome& outcome, const RowCollector& rows) {
-    JsonWriter json(out);
-    json.beginObject();
-    json.field("case", rangeCaseName(outcome.rangeCase));
-    json.field("pattern", patternName(request.common.pattern));
-    json.field("steps", outcome.steps);
-    json.key("entries");
-    json.beginArray();
+    Json entries = Json::array();
     for (int i = 0; i < kEntryCount; ++i) {
-        json.value(inputs.entryText(i));
+        entries.push_back(inputs.entryText(i));
     }
-    json.endArray();
-    json.key("inputs");
-    json.beginObject();
+    Json usedInputs = Json::object();
     for (const InputField& f : kInputFields) {
-        json.field(f.name, outcome.inputs.*f.field);
+        usedInputs[f.name] = outcome.inputs.*f.field;
     }
-    json.field("pattern", patternName(outcome.inputs.pattern));
-    json.endObject();
-    json.key("rows");
-    json.beginArray();
+    usedInputs["pattern"] = patternName(outcome.inputs.pattern);
+    Json rowList = Json::array();
     for (const auto& [step, result] : rows.rows) {
-        json.beginObject();
-        json.field("step", step);
+        Json row = {{"step", step}};
         for (const ResultColumn& c : kColumns) {
-            json.field(c.name, result.*c.field);
+            row[c.name] = result.*c.field;
         }
-        json.endObject();
+        rowList.push_back(std::move(row));
     }
-    json.endArray();
-    json.key("failedStep");
-    if (outcome.failedStep) {
-        json.value(*outcome.failedStep);
-    } else {
-        json.null();
-    }
-    json.endObject();
+    Json document = {{"case", rangeCaseName(outcome.rangeCase)},
+                     {"pattern", patternName(request.common.pattern)},
+                     {"steps", outcome.steps},
+                     {"entries", std::move(entries)},
+                     {"inputs", std::move(usedInputs)},
+                     {"rows", std::move(rowList)},
+                     {"failedStep", outcome.failedStep ? Json(*outcome.failedStep) : Json(nullptr)}};
+    writeJson(out, document);
 }
 
 void printCsv(std::ostream& out, const RowCollector& rows) {
-    out << "step";
+    CsvWriter csv(out);
+    csv.text("step");
     for (const ResultColumn& c : kColumns) {
-        out << ',' << c.name;
+        csv.text(c.name);
     }
-    out << '\n';
+    csv.endRow();
     for (const auto& [step, result] : rows.rows) {
-        out << step;
+        csv.integer(step);
         for (const ResultColumn& c : kColumns) {
-            out << ',' << roundTripText(result.*c.field);
+            csv.number(result.*c.field);
         }
-        out << '\n';
+        csv.endRow();
     }
 }
 
@@ -229,15 +227,6 @@ int runSweepCommand(const std::vector<std::string>& args, std::ostream& out, std
     return 0;
 }
 
-std::string sweepHelp() {
-    std::ostringstream out;
-    out << "Usage: quorvale-cli sweep [--case low|average|high] [--pattern parallel|fan]\n"
-        << "                          [--format table|csv|json] [VARIABLE OPTIONS]\n\n"
-        << "Evaluates the yarding cost model at every whole station of EYD from 1 up to\n"
-        << "the EYD of the chosen case, as the static charts of the desktop program do.\n\n"
-        << "  --case low|average|high  which values of the variables (default: low)\n"
-        << commonOptionsHelp();
-    return out.str();
-}
+std::string sweepHelp() { return sweepCommandLine()->help(); }
 
 }  // namespace quorvale::cli

@@ -3,8 +3,10 @@
 #include <vector>
 
 #include "cli/Cli.h"
+#include "cli/OutputSink.h"
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
-    return quorvale::cli::runCli(args, std::cout, std::cerr);
+    const auto out = quorvale::cli::standardOutputSink();
+    return quorvale::cli::runCli(args, *out, std::cerr);
 }

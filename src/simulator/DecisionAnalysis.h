@@ -101,6 +101,21 @@ struct DecisionProgress {
 
 using DecisionProgressFn = std::function<void(const DecisionProgress&)>;
 
+// Scenarios are drawn in fixed blocks of this many, block b from its own
+// generator stream, RandomSource(decisionBlockSeed(seed, b)); within a block
+// a scenario draws its fourteen values once (RunInputs::draw) and is then
+// evaluated at steps 1..N.
+inline constexpr std::uint64_t kDecisionBlockScenarios = 1024;
+std::uint64_t decisionBlockSeed(std::uint64_t seed, std::uint64_t block);
+
+// The total costs of scenarios [first, first + count) of a run with this
+// seed, exactly as the analysis evaluates them: visit(costs) gets the N
+// costs of every scenario whose figures are all finite, in scenario order.
+// For measuring the percentile estimate against exact percentiles.
+void forEachScenario(const RunInputs& inputs, CorridorPattern pattern, std::uint64_t seed,
+                     std::uint64_t first, std::uint64_t count,
+                     const std::function<void(const std::vector<double>& costs)>& visit);
+
 // The whole analysis: scenarios, statistics and tornado. The cancel flag is
 // polled between blocks; progress is called from the calling thread.
 DecisionResult runDecisionAnalysis(const RunInputs& inputs, const DecisionSettings& settings,

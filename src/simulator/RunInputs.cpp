@@ -29,6 +29,31 @@ constexpr std::array<DrawnVariable, RunInputs::kDrawnCount> kDrawOrder{{
 
 }  // namespace
 
+int RunInputs::drawnVariable(int drawIndex) { return kDrawOrder.at(static_cast<size_t>(drawIndex)).variable; }
+
+void RunInputs::setDrawn(ModelInputs& m, int drawIndex, double value) {
+    double* const fields[kDrawnCount] = {
+        &m.harvestVolume,     &m.turnVolume,          &m.unitSize,     &m.roadDensityFactor,
+        &m.operatorCost,      &m.externalSpeed,       &m.fixedTime,    &m.lateralSpeed,
+        &m.productionDelay,   &m.variableTime,        &m.fixedCorridorTime,
+        &m.multipleCorridorCorrection, &m.fixedLandingTime, &m.roadCostPerStation,
+    };
+    *fields[static_cast<size_t>(drawIndex)] = value;
+}
+
+ModelInputs RunInputs::midpoints() const {
+    ModelInputs m;
+    for (int i = 0; i < kDrawnCount; ++i) {
+        const DrawRange& r = range(i);
+        setDrawn(m, i, (r.low + r.high) / 2);
+    }
+    if (m.multipleCorridorCorrection >= m.fixedCorridorTime) {
+        m.multipleCorridorCorrection = m.fixedCorridorTime / 2;
+    }
+    m.maxEyd = m_highEydFeet;
+    return m;
+}
+
 RunInputs::RunInputs(InputVariables& inputs) {
     for (size_t i = 0; i < kDrawOrder.size(); ++i) {
         const DrawnVariable& v = kDrawOrder[i];

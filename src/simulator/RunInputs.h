@@ -32,6 +32,14 @@ public:
     double lowEydFeet() const { return m_lowEydFeet; }
     const DrawRange& range(int drawIndex) const { return m_ranges[static_cast<size_t>(drawIndex)]; }
 
+    // The variable (Variables window row) drawn at each place of the order.
+    static int drawnVariable(int drawIndex);
+    // Sets the model field drawn at that place (no correction rule).
+    static void setDrawn(ModelInputs& m, int drawIndex, double value);
+    // Every drawn field at the middle of its interval, then the correction
+    // rule: the Average values of a run's ranges.
+    ModelInputs midpoints() const;
+
     // |Low + (High - Low) * r| for a uniform r in [0, 1), or Low when that
     // is not above 0.
     static double drawValue(const DrawRange& range, float r) {

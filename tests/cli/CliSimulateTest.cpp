@@ -130,6 +130,24 @@ TEST(CliSimulate, CtrlCStopsLikeEndAndPrintsTheFinishedSteps) {
     EXPECT_EQ(now.sa_handler, SIG_DFL);
 }
 
+TEST(CliSimulate, SigtermStopsLikeCtrlCWithStatus143) {
+    SimulateSurroundings surroundings;
+    surroundings.atYield = [](HeadlessRunView& view) {
+        if (view.field(RunField::TextEYD) == "200") {
+            std::raise(SIGTERM);
+        }
+    };
+    const CliRun r = simulate({"simulate", "--eyd", "10", "--harvest-volume", "20:50", "--target", "0.5", "--seed",
+                               "5", "--format", "json"},
+                              surroundings);
+    EXPECT_EQ(r.status, quorvale::cli::kTerminatedStatus);
+    EXPECT_NE(r.out.find("\"stopped\": true"), std::string::npos);
+    EXPECT_EQ(count(r.out, "\"step\": "), 1);
+    struct sigaction now {};
+    sigaction(SIGTERM, nullptr, &now);
+    EXPECT_EQ(now.sa_handler, SIG_DFL);
+}
+
 TEST(CliSimulate, UsageErrorsExitWithTwoAndOneClearLine) {
     const std::vector<std::vector<std::string>> bad{
         {"simulate", "--target", "0"},     {"simulate", "--target", "-1"},

@@ -1,0 +1,16 @@
+#pragma once
+// Text that leaves the program as UTF-8 must be UTF-8: an entry can hold any
+// bytes a terminal or a file sent us, and one stray byte makes a JSON or CSV
+// file unreadable for the program that opens it next.
+
+#include <string>
+#include <string_view>
+
+namespace quorvale {
+
+// The text with every byte sequence that is not well-formed UTF-8 replaced
+// by U+FFFD, one replacement per maximal ill-formed part (the Unicode
+// recommendation, which is also what browsers and ICU do).
+std::string validUtf8(std::string_view text);
+
+}  // namespace quorvale

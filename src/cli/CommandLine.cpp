@@ -1,0 +1,178 @@
+#include "cli/CommandLine.h"
+
+#include <CLI/CLI.hpp>
+#include <fmt/format.h>
+
+#include <algorithm>
+#include <clocale>
+#include <map>
+
+namespace quorvale::cli {
+namespace {
+
+bool startsWithDashes(const std::string& text) { return text.rfind("--", 0) == 0; }
+
+}  // namespace
+
+CommandLine::CommandLine(std::string command, std::string synopsis)
+    : m_command(std::move(command)), m_app(std::make_unique<CLI::App>(std::move(synopsis) + "\n", "quorvale-cli " + m_command)) {
+    // Unknown options and stray words are collected and named by parse(),
+    // in the wording the tool has always used.
+    m_app->allow_extras();
+    m_app->set_help_flag("--help", "print this help and exit");
+    m_app->get_formatter()->column_width(40);
+}
+
+CommandLine::~CommandLine() = default;
+
+void CommandLine::addOption(const std::string& name, const std::string& valueName, const std::string& description) {
+    // Given twice, the later one wins; parse() hands on every occurrence in
+    // order.
+    m_app->add_option(name, CLI::callback_t{}, description)
+        ->type_name(valueName)
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+}
+
+void CommandLine::addPatternOption() {
+    addOption("--pattern", "parallel|fan", "corridor pattern (default: parallel)");
+}
+
+void CommandLine::addFormatOption() {
+    addOption("--format", "table|csv|json", "output format (default: table)");
+}
+
+void CommandLine::addVariableOptions() {
+    for (int k = 0; k < kVariableCount; ++k) {
+        const VariableRule& rule = variableRule(k);
+        addOption(fmt::format("--{}", rule.option), "LOW[:HIGH]",
+                  fmt::format("{}, default {}", rule.unit, rule.low.defaultValue));
+        m_app->get_option(fmt::format("--{}", rule.option))->group("Variables");
+    }
+    m_app->footer(
+        "Variables: each takes LOW or LOW:HIGH (one value sets both), in the units\n"
+        "of the Variables window. Texts go through the same rules as the window's\n"
+        "fields: a value that is not a positive number is replaced by the default.");
+}
+
+void CommandLine::parse(const std::vector<std::string>& args) {
+    // CLI11 reads "--name=" as "--name" and takes the next argument as its
+    // value; an empty value is meant, so it is passed as one.
+    std::vector<std::string> prepared;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--") {
+            throw UsageError("unexpected argument '--' (options start with --; see --help)");
+        }
+        const auto eq = arg.find('=');
+        // CLI11 would take the next argument as the value even when it is
+        // another option; a separate value never starts with "--".
+        if (startsWithDashes(arg) && eq == std::string::npos && m_app->get_option_no_throw(arg) != nullptr &&
+            (i + 1 == args.size() || startsWithDashes(args[i + 1]))) {
+            throw UsageError("option " + arg + " needs a value");
+        }
+        if (startsWithDashes(arg) && eq != std::string::npos && eq + 1 == arg.size()) {
+            prepared.push_back(arg.substr(0, eq));
+            prepared.emplace_back();
+            continue;
+        }
+        prepared.push_back(arg);
+    }
+    std::reverse(prepared.begin(), prepared.end());
+    try {
+        m_app->parse(prepared);
+    } catch (const CLI::ParseError& e) {
+        std::string message = e.what();
+        std::replace(message.begin(), message.end(), '\n', ' ');
+        throw UsageError(message);
+    }
+
+    std::map<const CLI::Option*, size_t> next;
+    for (const CLI::Option* option : m_app->parse_order()) {
+        m_given.emplace_back("--" + option->get_lnames().front(), option->results().at(next[option]++));
+    }
+    for (const std::string& extra : m_app->remaining()) {
+        if (startsWithDashes(extra) && extra.size() > 2) {
+            throw UsageError(fmt::format("unknown option {} for {} (see quorvale-cli {} --help)",
+                                         extra.substr(0, extra.find('=')), m_command, m_command));
+        }
+        throw UsageError("unexpected argument '" + extra + "' (options start with --; see --help)");
+    }
+}
+
+std::string CommandLine::help() const { return m_app->help(); }
+
+bool readCommonOption(const std::string& option, const std::string& value, CommonOptions& options) {
+    if (option == "--pattern") {
+        if (value == "parallel") {
+            options.pattern = CorridorPattern::Parallel;
+        } else if (value == "fan") {
+            options.pattern = CorridorPattern::FanShaped;
+        } else {
+            throw UsageError("option --pattern: unknown pattern '" + value + "' (use parallel or fan)");
+        }
+        return true;
+    }
+    if (option == "--format") {
+        if (value == "table") {
+            options.format = OutputFormat::Table;
+        } else if (value == "csv") {
+            options.format = OutputFormat::Csv;
+        } else if (value == "json") {
+            options.format = OutputFormat::Json;
+        } else {
+            throw UsageError("option --format: unknown format '" + value + "' (use table, csv or json)");
+        }
+        return true;
+    }
+    for (int k = 0; k < kVariableCount; ++k) {
+        const VariableRule& rule = variableRule(k);
+        if (!startsWithDashes(option) || option.compare(2, std::string::npos, rule.option) != 0) {
+            continue;
+        }
+        // LOW or LOW:HIGH; a single value sets both entries.
+        const auto colon = value.find(':');
+        const std::string low = value.substr(0, colon);
+        const std::string high = colon == std::string::npos ? low : value.substr(colon + 1);
+        options.entries[static_cast<size_t>(lowEntry(k))] = low;
+        options.entries[static_cast<size_t>(highEntry(k))] = high;
+        return true;
+    }
+    return false;
+}
+
+void applyEntries(const CommonOptions& options, InMemoryInputs& inputs) {
+    formatEntries(inputs);
+    for (int i = 0; i < kEntryCount; ++i) {
+        if (const auto& text = options.entries[static_cast<size_t>(i)]) {
+            inputs.setEntryText(i, *text);
+        }
+    }
+    inputs.setPattern(options.pattern);
+}
+
+NumberLocale environmentLocale() {
+    NumberLocale locale;
+    const char* previous = std::setlocale(LC_NUMERIC, nullptr);
+    const std::string saved = previous ? previous : "C";
+    if (std::setlocale(LC_NUMERIC, "")) {
+        const std::lconv* conv = std::localeconv();
+        if (conv->decimal_point && *conv->decimal_point) {
+            locale.decimalPoint = conv->decimal_point;
+        }
+        if (conv->thousands_sep && *conv->thousands_sep) {
+            locale.groupSeparator = conv->thousands_sep;
+        } else {
+            // The C locale has no grouping mark; take the usual partner of
+            // the decimal point so "1,500" still reads as fifteen hundred.
+            locale.groupSeparator = std::string(locale.decimalPoint == "." ? "," : ".");
+        }
+    }
+    std::setlocale(LC_NUMERIC, saved.c_str());
+    return locale;
+}
+
+const char* patternName(CorridorPattern pattern) {
+    return pattern == CorridorPattern::Parallel ? "parallel" : "fan";
+}
+
+}  // namespace quorvale::cli
