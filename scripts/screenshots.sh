@@ -4,6 +4,7 @@
 #   docs/variables-window.png          the Variables window
 #   docs/simulator-window-running.png  the Simulator window during a run over wide input ranges
 #   docs/simulation-chart.png          the simulation chart after such a run
+#   docs/decision-window.png           the Decision Analysis window after a run on a realistic unit
 # Usage: scripts/screenshots.sh [build-dir]
 set -euo pipefail
 
@@ -20,6 +21,8 @@ shoot() {  # scene output-png
         QT_QPA_PLATFORM=xcb '$tool' $1 > '$work/$1.geometry' 2>/dev/null &
         pid=\$!
         sleep 3
+        # A scene that waits for a result prints its window only then.
+        for i in \$(seq 120); do [ -s '$work/$1.geometry' ] && break; sleep 1; done
         import -window root '$2'
         kill \$pid"
 }
@@ -38,11 +41,12 @@ window_of() {  # scene
 shoot charts "$work/charts.png"
 shrink "$work/charts.png" "$out/main-window-charts.png"
 
-for name in variables simulator simchart; do
+for name in variables simulator simchart decision; do
     shoot "$name" "$work/$name.png"
 done
 shrink "$work/variables.png" "$out/variables-window.png" "$(window_of variables)"
 shrink "$work/simulator.png" "$out/simulator-window-running.png" "$(window_of simulator)"
 shrink "$work/simchart.png" "$out/simulation-chart.png" "$(window_of simchart)"
+shrink "$work/decision.png" "$out/decision-window.png" "$(window_of decision)"
 
 ls -l "$out"/*.png

@@ -10,6 +10,10 @@ packages=(
   libcli11-dev nlohmann-json3-dev libfmt-dev
   fonts-dejavu-core
   nlohmann-json3-dev poppler-utils
+  # The Debian package and its checks (scripts/package.sh): dpkg-shlibdeps
+  # and file for the dependencies, lintian, desktop-file-validate,
+  # appstreamcli and update-mime-database.
+  dpkg-dev file lintian desktop-file-utils appstream shared-mime-info
 )
 
 missing=()

@@ -7,6 +7,7 @@
 //   quorvale_screenshot_scene variables  the Variables window alone
 //   quorvale_screenshot_scene simulator  the Simulator window during a run over wide input ranges
 //   quorvale_screenshot_scene simchart   the simulation chart after a run over wide input ranges
+//   quorvale_screenshot_scene decision   the Decision Analysis window after a run on a realistic unit
 
 #include <QAction>
 #include <QApplication>
@@ -24,6 +25,7 @@
 #include "shell/gui/FrmMain.h"
 #include "shell/gui/ShellMenus.h"
 #include "base/gui/WindowRegistry.h"
+#include "simulator/gui/FrmDecision.h"
 #include "simulator/gui/FrmStats.h"
 
 using namespace quorvale;
@@ -93,6 +95,37 @@ void showSimulationChart(FrmMain& main) {
     });
 }
 
+// A unit as a forest engineer would enter it: 20-30 mbf/acre on 80 acres,
+// 50 stations, operator's cost 2500-3500 $/day, external speed 700-900
+// feet/min, road cost 1200-2000 $/station; the rest at the defaults.
+void enterRealisticUnit(FrmData& data) {
+    const std::pair<int, const char*> entries[] = {{0, "20"},     {1, "30"},     {4, "80"},   {5, "80"},
+                                                   {8, "50"},     {9, "50"},     {10, "2500"}, {11, "3500"},
+                                                   {12, "700"},   {13, "900"},   {28, "1200"}, {29, "2000"}};
+    for (const auto& [entry, text] : entries) {
+        data.setEntryText(entry, text);
+    }
+}
+
+void showDecision(FrmMain& main) {
+    enterRealisticUnit(*main.frmData());
+    main.graph_itmain();
+    main.frmData()->Format_Variables();
+    main.findChild<QAction*>(QStringLiteral("mnuToolsDecision"))->trigger();
+    auto* decision = qobject_cast<FrmDecision*>(main.windows().window(WindowId::FrmDecision));
+    decision->setSeed(1);
+    QMdiSubWindow* frame = main.windows().frame(WindowId::FrmDecision);
+    frame->setGeometry(0, 0, 1280, 800);
+    // The picture is taken once the run has drawn its result.
+    QObject::connect(decision, &FrmDecision::runFinished, &main, [&main] {
+        QTimer::singleShot(300, &main, [&main] {
+            main.windows().frame(WindowId::FrmDecision)->raise();
+            printFrame(main, WindowId::FrmDecision);
+        });
+    });
+    decision->run();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -115,6 +148,8 @@ int main(int argc, char** argv) {
         showSimulator(main);
     } else if (scene == "simchart") {
         showSimulationChart(main);
+    } else if (scene == "decision") {
+        showDecision(main);
     } else {
         showCharts(main);
     }

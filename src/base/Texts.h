@@ -183,6 +183,75 @@ inline constexpr char kCsvRowHeading[] = "EYD (stat)";
 
 }  // namespace charts
 
+// The "Decision Analysis" window: its menu item, controls, states, charts
+// and the tool tips of its charts.
+namespace decision {
+
+inline constexpr char kMenuItem[] = "&Decision Analysis...";
+inline constexpr char kCaption[] = "Decision Analysis";
+
+inline constexpr char kRun[] = "Run";
+inline constexpr char kRunAgain[] = "Run again";
+inline constexpr char kCancel[] = "Cancel";
+
+// The state line above the charts. %1 scenarios, %2 seed, %3 threads.
+inline constexpr char kReady[] =
+    "Run the analysis on the Variables window's inputs and corridor pattern.";
+inline constexpr char kRunning[] = "Running: %1 scenarios so far (seed %2)\u2026";
+inline constexpr char kDone[] = "%1 scenarios, seed %2, %3 threads.";
+inline constexpr char kDoneCapped[] =
+    "%1 scenarios, seed %2, %3 threads. The run reached its scenario limit before every step was "
+    "known to the target precision.";
+inline constexpr char kCancelled[] = "Cancelled: the charts show the %1 scenarios run so far (seed %2).";
+inline constexpr char kCancelledEmpty[] = "Cancelled before any scenario was complete.";
+inline constexpr char kNonFinite[] = " %1 scenarios gave no finite cost and were left out.";
+inline constexpr char kOutOfDate[] =
+    "Out of date: the inputs have changed since this result. Run again to bring it up to date.";
+inline constexpr char kNoResult[] =
+    "No scenario gave a finite cost at any step. Check the Variables window's inputs and run again.";
+// %1 what went wrong.
+inline constexpr char kFailed[] = "The analysis stopped with an error: %1. Check the inputs and run again.";
+
+// Cost by EYD.
+inline constexpr char kCostTitle[] = "Expected total cost by EYD";
+inline constexpr char kEydAxis[] = "EYD (stations)";
+inline constexpr char kCostAxis[] = "Total cost ($/mbf)";
+inline constexpr char kShareAxis[] = "Cheapest here (share of scenarios)";
+inline constexpr char kSeriesMean[] = "Mean";
+inline constexpr char kSeriesP50[] = "P50";
+inline constexpr char kSeriesSpread[] = "P10\u2013P90";
+inline constexpr char kSeriesShare[] = "Cheapest here";
+// %1 the tolerance in percent.
+inline constexpr char kSeriesBand[] = "Within %1 % of the best";
+// %1 EYD in stations.
+inline constexpr char kSeriesRecommended[] = "Recommended: %1 stations";
+// %1 EYD, %2 mean, %3 P10, %4 P90, %5 P50, %6 share in percent, %7 regret.
+inline constexpr char kCostHover[] =
+    "EYD %1 stations\nMean %2 $/mbf\nP10\u2013P90 %3\u2013%4 $/mbf\nP50 %5 $/mbf\n"
+    "Cheapest in %6 % of scenarios\nRegret %7 $/mbf";
+
+// Tornado.
+inline constexpr char kTornadoTitle[] = "What moves the minimum cost";
+inline constexpr char kTornadoAxis[] = "Minimum total cost ($/mbf)";
+inline constexpr char kSeriesLow[] = "Variable at its Low";
+inline constexpr char kSeriesHigh[] = "Variable at its High";
+// %1 base cost.
+inline constexpr char kSeriesBase[] = "All at Average: %1 $/mbf";
+// %1 caption, %2 cost at Low, %3 EYD at Low, %4 cost at High, %5 EYD at High, %6 swing.
+inline constexpr char kTornadoHover[] =
+    "%1\nAt its Low: %2 $/mbf at %3 stations\nAt its High: %4 $/mbf at %5 stations\nSwing %6 $/mbf";
+inline constexpr char kTornadoEmpty[] = "No input differs between its Low and High.";
+
+// Saved data: the column headings.
+inline constexpr std::array<const char*, 9> kCostColumns{
+    "EYD (stations)", "Mean ($/mbf)", "StdDev ($/mbf)",        "Half-width ($/mbf)", "P10 ($/mbf)",
+    "P50 ($/mbf)",    "P90 ($/mbf)",  "Cheapest here (share)", "Regret ($/mbf)"};
+inline constexpr std::array<const char*, 6> kTornadoColumns{
+    "Variable",             "Cost at Low ($/mbf)",    "EYD at Low (stations)",
+    "Cost at High ($/mbf)", "EYD at High (stations)", "Swing ($/mbf)"};
+
+}  // namespace decision
+
 // The decision analysis's summary in words. %1, %2, ... are filled in order.
 namespace decision {
 

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <functional>
 
+#include "cli/DecideCommand.h"
 #include "cli/OutputSink.h"
 #include "cli/SimulateCommand.h"
 #include "cli/SweepCommand.h"
+#include "cli/UnitCommand.h"
 
 namespace quorvale::cli {
 namespace {
@@ -23,6 +25,10 @@ const std::vector<Command>& commands() {
          sweepHelp},
         {"simulate", "Monte Carlo run over EYD until each step's mean cost is known to a target",
          runSimulateCommand, simulateHelp},
+        {"decide", "which EYD to lay out, how sure that is, and which input moves the cost most",
+         runDecideCommand, decideHelp},
+        {"unit", "writes a unit file (.qvunit) of the given inputs to standard output", runUnitCommand,
+         unitHelp},
     };
     return list;
 }

@@ -4,8 +4,12 @@
 #include <fmt/format.h>
 
 #include <algorithm>
+#include <charconv>
+#include <cmath>
 #include <clocale>
 #include <map>
+
+#include "inputs/NumberText.h"
 
 namespace quorvale::cli {
 namespace {
@@ -42,6 +46,9 @@ void CommandLine::addFormatOption() {
 }
 
 void CommandLine::addVariableOptions() {
+    addOption("--unit", "FILE",
+              "a unit file (.qvunit): its variables and pattern, as if given here; options after it "
+              "override it");
     for (int k = 0; k < kVariableCount; ++k) {
         const VariableRule& rule = variableRule(k);
         addOption(fmt::format("--{}", rule.option), "LOW[:HIGH]",
@@ -124,6 +131,21 @@ bool readCommonOption(const std::string& option, const std::string& value, Commo
         }
         return true;
     }
+    if (option == "--unit") {
+        UnitReadResult read = readUnitFile(value);
+        if (!read) {
+            throw UsageError(read.error, 1);
+        }
+        for (std::string& warning : read.warnings) {
+            options.warnings.push_back(std::move(warning));
+        }
+        for (int i = 0; i < kEntryCount; ++i) {
+            options.entries[static_cast<size_t>(i)] = read.document->entryText(i);
+        }
+        options.pattern = read.document->pattern;
+        options.unit = std::move(read.document);
+        return true;
+    }
     for (int k = 0; k < kVariableCount; ++k) {
         const VariableRule& rule = variableRule(k);
         if (!startsWithDashes(option) || option.compare(2, std::string::npos, rule.option) != 0) {
@@ -148,6 +170,36 @@ void applyEntries(const CommonOptions& options, InMemoryInputs& inputs) {
         }
     }
     inputs.setPattern(options.pattern);
+}
+
+double readPositiveNumber(const std::string& option, const std::string& text) {
+    double value = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    if (text.empty() || ec != std::errc{} || ptr != end || !std::isfinite(value) || !(value > 0)) {
+        throw UsageError("option " + option + ": '" + text + "' is not a positive number");
+    }
+    return value;
+}
+
+void printWarnings(CommonOptions& options, const std::string& command, std::ostream& err) {
+    for (const std::string& warning : options.warnings) {
+        err << "quorvale-cli " << command << ": warning: " << warning << '\n';
+    }
+    options.warnings.clear();
+}
+
+void warnLowAboveHigh(const InMemoryInputs& inputs, const std::string& command, std::ostream& err) {
+    InMemoryInputs repaired = inputs;
+    Repair_Variables(repaired);
+    for (int k = 0; k < kVariableCount; ++k) {
+        const double low = repaired.value(lowEntry(k));
+        const double high = repaired.value(highEntry(k));
+        if (low > high) {
+            err << fmt::format("quorvale-cli {}: warning: --{}: the low value {} is above the high value {}\n",
+                               command, variableRule(k).option, plainDecimal(low), plainDecimal(high));
+        }
+    }
 }
 
 NumberLocale environmentLocale() {

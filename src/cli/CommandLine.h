@@ -8,12 +8,14 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "inputs/InputVariables.h"
+#include "inputs/UnitDocument.h"
 
 namespace CLI {
 class App;
@@ -21,10 +23,17 @@ class App;
 
 namespace quorvale::cli {
 
-// A usage error: the tool prints the message on one line and exits with 2.
+// An error in what the command was given: the tool prints the message on
+// one line, writes nothing on the output and exits with the status, 2 for a
+// command line it cannot read, 1 for a unit file it refuses.
 class UsageError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit UsageError(const std::string& message, int status = 2)
+        : std::runtime_error(message), m_status(status) {}
+    int status() const { return m_status; }
+
+private:
+    int m_status;
 };
 
 enum class OutputFormat { Table, Csv, Json };
@@ -35,6 +44,12 @@ struct CommonOptions {
     OutputFormat format = OutputFormat::Table;
     // Entry texts given on the command line; unset entries keep their default.
     std::array<std::optional<std::string>, kEntryCount> entries;
+    // The last unit file read with --unit: it set every entry and the
+    // pattern where it stood among the options; its name, notes and target
+    // are kept for the commands that use them.
+    std::optional<UnitDocument> unit;
+    // Lines for stderr, such as a unit file's unknown keys.
+    std::vector<std::string> warnings;
 };
 
 class CommandLine {
@@ -49,7 +64,8 @@ public:
     // The shared options, in the order the help lists them.
     void addPatternOption();
     void addFormatOption();
-    // The fifteen variables, with the help's note on how their texts are read.
+    // --unit FILE and the fifteen variables, with the help's note on how
+    // their texts are read.
     void addVariableOptions();
     // A command's own option taking one value ("--case", "low|average|high").
     void addOption(const std::string& name, const std::string& valueName, const std::string& description);
@@ -71,12 +87,26 @@ private:
 };
 
 // Applies one given option if it is a shared one; false when it is not.
-// Throws UsageError for a value the option does not take.
+// Throws UsageError for a value the option does not take, or a unit file
+// that cannot be read.
 bool readCommonOption(const std::string& option, const std::string& value, CommonOptions& options);
 
 // Fills the entries as the Variables window holds them before an analysis:
 // given texts as typed, the others at their defaults in display form.
 void applyEntries(const CommonOptions& options, InMemoryInputs& inputs);
+
+// The value of an option that takes a positive number, written plainly
+// ("2.5", "1e3"); throws UsageError naming the option otherwise.
+double readPositiveNumber(const std::string& option, const std::string& text);
+
+// Prints the warnings the options gave (prefixed "quorvale-cli COMMAND:
+// warning: ") and clears them.
+void printWarnings(CommonOptions& options, const std::string& command, std::ostream& err);
+
+// Warns on `err` of every variable whose Low is above its High once the
+// entries are repaired: the analyses run on them as given, as the window's
+// do, but a swapped pair is more often a typing slip than a wish.
+void warnLowAboveHigh(const InMemoryInputs& inputs, const std::string& command, std::ostream& err);
 
 // The user's number locale, from the environment.
 NumberLocale environmentLocale();

@@ -28,14 +28,12 @@ struct SimulateRequest {
     std::optional<std::uint64_t> seed;
 };
 
-double parseTarget(const std::string& text) {
-    double value = 0;
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    if (text.empty() || ec != std::errc{} || ptr != end || !std::isfinite(value) || !(value > 0)) {
-        throw UsageError("option --target: '" + text + "' is not a positive number");
-    }
-    return value;
+// A unit's target is the Simulator field's text, typed in the user's locale;
+// like "Go", the run puts the default in place of one that is not a positive
+// number.
+double unitTarget(const std::string& text) {
+    const EntryReading reading = ValueRule(environmentLocale()).reading(text);
+    return reading.usable ? reading.value : kDefaultTarget;
 }
 
 std::uint64_t parseSeed(const std::string& text) {
@@ -73,10 +71,13 @@ SimulateRequest parse(const std::vector<std::string>& args) {
     line->parse(args);
     for (const auto& [option, value] : line->given()) {
         if (readCommonOption(option, value, request.common)) {
+            if (option == "--unit") {
+                request.target = unitTarget(request.common.unit->target);
+            }
             continue;
         }
         if (option == "--target") {
-            request.target = parseTarget(value);
+            request.target = readPositiveNumber(option, value);
         } else if (option == "--seed") {
             request.seed = parseSeed(value);
         }
@@ -196,11 +197,13 @@ int runSimulate(const std::vector<std::string>& args, std::ostream& out, std::os
         request = parse(args);
     } catch (const UsageError& e) {
         err << "quorvale-cli simulate: " << e.what() << '\n';
-        return 2;
+        return e.status();
     }
+    printWarnings(request.common, "simulate", err);
 
     InMemoryInputs inputs(environmentLocale());
     applyEntries(request.common, inputs);
+    warnLowAboveHigh(inputs, "simulate", err);
     HeadlessRunView view(request.target);
     ProgressLine progress(err);
     if (surroundings.showProgress || surroundings.atYield) {

@@ -1,6 +1,11 @@
 #include "cli/SweepCommand.h"
 
+#include <algorithm>
 #include <array>
+#include <optional>
+#include <string_view>
+
+#include <fmt/format.h>
 
 #include "base/CsvWriter.h"
 #include "inputs/NumberText.h"
@@ -75,10 +80,61 @@ public:
     std::vector<std::pair<int, YardingResult>> rows;
 };
 
+// The table's columns when --columns is not given: what a reader compares
+// along the EYD, narrow enough for a terminal.
+constexpr std::array<const char*, 8> kDefaultColumns{"eyd",       "landingSpacing", "cycleTime", "totalDays",
+                                                     "mbfPerDay", "loggingCost",    "roadCost",  "totalCost"};
+
 struct SweepRequest {
     CommonOptions common;
     RangeCase rangeCase = RangeCase::Low;
+    // Indexes into kColumns, in the order given; unset for the default set.
+    std::optional<std::vector<size_t>> columns;
 };
+
+std::string columnNames() {
+    std::string names;
+    for (const ResultColumn& c : kColumns) {
+        names += (names.empty() ? "" : ",") + std::string(c.name);
+    }
+    return names;
+}
+
+size_t columnIndex(std::string_view name) {
+    for (size_t i = 0; i < kColumns.size(); ++i) {
+        if (name == kColumns[i].name) {
+            return i;
+        }
+    }
+    throw UsageError(fmt::format("option --columns: unknown column '{}' (use all or some of {})", name,
+                                 columnNames()));
+}
+
+// NAME,NAME,... or "all".
+std::vector<size_t> parseColumns(const std::string& value) {
+    std::vector<size_t> columns;
+    if (value == "all") {
+        for (size_t i = 0; i < kColumns.size(); ++i) {
+            columns.push_back(i);
+        }
+        return columns;
+    }
+    size_t start = 0;
+    while (start <= value.size()) {
+        const size_t comma = std::min(value.find(',', start), value.size());
+        columns.push_back(columnIndex(std::string_view(value).substr(start, comma - start)));
+        start = comma + 1;
+    }
+    return columns;
+}
+
+std::string defaultColumnNames() {
+    std::string names;
+    for (const char* name : kDefaultColumns) {
+        names += (names.empty() ? "" : ",") + std::string(name);
+    }
+    return names;
+}
 
 std::unique_ptr<CommandLine> sweepCommandLine() {
     auto line = std::make_unique<CommandLine>(
@@ -86,6 +142,9 @@ std::unique_ptr<CommandLine> sweepCommandLine() {
         "Evaluates the yarding cost model at every whole station of EYD from 1 up to\n"
         "the EYD of the chosen case, as the static charts of the desktop program do.");
     line->addOption("--case", "low|average|high", "which values of the variables (default: low)");
+    line->addOption("--columns", "NAME,...|all",
+                    "the table's columns, by their CSV names (default: " + defaultColumnNames() +
+                        "); csv and json always hold every column");
     line->addPatternOption();
     line->addFormatOption();
     line->addVariableOptions();
@@ -100,8 +159,9 @@ SweepRequest parse(const std::vector<std::string>& args) {
         if (readCommonOption(option, value, request.common)) {
             continue;
         }
-        // --case is the only other option the command line accepts.
-        if (value == "low") {
+        if (option == "--columns") {
+            request.columns = parseColumns(value);
+        } else if (value == "low") {
             request.rangeCase = RangeCase::Low;
         } else if (value == "average") {
             request.rangeCase = RangeCase::Average;
@@ -110,6 +170,9 @@ SweepRequest parse(const std::vector<std::string>& args) {
         } else {
             throw UsageError("option --case: unknown case '" + value + "' (use low, average or high)");
         }
+    }
+    if (request.columns && request.common.format != OutputFormat::Table) {
+        throw UsageError("option --columns: only the table takes a choice of columns (csv and json hold them all)");
     }
     return request;
 }
@@ -171,19 +234,42 @@ void printTable(std::ostream& out, const SweepRequest& request, const SweepOutco
                 const RowCollector& rows) {
     out << "Static analysis, " << rangeCaseName(outcome.rangeCase) << " range, "
         << patternCaption(request.common.pattern) << ", " << outcome.steps << " steps\n\n";
+    std::vector<size_t> columns;
+    if (request.columns) {
+        columns = *request.columns;
+    } else {
+        for (const char* name : kDefaultColumns) {
+            columns.push_back(columnIndex(name));
+        }
+    }
     TextTable table;
     table.addColumn("Step", "stat");
-    for (const ResultColumn& c : kColumns) {
-        table.addColumn(c.heading, c.unit);
+    for (size_t i : columns) {
+        table.addColumn(kColumns[i].heading, kColumns[i].unit);
     }
+    // The lowest total cost; among equal costs the longer EYD, as the
+    // simulation chooses its optimum.
+    const YardingResult* lowest = nullptr;
+    int lowestStep = 0;
     for (const auto& [step, result] : rows.rows) {
         std::vector<std::string> cells{std::to_string(step)};
-        for (const ResultColumn& c : kColumns) {
-            cells.push_back(fixedDecimal(result.*c.field, c.decimals));
+        for (size_t i : columns) {
+            cells.push_back(fixedDecimal(result.*kColumns[i].field, kColumns[i].decimals));
         }
         table.addRow(std::move(cells));
+        if (lowest == nullptr || result.totalCost <= lowest->totalCost) {
+            lowest = &result;
+            lowestStep = step;
+        }
     }
     table.print(out);
+    out << '\n';
+    if (lowest != nullptr) {
+        out << "Lowest total cost: " << fixedDecimal(lowest->totalCost, 2) << " $/mbf at EYD "
+            << fixedDecimal(lowest->eyd, 0) << " ft (step " << lowestStep << ")\n";
+    } else {
+        out << "Lowest total cost: none (no step was computed)\n";
+    }
 }
 
 }  // namespace
@@ -194,11 +280,13 @@ int runSweepCommand(const std::vector<std::string>& args, std::ostream& out, std
         request = parse(args);
     } catch (const UsageError& e) {
         err << "quorvale-cli sweep: " << e.what() << '\n';
-        return 2;
+        return e.status();
     }
+    printWarnings(request.common, "sweep", err);
 
     InMemoryInputs inputs(environmentLocale());
     applyEntries(request.common, inputs);
+    warnLowAboveHigh(inputs, "sweep", err);
     RowCollector rows;
     const SweepOutcome outcome = graph_itmain(inputs, marksFor(request.rangeCase), rows);
     // The Variables window reformats its fields after every analysis.

@@ -622,6 +622,14 @@ DecisionResult runDecisionAnalysis(const RunInputs& inputs, const DecisionSettin
     return result;
 }
 
+std::string decisionStoppedNote(std::uint64_t scenarios) {
+    return fill(texts::decision::kStopped, {std::to_string(scenarios)});
+}
+
+std::string decisionCapNote(std::uint64_t maxScenarios) {
+    return fill(texts::decision::kCapped, {std::to_string(maxScenarios)});
+}
+
 std::string decisionSummary(const DecisionResult& result) {
     namespace t = texts::decision;
     std::vector<std::string> sentences;

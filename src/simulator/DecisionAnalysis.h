@@ -129,4 +129,9 @@ Tornado computeTornado(const RunInputs& inputs, CorridorPattern pattern);
 // $/mbf). Anywhere from 10 to 15 stations is within 1 % of that. ..."
 std::string decisionSummary(const DecisionResult& result);
 
+// The notes for a run that was stopped after this many scenarios, and for
+// one that reached its cap before the target was met.
+std::string decisionStoppedNote(std::uint64_t scenarios);
+std::string decisionCapNote(std::uint64_t maxScenarios);
+
 }  // namespace quorvale

@@ -1,6 +1,7 @@
 #include "simulator/MonteCarloRun.h"
 
 #include <chrono>
+#include <limits>
 #include <string>
 
 #include "model/RangeSweep.h"
@@ -61,10 +62,20 @@ bool overflowDominates(long long nonFinite, std::int64_t finite) {
     return nonFinite >= kMinSamplesPerStep && nonFinite > finite;
 }
 
+// A count of 0 (or below) bounds nothing.
+std::int64_t countOrNever(std::int64_t count) {
+    return count > 0 ? count : std::numeric_limits<std::int64_t>::max();
+}
+
 class SimulationRun {
 public:
-    SimulationRun(InputVariables& inputs, RunView& view, std::uint64_t seed)
-        : m_inputs(inputs), m_view(view), m_random(seed), m_display(inputs.valueRule().locale()) {
+    SimulationRun(InputVariables& inputs, RunView& view, std::uint64_t seed, const RunSettings& settings)
+        : m_inputs(inputs),
+          m_view(view),
+          m_random(seed),
+          m_display(inputs.valueRule().locale()),
+          m_cap(countOrNever(settings.maxSamplesPerStep)),
+          m_noticeCount(countOrNever(settings.noticeSamplesPerStep)) {
         m_summary.seed = seed;
     }
 
@@ -87,8 +98,11 @@ private:
     bool sampleStep(const RunInputs& ranges, int step) {
         const double eyd = 100.0 * step;
         m_display.showEyd(eyd);
+        tellOverSampleCount(false);
         StepStatistics statistics;
         long long nonFinite = 0;
+        std::int64_t drawn = 0;
+        bool converged = false;
         YardingResult last;
         ModelInputs sample;
         bool keepSampling = true;
@@ -119,7 +133,15 @@ private:
                     m_display.showNoSample();
                 }
             }
-            keepSampling = !statistics.targetReached(target) && !overflowDominates(nonFinite, statistics.count());
+            ++drawn;
+            converged = statistics.targetReached(target);
+            keepSampling = !converged && !overflowDominates(nonFinite, statistics.count());
+            if (keepSampling && drawn >= m_noticeCount) {
+                tellOverSampleCount(true);
+            }
+            if (drawn >= m_cap) {
+                keepSampling = false;
+            }
             if (statistics.count() >= kMinSamplesPerStep) {
                 syncChartWindow();
             }
@@ -127,11 +149,11 @@ private:
                 yield();
             }
         }
-        finishStep(step, eyd, statistics, nonFinite, last);
+        finishStep(step, eyd, statistics, nonFinite, converged, last);
         return true;
     }
 
-    void finishStep(int step, double eyd, const StepStatistics& statistics, long long nonFinite,
+    void finishStep(int step, double eyd, const StepStatistics& statistics, long long nonFinite, bool converged,
                     const YardingResult& last) {
         StepSummary row;
         row.step = step;
@@ -143,6 +165,8 @@ private:
         row.minimum = statistics.minimum();
         row.maximum = statistics.maximum();
         row.nonFinite = nonFinite;
+        row.converged = converged;
+        row.overSampleCount = m_toldOverSampleCount;
 
         // The cheapest step of the whole run, the first included; among
         // equal means the longer EYD.
@@ -169,6 +193,14 @@ private:
         }
     }
 
+    // The view hears of a step past the notice count once, and of its end.
+    void tellOverSampleCount(bool over) {
+        if (over != m_toldOverSampleCount) {
+            m_toldOverSampleCount = over;
+            m_view.setStepOverSampleCount(over);
+        }
+    }
+
     void yield() {
         m_display.flush(m_view);
         m_view.yieldToEvents();
@@ -179,6 +211,7 @@ private:
         m_display.showBar(RunBar::Step, 1.0f);
         m_display.showBar(RunBar::Run, 1.0f);
         m_display.flush(m_view);
+        tellOverSampleCount(false);
         m_view.runEnded(false);
         return std::move(m_summary);
     }
@@ -188,6 +221,7 @@ private:
     RunSummary stopped() {
         m_display.discard();
         m_view.initiateVariables();
+        tellOverSampleCount(false);
         m_view.runEnded(true);
         m_summary.stopped = true;
         return std::move(m_summary);
@@ -201,6 +235,9 @@ private:
     // corridors and landings of the sample before it, across step ends too.
     FanCarry m_carry;
     RunSummary m_summary;
+    const std::int64_t m_cap;
+    const std::int64_t m_noticeCount;
+    bool m_toldOverSampleCount = false;
 };
 
 }  // namespace
@@ -210,10 +247,10 @@ std::uint64_t seedFromClock() {
     return static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count());
 }
 
-RunSummary stat_itmain(InputVariables& inputs, RunView& view, std::uint64_t seed) {
+RunSummary stat_itmain(InputVariables& inputs, RunView& view, std::uint64_t seed, const RunSettings& settings) {
     Repair_Variables(inputs);
     const RunInputs ranges(inputs);
-    SimulationRun run(inputs, view, seed);
+    SimulationRun run(inputs, view, seed, settings);
     return run.execute(ranges);
 }
 

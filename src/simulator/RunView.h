@@ -74,6 +74,14 @@ public:
     // End of the run in either state: the Variables window takes input again;
     // after a normal end the target field is unlocked.
     virtual void runEnded(bool stopped) = 0;
+
+    // Whether the step now sampling has drawn the run's notice count of
+    // samples (kDefaultMaxSamplesPerStep unless the run was told otherwise)
+    // and still wants more. Told only when it changes:
+    // true once a step passes the count, false when the next step starts
+    // or the run ends. The window's run goes on sampling; a view may show
+    // the step as not converged.
+    virtual void setStepOverSampleCount(bool over) { static_cast<void>(over); }
 };
 
 }  // namespace quorvale

@@ -10,6 +10,15 @@ namespace quorvale {
 // Every step takes at least this many samples before the target is checked.
 inline constexpr std::int64_t kMinSamplesPerStep = 31;
 
+// The samples a step may take before the command-line tool ends it without
+// its target: five million keep a run of 30 steps that never converge to
+// about a minute. The window's run has no cap, but tells its view when a
+// step passes this count, so that the user sees what the tool would have
+// cut short.
+inline constexpr std::int64_t kDefaultMaxSamplesPerStep = 5000000;
+// A step without a cap samples until its target is reached or the run stops.
+inline constexpr std::int64_t kNoSampleCap = 0;
+
 class StepStatistics {
 public:
     // The half-width before a step has two samples: far above any target.

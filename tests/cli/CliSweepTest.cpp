@@ -124,3 +124,37 @@ TEST(CliSweep, TableIsReadable) {
     EXPECT_NE(r.out.find("$/mbf"), std::string::npos);
     EXPECT_TRUE(std::regex_search(r.out, std::regex("\\n +10 +1000 +164\\.4")));
 }
+
+TEST(CliSweep, TableColumnsAreChosenAndTheLowestTotalCostIsNamed) {
+    // The default set: narrow, with the figures a reader compares.
+    CliRun r = cli({"sweep"});
+    ASSERT_EQ(r.status, 0);
+    EXPECT_TRUE(std::regex_search(r.out, std::regex("\\nStep +EYD +Spacing +Cycle +Days +Prod +Logging +Road +Total\\n")));
+    EXPECT_NE(r.out.find("\nLowest total cost: 134.71 $/mbf at EYD 1200 ft (step 12)\n"), std::string::npos);
+
+    r = cli({"sweep", "--columns", "totalCost,eyd", "--eyd", "3"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(std::regex_search(r.out, std::regex("\\nStep +Total +EYD\\n")));
+    EXPECT_TRUE(std::regex_search(r.out, std::regex("\\n +3 +185\\.16 +300\\n")));
+    EXPECT_NE(r.out.find("Lowest total cost: 185.16 $/mbf at EYD 300 ft (step 3)"), std::string::npos);
+    EXPECT_EQ(cli({"sweep"}).out.find("Rig total"), std::string::npos);
+    EXPECT_NE(cli({"sweep", "--columns=all"}).out.find("Rig total"), std::string::npos);
+
+    for (const std::vector<std::string>& bad : {std::vector<std::string>{"sweep", "--columns", "eyd,,totalCost"},
+                                                {"sweep", "--columns", "cost"},
+                                                {"sweep", "--columns", "eyd", "--format", "csv"}}) {
+        r = cli(bad);
+        EXPECT_EQ(r.status, 2) << bad[2];
+        EXPECT_EQ(count(r.err, "\n"), 1) << r.err;
+        EXPECT_NE(r.err.find("--columns"), std::string::npos);
+    }
+}
+
+TEST(CliSweep, LowAboveHighIsAWarningNotAnError) {
+    const CliRun r = cli({"sweep", "--eyd", "30:12", "--road-cost=2000:1000", "--format", "csv"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err,
+              "quorvale-cli sweep: warning: --eyd: the low value 30 is above the high value 12\n"
+              "quorvale-cli sweep: warning: --road-cost: the low value 2000 is above the high value 1000\n");
+    EXPECT_EQ(count(r.out, "\n"), 31);
+}

@@ -129,6 +129,7 @@ TEST(MonteCarloRunMended, AStepWithoutFiniteCostsEndsAndLeavesLaterStepsSound) {
     EXPECT_FALSE(run.stopped);
     EXPECT_EQ(run.rows[0].samples, 0);
     EXPECT_EQ(run.rows[0].nonFinite, 31);
+    EXPECT_FALSE(run.rows[0].converged);
     for (int column = 1; column <= 5; ++column) {
         EXPECT_EQ(view.grid().cell(1, column), 0);
     }
@@ -139,6 +140,7 @@ TEST(MonteCarloRunMended, AStepWithoutFiniteCostsEndsAndLeavesLaterStepsSound) {
         EXPECT_GT(run.rows[i].mean, 1e300);
         EXPECT_EQ(run.rows[i].stddev, 0);
         EXPECT_EQ(run.rows[i].halfWidth, 0);
+        EXPECT_TRUE(run.rows[i].converged);
     }
     ASSERT_TRUE(run.optimum);
     EXPECT_EQ(run.optimum->eyd, 300);

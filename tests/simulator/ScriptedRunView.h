@@ -7,6 +7,7 @@
 #include <functional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "simulator/HeadlessRunView.h"
@@ -34,6 +35,9 @@ public:
 
     std::vector<Shown> shown;
     int visibilityChanges = 0;
+    // What setStepOverSampleCount() was told, with the sample of the run
+    // (counted from 1) during which it was told.
+    std::vector<std::pair<long long, bool>> overSampleCount;
 
     double target() override {
         return targetAfter ? targetAfter(samplesSeen() + 1) : HeadlessRunView::target();
@@ -59,6 +63,7 @@ public:
             onYield(*this);
         }
     }
+    void setStepOverSampleCount(bool over) override { overSampleCount.emplace_back(samplesSeen() + 1, over); }
     void setChartVisible(bool visible) override {
         ++visibilityChanges;
         HeadlessRunView::setChartVisible(visible);

@@ -143,8 +143,10 @@ YieldWatch::YieldWatch(std::function<void()> check) {
 }
 
 DialogAnswers::DialogAnswers() {
-    DialogHooks::setSaveFileName([this](QWidget*, const QString& caption, const QString&, const QString&) {
+    DialogHooks::setSaveFileName([this](QWidget*, const QString& caption, const QString& suggested,
+                                        const QString&) {
         saveCaptions.append(caption);
+        suggestedNames.append(suggested);
         return saveAs;
     });
     DialogHooks::setMessage([this](QWidget*, const QString& text) { messages.append(text); });

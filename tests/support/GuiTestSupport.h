@@ -105,6 +105,7 @@ public:
     QString saveAs;  // the file name chosen in the next save dialog
     QStringList messages;
     QStringList saveCaptions;
+    QStringList suggestedNames;  // the file names the save dialogs offered
 };
 
 }  // namespace quorvale::testing

@@ -15,12 +15,13 @@ enum class WindowId {
     FrmGraphLogging,
     FrmGraphRoad,
     FrmGraphSettings,
+    FrmDecision,
 };
 
-inline constexpr std::array<WindowId, 8> kAllWindows{
+inline constexpr std::array<WindowId, 9> kAllWindows{
     WindowId::FrmData,         WindowId::FrmStats,     WindowId::FrmGraphStats,
     WindowId::FrmGraph,        WindowId::FrmGraphLoads, WindowId::FrmGraphLogging,
-    WindowId::FrmGraphRoad,    WindowId::FrmGraphSettings,
+    WindowId::FrmGraphRoad,    WindowId::FrmGraphSettings, WindowId::FrmDecision,
 };
 
 // The window's name, also its objectName.
@@ -42,6 +43,8 @@ constexpr const char* windowName(WindowId id) {
             return "FrmGraphRoad";
         case WindowId::FrmGraphSettings:
             return "FrmGraphSettings";
+        case WindowId::FrmDecision:
+            return "FrmDecision";
     }
     return "";
 }

@@ -1,15 +1,10 @@
 #include "charts/gui/DataGridChart.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QContextMenuEvent>
-#include <QFileInfo>
 #include <QLegend>
 #include <QLineSeries>
 #include <QMenu>
 #include <QPainter>
-#include <QSaveFile>
-#include <QSvgGenerator>
 #include <QToolTip>
 #include <QValueAxis>
 #include <algorithm>
@@ -19,7 +14,6 @@
 #include "charts/AxisRange.h"
 #include "base/Texts.h"
 #include "inputs/NumberText.h"
-#include "base/gui/DialogHooks.h"
 
 namespace quorvale {
 namespace {
@@ -30,16 +24,6 @@ constexpr int kMostMarkedRows = 40;
 constexpr qreal kMarkerSize = 4.5;
 
 QString placeholderLabel(int row) { return QStringLiteral("R%1").arg(row); }
-
-QString csvField(const QString& text) {
-    if (text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('"')) ||
-        text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'))) {
-        QString quoted = text;
-        quoted.replace(QLatin1String("\""), QLatin1String("\"\""));
-        return QLatin1Char('"') + quoted + QLatin1Char('"');
-    }
-    return text;
-}
 
 void applyRange(QValueAxis* axis, const AxisRange& range) {
     if (axis->min() == range.minimum && axis->max() == range.maximum && axis->tickInterval() == range.tickInterval) {
@@ -84,6 +68,12 @@ DataGridChart::DataGridChart(const QStringList& seriesLabels, QWidget* parent)
     chart->addAxis(m_axisY, Qt::AlignLeft);
     setChart(chart);
     setRenderHint(QPainter::Antialiasing, true);
+    m_export = new ChartExport(this, [this] { return table(); });
+    m_export->setBeforePicture([this] {
+        if (m_redrawQueued) {
+            redrawNow();
+        }
+    });
 
     m_columns = std::clamp(static_cast<int>(seriesLabels.size()), 1, kMaxColumns);
     m_rows.resize(kPlaceholderRows);
@@ -289,108 +279,28 @@ void DataGridChart::onHovered(int column, const QPointF& point, bool entered) {
     }
 }
 
-QMenu* DataGridChart::createContextMenu(QWidget* parent) {
-    auto* menu = new QMenu(parent);
-    menu->setObjectName(QStringLiteral("chartContextMenu"));
-    QAction* copy = menu->addAction(QString::fromUtf8(texts::charts::kCopyImage));
-    copy->setObjectName(QStringLiteral("actCopyImage"));
-    connect(copy, &QAction::triggered, this, &DataGridChart::copyImage);
-    QAction* image = menu->addAction(QString::fromUtf8(texts::charts::kSaveImage));
-    image->setObjectName(QStringLiteral("actSaveImage"));
-    connect(image, &QAction::triggered, this, &DataGridChart::askSaveImage);
-    QAction* data = menu->addAction(QString::fromUtf8(texts::charts::kSaveData));
-    data->setObjectName(QStringLiteral("actSaveData"));
-    connect(data, &QAction::triggered, this, &DataGridChart::askSaveData);
-    return menu;
-}
-
 void DataGridChart::contextMenuEvent(QContextMenuEvent* event) {
-    QMenu* menu = createContextMenu(this);
+    QMenu* menu = m_export->createContextMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());
     event->accept();
 }
 
-void DataGridChart::copyImage() {
-    if (m_redrawQueued) {
-        redrawNow();
-    }
-    QApplication::clipboard()->setImage(grab().toImage());
-}
-
-bool DataGridChart::saveImage(const QString& path) {
-    if (m_redrawQueued) {
-        redrawNow();
-    }
-    if (QFileInfo(path).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0) {
-        QSvgGenerator svg;
-        svg.setFileName(path);
-        svg.setSize(size());
-        svg.setViewBox(rect());
-        svg.setTitle(window()->windowTitle());
-        QPainter painter;
-        if (!painter.begin(&svg)) {
-            return false;
-        }
-        render(&painter);
-        return painter.end();
-    }
-    return grab().save(path, "PNG");
-}
-
-QString DataGridChart::csvText() const {
-    QStringList header{QString::fromUtf8(texts::charts::kCsvRowHeading)};
+ChartExport::Table DataGridChart::table() const {
+    ChartExport::Table out;
+    out.header.push_back(texts::charts::kCsvRowHeading);
     for (const QString& label : seriesLabels()) {
-        header.append(csvField(label));
+        out.header.push_back(label.toStdString());
     }
-    QString out = header.join(QLatin1Char(',')) + QLatin1Char('\n');
+    out.rows.reserve(m_rows.size());
     for (const Row& row : m_rows) {
-        QStringList line{csvField(row.label)};
+        std::vector<std::string> line{row.label.toStdString()};
         for (double cell : row.cells) {
-            line.append(std::isfinite(cell) ? QString::fromStdString(roundTripText(cell)) : QString());
+            line.push_back(std::isfinite(cell) ? roundTripText(cell) : std::string());
         }
-        out += line.join(QLatin1Char(',')) + QLatin1Char('\n');
+        out.rows.push_back(std::move(line));
     }
     return out;
-}
-
-bool DataGridChart::saveData(const QString& path) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
-        return false;
-    }
-    file.write(csvText().toUtf8());
-    return file.commit();
-}
-
-void DataGridChart::askSaveImage() {
-    QString path = DialogHooks::saveFileName(this, QString::fromUtf8(texts::charts::kSaveImageCaption),
-                                             QStringLiteral("chart.png"),
-                                             QString::fromUtf8(texts::charts::kImageFilter));
-    if (path.isEmpty()) {
-        return;
-    }
-    if (QFileInfo(path).suffix().isEmpty()) {
-        path += QStringLiteral(".png");
-    }
-    if (!saveImage(path)) {
-        DialogHooks::message(this, QString::fromUtf8(texts::charts::kSaveImageFailed).arg(path));
-    }
-}
-
-void DataGridChart::askSaveData() {
-    QString path = DialogHooks::saveFileName(this, QString::fromUtf8(texts::charts::kSaveDataCaption),
-                                             QStringLiteral("chart.csv"),
-                                             QString::fromUtf8(texts::charts::kDataFilter));
-    if (path.isEmpty()) {
-        return;
-    }
-    if (QFileInfo(path).suffix().isEmpty()) {
-        path += QStringLiteral(".csv");
-    }
-    if (!saveData(path)) {
-        DialogHooks::message(this, QString::fromUtf8(texts::charts::kSaveDataFailed).arg(path));
-    }
 }
 
 }  // namespace quorvale

@@ -14,9 +14,9 @@
 #include <vector>
 
 #include "charts/DataGrid.h"
+#include "charts/gui/ChartExport.h"
 
 class QLineSeries;
-class QMenu;
 class QValueAxis;
 
 namespace quorvale {
@@ -69,14 +69,12 @@ public:
     QString pointText(int column, const QPointF& point) const;
     QString lastHoverText() const { return m_hoverText; }
 
-    // The chart's own menu: copy or save the picture, save the grid.
-    QMenu* createContextMenu(QWidget* parent);
-    void copyImage();
-    bool saveImage(const QString& path);
-    bool saveData(const QString& path);
-    // The grid as CSV: a header with the row-label column and the series
-    // labels, then one line per row. Cells that hold no number stay empty.
-    QString csvText() const;
+    // Copying and saving the picture and the grid; the chart's own menu.
+    ChartExport* exporter() const { return m_export; }
+    // The grid as saved data: a header with the row-label column and the
+    // series labels, then one line per row. Cells that hold no number stay
+    // empty.
+    ChartExport::Table table() const;
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -92,8 +90,6 @@ private:
     double rowX(int index) const;
     void matchSeriesToColumns();
     void onHovered(int column, const QPointF& point, bool entered);
-    void askSaveImage();
-    void askSaveData();
 
     QStringList m_labels;
     std::vector<Row> m_rows;
@@ -107,6 +103,7 @@ private:
     bool m_redrawQueued = false;
     int m_redraws = 0;
     QString m_hoverText;
+    ChartExport* m_export = nullptr;
 };
 
 }  // namespace quorvale

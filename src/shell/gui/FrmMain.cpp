@@ -1,5 +1,6 @@
 #include "shell/gui/FrmMain.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDate>
@@ -9,6 +10,7 @@
 #include <QLocale>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QSettings>
@@ -28,6 +30,7 @@
 #include "base/gui/Twips.h"
 #include "shell/gui/WindowPlacement.h"
 #include "base/gui/WindowRegistry.h"
+#include "simulator/gui/FrmDecision.h"
 #include "simulator/gui/FrmGraphStats.h"
 #include "simulator/gui/FrmStats.h"
 
@@ -78,6 +81,7 @@ FrmMain::FrmMain(QWidget* parent)
     m_shellMenus->addFileMenu(bar);
     m_results->addTo(bar);
     m_tools = m_shellMenus->addToolsMenu(bar);
+    addDecisionItem();
     m_shellMenus->addWindowMenu(bar);
     m_shellMenus->addHelpMenu(bar);
     connect(m_shellMenus, &ShellMenus::exitRequested, this, &QWidget::close);
@@ -117,6 +121,22 @@ void FrmMain::registerWindows() {
     });
     m_windows->setFactory(WindowId::FrmGraphStats, [this] {
         return new FrmGraphStats([this](const QString& item) { m_results->setChecked(item, false); });
+    });
+}
+
+void FrmMain::addDecisionItem() {
+    QAction* item = m_tools->addAction(QString::fromUtf8(texts::decision::kMenuItem));
+    item->setObjectName(QStringLiteral("mnuToolsDecision"));
+    item->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    connect(item, &QAction::triggered, this, [this] {
+        if (!closingDown()) {
+            m_windows->show(WindowId::FrmDecision);
+        }
+    });
+    m_windows->setFactory(WindowId::FrmDecision, [this] {
+        auto* decision = new FrmDecision(m_variables);
+        connect(this, &FrmMain::staticAnalysisRan, decision, &FrmDecision::inputsMayHaveChanged);
+        return decision;
     });
 }
 
@@ -281,6 +301,7 @@ void FrmMain::graph_itmain() {
     }
     m_lastSweep = outcome;
     ++m_analysisRuns;
+    emit staticAnalysisRan();
 }
 
 void FrmMain::SetCostChartTitle() {

@@ -91,6 +91,10 @@ public:
     const SweepOutcome& lastSweep() const { return m_lastSweep; }
     int analysisRuns() const { return m_analysisRuns; }
 
+signals:
+    // A static analysis has run: the inputs may have changed.
+    void staticAnalysisRan();
+
 public slots:
     // Help > About: the About box, modal, with this window as its owner.
     void showAboutBox();
@@ -101,6 +105,8 @@ protected:
 
 private:
     void registerWindows();
+    // Tools > "Decision Analysis...".
+    void addDecisionItem();
     void createStatusBar();
     void updateClock();
     void restorePlacement();

@@ -167,7 +167,8 @@ private slots:
         m_chart->setRowCount(2);
         writeRow(*m_chart, 1, "1", {340.12, 0.1});
         writeRow(*m_chart, 2, "2", {std::numeric_limits<double>::quiet_NaN(), 1e-7});
-        std::unique_ptr<QMenu> menu(m_chart->createContextMenu(nullptr));
+        m_chart->setWindowTitle(QStringLiteral("Costs, low range"));
+        std::unique_ptr<QMenu> menu(m_chart->exporter()->createContextMenu(nullptr));
         QStringList texts;
         for (QAction* a : menu->actions()) {
             texts.append(a->text());
@@ -175,20 +176,26 @@ private slots:
         QCOMPARE(texts, (QStringList{"Copy Image", QString::fromUtf8("Save Image\u2026"),
                                       QString::fromUtf8("Save Data\u2026")}));
 
+        // The picture is the chart under its caption.
         QApplication::clipboard()->clear();
         menuItem(menu.get(), "actCopyImage")->trigger();
-        QCOMPARE(QApplication::clipboard()->image().size(), m_chart->size());
+        const QImage copied = QApplication::clipboard()->image();
+        QCOMPARE(copied.width(), m_chart->width());
+        QVERIFY(copied.height() > m_chart->height());
 
         QTemporaryDir dir;
         DialogAnswers answers;
         answers.saveAs = dir.filePath(QStringLiteral("costs"));  // no suffix: PNG
         menuItem(menu.get(), "actSaveImage")->trigger();
-        QCOMPARE(QImage(dir.filePath(QStringLiteral("costs.png"))).size(), m_chart->size());
+        QCOMPARE(QImage(dir.filePath(QStringLiteral("costs.png"))).size(), copied.size());
         answers.saveAs = dir.filePath(QStringLiteral("costs.svg"));
         menuItem(menu.get(), "actSaveImage")->trigger();
         QFile svg(answers.saveAs);
         QVERIFY(svg.open(QIODevice::ReadOnly));
         QVERIFY(svg.readAll().contains("<svg"));
+        // The dialogs offer names made from the caption.
+        QCOMPARE(answers.suggestedNames,
+                 (QStringList{"Costs-low-range.png", "Costs-low-range.png"}));
 
         answers.saveAs = dir.filePath(QStringLiteral("costs.csv"));
         menuItem(menu.get(), "actSaveData")->trigger();
@@ -216,7 +223,7 @@ private slots:
         DataGridChart chart(QStringList{"Cost, total", "Say \"hi\""});
         chart.setRowCount(1);
         writeRow(chart, 1, "a,b", {1, 2});
-        QCOMPARE(chart.csvText(), QStringLiteral("EYD (stat),\"Cost, total\",\"Say \"\"hi\"\"\"\n\"a,b\",1,2\n"));
+        QCOMPARE(chart.exporter()->csvText(), QStringLiteral("EYD (stat),\"Cost, total\",\"Say \"\"hi\"\"\"\n\"a,b\",1,2\n"));
     }
 };
 

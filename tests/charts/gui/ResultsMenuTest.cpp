@@ -44,7 +44,7 @@ private slots:
         for (QAction* a : m_f->main().menuBar()->actions()) {
             bar.append(a->text());
         }
-        QCOMPARE(bar, (QStringList{"&File", "View", "Show Results", "&Window", "&Help"}));
+        QCOMPARE(bar, (QStringList{"&File", "View", "Show Results", "&Tools", "&Window", "&Help"}));
         auto* results = m_f->find<QMenu>(QStringLiteral("MnuResults"));
         auto* cost = m_f->find<QMenu>(QStringLiteral("MnuCostGraph"));
         QCOMPARE(cost->title(), QStringLiteral("    Cost ($/mbf)"));

@@ -1,0 +1,389 @@
+#include "cli/DecideCommand.h"
+
+#include <unistd.h>
+
+#include <charconv>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <iostream>
+#include <optional>
+
+#include <fmt/format.h>
+
+#include "base/CsvWriter.h"
+#include "cli/CommandLine.h"
+#include "cli/JsonOutput.h"
+#include "cli/TextTable.h"
+#include "inputs/NumberText.h"
+#include "simulator/DecisionAnalysis.h"
+#include "simulator/MonteCarloRun.h"
+
+namespace quorvale::cli {
+namespace {
+
+constexpr std::uint64_t kLargestCount = 1'000'000'000'000;  // a run of this size takes days
+constexpr unsigned kMostThreads = 1024;
+
+struct DecideRequest {
+    CommonOptions common;
+    DecisionSettings settings;
+    std::optional<std::uint64_t> seed;
+    bool targetGiven = false;
+    bool capGiven = false;
+};
+
+std::optional<double> readNumber(const std::string& text) {
+    double value = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    if (text.empty() || ec != std::errc{} || ptr != end || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<std::uint64_t> readWhole(const std::string& text) {
+    std::uint64_t value = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    if (text.empty() || ec != std::errc{} || ptr != end) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::uint64_t parseCount(const std::string& option, const std::string& text) {
+    const auto value = readWhole(text);
+    if (!value || *value < 1 || *value > kLargestCount) {
+        throw UsageError(fmt::format("option {}: '{}' is not a whole number from 1 to {}", option, text,
+                                     kLargestCount));
+    }
+    return *value;
+}
+
+std::unique_ptr<CommandLine> decideCommandLine() {
+    auto line = std::make_unique<CommandLine>(
+        "decide",
+        "Decision analysis: draws scenarios of the variables between their low and high\n"
+        "values and evaluates each one at every whole station of EYD from 1 up to the\n"
+        "high EYD, so that the steps are compared on the same draws. Reports for each\n"
+        "step the mean total cost with its spread and percentiles, how often it is the\n"
+        "cheapest (pOptimal) and what choosing it loses against each scenario's best\n"
+        "(regret); the recommended EYD, the steps within --band of it, the value of\n"
+        "knowing the inputs exactly (EVPI), and a tornado of each variable's swing.\n"
+        "Without --scenarios the run goes on until every step's half-width is at most\n"
+        "the target and pOptimal of the recommended step is known to +-1 %, or until\n"
+        "--max-scenarios. Ctrl+C or SIGTERM stops the run and prints the scenarios so far\n"
+        "(exit status 130 or 143). The same seed gives the same output for any --threads.");
+    line->addOption("--scenarios", "N", "a fixed number of scenarios (default: until the target is met)");
+    line->addOption("--target", "HALF_WIDTH",
+                    "target half-width of every step's mean in $/mbf, a positive number (default: 0.25)");
+    line->addOption("--max-scenarios", "N", "the most scenarios a run without --scenarios draws (default: 5000000)");
+    line->addOption("--band", "PCT", "near-optimal band: percent above the lowest mean, 0 to 100 (default: 1)");
+    line->addOption("--seed", "N",
+                    "seed of the random numbers, 0 to 2^64-1 (default: from the clock); the seed used is "
+                    "always printed");
+    line->addOption("--threads", "K", "worker threads, 1 to 1024 (default: every core)");
+    line->addPatternOption();
+    line->addFormatOption();
+    line->addVariableOptions();
+    return line;
+}
+
+DecideRequest parse(const std::vector<std::string>& args) {
+    DecideRequest request;
+    const auto line = decideCommandLine();
+    line->parse(args);
+    for (const auto& [option, value] : line->given()) {
+        if (readCommonOption(option, value, request.common)) {
+            continue;
+        }
+        if (option == "--scenarios") {
+            request.settings.scenarios = parseCount(option, value);
+        } else if (option == "--max-scenarios") {
+            request.settings.maxScenarios = parseCount(option, value);
+            request.capGiven = true;
+        } else if (option == "--target") {
+            const auto target = readNumber(value);
+            if (!target || !(*target > 0)) {
+                throw UsageError("option --target: '" + value + "' is not a positive number");
+            }
+            request.settings.target = *target;
+            request.targetGiven = true;
+        } else if (option == "--band") {
+            const auto band = readNumber(value);
+            if (!band || *band < 0 || *band > 100) {
+                throw UsageError("option --band: '" + value + "' is not a number from 0 to 100 (percent)");
+            }
+            request.settings.bandTolerance = *band / 100;
+        } else if (option == "--seed") {
+            request.seed = readWhole(value);
+            if (!request.seed) {
+                throw UsageError("option --seed: '" + value +
+                                 "' is not a whole number from 0 to 18446744073709551615");
+            }
+        } else if (option == "--threads") {
+            const auto threads = readWhole(value);
+            if (!threads || *threads < 1 || *threads > kMostThreads) {
+                throw UsageError(fmt::format("option --threads: '{}' is not a whole number from 1 to {}", value,
+                                             kMostThreads));
+            }
+            request.settings.threads = static_cast<unsigned>(*threads);
+        }
+    }
+    if (request.settings.scenarios && (request.targetGiven || request.capGiven)) {
+        throw UsageError(std::string("option --scenarios runs a fixed number of scenarios and cannot be combined with ") +
+                         (request.targetGiven ? "--target" : "--max-scenarios"));
+    }
+    request.settings.pattern = request.common.pattern;
+    return request;
+}
+
+// The bars' Low and High as the user gives them (bdft, percent), not in
+// the model's units.
+double enteredValue(InputVariables& inputs, const TornadoBar& bar, bool high) {
+    const int variable = RunInputs::drawnVariable(bar.drawIndex);
+    return inputs.value(high ? highEntry(variable) : lowEntry(variable));
+}
+
+void printJson(std::ostream& out, InputVariables& inputs, const DecisionResult& r) {
+    Json rows = Json::array();
+    for (const DecisionRow& row : r.rows) {
+        rows.push_back({{"step", row.step},
+                        {"eyd", row.eyd},
+                        {"mean", row.mean},
+                        {"stddev", row.stddev},
+                        {"halfWidth", row.halfWidth},
+                        {"p10", row.p10},
+                        {"p50", row.p50},
+                        {"p90", row.p90},
+                        {"pOptimal", row.pOptimal},
+                        {"regret", row.regret}});
+    }
+    Json recommended = nullptr;
+    Json band = nullptr;
+    Json evpi = nullptr;
+    if (r.recommendedStep > 0) {
+        recommended = {{"step", r.recommendedStep}, {"eyd", r.recommendedEyd}, {"meanCost", r.recommendedMean}};
+        band = {{"tolerance", r.bandTolerance * 100}, {"fromEyd", r.bandFromEyd}, {"toEyd", r.bandToEyd}};
+        evpi = r.evpi;
+    }
+    Json bars = Json::array();
+    for (const TornadoBar& bar : r.tornado.bars) {
+        bars.push_back({{"variable", bar.variable},
+                        {"low", enteredValue(inputs, bar, false)},
+                        {"high", enteredValue(inputs, bar, true)},
+                        {"costAtLow", bar.costAtLow},
+                        {"costAtHigh", bar.costAtHigh},
+                        {"eydAtLow", bar.eydAtLow},
+                        {"eydAtHigh", bar.eydAtHigh},
+                        {"swing", bar.swing}});
+    }
+    const Json document = {
+        {"seed", r.seed},
+        {"pattern", patternName(r.pattern)},
+        {"steps", r.steps},
+        {"scenarios", r.scenarios},
+        {"nonFinite", r.nonFinite},
+        {"threads", r.threads},
+        {"stopped", r.stopped},
+        {"capped", r.capped},
+        {"rows", std::move(rows)},
+        {"recommended", std::move(recommended)},
+        {"band", std::move(band)},
+        {"evpi", std::move(evpi)},
+        {"tornado",
+         {{"base", {{"minCost", r.tornado.baseMinCost}, {"eyd", r.tornado.baseEyd}}}, {"bars", std::move(bars)}}}};
+    writeJson(out, document);
+}
+
+// The per-step figures; every row carries the seed, so that a CSV file alone
+// says how to repeat the run.
+void printCsv(std::ostream& out, const DecisionResult& r) {
+    CsvWriter csv(out);
+    for (const char* heading :
+         {"seed", "step", "eyd", "mean", "stddev", "halfWidth", "p10", "p50", "p90", "pOptimal", "regret"}) {
+        csv.text(heading);
+    }
+    csv.endRow();
+    for (const DecisionRow& row : r.rows) {
+        csv.integer(r.seed).integer(row.step).number(row.eyd).number(row.mean).number(row.stddev);
+        csv.number(row.halfWidth).number(row.p10).number(row.p50).number(row.p90).number(row.pOptimal);
+        csv.number(row.regret);
+        csv.endRow();
+    }
+}
+
+void printTable(std::ostream& out, InputVariables& inputs, const DecisionResult& r,
+                const DecisionSettings& settings) {
+    out << "Decision analysis, " << patternCaption(r.pattern) << ", " << r.steps << " steps, " << r.scenarios
+        << " scenarios";
+    if (r.nonFinite > 0) {
+        out << " (" << r.nonFinite << " more left out: figures not finite)";
+    }
+    out << ", seed " << r.seed << ", " << r.threads << (r.threads == 1 ? " thread" : " threads") << "\n\n";
+    TextTable table;
+    table.addColumn("Step", "stat");
+    table.addColumn("EYD", "ft");
+    table.addColumn("Mean", "$/mbf");
+    table.addColumn("StdDev", "$/mbf");
+    table.addColumn("Half-width", "$/mbf");
+    table.addColumn("P10", "$/mbf");
+    table.addColumn("P50", "$/mbf");
+    table.addColumn("P90", "$/mbf");
+    table.addColumn("pOptimal", "%");
+    table.addColumn("Regret", "$/mbf");
+    for (const DecisionRow& row : r.rows) {
+        table.addRow({std::to_string(row.step), fixedDecimal(row.eyd, 0), fixedDecimal(row.mean, 2),
+                      fixedDecimal(row.stddev, 2), fixedDecimal(row.halfWidth, 2), fixedDecimal(row.p10, 2),
+                      fixedDecimal(row.p50, 2), fixedDecimal(row.p90, 2), fixedDecimal(row.pOptimal * 100, 1),
+                      fixedDecimal(row.regret, 2)});
+    }
+    table.print(out);
+    out << '\n';
+    if (r.recommendedStep > 0) {
+        out << "Recommended: EYD " << fixedDecimal(r.recommendedEyd, 0) << " ft, mean total cost "
+            << fixedDecimal(r.recommendedMean, 2) << " $/mbf\n"
+            << "Within " << plainDecimal(roundHalfEven(r.bandTolerance * 100, 6)) << " %: EYD "
+            << fixedDecimal(r.bandFromEyd, 0) << " to " << fixedDecimal(r.bandToEyd, 0) << " ft\n"
+            << "EVPI: " << fixedDecimal(r.evpi, 2) << " $/mbf\n\n";
+    }
+
+    out << "Tornado: each variable at its Low and High, the others at their averages; base "
+        << fixedDecimal(r.tornado.baseMinCost, 2) << " $/mbf at EYD " << fixedDecimal(r.tornado.baseEyd, 0)
+        << " ft\n\n";
+    TextTable tornado;
+    tornado.addColumn("Variable", "");
+    tornado.addColumn("Low", "");
+    tornado.addColumn("High", "");
+    tornado.addColumn("Cost at Low", "$/mbf");
+    tornado.addColumn("EYD at Low", "ft");
+    tornado.addColumn("Cost at High", "$/mbf");
+    tornado.addColumn("EYD at High", "ft");
+    tornado.addColumn("Swing", "$/mbf");
+    for (const TornadoBar& bar : r.tornado.bars) {
+        tornado.addRow({bar.variable, plainDecimal(enteredValue(inputs, bar, false)),
+                        plainDecimal(enteredValue(inputs, bar, true)), fixedDecimal(bar.costAtLow, 2),
+                        fixedDecimal(bar.eydAtLow, 0), fixedDecimal(bar.costAtHigh, 2),
+                        fixedDecimal(bar.eydAtHigh, 0), fixedDecimal(bar.swing, 2)});
+    }
+    tornado.print(out);
+    out << '\n';
+    if (r.stopped) {
+        out << decisionStoppedNote(r.scenarios + r.nonFinite) << '\n';
+    }
+    if (r.capped) {
+        out << decisionCapNote(settings.maxScenarios) << '\n';
+    }
+    out << decisionSummary(r) << '\n';
+}
+
+// The progress line on a terminal: scenarios, the widest half-width and how
+// far the run is, redrawn in place at most ten times a second.
+class DecideProgressLine {
+public:
+    explicit DecideProgressLine(std::ostream& err) : m_err(err), m_start(std::chrono::steady_clock::now()) {}
+
+    void update(const DecisionProgress& p) {
+        const auto now = std::chrono::steady_clock::now();
+        if (m_drawn && now - m_last < std::chrono::milliseconds(100)) {
+            return;
+        }
+        m_last = now;
+        m_drawn = true;
+        const double seconds = std::chrono::duration<double>(now - m_start).count();
+        const double rate = seconds > 0 ? static_cast<double>(p.scenarios) / seconds : 0;
+        m_err << "\r\033[K"
+              << fmt::format("{:3.0f} % {} scenarios, widest half-width {:.2f} $/mbf, {:.0f} scenarios/s",
+                             p.fraction * 100, p.scenarios, p.worstHalfWidth, rate)
+              << std::flush;
+    }
+    void clear() {
+        if (m_drawn) {
+            m_err << "\r\033[K" << std::flush;
+            m_drawn = false;
+        }
+    }
+
+private:
+    std::ostream& m_err;
+    bool m_drawn = false;
+    std::chrono::steady_clock::time_point m_start;
+    std::chrono::steady_clock::time_point m_last;
+};
+
+}  // namespace
+
+int runDecide(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+              const DecideSurroundings& surroundings) {
+    DecideRequest request;
+    try {
+        request = parse(args);
+    } catch (const UsageError& e) {
+        err << "quorvale-cli decide: " << e.what() << '\n';
+        return e.status();
+    }
+    printWarnings(request.common, "decide", err);
+
+    InMemoryInputs inputs(environmentLocale());
+    applyEntries(request.common, inputs);
+    warnLowAboveHigh(inputs, "decide", err);
+    Repair_Variables(inputs);
+    const RunInputs ranges(inputs);
+    request.settings.seed = request.seed ? *request.seed : seedFromClock();
+
+    std::atomic<bool> stop{false};
+    static_assert(std::atomic<bool>::is_always_lock_free);
+    DecideProgressLine line(err);
+    DecisionProgressFn progress;
+    if (surroundings.showProgress || surroundings.atProgress) {
+        progress = [&](const DecisionProgress& p) {
+            if (surroundings.showProgress) {
+                line.update(p);
+            }
+            if (surroundings.atProgress) {
+                surroundings.atProgress(p, stop);
+            }
+        };
+    }
+    DecisionResult result;
+    int stoppedStatus = kInterruptedStatus;
+    {
+        StopSignals signals([](void* flag) { static_cast<std::atomic<bool>*>(flag)->store(true); }, &stop);
+        result = runDecisionAnalysis(ranges, request.settings, &stop, progress);
+        stoppedStatus = signals.stoppedStatus();
+    }
+    line.clear();
+
+    switch (request.common.format) {
+        case OutputFormat::Json:
+            printJson(out, inputs, result);
+            break;
+        case OutputFormat::Csv:
+            printCsv(out, result);
+            break;
+        case OutputFormat::Table:
+            printTable(out, inputs, result, request.settings);
+            break;
+    }
+    if (result.capped) {
+        err << "quorvale-cli decide: note: " << decisionCapNote(request.settings.maxScenarios) << '\n';
+    }
+    if (result.nonFinite > 0) {
+        err << "quorvale-cli decide: note: " << result.nonFinite
+            << " scenarios gave figures that are not finite numbers and were left out. Check the inputs for "
+               "extreme values.\n";
+    }
+    return result.stopped ? stoppedStatus : 0;
+}
+
+int runDecideCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    DecideSurroundings surroundings;
+    surroundings.showProgress = &err == &std::cerr && isatty(STDERR_FILENO) == 1;
+    return runDecide(args, out, err, surroundings);
+}
+
+std::string decideHelp() { return decideCommandLine()->help(); }
+
+}  // namespace quorvale::cli

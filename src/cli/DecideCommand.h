@@ -1,0 +1,41 @@
+#pragma once
+// quorvale-cli decide: which EYD to lay out, how sure that is, what a
+// neighbouring choice costs and which input moves the cost most.
+
+#include <atomic>
+#include <functional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "cli/StopSignals.h"
+
+namespace quorvale {
+struct DecisionProgress;
+}
+
+namespace quorvale::cli {
+
+// What the command takes from its surroundings besides the arguments.
+struct DecideSurroundings {
+    // Draw a live progress line on `err` (stderr is a terminal).
+    bool showProgress = false;
+    // Called with every progress report of the run, with the flag that
+    // Ctrl+C sets; the tests press Ctrl+C from here.
+    std::function<void(const DecisionProgress&, std::atomic<bool>& stop)> atProgress;
+};
+
+// Returns the exit status: 0 (also when the scenario cap ended the run);
+// kInterruptedStatus or kTerminatedStatus when Ctrl+C or SIGTERM stopped it
+// (the scenarios so far are printed); 2 on a usage error, with nothing on
+// `out`.
+int runDecide(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+              const DecideSurroundings& surroundings);
+
+// The command as the tool runs it: progress only when `err` is the
+// terminal's standard error.
+int runDecideCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+std::string decideHelp();
+
+}  // namespace quorvale::cli
