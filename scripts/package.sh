@@ -33,13 +33,18 @@ tree=$(mktemp -d)
 trap 'rm -rf "$tree"' EXIT
 dpkg-deb -x "$deb" "$tree"
 share=$tree/usr/share
-desktop-file-validate "$share/applications/org.quorvale.Quorvale.desktop"
-appstreamcli validate --no-net --no-color "$share/metainfo/org.quorvale.Quorvale.metainfo.xml" >/dev/null
+desktop-file-validate "$share/applications/org.quorvale.Quorvale.desktop" >&2
+# The metainfo, and that its launchable, icon and desktop entry are all there.
+if ! report=$(appstreamcli validate-tree --no-net --no-color "$tree" 2>&1); then
+  echo "$report" >&2
+  exit 1
+fi
 mime=$tree/mime
 mkdir -p "$mime/packages"
 cp "$share/mime/packages/quorvale.xml" "$mime/packages/"
-update-mime-database "$mime" 2>/dev/null
+update-mime-database "$mime" 2>"$tree/mime.log" || true
 if ! grep -q ':application/x-quorvale-unit:\*\.qvunit$' "$mime/globs2"; then
+  cat "$tree/mime.log" >&2
   echo "The unit-file type does not map *.qvunit to application/x-quorvale-unit" >&2
   exit 1
 fi

@@ -57,6 +57,15 @@ inline constexpr char kNoDisplay[] =
     "    quorvale-cli sweep\n"
     "or start the desktop application from a graphical session.\n";
 
+// The command line: `quorvale [UNIT.qvunit]`.
+inline constexpr char kUsage[] =
+    "usage: quorvale [UNIT.qvunit]\n"
+    "Starts the desktop application; a unit file given is opened once the main window is up.\n"
+    "The headless analyses are in quorvale-cli.\n";
+inline constexpr char kUsageError[] = "quorvale: %1\n";
+inline constexpr char kUnknownOption[] = "unknown option %1";
+inline constexpr char kTooManyFiles[] = "one unit file at most, not %1";
+
 }  // namespace shell
 
 // The About box's texts and the names it looks up, exactly as used.
@@ -199,16 +208,12 @@ inline constexpr char kReady[] =
     "Run the analysis on the Variables window's inputs and corridor pattern.";
 inline constexpr char kRunning[] = "Running: %1 scenarios so far (seed %2)\u2026";
 inline constexpr char kDone[] = "%1 scenarios, seed %2, %3 threads.";
-inline constexpr char kDoneCapped[] =
-    "%1 scenarios, seed %2, %3 threads. The run reached its scenario limit before every step was "
-    "known to the target precision.";
-inline constexpr char kCancelled[] = "Cancelled: the charts show the %1 scenarios run so far (seed %2).";
-inline constexpr char kCancelledEmpty[] = "Cancelled before any scenario was complete.";
+// %1 seed, after the engine's note on a stopped run.
+inline constexpr char kSeed[] = "(seed %1)";
+inline constexpr char kCancelledEmpty[] = "Stopped before any scenario was complete.";
 inline constexpr char kNonFinite[] = " %1 scenarios gave no finite cost and were left out.";
 inline constexpr char kOutOfDate[] =
     "Out of date: the inputs have changed since this result. Run again to bring it up to date.";
-inline constexpr char kNoResult[] =
-    "No scenario gave a finite cost at any step. Check the Variables window's inputs and run again.";
 // %1 what went wrong.
 inline constexpr char kFailed[] = "The analysis stopped with an error: %1. Check the inputs and run again.";
 
@@ -257,6 +262,8 @@ namespace decision {
 
 // %1 stations, %2 mean cost ($/mbf, two decimals).
 inline constexpr char kRecommend[] = "Lay out at %1 stations (mean %2 $/mbf).";
+// %1 mean cost, when the recommendation is the first station.
+inline constexpr char kRecommendOne[] = "Lay out at 1 station (mean %1 $/mbf).";
 // %1 and %2 stations, %3 the tolerance in percent.
 inline constexpr char kBand[] = "Anywhere from %1 to %2 stations is within %3 % of that.";
 // %1 the tolerance in percent.
@@ -313,9 +320,10 @@ inline constexpr char kOpenUnit[] = "Open Unit...";
 inline constexpr char kSaveUnitAs[] = "Save Unit As...";
 inline constexpr char kRestoreLastInputs[] = "Restore Last Inputs";
 inline constexpr char kRecentUnit[] = "&%1 %2";  // number, file name
-inline constexpr char kToolBar[] = "Unit";
+inline constexpr char kToolBar[] = "Tools";
 inline constexpr char kOpenUnitTip[] = "Open a unit file (Ctrl+Shift+O)";
 inline constexpr char kSaveUnitTip[] = "Save the inputs as a unit file (Ctrl+Shift+S)";
+inline constexpr char kRestoreTip[] = "Bring back the inputs the Variables window held when it was last closed";
 
 // File dialogs.
 inline constexpr char kOpenCaption[] = "Open Unit";
@@ -326,6 +334,9 @@ inline constexpr char kUntitled[] = "unit.qvunit";
 // Messages (one OK button, the application title as caption).
 inline constexpr char kOpenFailed[] = "The unit was not opened, nothing was changed.\n%1";
 inline constexpr char kSaveFailed[] = "The unit could not be saved to %1: %2\nAny earlier file of that name is unchanged.";
+inline constexpr char kOpenedWithWarnings[] = "The unit was opened. These parts of the file were not used:\n%1";
+inline constexpr char kBusy[] = "The inputs cannot change while a simulation runs. Press End, or wait for the run to finish.";
+inline constexpr char kShortWrite[] = "only %1 of %2 bytes could be written; the disk may be full";
 inline constexpr char kRecentMissing[] = "The unit file %1 is no longer there; it was taken off the recent list.";
 inline constexpr char kNoLastInputs[] = "There are no kept inputs yet: they are kept when the Variables window closes.";
 
@@ -336,5 +347,55 @@ inline constexpr char kRecentGroup[] = "RecentUnits";
 inline constexpr int kRecentCount = 4;
 
 }  // namespace units
+
+// The unit report (a PDF): its command, dialog, headings and messages.
+namespace report {
+
+inline constexpr char kSaveReport[] = "Save Report...";
+inline constexpr char kSaveReportTip[] = "Write the unit's inputs, cost chart and results to a PDF file";
+inline constexpr char kSaveCaption[] = "Save Report";
+inline constexpr char kFilter[] = "PDF document (*.pdf)";
+inline constexpr char kSaveFailed[] = "The report could not be saved to %1: %2\nAny earlier file of that name is unchanged.";
+
+inline constexpr char kTitle[] = "Unit report";
+inline constexpr char kUnnamed[] = "Unnamed unit";
+inline constexpr char kMadeBy[] = "Written %1 by Quorvale %2";  // date, version
+inline constexpr char kFooter[] = "%1  \u2014  Quorvale %2  \u2014  page %3";  // unit, version, page
+inline constexpr char kPattern[] = "Corridor pattern";
+inline constexpr char kTarget[] = "Simulator target (95% C.I. half-width, $/mbf)";
+inline constexpr char kInputs[] = "Inputs";
+inline constexpr char kInput[] = "Input";
+inline constexpr char kLow[] = "Low";
+inline constexpr char kHigh[] = "High";
+inline constexpr char kUnit[] = "Unit";
+inline constexpr char kRepairNote[] =
+    "Texts are shown as entered; an entry that is not a positive number is read as its default.";
+
+inline constexpr char kStaticHeading[] = "Static analysis: %1";  // the range case
+inline constexpr char kLowRange[] = "Low Range";
+inline constexpr char kAverageRange[] = "Average Range";
+inline constexpr char kHighRange[] = "High Range";
+inline constexpr char kCostChartTitle[] = "Roading, Logging and Total Cost vs. EYD";
+inline constexpr char kEydAxis[] = "EYD (stations)";
+inline constexpr char kCostAxis[] = "Cost ($/mbf)";
+inline constexpr char kTotal[] = "Total";
+inline constexpr char kLogging[] = "Logging";
+inline constexpr char kRoad[] = "Road";
+inline constexpr char kMinimumLabel[] = "Minimum @yPoint $/mbf at @xPoint stations";
+inline constexpr char kStaticMinimum[] = "Lowest total cost: %1 $/mbf at an EYD of %2 stations.";
+inline constexpr char kNoSweep[] = "The static analysis gave no finite costs for these inputs.";
+
+inline constexpr char kSimulationHeading[] = "Last simulation";
+inline constexpr char kNoSimulation[] = "No simulation has been run since the program started.";
+inline constexpr char kNoOptimum[] = "The last simulation ended before any step was finished.";
+inline constexpr char kStoppedRun[] = "The run was ended early; the optimum is over the finished steps only.";
+inline constexpr char kRunFacts[] = "Seed %1, %2 samples over %3 of %4 steps.";
+
+inline constexpr char kDecisionHeading[] = "Last decision analysis";
+inline constexpr char kNoDecision[] = "No decision analysis has been run since the program started.";
+inline constexpr char kDecisionOutOfDate[] =
+    "The inputs have changed since this analysis ran; run it again for these inputs.";
+
+}  // namespace report
 
 }  // namespace quorvale::texts

@@ -23,7 +23,6 @@ namespace quorvale::cli {
 namespace {
 
 constexpr std::uint64_t kLargestCount = 1'000'000'000'000;  // a run of this size takes days
-constexpr unsigned kMostThreads = 1024;
 
 struct DecideRequest {
     CommonOptions common;
@@ -84,7 +83,7 @@ std::unique_ptr<CommandLine> decideCommandLine() {
     line->addOption("--seed", "N",
                     "seed of the random numbers, 0 to 2^64-1 (default: from the clock); the seed used is "
                     "always printed");
-    line->addOption("--threads", "K", "worker threads, 1 to 1024 (default: every core)");
+    line->addOption("--threads", "K", "worker threads, 1 to 64 (default: every core)");
     line->addPatternOption();
     line->addFormatOption();
     line->addVariableOptions();
@@ -105,11 +104,7 @@ DecideRequest parse(const std::vector<std::string>& args) {
             request.settings.maxScenarios = parseCount(option, value);
             request.capGiven = true;
         } else if (option == "--target") {
-            const auto target = readNumber(value);
-            if (!target || !(*target > 0)) {
-                throw UsageError("option --target: '" + value + "' is not a positive number");
-            }
-            request.settings.target = *target;
+            request.settings.target = readPositiveNumber(option, value);
             request.targetGiven = true;
         } else if (option == "--band") {
             const auto band = readNumber(value);
@@ -125,9 +120,9 @@ DecideRequest parse(const std::vector<std::string>& args) {
             }
         } else if (option == "--threads") {
             const auto threads = readWhole(value);
-            if (!threads || *threads < 1 || *threads > kMostThreads) {
+            if (!threads || *threads < 1 || *threads > kMostDecisionThreads) {
                 throw UsageError(fmt::format("option --threads: '{}' is not a whole number from 1 to {}", value,
-                                             kMostThreads));
+                                             kMostDecisionThreads));
             }
             request.settings.threads = static_cast<unsigned>(*threads);
         }

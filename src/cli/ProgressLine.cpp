@@ -1,9 +1,8 @@
 #include "cli/ProgressLine.h"
 
-#include <cstdio>
-#include <cstdlib>
+#include <fmt/format.h>
 
-#include "simulator/HeadlessRunView.h"
+#include <algorithm>
 
 namespace quorvale::cli {
 namespace {
@@ -13,30 +12,23 @@ constexpr auto kRedrawInterval = std::chrono::milliseconds(100);
 
 }  // namespace
 
-std::string ProgressLine::text(const HeadlessRunView& view) {
-    const int steps = view.grid().rowCount();
-    // TextEYD holds the step's EYD in whole feet.
-    const int step = std::atoi(view.field(RunField::TextEYD).c_str()) / 100;
-    const float done = view.barValue(RunBar::Run);
-    const int filled = static_cast<int>(done * kBarWidth);
-    const double seconds = view.elapsedSeconds();
-    const double rate = seconds > 0 ? static_cast<double>(view.samplesSeen()) / seconds : 0;
-    char line[160];
-    std::snprintf(line, sizeof line, "step %d/%d [%s%s] %lld samples, %.2f M samples/s", step, steps,
-                  std::string(static_cast<size_t>(filled), '#').c_str(),
-                  std::string(static_cast<size_t>(kBarWidth - filled), '.').c_str(), view.samplesSeen(),
-                  rate / 1e6);
-    return line;
+std::string ProgressLine::text(const RunProgress& progress) {
+    // The bar shows the steps finished, those before the one sampling now.
+    const double done = progress.steps > 0 ? static_cast<double>(progress.step - 1) / progress.steps : 0;
+    const int filled = std::clamp(static_cast<int>(done * kBarWidth), 0, kBarWidth);
+    const double rate = progress.seconds > 0 ? static_cast<double>(progress.samples) / progress.seconds : 0;
+    return fmt::format("step {}/{} [{:#<{}}{:.<{}}] {} samples, {:.2f} M samples/s", progress.step, progress.steps, "",
+                       filled, "", kBarWidth - filled, progress.samples, rate / 1e6);
 }
 
-void ProgressLine::update(const HeadlessRunView& view) {
+void ProgressLine::update(const RunProgress& progress) {
     const auto now = std::chrono::steady_clock::now();
     if (m_drawn && now - m_last < kRedrawInterval) {
         return;
     }
     m_last = now;
     m_drawn = true;
-    m_err << "\r\033[K" << text(view) << std::flush;
+    m_err << "\r\033[K" << text(progress) << std::flush;
 }
 
 void ProgressLine::clear() {

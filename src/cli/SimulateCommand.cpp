@@ -5,7 +5,10 @@
 #include <charconv>
 #include <cmath>
 #include <iostream>
+#include <limits>
 #include <optional>
+
+#include <fmt/format.h>
 
 #include "base/CsvWriter.h"
 #include "inputs/NumberText.h"
@@ -26,7 +29,27 @@ struct SimulateRequest {
     CommonOptions common;
     double target = kDefaultTarget;
     std::optional<std::uint64_t> seed;
+    std::int64_t maxSamplesPerStep = kDefaultMaxSamplesPerStep;
 };
+
+// A step that drew the cap's samples without reaching its target. (A step
+// that gave up because its samples overflowed has not converged either, but
+// is reported as such by reportOverflow.)
+bool capped(const StepSummary& row, const SimulateRequest& request) {
+    return !row.converged && request.maxSamplesPerStep != kNoSampleCap &&
+           row.samples + row.nonFinite >= request.maxSamplesPerStep;
+}
+
+std::int64_t parseSampleCap(const std::string& option, const std::string& text) {
+    std::int64_t value = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    if (text.empty() || ec != std::errc{} || ptr != end || (value != kNoSampleCap && value < kMinSamplesPerStep)) {
+        throw UsageError(fmt::format("option {}: '{}' is not a whole number from {} to {}, or 0 for no cap", option,
+                                     text, kMinSamplesPerStep, std::numeric_limits<std::int64_t>::max()));
+    }
+    return value;
+}
 
 // A unit's target is the Simulator field's text, typed in the user's locale;
 // like "Go", the run puts the default in place of one that is not a positive
@@ -59,6 +82,10 @@ std::unique_ptr<CommandLine> simulateCommandLine() {
     line->addOption("--seed", "N",
                     "seed of the random numbers, 0 to 2^64-1 (default: from the clock); the seed used is "
                     "always printed");
+    line->addOption("--max-samples-per-step", "N",
+                    fmt::format("the most samples one step draws; a step that reaches it ends with the "
+                                "statistics it has and is marked as not converged; 0 for no cap (default: {})",
+                                kDefaultMaxSamplesPerStep));
     line->addPatternOption();
     line->addFormatOption();
     line->addVariableOptions();
@@ -80,6 +107,8 @@ SimulateRequest parse(const std::vector<std::string>& args) {
             request.target = readPositiveNumber(option, value);
         } else if (option == "--seed") {
             request.seed = parseSeed(value);
+        } else if (option == "--max-samples-per-step") {
+            request.maxSamplesPerStep = parseSampleCap(option, value);
         }
     }
     return request;
@@ -88,14 +117,20 @@ SimulateRequest parse(const std::vector<std::string>& args) {
 void printJson(std::ostream& out, const SimulateRequest& request, const RunSummary& run) {
     Json rows = Json::array();
     for (const StepSummary& row : run.rows) {
-        rows.push_back({{"step", row.step},
-                        {"eyd", row.eyd},
-                        {"samples", row.samples},
-                        {"mean", row.mean},
-                        {"stddev", row.stddev},
-                        {"halfWidth", row.halfWidth},
-                        {"min", row.minimum},
-                        {"max", row.maximum}});
+        Json item = {{"step", row.step},
+                     {"eyd", row.eyd},
+                     {"samples", row.samples},
+                     {"mean", row.mean},
+                     {"stddev", row.stddev},
+                     {"halfWidth", row.halfWidth},
+                     {"min", row.minimum},
+                     {"max", row.maximum}};
+        // Only a capped step carries the mark, so the output of a run that
+        // converged everywhere reads as it always has.
+        if (capped(row, request)) {
+            item["converged"] = false;
+        }
+        rows.push_back(std::move(item));
     }
     Json optimum = nullptr;
     if (run.optimum) {
@@ -149,12 +184,19 @@ void printTable(std::ostream& out, const SimulateRequest& request, const RunSumm
     table.addColumn("Half-width", "$/mbf");
     table.addColumn("Min", "$/mbf");
     table.addColumn("Max", "$/mbf");
+    bool anyCapped = false;
     for (const StepSummary& row : run.rows) {
-        table.addRow({std::to_string(row.step), fixedDecimal(row.eyd, 0), std::to_string(row.samples),
+        anyCapped = anyCapped || capped(row, request);
+        table.addRow({std::to_string(row.step), fixedDecimal(row.eyd, 0),
+                      std::to_string(row.samples) + (capped(row, request) ? "*" : ""),
                       fixedDecimal(row.mean, 2), fixedDecimal(row.stddev, 2), fixedDecimal(row.halfWidth, 2),
                       fixedDecimal(row.minimum, 2), fixedDecimal(row.maximum, 2)});
     }
     table.print(out);
+    if (anyCapped) {
+        out << "* not converged: the step reached the cap of " << request.maxSamplesPerStep
+            << " samples (--max-samples-per-step) with its half-width above the target\n";
+    }
     out << '\n';
     if (run.optimum) {
         const YardingResult& r = run.optimum->result;
@@ -210,7 +252,7 @@ int runSimulate(const std::vector<std::string>& args, std::ostream& out, std::os
         view.setProgress(
             [&](const HeadlessRunView& v) {
                 if (surroundings.showProgress) {
-                    progress.update(v);
+                    progress.update({v.step(), v.steps(), v.samplesSeen(), v.elapsedSeconds()});
                 }
                 if (surroundings.atYield) {
                     surroundings.atYield(view);
@@ -222,7 +264,9 @@ int runSimulate(const std::vector<std::string>& args, std::ostream& out, std::os
     int stoppedStatus = kInterruptedStatus;
     {
         StopSignals signals([](void* v) { static_cast<HeadlessRunView*>(v)->requestStop(); }, &view);
-        run = stat_itmain(inputs, view, request.seed ? *request.seed : seedFromClock());
+        RunSettings settings;
+        settings.maxSamplesPerStep = request.maxSamplesPerStep;
+        run = stat_itmain(inputs, view, request.seed ? *request.seed : seedFromClock(), settings);
         stoppedStatus = signals.stoppedStatus();
     }
     progress.clear();
@@ -239,6 +283,14 @@ int runSimulate(const std::vector<std::string>& args, std::ostream& out, std::os
             break;
     }
     reportOverflow(err, run);
+    for (const StepSummary& row : run.rows) {
+        if (capped(row, request)) {
+            err << fmt::format(
+                "quorvale-cli simulate: note: step {} did not converge: it reached the cap of {} samples with a "
+                "half-width of {} $/mbf, above the target {}\n",
+                row.step, request.maxSamplesPerStep, fixedDecimal(row.halfWidth, 2), plainDecimal(request.target));
+        }
+    }
     return run.stopped ? stoppedStatus : 0;
 }
 

@@ -354,6 +354,197 @@ double progressFraction(const DecisionSettings& settings, std::uint64_t drawn, s
     return std::clamp(fraction, 0.0, 1.0);
 }
 
+// Runs the blocks of one analysis on worker threads. Workers claim blocks
+// in order and hand in their sums; the calling thread folds them strictly in
+// block order and applies the stopping rule to that prefix alone, so where
+// the run stops does not depend on the threads. A worker runs at most a few
+// blocks ahead of the fold, so the sums waiting to be folded stay few.
+class BlockScheduler {
+public:
+    BlockScheduler(DecisionRun& run, const DecisionSettings& settings, unsigned threads,
+                   const std::atomic<bool>* cancel)
+        : m_run(run),
+          m_settings(settings),
+          m_cancel(cancel),
+          m_planned(settings.scenarios ? *settings.scenarios : settings.maxScenarios),
+          m_window(4 * static_cast<std::uint64_t>(threads) + 4),
+          m_workers(threads) {
+        m_stopped = cancelled();
+        m_endBlock = m_stopped ? 0 : (m_planned + kDecisionBlockScenarios - 1) / kDecisionBlockScenarios;
+    }
+
+    ~BlockScheduler() { joinWorkers(); }
+    BlockScheduler(const BlockScheduler&) = delete;
+    BlockScheduler& operator=(const BlockScheduler&) = delete;
+
+    // Runs to the end, the target, the cap or a stop; returns the sketches
+    // of exactly the folded scenarios.
+    std::vector<QuantileSketch> execute(const DecisionProgressFn& progress) {
+        m_running = static_cast<unsigned>(m_workers.size());
+        for (Worker& w : m_workers) {
+            w.sketches = m_run.newSketches();
+            w.thread = std::thread([this, &w] { work(w); });
+        }
+        coordinate(progress);
+        joinWorkers();
+        if (m_failure) {
+            std::rethrow_exception(m_failure);
+        }
+        // Blocks in flight when a stop was asked for still count where they
+        // continue the prefix.
+        foldReady();
+
+        std::vector<QuantileSketch> sketches = m_run.newSketches();
+        for (const Worker& w : m_workers) {
+            for (size_t s = 0; s < sketches.size(); ++s) {
+                sketches[s].merge(w.sketches[s]);
+            }
+        }
+        // Blocks evaluated beyond the fold: evaluated once more and taken
+        // back out, count by count.
+        std::vector<double> scratch;
+        for (const auto& [block, sums] : m_finished) {
+            m_run.unrunBlock(block, blockSize(block), sketches, scratch);
+        }
+        return sketches;
+    }
+
+    bool stopped() const { return m_stopped; }
+    bool targetMet() const { return m_targetMet; }
+    double fraction() const {
+        return progressFraction(m_settings, m_drawn, m_planned, m_run.worstHalfWidth());
+    }
+
+private:
+    struct Worker {
+        std::vector<QuantileSketch> sketches;
+        std::vector<double> scratch;
+        std::thread thread;
+    };
+
+    std::uint64_t blockSize(std::uint64_t b) const {
+        return std::min(kDecisionBlockScenarios, m_planned - b * kDecisionBlockScenarios);
+    }
+
+    bool cancelled() const { return m_cancel && m_cancel->load(std::memory_order_relaxed); }
+
+    void work(Worker& w) {
+        try {
+            for (;;) {
+                std::uint64_t b = 0;
+                {
+                    std::unique_lock lock(m_mutex);
+                    m_roomFreed.wait(lock,
+                                     [&] { return m_nextBlock >= m_endBlock || m_nextBlock < m_folded + m_window; });
+                    if (m_nextBlock >= m_endBlock) {
+                        break;
+                    }
+                    b = m_nextBlock++;
+                }
+                BlockSums sums;
+                m_run.runBlock(b, blockSize(b), sums, w.sketches, w.scratch);
+                {
+                    std::lock_guard lock(m_mutex);
+                    m_finished.emplace(b, std::move(sums));
+                }
+                m_handedIn.notify_one();
+            }
+        } catch (...) {
+            std::lock_guard lock(m_mutex);
+            if (!m_failure) {
+                m_failure = std::current_exception();
+            }
+            m_endBlock = m_nextBlock;
+        }
+        {
+            std::lock_guard lock(m_mutex);
+            --m_running;
+        }
+        m_handedIn.notify_one();
+        m_roomFreed.notify_all();
+    }
+
+    // Folds every block that continues the prefix; true when one did.
+    bool foldReady() {
+        bool advanced = false;
+        for (auto it = m_finished.find(m_folded); it != m_finished.end() && !m_targetMet;
+             it = m_finished.find(m_folded)) {
+            m_run.fold(it->second);
+            m_drawn += blockSize(m_folded);
+            m_finished.erase(it);
+            ++m_folded;
+            advanced = true;
+            if (!m_settings.scenarios && m_run.targetMet()) {
+                m_targetMet = true;
+                m_endBlock = m_folded;
+            }
+        }
+        return advanced;
+    }
+
+    void coordinate(const DecisionProgressFn& progress) {
+        using Clock = std::chrono::steady_clock;
+        auto lastReport = Clock::now();
+        std::unique_lock lock(m_mutex);
+        while (m_folded < m_endBlock && m_running > 0) {
+            m_handedIn.wait_for(lock, std::chrono::milliseconds(50),
+                                [&] { return m_finished.count(m_folded) > 0 || m_running == 0; });
+            if (foldReady()) {
+                m_roomFreed.notify_all();
+            }
+            if (cancelled() && !m_targetMet && m_folded < m_endBlock) {
+                m_stopped = true;
+                break;
+            }
+            if (progress && Clock::now() - lastReport >= std::chrono::milliseconds(50)) {
+                lastReport = Clock::now();
+                const double worst = m_run.worstHalfWidth();
+                const DecisionProgress report{m_run.totals().finite, worst,
+                                              progressFraction(m_settings, m_drawn, m_planned, worst)};
+                lock.unlock();
+                progress(report);
+                lock.lock();
+            }
+        }
+    }
+
+    // No block is claimed any more; the workers finish the ones they hold.
+    void joinWorkers() {
+        {
+            std::lock_guard lock(m_mutex);
+            m_endBlock = std::min(m_endBlock, m_nextBlock);
+        }
+        m_roomFreed.notify_all();
+        for (Worker& w : m_workers) {
+            if (w.thread.joinable()) {
+                w.thread.join();
+            }
+        }
+    }
+
+    DecisionRun& m_run;
+    const DecisionSettings& m_settings;
+    const std::atomic<bool>* m_cancel;
+    const std::uint64_t m_planned;
+    const std::uint64_t m_window;
+    std::vector<Worker> m_workers;
+
+    std::mutex m_mutex;
+    std::condition_variable m_handedIn;
+    std::condition_variable m_roomFreed;
+    // Guarded by m_mutex while workers run.
+    std::uint64_t m_nextBlock = 0;
+    std::uint64_t m_endBlock = 0;
+    std::uint64_t m_folded = 0;
+    std::map<std::uint64_t, BlockSums> m_finished;
+    unsigned m_running = 0;
+    std::exception_ptr m_failure;
+
+    std::uint64_t m_drawn = 0;
+    bool m_targetMet = false;
+    bool m_stopped = false;
+};
+
 std::string fill(std::string text, std::initializer_list<std::string> args) {
     char mark[3] = {'%', '1', '\0'};  // %1 to %9
     for (const std::string& arg : args) {
@@ -459,9 +650,9 @@ DecisionResult runDecisionAnalysis(const RunInputs& inputs, const DecisionSettin
     result.seed = settings.seed;
     result.pattern = settings.pattern;
     result.bandTolerance = settings.bandTolerance;
-    const unsigned threads =
-        settings.threads > 0 ? settings.threads : std::max(1u, std::thread::hardware_concurrency());
-    result.threads = threads;
+    result.threads = std::min(kMostDecisionThreads, settings.threads > 0
+                                                        ? settings.threads
+                                                        : std::max(1u, std::thread::hardware_concurrency()));
     result.tornado = computeTornado(inputs, settings.pattern);
 
     DecisionRun run(inputs, settings);
@@ -469,155 +660,18 @@ DecisionResult runDecisionAnalysis(const RunInputs& inputs, const DecisionSettin
     if (run.steps() == 0) {
         return result;
     }
-    const std::uint64_t planned = settings.scenarios ? *settings.scenarios : settings.maxScenarios;
-    const std::uint64_t plannedBlocks = (planned + kDecisionBlockScenarios - 1) / kDecisionBlockScenarios;
-    auto blockSize = [&](std::uint64_t b) { return std::min(kDecisionBlockScenarios, planned - b * kDecisionBlockScenarios); };
+    BlockScheduler scheduler(run, settings, result.threads, cancel);
+    const std::vector<QuantileSketch> sketches = scheduler.execute(progress);
 
-    // Workers claim blocks in order and hand in their sums; this thread
-    // folds them strictly in block order and applies the stopping rule to
-    // that prefix alone, so where the run stops does not depend on the
-    // threads. A worker runs at most `window` blocks ahead of the fold.
-    struct Shared {
-        std::mutex mutex;
-        std::condition_variable handedIn;
-        std::condition_variable roomFreed;
-        std::uint64_t nextBlock = 0;
-        std::uint64_t endBlock = 0;
-        std::uint64_t folded = 0;
-        std::map<std::uint64_t, BlockSums> finished;
-        unsigned running = 0;
-        std::exception_ptr failure;
-    } shared;
-    const auto cancelled = [cancel] { return cancel && cancel->load(std::memory_order_relaxed); };
-    result.stopped = cancelled();
-    shared.endBlock = result.stopped ? 0 : plannedBlocks;
-    shared.running = threads;
-    const std::uint64_t window = 4 * static_cast<std::uint64_t>(threads) + 4;
-
-    struct Worker {
-        std::vector<QuantileSketch> sketches;
-        std::vector<double> scratch;
-        std::thread thread;
-    };
-    std::vector<Worker> workers(threads);
-    for (Worker& w : workers) {
-        w.sketches = run.newSketches();
-        w.thread = std::thread([&, &w = w] {
-            try {
-                for (;;) {
-                    std::uint64_t b = 0;
-                    {
-                        std::unique_lock lock(shared.mutex);
-                        shared.roomFreed.wait(lock, [&] {
-                            return shared.nextBlock >= shared.endBlock || shared.nextBlock < shared.folded + window;
-                        });
-                        if (shared.nextBlock >= shared.endBlock) {
-                            break;
-                        }
-                        b = shared.nextBlock++;
-                    }
-                    BlockSums sums;
-                    run.runBlock(b, blockSize(b), sums, w.sketches, w.scratch);
-                    {
-                        std::lock_guard lock(shared.mutex);
-                        shared.finished.emplace(b, std::move(sums));
-                    }
-                    shared.handedIn.notify_one();
-                }
-            } catch (...) {
-                std::lock_guard lock(shared.mutex);
-                if (!shared.failure) {
-                    shared.failure = std::current_exception();
-                }
-                shared.endBlock = shared.nextBlock;
-            }
-            {
-                std::lock_guard lock(shared.mutex);
-                --shared.running;
-            }
-            shared.handedIn.notify_one();
-            shared.roomFreed.notify_all();
-        });
-    }
-
-    using Clock = std::chrono::steady_clock;
-    auto lastReport = Clock::now();
-    bool targetMet = false;
-    std::uint64_t drawn = 0;
-    auto foldReady = [&] {
-        bool advanced = false;
-        for (auto it = shared.finished.find(shared.folded); it != shared.finished.end() && !targetMet;
-             it = shared.finished.find(shared.folded)) {
-            run.fold(it->second);
-            drawn += blockSize(shared.folded);
-            shared.finished.erase(it);
-            ++shared.folded;
-            advanced = true;
-            if (!settings.scenarios && run.targetMet()) {
-                targetMet = true;
-                shared.endBlock = shared.folded;
-            }
-        }
-        return advanced;
-    };
-    {
-        std::unique_lock lock(shared.mutex);
-        while (shared.folded < shared.endBlock && shared.running > 0) {
-            shared.handedIn.wait_for(lock, std::chrono::milliseconds(50), [&] {
-                return shared.finished.count(shared.folded) > 0 || shared.running == 0;
-            });
-            if (foldReady()) {
-                shared.roomFreed.notify_all();
-            }
-            if (cancelled() && !targetMet && shared.folded < shared.endBlock) {
-                result.stopped = true;
-                shared.endBlock = shared.nextBlock;
-                shared.roomFreed.notify_all();
-                break;
-            }
-            if (progress && Clock::now() - lastReport >= std::chrono::milliseconds(50)) {
-                lastReport = Clock::now();
-                const double worst = run.worstHalfWidth();
-                const DecisionProgress report{run.totals().finite, worst,
-                                              progressFraction(settings, drawn, planned, worst)};
-                lock.unlock();
-                progress(report);
-                lock.lock();
-            }
-        }
-        shared.endBlock = std::min(shared.endBlock, shared.nextBlock);
-    }
-    shared.roomFreed.notify_all();
-    for (Worker& w : workers) {
-        w.thread.join();
-    }
-    if (shared.failure) {
-        std::rethrow_exception(shared.failure);
-    }
-    // Blocks in flight when a stop was asked for still count where they
-    // continue the prefix.
-    foldReady();
-
-    std::vector<QuantileSketch> sketches = run.newSketches();
-    for (const Worker& w : workers) {
-        for (size_t s = 0; s < sketches.size(); ++s) {
-            sketches[s].merge(w.sketches[s]);
-        }
-    }
-    std::vector<double> scratch;
-    for (const auto& [block, sums] : shared.finished) {
-        run.unrunBlock(block, blockSize(block), sketches, scratch);
-    }
-
-    result.capped = !settings.scenarios && !targetMet && !result.stopped;
+    result.stopped = scheduler.stopped();
+    result.capped = !settings.scenarios && !scheduler.targetMet() && !result.stopped;
     result.scenarios = run.totals().finite;
     result.nonFinite = run.totals().nonFinite;
     result.rows = run.rows(sketches);
     summarise(result);
     if (progress) {
         const double worst = run.worstHalfWidth();
-        const double fraction = result.stopped ? progressFraction(settings, drawn, planned, worst) : 1.0;
-        progress({result.scenarios, worst, fraction});
+        progress({result.scenarios, worst, result.stopped ? scheduler.fraction() : 1.0});
     }
     return result;
 }
@@ -639,8 +693,10 @@ std::string decisionSummary(const DecisionResult& result) {
         sentences.push_back(t::kNoScenario);
     } else {
         const std::string tolerance = plainDecimal(roundHalfEven(result.bandTolerance * 100, 6));
-        sentences.push_back(
-            fill(t::kRecommend, {std::to_string(result.recommendedStep), fixedDecimal(result.recommendedMean, 2)}));
+        const std::string mean = fixedDecimal(result.recommendedMean, 2);
+        sentences.push_back(result.recommendedStep == 1
+                                ? fill(t::kRecommendOne, {mean})
+                                : fill(t::kRecommend, {std::to_string(result.recommendedStep), mean}));
         if (result.bandFromEyd < result.bandToEyd) {
             sentences.push_back(
                 fill(t::kBand, {stations(result.bandFromEyd), stations(result.bandToEyd), tolerance}));

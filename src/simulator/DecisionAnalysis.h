@@ -28,18 +28,24 @@ namespace quorvale {
 struct DecisionSettings {
     CorridorPattern pattern = CorridorPattern::Parallel;
     std::uint64_t seed = 0;
-    // A fixed number of scenarios; without one the run is adaptive: at least
-    // minScenarios, then until every step's half-width is at most target and
-    // the recommended step's pOptimal is known to +-pOptimalHalfWidth, or
-    // until maxScenarios.
+    // A fixed number of scenarios drawn (those left out as not finite
+    // included); without one the run is adaptive: at least minScenarios
+    // finite ones, then, judged at the end of each block of scenarios, until
+    // every step's half-width is at most target and the recommended step's
+    // pOptimal is known to +-pOptimalHalfWidth, or until maxScenarios are
+    // drawn.
     std::optional<std::uint64_t> scenarios;
     double target = 0.25;  // $/mbf
     double pOptimalHalfWidth = 0.01;
     std::uint64_t minScenarios = 2000;
     std::uint64_t maxScenarios = 5'000'000;
     double bandTolerance = 0.01;  // a fraction of the best mean: 0.01 is 1 %
-    unsigned threads = 0;         // 0: every core
+    unsigned threads = 0;         // 0: every core; at most kMostDecisionThreads
 };
+
+// Each worker keeps its own percentile sketches (24 KiB per step), so the
+// number of workers is bounded.
+inline constexpr unsigned kMostDecisionThreads = 64;
 
 // One EYD step over all scenarios; costs in $/mbf.
 struct DecisionRow {

@@ -35,6 +35,10 @@ public:
     DataGrid& chart() override { return m_chart; }
     void initiateVariables() override;
     void runEnded(bool stopped) override;
+    void stepStarted(int step, int steps) override {
+        m_step = step;
+        m_steps = steps;
+    }
 
     void setTarget(double target) { m_target = target; }
     void setSimulationGraphChecked(bool checked) { m_graphChecked = checked; }
@@ -48,6 +52,9 @@ public:
     float barValue(RunBar bar) const { return m_bars[barIndex(bar)].value; }
     const std::string& barPercent(RunBar bar) const { return m_bars[barIndex(bar)].percent; }
     const MemoryDataGrid& grid() const { return m_chart; }
+    // The step sampling now and the run's step count; 0 before the first.
+    int step() const { return m_step; }
+    int steps() const { return m_steps; }
     // Samples drawn so far: the run asks yieldDue() once after every sample.
     long long samplesSeen() const { return m_samplesSeen; }
     int yieldCount() const { return m_yields; }
@@ -72,6 +79,8 @@ private:
     bool m_endedStopped = false;
     long long m_samplesSeen = 0;
     int m_yields = 0;
+    int m_step = 0;
+    int m_steps = 0;
     std::array<std::string, kRunFieldCount> m_fields;
     std::array<Bar, 2> m_bars;
     MemoryDataGrid m_chart;

@@ -98,6 +98,7 @@ private:
     bool sampleStep(const RunInputs& ranges, int step) {
         const double eyd = 100.0 * step;
         m_display.showEyd(eyd);
+        m_view.stepStarted(step, m_summary.steps);
         tellOverSampleCount(false);
         StepStatistics statistics;
         long long nonFinite = 0;

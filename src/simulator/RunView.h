@@ -82,6 +82,14 @@ public:
     // or the run ends. The window's run goes on sampling; a view may show
     // the step as not converged.
     virtual void setStepOverSampleCount(bool over) { static_cast<void>(over); }
+
+    // The step that starts sampling now, of `steps` in the run. A view that
+    // shows progress as numbers takes them from here rather than reading
+    // them back from a field's text.
+    virtual void stepStarted(int step, int steps) {
+        static_cast<void>(step);
+        static_cast<void>(steps);
+    }
 };
 
 }  // namespace quorvale

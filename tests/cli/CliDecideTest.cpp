@@ -124,7 +124,7 @@ TEST(CliDecide, InterruptPrintsTheScenariosSoFar) {
 TEST(CliDecide, UsageErrorsExit2WithNothingOnStdout) {
     const std::vector<std::vector<std::string>> wrong{
         {"--scenarios", "0"},          {"--scenarios", "12.5"},     {"--scenarios", "-3"},
-        {"--threads", "0"},            {"--threads", "two"},        {"--band", "-1"},
+        {"--threads", "0"},            {"--threads", "65"},         {"--threads", "two"},        {"--band", "-1"},
         {"--band", "101"},             {"--target", "0"},           {"--target", "nan"},
         {"--seed", "x"},               {"--format", "xml"},         {"--pattern", "star"},
         {"--max-scenarios", "0"},      {"--frobnicate", "1"},       {"--scenarios", "10", "--target", "1"},

@@ -19,6 +19,7 @@
 #include "base/CsvWriter.h"
 #include "base/Utf8.h"
 #include "cli/CliTestSupport.h"
+#include "cli/JsonOutput.h"
 
 extern char** environ;
 
@@ -138,9 +139,19 @@ TEST(CliOutput, InvalidUtf8InEntriesIsReplacedInJsonAndCsv) {
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out.find('\x80'), std::string::npos);
     EXPECT_EQ(quorvale::validUtf8(r.out), r.out);
+    EXPECT_NO_THROW(static_cast<void>(nlohmann::json::parse(r.out)));  // the parser refuses invalid UTF-8
     EXPECT_EQ(quorvale::validUtf8(typed), "3\uFFFDx\uFFFD \uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\u00E9");
 
     std::ostringstream csv;
     quorvale::CsvWriter(csv).text(typed).text("a,\"b\"").number(1.5).number(0.0 / 0.0);
     EXPECT_EQ(csv.str(), "3\uFFFDx\uFFFD \uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\u00E9,\"a,\"\"b\"\"\",1.5,");
+}
+
+TEST(CliOutput, JsonNumbersReadBackAsTheSameDouble) {
+    for (double x : {0.1, 1.0 / 3, 5.28, 1e6, 1e-7, 5e-324, 1.7976931348623157e308, 123456789.123}) {
+        std::ostringstream out;
+        quorvale::cli::writeJson(out, quorvale::cli::Json{{"x", x}});
+        const double back = nlohmann::json::parse(out.str())["x"].get<double>();
+        EXPECT_EQ(std::memcmp(&back, &x, sizeof x), 0) << out.str();
+    }
 }

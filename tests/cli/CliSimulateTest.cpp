@@ -190,3 +190,27 @@ TEST(CliSimulate, HelpNamesTheRunOptions) {
     }
     EXPECT_NE(quorvale::testing::runTool({"--help"}).out.find("simulate"), std::string::npos);
 }
+
+TEST(CliSimulate, AStepAtTheSampleCapEndsWithItsStatisticsAndIsMarked) {
+    // These inputs never reach the target: before the cap, the run went on without end.
+    const std::vector<std::string> wide{"simulate", "--road-cost", "1500:15000000", "--seed", "3", "--eyd", "2",
+                                        "--max-samples-per-step", "2000"};
+    std::vector<std::string> json = wide;
+    json.insert(json.end(), {"--format", "json"});
+    CliRun r = quorvale::testing::runTool(json);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(count(r.out, "\"samples\": 2000,"), 2);
+    EXPECT_EQ(count(r.out, "\"converged\": false"), 2);
+    EXPECT_GT(jsonNumber(r.out, "halfWidth", 1), 5);
+    EXPECT_EQ(count(r.err, "did not converge: it reached the cap of 2000 samples"), 2) << r.err;
+
+    r = quorvale::testing::runTool(wide);
+    EXPECT_TRUE(std::regex_search(r.out, std::regex("\\n +2 +200 +2000\\* ")));
+    EXPECT_NE(r.out.find("* not converged"), std::string::npos);
+    // A step that converges carries no mark.
+    EXPECT_EQ(quorvale::testing::runTool({"simulate", "--eyd", "2", "--seed", "3", "--format", "json"}).out.find("converged"),
+              std::string::npos);
+    for (const char* bad : {"30", "-1", "1e6", "x", ""}) {
+        EXPECT_EQ(quorvale::testing::runTool({"simulate", "--max-samples-per-step", bad}).status, 2) << bad;
+    }
+}

@@ -149,11 +149,16 @@ DialogAnswers::DialogAnswers() {
         suggestedNames.append(suggested);
         return saveAs;
     });
+    DialogHooks::setOpenFileName([this](QWidget*, const QString& caption, const QString&, const QString&) {
+        openCaptions.append(caption);
+        return openAs;
+    });
     DialogHooks::setMessage([this](QWidget*, const QString& text) { messages.append(text); });
 }
 
 DialogAnswers::~DialogAnswers() {
     DialogHooks::setSaveFileName({});
+    DialogHooks::setOpenFileName({});
     DialogHooks::setMessage({});
 }
 

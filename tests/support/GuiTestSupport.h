@@ -103,8 +103,10 @@ public:
     ~DialogAnswers();
 
     QString saveAs;  // the file name chosen in the next save dialog
+    QString openAs;  // the file chosen in the next open dialog
     QStringList messages;
     QStringList saveCaptions;
+    QStringList openCaptions;
     QStringList suggestedNames;  // the file names the save dialogs offered
 };
 

@@ -13,6 +13,11 @@ DialogHooks::SaveFileName& saveFileNameHook() {
     return hook;
 }
 
+DialogHooks::OpenFileName& openFileNameHook() {
+    static DialogHooks::OpenFileName hook;
+    return hook;
+}
+
 DialogHooks::Message& messageHook() {
     static DialogHooks::Message hook;
     return hook;
@@ -28,6 +33,14 @@ QString DialogHooks::saveFileName(QWidget* parent, const QString& caption, const
     return QFileDialog::getSaveFileName(parent, caption, suggestedName, filter);
 }
 
+QString DialogHooks::openFileName(QWidget* parent, const QString& caption, const QString& directory,
+                                  const QString& filter) {
+    if (openFileNameHook()) {
+        return openFileNameHook()(parent, caption, directory, filter);
+    }
+    return QFileDialog::getOpenFileName(parent, caption, directory, filter);
+}
+
 void DialogHooks::message(QWidget* parent, const QString& text) {
     if (messageHook()) {
         messageHook()(parent, text);
@@ -39,6 +52,8 @@ void DialogHooks::message(QWidget* parent, const QString& text) {
 }
 
 void DialogHooks::setSaveFileName(SaveFileName hook) { saveFileNameHook() = std::move(hook); }
+
+void DialogHooks::setOpenFileName(OpenFileName hook) { openFileNameHook() = std::move(hook); }
 
 void DialogHooks::setMessage(Message hook) { messageHook() = std::move(hook); }
 

@@ -15,15 +15,21 @@ public:
     // Returns the chosen file name, empty when the user cancels.
     using SaveFileName = std::function<QString(QWidget* parent, const QString& caption,
                                                const QString& suggestedName, const QString& filter)>;
+    // Returns the chosen existing file, empty when the user cancels.
+    using OpenFileName = std::function<QString(QWidget* parent, const QString& caption, const QString& directory,
+                                               const QString& filter)>;
     // Shows a message with one OK button.
     using Message = std::function<void(QWidget* parent, const QString& text)>;
 
     static QString saveFileName(QWidget* parent, const QString& caption, const QString& suggestedName,
                                 const QString& filter);
+    static QString openFileName(QWidget* parent, const QString& caption, const QString& directory,
+                                const QString& filter);
     static void message(QWidget* parent, const QString& text);
 
     // Replace the real dialogs; an empty function restores them.
     static void setSaveFileName(SaveFileName hook);
+    static void setOpenFileName(OpenFileName hook);
     static void setMessage(Message hook);
 };
 

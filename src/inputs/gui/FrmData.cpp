@@ -180,6 +180,18 @@ void FrmData::loadWindow() {
     clickOption(true);
 }
 
+void FrmData::fillInputs(const UnitDocument& unit) {
+    for (int i = 0; i < kEntryCount; ++i) {
+        setEntryText(i, unit.entryText(i));
+    }
+    const bool parallel = unit.pattern == CorridorPattern::Parallel;
+    m_option1->setChecked(parallel);
+    m_option2->setChecked(!parallel);
+    noticeEdit();
+}
+
+void FrmData::unloadWindow() { emit unloading(); }
+
 void FrmData::Default_Variables() {
     for (int i = 0; i < kEntryCount; ++i) {
         setEntryText(i, m_rule.wholeNumber(spinValue(i)));

@@ -11,6 +11,7 @@
 #include <functional>
 
 #include "inputs/InputVariables.h"
+#include "inputs/UnitDocument.h"
 #include "base/gui/ChildWindow.h"
 
 class QRadioButton;
@@ -48,10 +49,22 @@ public:
     // Every field := its own text in the "0.0" form.
     void Format_Variables();
 
+    // A whole input set put in at once (a unit file, the kept inputs): all
+    // thirty texts and the pattern, then one analysis and one reformat, as
+    // a single edit would.
+    void fillInputs(const UnitDocument& unit);
+
     EntryField* field(int entry) const { return m_fields.at(static_cast<size_t>(entry)); }
     SpinButton* spin(int entry) const { return m_spins.at(static_cast<size_t>(entry)); }
     QRadioButton* option1() const { return m_option1; }
     QRadioButton* option2() const { return m_option2; }
+
+signals:
+    // The window is closing: the last moment its inputs can be read.
+    void unloading();
+
+protected:
+    void unloadWindow() override;
 
 private:
     void buildRows();

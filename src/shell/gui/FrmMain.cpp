@@ -26,6 +26,8 @@
 #include "shell/gui/FrmAbout.h"
 #include "shell/gui/LoadFormStrings.h"
 #include "shell/gui/ShellMenus.h"
+#include "shell/gui/ReportActions.h"
+#include "shell/gui/UnitActions.h"
 #include "base/Texts.h"
 #include "base/gui/Twips.h"
 #include "shell/gui/WindowPlacement.h"
@@ -89,6 +91,8 @@ FrmMain::FrmMain(QWidget* parent)
 
     createStatusBar();
     registerWindows();
+    m_units = new UnitActions(*this);
+    m_reports = new ReportActions(*this);
     connect(m_windows, &WindowRegistry::windowClosed, this, [this](WindowId id) {
         if (id == WindowId::FrmData) {
             m_variables.windowClosed();

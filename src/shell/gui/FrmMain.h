@@ -27,6 +27,8 @@ class FrmData;
 class FrmStats;
 class ShellMenus;
 class StaticChartWindow;
+class ReportActions;
+class UnitActions;
 class WindowRegistry;
 
 class FrmMain : public QMainWindow, public ChartWindows, public ResultsHost, public SimulatorHost {
@@ -48,6 +50,10 @@ public:
     ShellMenus& shellMenus() const { return *m_shellMenus; }
     QMdiArea* mdiArea() const { return m_area; }
     QMenu* toolsMenu() const { return m_tools; }
+    // Unit files: open, save, recent, drops, the kept inputs.
+    UnitActions& units() const { return *m_units; }
+    // The unit report (PDF).
+    ReportActions& reports() const { return *m_reports; }
 
     // The static analysis: repair and read the inputs of the Variables
     // window, sweep the range case of the menu marks, and fill every chart
@@ -121,6 +127,8 @@ private:
     ResultsMenu* m_results;
     ShellMenus* m_shellMenus;
     QMenu* m_tools = nullptr;
+    UnitActions* m_units = nullptr;
+    ReportActions* m_reports = nullptr;
     QLabel* m_datePanel = nullptr;
     QLabel* m_timePanel = nullptr;
     QTimer* m_clock = nullptr;

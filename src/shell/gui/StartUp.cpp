@@ -1,7 +1,10 @@
 #include "shell/gui/StartUp.h"
 
+#include <QTimer>
+
 #include "shell/gui/FrmMain.h"
 #include "shell/gui/FrmSplash2.h"
+#include "shell/gui/UnitActions.h"
 
 namespace quorvale {
 
@@ -32,6 +35,11 @@ void StartUp::openMainWindow() {
     m_main = main;
     main->load();
     main->showMaximized();
+    if (!m_unitFile.isEmpty()) {
+        // Once the window is on screen, so that a message about a refused
+        // file stands in front of it.
+        QTimer::singleShot(0, main, [main, path = m_unitFile] { main->units().openUnit(path); });
+    }
 }
 
 }  // namespace quorvale

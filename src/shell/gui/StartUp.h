@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QString>
 
 namespace quorvale {
 
@@ -19,6 +20,8 @@ public:
     ~StartUp() override;
 
     void begin();
+    // A unit file to open once the main window is up (`quorvale FILE`).
+    void setUnitFile(const QString& path) { m_unitFile = path; }
 
     FrmSplash2* splash() const;
     FrmMain* mainWindow() const;
@@ -28,6 +31,7 @@ private:
 
     QPointer<FrmSplash2> m_splash;
     QPointer<FrmMain> m_main;
+    QString m_unitFile;
 };
 
 }  // namespace quorvale

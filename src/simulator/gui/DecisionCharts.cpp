@@ -182,8 +182,8 @@ DecisionCostChart::DecisionCostChart(QWidget* parent) : DecisionChartView(parent
     for (QAreaSeries* area : {m_band, m_bars, m_spread}) {
         connect(area, &QAreaSeries::hovered, this, &DecisionCostChart::hovered);
     }
-    for (QLineSeries* line : {m_mean, m_p50}) {
-        connect(line, &QLineSeries::hovered, this, &DecisionCostChart::hovered);
+    for (QXYSeries* line : std::initializer_list<QXYSeries*>{m_mean, m_p50, m_recommended}) {
+        connect(line, &QXYSeries::hovered, this, &DecisionCostChart::hovered);
     }
     setChart(chart);
     clear();
@@ -309,12 +309,11 @@ DecisionTornadoChart::DecisionTornadoChart(QWidget* parent) : DecisionChartView(
 }
 
 QString DecisionTornadoChart::caption(const TornadoBar& bar) {
-    for (const VariableRule& rule : variableRules()) {
-        if (rule.option == bar.variable) {
-            return QString::fromUtf8(rule.caption.data(), static_cast<qsizetype>(rule.caption.size()));
-        }
+    if (bar.drawIndex < 0 || bar.drawIndex >= RunInputs::kDrawnCount) {
+        return QString::fromStdString(bar.variable);
     }
-    return QString::fromStdString(bar.variable);
+    const std::string_view text = variableRule(RunInputs::drawnVariable(bar.drawIndex)).caption;
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 void DecisionTornadoChart::clear() { showTornado(Tornado{}); }

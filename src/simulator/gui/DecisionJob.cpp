@@ -1,6 +1,7 @@
 #include "simulator/gui/DecisionJob.h"
 
 #include <exception>
+#include <utility>
 
 namespace quorvale {
 

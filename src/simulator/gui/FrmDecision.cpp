@@ -8,6 +8,7 @@
 #include <QSplitter>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "base/Texts.h"
@@ -172,15 +173,25 @@ void FrmDecision::jobFinished() {
     m_job = nullptr;
     m_progress->setValue(result && !result->stopped ? kProgressSteps : 0);
 
+    const QString seedText = QString::number(seed);
     if (!result) {
         setStatus(qtext(tx::kFailed).arg(error));
     } else if (result->scenarios == 0 || result->recommendedStep == 0) {
-        // Nothing to draw: the result shown before, if any, stays.
-        setStatus(qtext(result->stopped ? tx::kCancelledEmpty : tx::kNoResult));
+        // Nothing to draw; a result shown before stays, but no longer
+        // answers for the inputs of this run.
+        setStatus(result->stopped ? qtext(tx::kCancelledEmpty) : QString::fromStdString(decisionSummary(*result)));
+        if (m_resultInputs && !m_jobInputs->sameAs(*m_resultInputs)) {
+            m_outOfDate = true;
+        }
     } else {
-        QString status = result->stopped ? qtext(tx::kCancelled).arg(count(result->scenarios), QString::number(seed))
-                         : qtext(result->capped ? tx::kDoneCapped : tx::kDone)
-                               .arg(count(result->scenarios), QString::number(seed), QString::number(result->threads));
+        QString status = result->stopped
+                             ? QString::fromStdString(decisionStoppedNote(result->scenarios)) + QLatin1Char(' ') +
+                                   qtext(tx::kSeed).arg(seedText)
+                             : qtext(tx::kDone).arg(count(result->scenarios), seedText,
+                                                    QString::number(result->threads));
+        if (result->capped) {
+            status += QLatin1Char(' ') + QString::fromStdString(decisionCapNote(job->settings().maxScenarios));
+        }
         if (result->nonFinite > 0) {
             status += qtext(tx::kNonFinite).arg(count(result->nonFinite));
         }

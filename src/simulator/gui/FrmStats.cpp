@@ -412,6 +412,10 @@ void FrmStats::pause() {
     }
 }
 
+QString FrmStats::targetText() const { return m_targetField->text(); }
+
+void FrmStats::setTargetText(const QString& text) { m_targetField->setText(text); }
+
 void FrmStats::targetEdited(const QString& text) { m_target = m_rule.value(text.toStdString()); }
 
 // The spin button steps from the typed value when there is one (7.3 goes up

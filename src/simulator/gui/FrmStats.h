@@ -66,6 +66,10 @@ public:
     // has not moved it since, nor has an arrangement.
     bool isWherePlaced() const;
 
+    // The target field's text, as typed (a unit file keeps it).
+    QString targetText() const;
+    void setTargetText(const QString& text);
+
     // Every output field "0", both bars empty.
     void Initiate_Variables();
 

@@ -122,7 +122,7 @@ private slots:
 
         QTest::mouseClick(control<QPushButton>("cmdCancel"), Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(!window->isRunning(), kRunMs);
-        QVERIFY(control<QLabel>("lblStatus")->text().startsWith(QStringLiteral("Cancelled")));
+        QVERIFY(control<QLabel>("lblStatus")->text().startsWith(QStringLiteral("Stopped")));
         if (window->result()) {
             QVERIFY(window->result()->stopped);
             QVERIFY(window->result()->scenarios < kEndless);
@@ -150,6 +150,15 @@ private slots:
         settle();
         QTRY_VERIFY(window.isNull());
         m_f.reset();  // the main window goes too, with nothing left running
+    }
+
+    void theInputsAreReadFromARepairedCopyLeavingTheFieldsAlone() {
+        m_f->data()->setEntryText(0, "none");
+        const DecisionInputs inputs = DecisionInputs::capture(m_f->main().variables());
+        QCOMPARE(m_f->data()->entryText(0), std::string("none"));
+        QCOMPARE(inputs.ranges.range(0).low, double(m_f->data()->spinValue(0)));
+        QCOMPARE(inputs.ranges.range(0).high, 30.0);
+        QCOMPARE(inputs.ranges.highEydFeet(), 5000.0);
     }
 
     void anInputEditMarksTheResultOutOfDateUntilRunAgain() {
@@ -181,9 +190,20 @@ private slots:
         QVERIFY(note->isHidden());
         QCOMPARE(window->result()->rows.size(), size_t{50});
 
-        // So does the corridor pattern.
+        // So does the corridor pattern, also during a run: the run's result
+        // comes out of date.
+        window->setScenarioCount(kEndless);
+        clickRun();
+        QVERIFY(!window->isOutOfDate());
         QTest::mouseClick(m_f->data()->option2(), Qt::LeftButton);
-        QTRY_VERIFY(window->isOutOfDate());
+        QTRY_VERIFY_WITH_TIMEOUT(window->isOutOfDate(), kRunMs);
+        auto* status = control<QLabel>("lblStatus");
+        QTRY_VERIFY_WITH_TIMEOUT(!status->text().startsWith(QStringLiteral("Running: 0 ")), kRunMs);
+        window->cancelRun();
+        QTRY_VERIFY_WITH_TIMEOUT(!window->isRunning(), kRunMs);
+        QVERIFY(window->result()->stopped);
+        QVERIFY(window->isOutOfDate());
+        QVERIFY(!note->isHidden());
     }
 };
 
