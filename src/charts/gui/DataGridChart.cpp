@@ -66,7 +66,11 @@ DataGridChart::DataGridChart(const QStringList& seriesLabels, QWidget* parent)
     m_axisY->setLabelsFont(small);
     chart->addAxis(m_axisX, Qt::AlignBottom);
     chart->addAxis(m_axisY, Qt::AlignLeft);
+    // The view starts with a chart of its own, which it lets go of (without
+    // deleting it) when given another.
+    QChart* builtIn = QChartView::chart();
     setChart(chart);
+    delete builtIn;
     setRenderHint(QPainter::Antialiasing, true);
     m_export = new ChartExport(this, [this] { return table(); });
     m_export->setBeforePicture([this] {
