@@ -25,7 +25,9 @@ if ldd "$bin/quorvale" "$bin/quorvale-cli" | grep 'not found'; then
 fi
 
 version=$("$bin/quorvale-cli" --version)
-[[ $version == "quorvale-cli $(dpkg-deb -f "$deb" Version)" ]] || fail "--version printed '$version'"
+[[ $version == "quorvale-cli $(dpkg-deb -f "$deb" Version)" ]] || fail "quorvale-cli --version printed '$version'"
+gui_version=$("$bin/quorvale" --version)
+[[ $gui_version == "quorvale $(dpkg-deb -f "$deb" Version)" ]] || fail "quorvale --version printed '$gui_version'"
 
 "$bin/quorvale-cli" sweep --eyd 12 --format csv >"$scratch/packaged.csv" || fail "the packaged sweep failed"
 "$built_cli" sweep --eyd 12 --format csv >"$scratch/built.csv"

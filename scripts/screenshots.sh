@@ -4,6 +4,7 @@
 #   docs/variables-window.png          the Variables window
 #   docs/simulator-window-running.png  the Simulator window during a run over wide input ranges
 #   docs/simulation-chart.png          the simulation chart after such a run
+#   docs/report-page.png               the first page of a unit report (PDF), from its test
 #   docs/decision-window.png           the Decision Analysis window after a run on a realistic unit
 # Usage: scripts/screenshots.sh [build-dir]
 set -euo pipefail
@@ -48,5 +49,12 @@ shrink "$work/variables.png" "$out/variables-window.png" "$(window_of variables)
 shrink "$work/simulator.png" "$out/simulator-window-running.png" "$(window_of simulator)"
 shrink "$work/simchart.png" "$out/simulation-chart.png" "$(window_of simchart)"
 shrink "$work/decision.png" "$out/decision-window.png" "$(window_of decision)"
+
+# The unit report's first page, rendered by poppler from the PDF its test writes.
+QUORVALE_KEEP_REPORT="$work/report.pdf" QT_QPA_PLATFORM=offscreen \
+    "$root/$build/tests/shell/quorvale_unit_report_test" theReportHoldsTheUnitItsCostChartTheRunAndTheDecision \
+    > /dev/null
+pdftoppm -png -r 80 -f 1 -l 1 -singlefile "$work/report.pdf" "$work/report"
+shrink "$work/report.png" "$out/report-page.png"
 
 ls -l "$out"/*.png

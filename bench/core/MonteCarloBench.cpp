@@ -1,8 +1,11 @@
-// Throughput of the Monte Carlo run without a window, against a bare loop of
-// the same draws and model evaluations that the run's structure (statistics,
-// view calls, fan carry, display bookkeeping) is measured against.
+// Throughput of the Monte Carlo run without a window, against bare loops of
+// the same draws and model evaluations, without and with the running
+// statistics, that the run's structure (view calls, fan carry, overflow
+// checks, display bookkeeping) is measured against.
 
 #include <benchmark/benchmark.h>
+
+#include <ctime>
 
 #include "inputs/InputVariables.h"
 #include "model/RangeSweep.h"
@@ -10,10 +13,14 @@
 #include "simulator/MonteCarloRun.h"
 #include "simulator/RandomSource.h"
 #include "simulator/RunInputs.h"
+#include "simulator/StepStatistics.h"
 
 using namespace quorvale;
 
 namespace {
+
+// The target half-width of every run here, in $/mbf.
+constexpr double kTarget = 1.0;
 
 // Every Low 25 % below and every High 25 % above its default.
 InMemoryInputs spreadInputs(CorridorPattern pattern) {
@@ -32,7 +39,7 @@ void headlessRun(benchmark::State& state, CorridorPattern pattern) {
     long long samples = 0;
     std::uint64_t seed = 1;
     for (auto _ : state) {
-        HeadlessRunView view(1.0);
+        HeadlessRunView view(kTarget);
         const RunSummary summary = stat_itmain(inputs, view, seed++);
         samples += summary.samplesTotal;
         benchmark::DoNotOptimize(summary.optimum);
@@ -68,9 +75,86 @@ void bareLoop(benchmark::State& state, CorridorPattern pattern) {
     state.SetItemsProcessed(samples);
 }
 
+// What the run has to do at least: the bare loop plus the running
+// statistics of every step and its stop rule. Over the same seed and target
+// it draws exactly the samples of the run. Returns the samples taken.
+long long sampleWithStatistics(const RunInputs& ranges, CorridorPattern pattern, std::uint64_t seed,
+                               double target, double& sum) {
+    const int steps = stepCount(ranges.highEydFeet());
+    RandomSource random(seed);
+    FanCarry carry;
+    ModelInputs sample;
+    long long samples = 0;
+    for (int step = 1; step <= steps; ++step) {
+        StepStatistics statistics;
+        do {
+            ranges.draw(random, sample);
+            sample.pattern = pattern;
+            statistics.add(evaluateUncapped(sample, step, carry).totalCost);
+        } while (!statistics.targetReached(target));
+        sum += statistics.mean();
+        samples += statistics.count();
+    }
+    return samples;
+}
+
+// The bare loop with statistics over the seeds of headlessRun.
+void bareLoopWithStatistics(benchmark::State& state, CorridorPattern pattern) {
+    InMemoryInputs inputs = spreadInputs(pattern);
+    Repair_Variables(inputs);
+    const RunInputs ranges(inputs);
+    std::uint64_t seed = 1;
+    long long samples = 0;
+    for (auto _ : state) {
+        double sum = 0;
+        samples += sampleWithStatistics(ranges, pattern, seed++, kTarget, sum);
+        benchmark::DoNotOptimize(sum);
+    }
+    state.SetItemsProcessed(samples);
+}
+
+double threadSeconds() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + 1e-9 * static_cast<double>(t.tv_nsec);
+}
+
+// The run's rate as a share of the bare loop with statistics, both timed
+// on the same seed within every iteration: on a machine shared with other
+// work, a load that changes between two benchmarks would skew a ratio of
+// their separate rates.
+void runShareOfBareLoop(benchmark::State& state, CorridorPattern pattern) {
+    InMemoryInputs inputs = spreadInputs(pattern);
+    double runSeconds = 0;
+    double bareSeconds = 0;
+    std::uint64_t seed = 1;
+    for (auto _ : state) {
+        const double start = threadSeconds();
+        HeadlessRunView view(kTarget);
+        const RunSummary summary = stat_itmain(inputs, view, seed);
+        const double between = threadSeconds();
+        const RunInputs ranges(inputs);
+        double sum = 0;
+        const long long samples = sampleWithStatistics(ranges, pattern, seed++, kTarget, sum);
+        const double end = threadSeconds();
+        benchmark::DoNotOptimize(sum);
+        if (samples != summary.samplesTotal) {
+            state.SkipWithError("the run and the bare loop drew different samples");
+            break;
+        }
+        runSeconds += between - start;
+        bareSeconds += end - between;
+    }
+    state.counters["run_share"] = runSeconds > 0 ? bareSeconds / runSeconds : 0;
+}
+
 }  // namespace
 
 BENCHMARK_CAPTURE(headlessRun, parallel, CorridorPattern::Parallel)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(bareLoop, parallel, CorridorPattern::Parallel)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(bareLoopWithStatistics, parallel, CorridorPattern::Parallel)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(headlessRun, fanShaped, CorridorPattern::FanShaped)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(bareLoop, fanShaped, CorridorPattern::FanShaped)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(bareLoopWithStatistics, fanShaped, CorridorPattern::FanShaped)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(runShareOfBareLoop, parallel, CorridorPattern::Parallel)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(runShareOfBareLoop, fanShaped, CorridorPattern::FanShaped)->Unit(benchmark::kMillisecond);

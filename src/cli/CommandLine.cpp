@@ -73,7 +73,9 @@ void CommandLine::parse(const std::vector<std::string>& args) {
         const auto eq = arg.find('=');
         // CLI11 would take the next argument as the value even when it is
         // another option; a separate value never starts with "--".
-        if (startsWithDashes(arg) && eq == std::string::npos && m_app->get_option_no_throw(arg) != nullptr &&
+        const CLI::Option* option =
+            startsWithDashes(arg) && eq == std::string::npos ? m_app->get_option_no_throw(arg) : nullptr;
+        if (option != nullptr && option->get_items_expected_max() > 0 &&
             (i + 1 == args.size() || startsWithDashes(args[i + 1]))) {
             throw UsageError("option " + arg + " needs a value");
         }

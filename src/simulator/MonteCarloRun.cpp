@@ -1,6 +1,7 @@
 #include "simulator/MonteCarloRun.h"
 
 #include <chrono>
+#include <cstring>
 #include <limits>
 #include <string>
 
@@ -45,9 +46,21 @@ void writeChartRow(DataGrid& chart, const StepSummary& row) {
     chart.refresh();
 }
 
-// ProgressBar1: how close the step is to its target.
-float stepBarValue(double target, double halfWidth) {
-    return target >= halfWidth ? 1.0f : static_cast<float>(target / halfWidth);
+// isFinite() for the run, which asks it after every sample: a double is
+// infinite or not a number exactly when its exponent bits are all ones, and
+// the 21 figures are tested together rather than one branch at a time.
+bool allFinite(const YardingResult& result) {
+    constexpr size_t kFigures = sizeof(YardingResult) / sizeof(double);
+    static_assert(sizeof(YardingResult) == kFigures * sizeof(double) && kFigures == 21,
+                  "a YardingResult is its 21 figures and nothing else");
+    std::uint64_t bits[kFigures];
+    std::memcpy(bits, &result, sizeof bits);
+    constexpr std::uint64_t kExponent = 0x7ff0000000000000;
+    bool finite = true;
+    for (std::uint64_t b : bits) {
+        finite &= (b & kExponent) != kExponent;
+    }
+    return finite;
 }
 
 bool usableCarry(const FanCarry& carry) {
@@ -117,11 +130,11 @@ private:
             const YardingResult result = evaluateUncapped(sample, step, m_carry);
             ++m_summary.samplesTotal;
             const double target = m_view.target();
-            if (isFinite(result)) {
+            if (allFinite(result)) {
                 statistics.add(result.totalCost);
                 last = result;
                 m_display.showSample(result.totalCost, statistics);
-                m_display.showBar(RunBar::Step, stepBarValue(target, statistics.halfWidth()));
+                m_display.showStepProgress(target, statistics.halfWidth());
             } else {
                 // An overflowing sample stays out of the statistics. The
                 // next fan-shaped sample starts from its corridors and

@@ -3,6 +3,11 @@
 namespace quorvale {
 
 void RunDisplay::flush(RunView& view) {
+    if (m_stepBarPending) {
+        m_stepBar.value = stepBarValue(m_stepTarget, m_stepHalfWidth);
+        m_stepBar.dirty = true;
+        m_stepBarPending = false;
+    }
     if (m_eydDirty) {
         view.setField(RunField::TextEYD, plain(m_eyd));
     }
@@ -13,7 +18,7 @@ void RunDisplay::flush(RunView& view) {
                 view.setField(f, "0");
             }
         } else {
-            const StepStatistics& s = m_statistics;
+            const StepStatistics& s = *m_statistics;
             view.setField(RunField::TextRuns, std::to_string(s.latestIndex()));
             view.setField(RunField::TextCheck, plain(m_cost));
             view.setField(RunField::TextAverage, rounded(s.mean(), 1));
@@ -50,6 +55,7 @@ void RunDisplay::discard() {
     m_eydDirty = false;
     m_sampleDirty = false;
     m_stepBar.dirty = false;
+    m_stepBarPending = false;
     m_runBar.dirty = false;
     m_optimumDirty = false;
 }

@@ -139,7 +139,7 @@ TEST(CliOutput, InvalidUtf8InEntriesIsReplacedInJsonAndCsv) {
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out.find('\x80'), std::string::npos);
     EXPECT_EQ(quorvale::validUtf8(r.out), r.out);
-    EXPECT_NO_THROW(static_cast<void>(nlohmann::json::parse(r.out)));  // the parser refuses invalid UTF-8
+    EXPECT_TRUE(nlohmann::json::accept(r.out));  // the parser refuses invalid UTF-8
     EXPECT_EQ(quorvale::validUtf8(typed), "3\uFFFDx\uFFFD \uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\u00E9");
 
     std::ostringstream csv;

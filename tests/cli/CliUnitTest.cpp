@@ -56,7 +56,7 @@ TEST(CliUnit, AUnitWrittenByTheToolRunsAsItsOptionsAndLaterOptionsOverrideIt) {
 TEST(CliUnit, ARefusedUnitFileIsOneLineNamingTheFileAndNothingOnStdout) {
     const std::string missing = tempPath("missing.qvunit");
     const std::string broken = writeFile("broken.qvunit", "{\"format\": \"quorvale-unit\", \"version\": ");
-    for (const std::string& command : {"sweep", "simulate", "decide", "unit"}) {
+    for (const std::string command : {"sweep", "simulate", "decide", "unit"}) {
         for (const std::string& file : {missing, broken}) {
             const CliRun r = runTool({command, "--unit", file});
             EXPECT_EQ(r.status, 1) << command << " " << file;

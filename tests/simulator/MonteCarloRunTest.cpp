@@ -281,6 +281,34 @@ TEST(MonteCarloRun, TargetNotAboveTheHalfWidthKeepsSampling) {
     EXPECT_EQ(view.afterSample(39).field(RunField::TextRuns), "38");
 }
 
+TEST(MonteCarloRun, ARefusedBarValueLeavesTheLastAcceptedOneBetweenYields) {
+    // A target of 1 until sample 999, then a negative one whose bar values
+    // are refused. Shown at every sample, the bar after sample 999 is the
+    // last accepted value; shown only every 1024 samples, the bar at sample
+    // 1024 must be that same value.
+    auto target = [](long long n) { return n < 1000 ? 1.0 : -1.0; };
+    InMemoryInputs inputs = spreadInputs(0.5, "1");
+    ScriptedRunView everySample;
+    everySample.targetAfter = target;
+    everySample.onYield = [](ScriptedRunView& v) {
+        if (v.samplesSeen() == 999) {
+            v.requestStop();
+        }
+    };
+    stat_itmain(inputs, everySample, 6);
+    const std::string accepted = everySample.afterSample(999).stepPercent;
+    EXPECT_NE(accepted, "0%");
+    EXPECT_NE(accepted, "100%");
+
+    ScriptedRunView sometimes;
+    sometimes.targetAfter = target;
+    sometimes.yieldAfterEverySample = false;
+    sometimes.setProgress([](const HeadlessRunView&) {}, std::chrono::milliseconds(0));
+    sometimes.onYield = [](ScriptedRunView& v) { v.requestStop(); };
+    stat_itmain(inputs, sometimes, 6);
+    EXPECT_EQ(sometimes.afterSample(1024).stepPercent, accepted);
+}
+
 TEST(MonteCarloRun, SameSeedSameRunOtherSeedOtherRun) {
     auto run = [](std::uint64_t seed, HeadlessRunView& view) {
         InMemoryInputs inputs = spreadInputs(0.25, "8", CorridorPattern::FanShaped);

@@ -12,7 +12,9 @@
 #include <QPainter>
 #include <QSaveFile>
 #include <QSvgGenerator>
+#include <sstream>
 
+#include "base/CsvWriter.h"
 #include "base/Texts.h"
 #include "base/gui/DialogHooks.h"
 #include "charts/ChartFileName.h"
@@ -21,24 +23,6 @@ namespace quorvale {
 namespace {
 
 constexpr int kCaptionPadding = 6;
-
-QString csvField(const std::string& cell) {
-    QString text = QString::fromStdString(cell);
-    if (text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('"')) || text.contains(QLatin1Char('\n')) ||
-        text.contains(QLatin1Char('\r'))) {
-        text.replace(QLatin1String("\""), QLatin1String("\"\""));
-        return QLatin1Char('"') + text + QLatin1Char('"');
-    }
-    return text;
-}
-
-QString csvLine(const std::vector<std::string>& cells) {
-    QStringList line;
-    for (const std::string& cell : cells) {
-        line.append(csvField(cell));
-    }
-    return line.join(QLatin1Char(',')) + QLatin1Char('\n');
-}
 
 QFont captionFont(const QWidget& view) {
     QFont face = view.font();
@@ -166,11 +150,19 @@ bool ChartExport::saveImage(const QString& path) {
 
 QString ChartExport::csvText() const {
     const Table table = m_table ? m_table() : Table{};
-    QString out = csvLine(table.header);
+    std::ostringstream out;
+    CsvWriter csv(out);
+    const auto line = [&csv](const std::vector<std::string>& cells) {
+        for (const std::string& cell : cells) {
+            csv.text(cell);
+        }
+        csv.endRow();
+    };
+    line(table.header);
     for (const std::vector<std::string>& row : table.rows) {
-        out += csvLine(row);
+        line(row);
     }
-    return out;
+    return QString::fromStdString(out.str());
 }
 
 bool ChartExport::saveData(const QString& path) {

@@ -14,9 +14,12 @@
 #include <QToolBar>
 #include <QUrl>
 #include <csignal>
+#include <optional>
+#include <sstream>
 #include <sys/resource.h>
 
 #include "GuiTestSupport.h"
+#include "cli/Cli.h"
 #include "charts/gui/DataGridChart.h"
 #include "inputs/UnitDocument.h"
 #include "inputs/gui/EntryField.h"
@@ -158,6 +161,18 @@ private slots:
         QCOMPARE(chart->rowCount(), 12);
         for (int row = 1; row <= chart->rowCount(); ++row) {
             QCOMPARE(chart->value(row, total), core.values.at(static_cast<size_t>(row - 1)));
+        }
+
+        // And the command-line tool's sweep of the same file, row by row.
+        std::ostringstream out;
+        std::ostringstream err;
+        QCOMPARE(cli::runCli({"sweep", "--unit", path("round.qvunit").toStdString(), "--format", "csv"}, out, err), 0);
+        QStringList lines = QString::fromStdString(out.str()).trimmed().split(QLatin1Char('\n'));
+        const int column = static_cast<int>(lines.takeFirst().split(QLatin1Char(',')).indexOf(QStringLiteral("totalCost")));
+        QVERIFY(column >= 0);
+        QCOMPARE(lines.size(), chart->rowCount());
+        for (int row = 1; row <= chart->rowCount(); ++row) {
+            QCOMPARE(lines[row - 1].split(QLatin1Char(','))[column].toDouble(), chart->value(row, total));
         }
     }
 
@@ -303,6 +318,24 @@ private slots:
         QCOMPARE(data().field(0)->text(), QStringLiteral("35.0"));
         m_f->trigger(QStringLiteral("mnuToolsRestoreLastInputs"));
         QCOMPARE(data().field(0)->text(), QStringLiteral("44.0"));
+    }
+
+    void aUnitIsNotOpenedWhileASimulationReadsTheInputs() {
+        const QString file = writeFile(path("busy.qvunit"), writeUnitDocument(sampleUnit()));
+        DialogAnswers answers;
+        std::optional<bool> opened;
+        QStringList during;
+        YieldWatch watch([&] {
+            if (!opened && m_f->simulator()->isRunning()) {
+                during = fieldTexts(data());
+                opened = m_f->main().units().openUnit(file);
+            }
+        });
+        QTest::mouseClick(m_f->simulator()->findChild<QPushButton*>(QStringLiteral("Command3")), Qt::LeftButton);
+        QCOMPARE(opened, std::optional<bool>(false));
+        QCOMPARE(answers.messages.size(), 1);
+        QVERIFY(answers.messages[0].startsWith(QStringLiteral("The inputs cannot change while a simulation runs.")));
+        QCOMPARE(fieldTexts(data()), during);
     }
 
     void aUnitNamedOnTheCommandLineOpensWithTheMainWindow() {
