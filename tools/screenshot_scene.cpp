@@ -4,6 +4,10 @@
 // the picture is about: "<name> x y width height".
 //
 //   quorvale_screenshot_scene charts     all five charts, tiled; the Variables and Simulator windows as icons
+//   quorvale_screenshot_scene cascade    all five charts as they open, cascaded
+//   quorvale_screenshot_scene tile-h     all five charts and the Simulator, tiled horizontally (stacked)
+//   quorvale_screenshot_scene tile-v     all five charts and the Simulator, tiled vertically (side by side)
+//   quorvale_screenshot_scene costchart  the cost chart alone, with its lowest total cost marked
 //   quorvale_screenshot_scene variables  the Variables window alone
 //   quorvale_screenshot_scene simulator  the Simulator window during a run over wide input ranges
 //   quorvale_screenshot_scene simchart   the simulation chart after a run over wide input ranges
@@ -46,9 +50,49 @@ void triggerAll(FrmMain& main, std::initializer_list<const char*> items) {
     }
 }
 
-void showCharts(FrmMain& main) {
+void openAllCharts(FrmMain& main) {
     triggerAll(main, {"MnuTotalCost", "MnuLoggingCost", "MnuRoadCost", "MnuTonsDay", "MnuTotalDays", "MnuCycleTime",
                       "MnuRiggingTime", "MnuRoadDensity", "MnuLandingSpacing", "MnuCorridors"});
+}
+
+void arrange(FrmMain& main, const char* item) { main.shellMenus().action(QString::fromLatin1(item))->trigger(); }
+
+// The five charts and the Simulator window share the area; the Variables
+// window waits as an icon.
+void tileWithSimulator(FrmMain& main, const char* item) {
+    openAllCharts(main);
+    QTimer::singleShot(300, &main, [&main, item] {
+        main.windows().frame(WindowId::FrmData)->showMinimized();
+        arrange(main, "mnuWindowArrangeIcons");
+        arrange(main, item);
+        printFrame(main, WindowId::FrmGraph);
+    });
+}
+
+void showCascade(FrmMain& main) {
+    main.windows().frame(WindowId::FrmData)->showMinimized();
+    main.windows().frame(WindowId::FrmStats)->showMinimized();
+    openAllCharts(main);
+    QTimer::singleShot(300, &main, [&main] {
+        arrange(main, "mnuWindowArrangeIcons");
+        arrange(main, "mnuWindowCascade");
+        printFrame(main, WindowId::FrmGraph);
+    });
+}
+
+void showCostChart(FrmMain& main) {
+    triggerAll(main, {"MnuTotalCost", "MnuLoggingCost", "MnuRoadCost"});
+    QTimer::singleShot(300, &main, [&main] {
+        QMdiSubWindow* chart = main.windows().frame(WindowId::FrmGraph);
+        chart->setGeometry(0, 0, 900, 560);
+        chart->raise();
+        main.mdiArea()->setActiveSubWindow(chart);
+        printFrame(main, WindowId::FrmGraph);
+    });
+}
+
+void showCharts(FrmMain& main) {
+    openAllCharts(main);
     QTimer::singleShot(300, &main, [&main] {
         // The Variables and Simulator windows have their own pictures; here
         // they wait as icons so the five charts share the width.
@@ -150,6 +194,14 @@ int main(int argc, char** argv) {
         showSimulationChart(main);
     } else if (scene == "decision") {
         showDecision(main);
+    } else if (scene == "cascade") {
+        showCascade(main);
+    } else if (scene == "tile-h") {
+        tileWithSimulator(main, "mnuWindowTileHorizontal");
+    } else if (scene == "tile-v") {
+        tileWithSimulator(main, "mnuWindowTileVertical");
+    } else if (scene == "costchart") {
+        showCostChart(main);
     } else {
         showCharts(main);
     }

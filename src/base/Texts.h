@@ -190,6 +190,50 @@ inline constexpr char kSaveDataFailed[] = "The chart data could not be saved to 
 // Heading of the row-label column in saved data.
 inline constexpr char kCsvRowHeading[] = "EYD (stat)";
 
+// Axis titles. Every chart runs against the EYD in stations of 100 feet.
+inline constexpr char kAxisEyd[] = "EYD (stations)";
+inline constexpr char kAxisCost[] = "Cost ($/mbf)";
+inline constexpr char kAxisTotalCost[] = "Total cost ($/mbf)";
+inline constexpr char kAxisTime[] = "Time";
+inline constexpr char kAxisRoads[] = "Roads";
+inline constexpr char kAxisMbfDay[] = "Production (mbf/day)";
+inline constexpr char kAxisTonsDay[] = "Production (tons/day)";
+inline constexpr char kAxisLoadsDay[] = "Production (loads/day)";
+inline constexpr char kAxisTotalDays[] = "Total days (tens of days)";
+inline constexpr char kAxisCycleTime[] = "Cycle time (min/turn)";
+inline constexpr char kAxisRiggingTime[] = "Rigging time (hours/landing)";
+inline constexpr char kAxisRoadDensity[] = "Road density (miles per section)";
+inline constexpr char kAxisLandingSpacing[] = "Landing spacing (stations)";
+inline constexpr char kAxisAyd[] = "AYD (stations)";
+inline constexpr char kAxisLyd[] = "LYD (stations)";
+inline constexpr char kAxisAlyd[] = "ALYD (stations)";
+inline constexpr char kAxisAeyd[] = "AEYD (stations)";
+inline constexpr char kAxisCorridors[] = "Corridors per landing";
+inline constexpr char kAxisLandings[] = "Landings per unit";
+
+// Units of the charted values, as the hover tip and mixed axes give them.
+inline constexpr char kUnitCost[] = "$/mbf";
+inline constexpr char kUnitMbfDay[] = "mbf/day";
+inline constexpr char kUnitTonsDay[] = "tons/day";
+inline constexpr char kUnitLoadsDay[] = "loads/day";
+// The "1/10 Total Days" series holds a tenth of the days.
+inline constexpr char kUnitTensOfDays[] = "tens of days";
+inline constexpr char kUnitMinutesTurn[] = "min/turn";
+inline constexpr char kUnitHoursLanding[] = "hours/landing";
+inline constexpr char kUnitMilesSection[] = "miles per section";
+inline constexpr char kUnitStations[] = "stations";
+inline constexpr char kUnitPerLanding[] = "per landing";
+inline constexpr char kUnitPerUnit[] = "per unit";
+
+// Between the units of a chart whose series differ in unit.
+inline constexpr char kUnitSeparator[] = " | ";
+
+// The mark at the lowest total cost: %1 value, %2 unit, %3 EYD in stations.
+inline constexpr char kMinimumLabel[] = "Lowest: %1 %2 at EYD %3";
+// The notes of a chart on which the model's caps show.
+inline constexpr char kCostCapNote[] = "Costs capped at 400 $/mbf";
+inline constexpr char kDensityCapNote[] = "Road density capped at 20 miles per section";
+
 }  // namespace charts
 
 // The "Decision Analysis" window: its menu item, controls, states, charts
@@ -397,5 +441,243 @@ inline constexpr char kDecisionOutOfDate[] =
     "The inputs have changed since this analysis ran; run it again for these inputs.";
 
 }  // namespace report
+
+// The command-line tool (quorvale-cli): its usage and help, the headings of
+// its tables, its result lines, notes and messages. {} are filled in order by
+// fmt. The option names, the CSV column names and the JSON keys are a format
+// other programs read, so they stay with the code that writes them.
+namespace cli {
+
+// The overview, `quorvale-cli --help`; the commands follow, one a line.
+inline constexpr char kUsage[] =
+    "Usage: quorvale-cli COMMAND [OPTIONS]\n"
+    "       quorvale-cli COMMAND --help\n"
+    "       quorvale-cli --version\n\n"
+    "Cable logging cost analysis: layout, time, production and road, logging and\n"
+    "total cost ($/mbf) against the external yarding distance (EYD).\n\nCommands:\n";
+inline constexpr char kSweepSummary[] = "static analysis over EYD for the low, average or high values";
+inline constexpr char kSimulateSummary[] =
+    "Monte Carlo run over EYD until each step's mean cost is known to a target";
+inline constexpr char kDecideSummary[] =
+    "which EYD to lay out, how sure that is, and which input moves the cost most";
+inline constexpr char kUnitSummary[] = "writes a unit file (.qvunit) of the given inputs to standard output";
+// {} the version.
+inline constexpr char kVersion[] = "quorvale-cli {}";
+
+// Messages of the tool as a whole, each one line on standard error.
+inline constexpr char kNoCommand[] = "quorvale-cli: no command given (try quorvale-cli --help)";
+inline constexpr char kUnknownCommand[] = "quorvale-cli: unknown command '{}' (try quorvale-cli --help)";
+inline constexpr char kWriteError[] = "quorvale-cli: write error: {}";
+inline constexpr char kOutputStreamFailed[] = "the output stream failed";
+
+// A command's messages: {} the command, then the message.
+inline constexpr char kCommandError[] = "quorvale-cli {}: {}";
+inline constexpr char kCommandWarning[] = "quorvale-cli {}: warning: {}";
+inline constexpr char kCommandNote[] = "quorvale-cli {}: note: {}";
+
+// Every command's help: the program name above its options, the options
+// all commands share, the variables' group, each variable's line ({} its
+// unit, its default) and the footer on how they are read.
+inline constexpr char kProgramName[] = "quorvale-cli {}";
+inline constexpr char kHelpOption[] = "print this help and exit";
+inline constexpr char kPatternOption[] = "corridor pattern (default: parallel)";
+inline constexpr char kFormatOption[] = "output format (default: table)";
+inline constexpr char kUnitOption[] =
+    "a unit file (.qvunit): its variables and pattern, as if given here; options after it override it";
+inline constexpr char kVariablesGroup[] = "Variables";
+inline constexpr char kVariableOption[] = "{}, default {}";
+inline constexpr char kVariablesFooter[] =
+    "Variables: each takes LOW or LOW:HIGH (one value sets both), in the units\n"
+    "of the Variables window. Texts go through the same rules as the window's\n"
+    "fields: a value that is not a positive number is replaced by the default.";
+
+// What is wrong with the command line (after "quorvale-cli COMMAND: ").
+inline constexpr char kUnexpectedArgument[] = "unexpected argument '{}' (options start with --; see --help)";
+inline constexpr char kNeedsValue[] = "option {} needs a value";
+// {} the option, the command, the command.
+inline constexpr char kUnknownOption[] = "unknown option {} for {} (see quorvale-cli {} --help)";
+inline constexpr char kUnknownPattern[] = "option --pattern: unknown pattern '{}' (use parallel or fan)";
+inline constexpr char kUnknownFormat[] = "option --format: unknown format '{}' (use table, csv or json)";
+inline constexpr char kNotPositive[] = "option {}: '{}' is not a positive number";
+// {} the option, the text, the smallest and the largest number.
+inline constexpr char kNotWholeNumber[] = "option {}: '{}' is not a whole number from {} to {}";
+inline constexpr char kNotSampleCap[] = "option {}: '{}' is not a whole number from {} to {}, or 0 for no cap";
+inline constexpr char kNotBand[] = "option --band: '{}' is not a number from 0 to 100 (percent)";
+// {} the option given with --scenarios.
+inline constexpr char kScenariosCombined[] =
+    "option --scenarios runs a fixed number of scenarios and cannot be combined with {}";
+inline constexpr char kUnknownCase[] = "option --case: unknown case '{}' (use low, average or high)";
+// {} the column, the list of every column.
+inline constexpr char kUnknownColumn[] = "option --columns: unknown column '{}' (use all or some of {})";
+inline constexpr char kColumnsNotTable[] =
+    "option --columns: only the table takes a choice of columns (csv and json hold them all)";
+// {} the option, the low value, the high value.
+inline constexpr char kLowAboveHigh[] = "--{}: the low value {} is above the high value {}";
+
+// Headings of the tables' columns, and the units beneath them.
+inline constexpr char kStep[] = "Step";
+inline constexpr char kEyd[] = "EYD";
+inline constexpr char kSpacing[] = "Spacing";
+inline constexpr char kLyd[] = "LYD";
+inline constexpr char kAlyd[] = "ALYD";
+inline constexpr char kAyd[] = "AYD";
+inline constexpr char kAeyd[] = "AEYD";
+inline constexpr char kCorridorsPerLanding[] = "Corr/Land";
+inline constexpr char kLandings[] = "Landings";
+inline constexpr char kCorridors[] = "Corridors";
+inline constexpr char kRigPerLanding[] = "Rig/Land";
+inline constexpr char kRigTotal[] = "Rig total";
+inline constexpr char kRoadDensity[] = "Road dens";
+inline constexpr char kCycle[] = "Cycle";
+inline constexpr char kDays[] = "Days";
+inline constexpr char kVolume[] = "Volume";
+inline constexpr char kProduction[] = "Prod";
+inline constexpr char kLogging[] = "Logging";
+inline constexpr char kRoad[] = "Road";
+inline constexpr char kTotal[] = "Total";
+inline constexpr char kSamples[] = "Samples";
+inline constexpr char kMean[] = "Mean";
+inline constexpr char kStdDev[] = "StdDev";
+inline constexpr char kHalfWidth[] = "Half-width";
+inline constexpr char kMin[] = "Min";
+inline constexpr char kMax[] = "Max";
+inline constexpr char kP10[] = "P10";
+inline constexpr char kP50[] = "P50";
+inline constexpr char kP90[] = "P90";
+inline constexpr char kPOptimal[] = "pOptimal";
+inline constexpr char kRegret[] = "Regret";
+inline constexpr char kVariable[] = "Variable";
+inline constexpr char kLow[] = "Low";
+inline constexpr char kHigh[] = "High";
+inline constexpr char kCostAtLow[] = "Cost at Low";
+inline constexpr char kEydAtLow[] = "EYD at Low";
+inline constexpr char kCostAtHigh[] = "Cost at High";
+inline constexpr char kEydAtHigh[] = "EYD at High";
+inline constexpr char kSwing[] = "Swing";
+
+inline constexpr char kStations[] = "stat";
+inline constexpr char kFeet[] = "ft";
+inline constexpr char kPerUnit[] = "/unit";
+inline constexpr char kHours[] = "h";
+inline constexpr char kMilesPerSection[] = "mi/sec";
+inline constexpr char kMinutesPerTurn[] = "min/turn";
+inline constexpr char kWorkDays[] = "8.5 h";
+inline constexpr char kMbf[] = "mbf";
+inline constexpr char kMbfPerDay[] = "mbf/day";
+inline constexpr char kTonsPerDay[] = "tons/day";
+inline constexpr char kLoadsPerDay[] = "loads/day";
+inline constexpr char kCost[] = "$/mbf";
+inline constexpr char kPercent[] = "%";
+
+// sweep: its help, the table's heading ({} case, pattern, steps), its last
+// line, and its messages.
+inline constexpr char kSweepSynopsis[] =
+    "Evaluates the yarding cost model at every whole station of EYD from 1 up to\n"
+    "the EYD of the chosen case, as the static charts of the desktop program do.";
+inline constexpr char kCaseOption[] = "which values of the variables (default: low)";
+// {} the default columns.
+inline constexpr char kColumnsOption[] =
+    "the table's columns, by their CSV names (default: {}); csv and json always hold every column";
+inline constexpr char kSweepHeading[] = "Static analysis, {} range, {}, {} steps";
+// {} cost, EYD, step.
+inline constexpr char kLowestCost[] = "Lowest total cost: {} $/mbf at EYD {} ft (step {})";
+inline constexpr char kNoLowestCost[] = "Lowest total cost: none (no step was computed)";
+inline constexpr char kEydLimited[] = "the EYD is limited to {} stations";
+// {} the step, its EYD in stations.
+inline constexpr char kSweepNotFinite[] =
+    "step {} (EYD {} stations) gave a figure that is not a finite number; the sweep stopped there. "
+    "Check the inputs for extreme values.";
+
+// simulate: its help, the table's heading ({} pattern, steps, target, seed),
+// the optimum and the notes.
+inline constexpr char kSimulateSynopsis[] =
+    "Monte Carlo simulation: at every whole station of EYD from 1 up to the high EYD,\n"
+    "draws the variables between their low and high values and evaluates the cost\n"
+    "model until at least 31 samples are taken and the 95 % confidence half-width of\n"
+    "the mean total cost is below the target. Reports each step's statistics and the\n"
+    "step of lowest mean cost. Ctrl+C or SIGTERM stops the run and prints the finished\n"
+    "steps (exit status 130 or 143).";
+inline constexpr char kSimulateTargetOption[] = "target half-width in $/mbf, a positive number (default: 5)";
+inline constexpr char kSeedOption[] =
+    "seed of the random numbers, 0 to 2^64-1 (default: from the clock); the seed used is always printed";
+// {} the default cap.
+inline constexpr char kSampleCapOption[] =
+    "the most samples one step draws; a step that reaches it ends with the statistics it has and is marked as "
+    "not converged; 0 for no cap (default: {})";
+inline constexpr char kSimulateHeading[] = "Monte Carlo simulation, {}, {} steps, target half-width {} $/mbf, seed {}";
+// After the samples of a step that reached the cap, and the line that explains it ({} the cap).
+inline constexpr char kCappedMark[] = "*";
+inline constexpr char kCappedLegend[] =
+    "* not converged: the step reached the cap of {} samples (--max-samples-per-step) with its half-width above "
+    "the target";
+// {} EYD, cost; spacing, density; AYD, AEYD, LYD, ALYD; corridors, landings.
+inline constexpr char kOptimum[] = "Optimum: EYD {} ft, mean total cost {} $/mbf";
+inline constexpr char kOptimumLayout[] = "  landing spacing {} ft, road density {} mi/section";
+inline constexpr char kOptimumDistances[] = "  AYD {} ft, AEYD {} ft, LYD {} ft, ALYD {} ft";
+inline constexpr char kOptimumCounts[] = "  corridors per landing {}, landings per unit {}";
+inline constexpr char kNoOptimum[] = "Optimum: none (no step was measured)";
+inline constexpr char kSamplesTotal[] = "Samples: {}";
+inline constexpr char kStoppedByUser[] = " (stopped by the user)";
+// {} the step, the samples left out; then the second part when the step
+// has no sample left, and the advice.
+inline constexpr char kStepNotFinite[] =
+    "step {}: {} samples gave figures that are not finite numbers and were left out";
+inline constexpr char kStepUnmeasured[] = "; the step could not be measured";
+inline constexpr char kCheckInputs[] = ". Check the inputs for extreme values.";
+// {} the step, the cap, its half-width, the target.
+inline constexpr char kStepCapped[] =
+    "step {} did not converge: it reached the cap of {} samples with a half-width of {} $/mbf, above the target {}";
+// The progress line: {} step, steps, the bar's done and open parts, samples, rate.
+inline constexpr char kSimulateProgress[] = "step {}/{} [{:#<{}}{:.<{}}] {} samples, {:.2f} M samples/s";
+
+// decide: its help, the table's heading and summary, the tornado, the notes.
+inline constexpr char kDecideSynopsis[] =
+    "Decision analysis: draws scenarios of the variables between their low and high\n"
+    "values and evaluates each one at every whole station of EYD from 1 up to the\n"
+    "high EYD, so that the steps are compared on the same draws. Reports for each\n"
+    "step the mean total cost with its spread and percentiles, how often it is the\n"
+    "cheapest (pOptimal) and what choosing it loses against each scenario's best\n"
+    "(regret); the recommended EYD, the steps within --band of it, the value of\n"
+    "knowing the inputs exactly (EVPI), and a tornado of each variable's swing.\n"
+    "Without --scenarios the run goes on until every step's half-width is at most\n"
+    "the target and pOptimal of the recommended step is known to +-1 %, or until\n"
+    "--max-scenarios. Ctrl+C or SIGTERM stops the run and prints the scenarios so far\n"
+    "(exit status 130 or 143). The same seed gives the same output for any --threads.";
+inline constexpr char kScenariosOption[] = "a fixed number of scenarios (default: until the target is met)";
+inline constexpr char kDecideTargetOption[] =
+    "target half-width of every step's mean in $/mbf, a positive number (default: 0.25)";
+inline constexpr char kMaxScenariosOption[] =
+    "the most scenarios a run without --scenarios draws (default: 5000000)";
+inline constexpr char kBandOption[] = "near-optimal band: percent above the lowest mean, 0 to 100 (default: 1)";
+inline constexpr char kThreadsOption[] = "worker threads, 1 to 64 (default: every core)";
+// {} pattern, steps, scenarios; then the scenarios left out, if any; then
+// seed and threads.
+inline constexpr char kDecideHeading[] = "Decision analysis, {}, {} steps, {} scenarios";
+inline constexpr char kDecideLeftOut[] = " ({} more left out: figures not finite)";
+inline constexpr char kDecideSeedOneThread[] = ", seed {}, 1 thread";
+inline constexpr char kDecideSeedThreads[] = ", seed {}, {} threads";
+// {} EYD, cost; the tolerance, from, to; EVPI.
+inline constexpr char kRecommended[] = "Recommended: EYD {} ft, mean total cost {} $/mbf";
+inline constexpr char kWithinBand[] = "Within {} %: EYD {} to {} ft";
+inline constexpr char kEvpi[] = "EVPI: {} $/mbf";
+// {} the base cost and its EYD.
+inline constexpr char kTornadoHeading[] =
+    "Tornado: each variable at its Low and High, the others at their averages; base {} $/mbf at EYD {} ft";
+inline constexpr char kScenariosNotFinite[] =
+    "{} scenarios gave figures that are not finite numbers and were left out. Check the inputs for extreme values.";
+// The progress line: {} percent, scenarios, widest half-width, rate.
+inline constexpr char kDecideProgress[] =
+    "{:3.0f} % {} scenarios, widest half-width {:.2f} $/mbf, {:.0f} scenarios/s";
+
+// unit: its help.
+inline constexpr char kUnitSynopsis[] =
+    "Writes a unit file (.qvunit) to standard output: the variables as given (the\n"
+    "others at their defaults), the pattern, a name and the Simulator's target.\n"
+    "With --unit, the file given is the start and later options change it:\n"
+    "  quorvale-cli unit --unit north.qvunit --eyd 25:40 > north-long.qvunit";
+inline constexpr char kNameOption[] = "the unit's name (default: none, or the --unit file's)";
+inline constexpr char kUnitTargetOption[] = "the Simulator's target half-width in $/mbf (default: 5)";
+
+}  // namespace cli
 
 }  // namespace quorvale::texts

@@ -7,7 +7,7 @@
 namespace quorvale {
 namespace {
 
-constexpr int kTargetIntervals = 5;
+constexpr int kFewestIntervals = 1;
 constexpr double kHalfRow = 0.5;
 constexpr double kMostIntervals = 12;
 
@@ -30,7 +30,8 @@ double roundStep(double raw) {
 
 }  // namespace
 
-AxisRange niceAxisRange(double low, double high, AxisKind kind) {
+AxisRange niceAxisRange(double low, double high, AxisKind kind, int intervals) {
+    const double target = std::clamp(intervals, kFewestIntervals, static_cast<int>(kMostIntervals));
     const bool values = kind == AxisKind::Values;
     if (!std::isfinite(low) || !std::isfinite(high)) {
         return {};
@@ -54,9 +55,9 @@ AxisRange niceAxisRange(double low, double high, AxisKind kind) {
     if (!std::isfinite(span)) {
         low /= 2;
         high /= 2;
-        return {low, high, (high - low) / kTargetIntervals};
+        return {low, high, (high - low) / target};
     }
-    const double step = roundStep(span / kTargetIntervals);
+    const double step = roundStep(span / target);
     if (!(step > 0) || !std::isfinite(step)) {
         return {low, high, span};
     }
@@ -72,7 +73,7 @@ AxisRange niceAxisRange(double low, double high, AxisKind kind) {
     if (!values) {
         minimum = std::min(minimum, low - kHalfRow);
         maximum = high + kHalfRow;
-        interval = roundStep((maximum - minimum) / kTargetIntervals);
+        interval = roundStep((maximum - minimum) / target);
     }
     if (!std::isfinite(minimum) || !std::isfinite(maximum) || maximum <= minimum) {
         return {low, high, span};
@@ -80,7 +81,7 @@ AxisRange niceAxisRange(double low, double high, AxisKind kind) {
     // However the numbers fell, an axis never gets more than a few dozen
     // ticks: drawing them is all the chart would do.
     if (!(interval > 0) || (maximum - minimum) / interval > kMostIntervals) {
-        interval = (maximum - minimum) / kTargetIntervals;
+        interval = (maximum - minimum) / target;
     }
     return {minimum, maximum, interval};
 }

@@ -22,7 +22,9 @@ enum class AxisKind {
 };
 
 // Bounds covering [low, high] (both finite), widened to round numbers with
-// about five intervals. A single value gets a range around it.
-AxisRange niceAxisRange(double low, double high, AxisKind kind);
+// about `intervals` intervals (five unless the room for the axis asks for
+// fewer or more). A single value gets a range around it.
+inline constexpr int kDefaultIntervals = 5;
+AxisRange niceAxisRange(double low, double high, AxisKind kind, int intervals = kDefaultIntervals);
 
 }  // namespace quorvale

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "charts/ChartLook.h"
 #include "inputs/NumberText.h"
 
 namespace quorvale {
@@ -114,6 +115,7 @@ void ChartLoading::prepare(int steps) {
             DataGrid& grid = m_windows.chart(g);
             grid.setColumnCount(columnCount(g));
             grid.setRowCount(steps);
+            m_windows.setLook(g, staticChartLook(g, m_marks));
         }
     }
 }

@@ -46,6 +46,8 @@ std::string cellText(double value);
 // The row label of a step: the EYD in whole stations.
 std::string rowLabel(const YardingResult& result);
 
+struct ChartLook;
+
 // The chart windows as the sweep sees them. Touching a group's chart or
 // caption opens its window when it is closed.
 class ChartWindows {
@@ -53,6 +55,9 @@ public:
     virtual ~ChartWindows() = default;
     virtual DataGrid& chart(ChartGroup group) = 0;
     virtual void setCaption(ChartGroup group, const std::string& caption) = 0;
+    // How the group's chart is to be drawn for these marks (axis titles,
+    // hidden series); given after the grid is sized, drawing only.
+    virtual void setLook(ChartGroup /*group*/, const ChartLook& /*look*/) {}
 };
 
 // The sweep's output side for the chart windows: sizes the active groups'

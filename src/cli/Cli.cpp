@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <functional>
 
+#include <fmt/format.h>
+
+#include "base/Texts.h"
+
 #include "cli/DecideCommand.h"
 #include "cli/OutputSink.h"
 #include "cli/SimulateCommand.h"
@@ -21,25 +25,16 @@ struct Command {
 
 const std::vector<Command>& commands() {
     static const std::vector<Command> list{
-        {"sweep", "static analysis over EYD for the low, average or high values", runSweepCommand,
-         sweepHelp},
-        {"simulate", "Monte Carlo run over EYD until each step's mean cost is known to a target",
-         runSimulateCommand, simulateHelp},
-        {"decide", "which EYD to lay out, how sure that is, and which input moves the cost most",
-         runDecideCommand, decideHelp},
-        {"unit", "writes a unit file (.qvunit) of the given inputs to standard output", runUnitCommand,
-         unitHelp},
+        {"sweep", texts::cli::kSweepSummary, runSweepCommand, sweepHelp},
+        {"simulate", texts::cli::kSimulateSummary, runSimulateCommand, simulateHelp},
+        {"decide", texts::cli::kDecideSummary, runDecideCommand, decideHelp},
+        {"unit", texts::cli::kUnitSummary, runUnitCommand, unitHelp},
     };
     return list;
 }
 
 std::string usage() {
-    std::string text =
-        "Usage: quorvale-cli COMMAND [OPTIONS]\n"
-        "       quorvale-cli COMMAND --help\n"
-        "       quorvale-cli --version\n\n"
-        "Cable logging cost analysis: layout, time, production and road, logging and\n"
-        "total cost ($/mbf) against the external yarding distance (EYD).\n\nCommands:\n";
+    std::string text = texts::cli::kUsage;
     for (const Command& c : commands()) {
         std::string name = std::string("  ") + c.name;
         name.resize(12, ' ');
@@ -50,7 +45,7 @@ std::string usage() {
 
 int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.empty()) {
-        err << "quorvale-cli: no command given (try quorvale-cli --help)\n";
+        err << texts::cli::kNoCommand << '\n';
         return 2;
     }
     const std::string& first = args.front();
@@ -59,7 +54,7 @@ int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
         return 0;
     }
     if (first == "--version") {
-        out << "quorvale-cli " << QUORVALE_VERSION << '\n';
+        out << fmt::format(texts::cli::kVersion, QUORVALE_VERSION) << '\n';
         return 0;
     }
     for (const Command& c : commands()) {
@@ -73,7 +68,7 @@ int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
         }
         return c.run(rest, out, err);
     }
-    err << "quorvale-cli: unknown command '" << first << "' (try quorvale-cli --help)\n";
+    err << fmt::format(texts::cli::kUnknownCommand, first) << '\n';
     return 2;
 }
 
@@ -82,7 +77,7 @@ int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
 int runCli(const std::vector<std::string>& args, OutputSink& out, std::ostream& err) {
     int status = runCommand(args, out.stream(), err);
     if (const auto failure = out.finish()) {
-        err << "quorvale-cli: write error: " << *failure << '\n';
+        err << fmt::format(texts::cli::kWriteError, *failure) << '\n';
         status = 1;
     }
     return status;

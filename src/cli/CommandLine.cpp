@@ -9,6 +9,7 @@
 #include <clocale>
 #include <map>
 
+#include "base/Texts.h"
 #include "inputs/NumberText.h"
 
 namespace quorvale::cli {
@@ -19,11 +20,12 @@ bool startsWithDashes(const std::string& text) { return text.rfind("--", 0) == 0
 }  // namespace
 
 CommandLine::CommandLine(std::string command, std::string synopsis)
-    : m_command(std::move(command)), m_app(std::make_unique<CLI::App>(std::move(synopsis) + "\n", "quorvale-cli " + m_command)) {
+    : m_command(std::move(command)),
+      m_app(std::make_unique<CLI::App>(std::move(synopsis) + "\n", fmt::format(texts::cli::kProgramName, m_command))) {
     // Unknown options and stray words are collected and named by parse(),
     // in the wording the tool has always used.
     m_app->allow_extras();
-    m_app->set_help_flag("--help", "print this help and exit");
+    m_app->set_help_flag("--help", texts::cli::kHelpOption);
     m_app->get_formatter()->column_width(40);
 }
 
@@ -38,27 +40,22 @@ void CommandLine::addOption(const std::string& name, const std::string& valueNam
 }
 
 void CommandLine::addPatternOption() {
-    addOption("--pattern", "parallel|fan", "corridor pattern (default: parallel)");
+    addOption("--pattern", "parallel|fan", texts::cli::kPatternOption);
 }
 
 void CommandLine::addFormatOption() {
-    addOption("--format", "table|csv|json", "output format (default: table)");
+    addOption("--format", "table|csv|json", texts::cli::kFormatOption);
 }
 
 void CommandLine::addVariableOptions() {
-    addOption("--unit", "FILE",
-              "a unit file (.qvunit): its variables and pattern, as if given here; options after it "
-              "override it");
+    addOption("--unit", "FILE", texts::cli::kUnitOption);
     for (int k = 0; k < kVariableCount; ++k) {
         const VariableRule& rule = variableRule(k);
         addOption(fmt::format("--{}", rule.option), "LOW[:HIGH]",
-                  fmt::format("{}, default {}", rule.unit, rule.low.defaultValue));
-        m_app->get_option(fmt::format("--{}", rule.option))->group("Variables");
+                  fmt::format(texts::cli::kVariableOption, rule.unit, rule.low.defaultValue));
+        m_app->get_option(fmt::format("--{}", rule.option))->group(texts::cli::kVariablesGroup);
     }
-    m_app->footer(
-        "Variables: each takes LOW or LOW:HIGH (one value sets both), in the units\n"
-        "of the Variables window. Texts go through the same rules as the window's\n"
-        "fields: a value that is not a positive number is replaced by the default.");
+    m_app->footer(texts::cli::kVariablesFooter);
 }
 
 void CommandLine::parse(const std::vector<std::string>& args) {
@@ -68,7 +65,7 @@ void CommandLine::parse(const std::vector<std::string>& args) {
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg == "--") {
-            throw UsageError("unexpected argument '--' (options start with --; see --help)");
+            throw UsageError(fmt::format(texts::cli::kUnexpectedArgument, arg));
         }
         const auto eq = arg.find('=');
         // CLI11 would take the next argument as the value even when it is
@@ -77,7 +74,7 @@ void CommandLine::parse(const std::vector<std::string>& args) {
             startsWithDashes(arg) && eq == std::string::npos ? m_app->get_option_no_throw(arg) : nullptr;
         if (option != nullptr && option->get_items_expected_max() > 0 &&
             (i + 1 == args.size() || startsWithDashes(args[i + 1]))) {
-            throw UsageError("option " + arg + " needs a value");
+            throw UsageError(fmt::format(texts::cli::kNeedsValue, arg));
         }
         if (startsWithDashes(arg) && eq != std::string::npos && eq + 1 == arg.size()) {
             prepared.push_back(arg.substr(0, eq));
@@ -101,10 +98,10 @@ void CommandLine::parse(const std::vector<std::string>& args) {
     }
     for (const std::string& extra : m_app->remaining()) {
         if (startsWithDashes(extra) && extra.size() > 2) {
-            throw UsageError(fmt::format("unknown option {} for {} (see quorvale-cli {} --help)",
+            throw UsageError(fmt::format(texts::cli::kUnknownOption,
                                          extra.substr(0, extra.find('=')), m_command, m_command));
         }
-        throw UsageError("unexpected argument '" + extra + "' (options start with --; see --help)");
+        throw UsageError(fmt::format(texts::cli::kUnexpectedArgument, extra));
     }
 }
 
@@ -117,7 +114,7 @@ bool readCommonOption(const std::string& option, const std::string& value, Commo
         } else if (value == "fan") {
             options.pattern = CorridorPattern::FanShaped;
         } else {
-            throw UsageError("option --pattern: unknown pattern '" + value + "' (use parallel or fan)");
+            throw UsageError(fmt::format(texts::cli::kUnknownPattern, value));
         }
         return true;
     }
@@ -129,7 +126,7 @@ bool readCommonOption(const std::string& option, const std::string& value, Commo
         } else if (value == "json") {
             options.format = OutputFormat::Json;
         } else {
-            throw UsageError("option --format: unknown format '" + value + "' (use table, csv or json)");
+            throw UsageError(fmt::format(texts::cli::kUnknownFormat, value));
         }
         return true;
     }
@@ -179,14 +176,14 @@ double readPositiveNumber(const std::string& option, const std::string& text) {
     const char* end = text.data() + text.size();
     const auto [ptr, ec] = std::from_chars(text.data(), end, value);
     if (text.empty() || ec != std::errc{} || ptr != end || !std::isfinite(value) || !(value > 0)) {
-        throw UsageError("option " + option + ": '" + text + "' is not a positive number");
+        throw UsageError(fmt::format(texts::cli::kNotPositive, option, text));
     }
     return value;
 }
 
 void printWarnings(CommonOptions& options, const std::string& command, std::ostream& err) {
     for (const std::string& warning : options.warnings) {
-        err << "quorvale-cli " << command << ": warning: " << warning << '\n';
+        err << fmt::format(texts::cli::kCommandWarning, command, warning) << '\n';
     }
     options.warnings.clear();
 }
@@ -198,8 +195,10 @@ void warnLowAboveHigh(const InMemoryInputs& inputs, const std::string& command, 
         const double low = repaired.value(lowEntry(k));
         const double high = repaired.value(highEntry(k));
         if (low > high) {
-            err << fmt::format("quorvale-cli {}: warning: --{}: the low value {} is above the high value {}\n",
-                               command, variableRule(k).option, plainDecimal(low), plainDecimal(high));
+            err << fmt::format(texts::cli::kCommandWarning, command,
+                               fmt::format(texts::cli::kLowAboveHigh, variableRule(k).option, plainDecimal(low),
+                                           plainDecimal(high)))
+                << '\n';
         }
     }
 }

@@ -6,12 +6,14 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 #include <iostream>
 #include <optional>
 
 #include <fmt/format.h>
 
 #include "base/CsvWriter.h"
+#include "base/Texts.h"
 #include "cli/CommandLine.h"
 #include "cli/JsonOutput.h"
 #include "cli/TextTable.h"
@@ -21,6 +23,8 @@
 
 namespace quorvale::cli {
 namespace {
+
+namespace t = texts::cli;
 
 constexpr std::uint64_t kLargestCount = 1'000'000'000'000;  // a run of this size takes days
 
@@ -55,35 +59,19 @@ std::optional<std::uint64_t> readWhole(const std::string& text) {
 std::uint64_t parseCount(const std::string& option, const std::string& text) {
     const auto value = readWhole(text);
     if (!value || *value < 1 || *value > kLargestCount) {
-        throw UsageError(fmt::format("option {}: '{}' is not a whole number from 1 to {}", option, text,
-                                     kLargestCount));
+        throw UsageError(fmt::format(t::kNotWholeNumber, option, text, 1, kLargestCount));
     }
     return *value;
 }
 
 std::unique_ptr<CommandLine> decideCommandLine() {
-    auto line = std::make_unique<CommandLine>(
-        "decide",
-        "Decision analysis: draws scenarios of the variables between their low and high\n"
-        "values and evaluates each one at every whole station of EYD from 1 up to the\n"
-        "high EYD, so that the steps are compared on the same draws. Reports for each\n"
-        "step the mean total cost with its spread and percentiles, how often it is the\n"
-        "cheapest (pOptimal) and what choosing it loses against each scenario's best\n"
-        "(regret); the recommended EYD, the steps within --band of it, the value of\n"
-        "knowing the inputs exactly (EVPI), and a tornado of each variable's swing.\n"
-        "Without --scenarios the run goes on until every step's half-width is at most\n"
-        "the target and pOptimal of the recommended step is known to +-1 %, or until\n"
-        "--max-scenarios. Ctrl+C or SIGTERM stops the run and prints the scenarios so far\n"
-        "(exit status 130 or 143). The same seed gives the same output for any --threads.");
-    line->addOption("--scenarios", "N", "a fixed number of scenarios (default: until the target is met)");
-    line->addOption("--target", "HALF_WIDTH",
-                    "target half-width of every step's mean in $/mbf, a positive number (default: 0.25)");
-    line->addOption("--max-scenarios", "N", "the most scenarios a run without --scenarios draws (default: 5000000)");
-    line->addOption("--band", "PCT", "near-optimal band: percent above the lowest mean, 0 to 100 (default: 1)");
-    line->addOption("--seed", "N",
-                    "seed of the random numbers, 0 to 2^64-1 (default: from the clock); the seed used is "
-                    "always printed");
-    line->addOption("--threads", "K", "worker threads, 1 to 64 (default: every core)");
+    auto line = std::make_unique<CommandLine>("decide", t::kDecideSynopsis);
+    line->addOption("--scenarios", "N", t::kScenariosOption);
+    line->addOption("--target", "HALF_WIDTH", t::kDecideTargetOption);
+    line->addOption("--max-scenarios", "N", t::kMaxScenariosOption);
+    line->addOption("--band", "PCT", t::kBandOption);
+    line->addOption("--seed", "N", t::kSeedOption);
+    line->addOption("--threads", "K", t::kThreadsOption);
     line->addPatternOption();
     line->addFormatOption();
     line->addVariableOptions();
@@ -109,27 +97,25 @@ DecideRequest parse(const std::vector<std::string>& args) {
         } else if (option == "--band") {
             const auto band = readNumber(value);
             if (!band || *band < 0 || *band > 100) {
-                throw UsageError("option --band: '" + value + "' is not a number from 0 to 100 (percent)");
+                throw UsageError(fmt::format(t::kNotBand, value));
             }
             request.settings.bandTolerance = *band / 100;
         } else if (option == "--seed") {
             request.seed = readWhole(value);
             if (!request.seed) {
-                throw UsageError("option --seed: '" + value +
-                                 "' is not a whole number from 0 to 18446744073709551615");
+                throw UsageError(fmt::format(t::kNotWholeNumber, option, value, 0,
+                                             std::numeric_limits<std::uint64_t>::max()));
             }
         } else if (option == "--threads") {
             const auto threads = readWhole(value);
             if (!threads || *threads < 1 || *threads > kMostDecisionThreads) {
-                throw UsageError(fmt::format("option --threads: '{}' is not a whole number from 1 to {}", value,
-                                             kMostDecisionThreads));
+                throw UsageError(fmt::format(t::kNotWholeNumber, option, value, 1, kMostDecisionThreads));
             }
             request.settings.threads = static_cast<unsigned>(*threads);
         }
     }
     if (request.settings.scenarios && (request.targetGiven || request.capGiven)) {
-        throw UsageError(std::string("option --scenarios runs a fixed number of scenarios and cannot be combined with ") +
-                         (request.targetGiven ? "--target" : "--max-scenarios"));
+        throw UsageError(fmt::format(t::kScenariosCombined, request.targetGiven ? "--target" : "--max-scenarios"));
     }
     request.settings.pattern = request.common.pattern;
     return request;
@@ -212,23 +198,24 @@ void printCsv(std::ostream& out, const DecisionResult& r) {
 
 void printTable(std::ostream& out, InputVariables& inputs, const DecisionResult& r,
                 const DecisionSettings& settings) {
-    out << "Decision analysis, " << patternCaption(r.pattern) << ", " << r.steps << " steps, " << r.scenarios
-        << " scenarios";
+    out << fmt::format(t::kDecideHeading, patternCaption(r.pattern), r.steps, r.scenarios);
     if (r.nonFinite > 0) {
-        out << " (" << r.nonFinite << " more left out: figures not finite)";
+        out << fmt::format(t::kDecideLeftOut, r.nonFinite);
     }
-    out << ", seed " << r.seed << ", " << r.threads << (r.threads == 1 ? " thread" : " threads") << "\n\n";
+    out << (r.threads == 1 ? fmt::format(t::kDecideSeedOneThread, r.seed)
+                           : fmt::format(t::kDecideSeedThreads, r.seed, r.threads))
+        << "\n\n";
     TextTable table;
-    table.addColumn("Step", "stat");
-    table.addColumn("EYD", "ft");
-    table.addColumn("Mean", "$/mbf");
-    table.addColumn("StdDev", "$/mbf");
-    table.addColumn("Half-width", "$/mbf");
-    table.addColumn("P10", "$/mbf");
-    table.addColumn("P50", "$/mbf");
-    table.addColumn("P90", "$/mbf");
-    table.addColumn("pOptimal", "%");
-    table.addColumn("Regret", "$/mbf");
+    table.addColumn(t::kStep, t::kStations);
+    table.addColumn(t::kEyd, t::kFeet);
+    table.addColumn(t::kMean, t::kCost);
+    table.addColumn(t::kStdDev, t::kCost);
+    table.addColumn(t::kHalfWidth, t::kCost);
+    table.addColumn(t::kP10, t::kCost);
+    table.addColumn(t::kP50, t::kCost);
+    table.addColumn(t::kP90, t::kCost);
+    table.addColumn(t::kPOptimal, t::kPercent);
+    table.addColumn(t::kRegret, t::kCost);
     for (const DecisionRow& row : r.rows) {
         table.addRow({std::to_string(row.step), fixedDecimal(row.eyd, 0), fixedDecimal(row.mean, 2),
                       fixedDecimal(row.stddev, 2), fixedDecimal(row.halfWidth, 2), fixedDecimal(row.p10, 2),
@@ -238,25 +225,25 @@ void printTable(std::ostream& out, InputVariables& inputs, const DecisionResult&
     table.print(out);
     out << '\n';
     if (r.recommendedStep > 0) {
-        out << "Recommended: EYD " << fixedDecimal(r.recommendedEyd, 0) << " ft, mean total cost "
-            << fixedDecimal(r.recommendedMean, 2) << " $/mbf\n"
-            << "Within " << plainDecimal(roundHalfEven(r.bandTolerance * 100, 6)) << " %: EYD "
-            << fixedDecimal(r.bandFromEyd, 0) << " to " << fixedDecimal(r.bandToEyd, 0) << " ft\n"
-            << "EVPI: " << fixedDecimal(r.evpi, 2) << " $/mbf\n\n";
+        out << fmt::format(t::kRecommended, fixedDecimal(r.recommendedEyd, 0), fixedDecimal(r.recommendedMean, 2))
+            << '\n'
+            << fmt::format(t::kWithinBand, plainDecimal(roundHalfEven(r.bandTolerance * 100, 6)),
+                           fixedDecimal(r.bandFromEyd, 0), fixedDecimal(r.bandToEyd, 0))
+            << '\n'
+            << fmt::format(t::kEvpi, fixedDecimal(r.evpi, 2)) << "\n\n";
     }
 
-    out << "Tornado: each variable at its Low and High, the others at their averages; base "
-        << fixedDecimal(r.tornado.baseMinCost, 2) << " $/mbf at EYD " << fixedDecimal(r.tornado.baseEyd, 0)
-        << " ft\n\n";
+    out << fmt::format(t::kTornadoHeading, fixedDecimal(r.tornado.baseMinCost, 2), fixedDecimal(r.tornado.baseEyd, 0))
+        << "\n\n";
     TextTable tornado;
-    tornado.addColumn("Variable", "");
-    tornado.addColumn("Low", "");
-    tornado.addColumn("High", "");
-    tornado.addColumn("Cost at Low", "$/mbf");
-    tornado.addColumn("EYD at Low", "ft");
-    tornado.addColumn("Cost at High", "$/mbf");
-    tornado.addColumn("EYD at High", "ft");
-    tornado.addColumn("Swing", "$/mbf");
+    tornado.addColumn(t::kVariable, "");
+    tornado.addColumn(t::kLow, "");
+    tornado.addColumn(t::kHigh, "");
+    tornado.addColumn(t::kCostAtLow, t::kCost);
+    tornado.addColumn(t::kEydAtLow, t::kFeet);
+    tornado.addColumn(t::kCostAtHigh, t::kCost);
+    tornado.addColumn(t::kEydAtHigh, t::kFeet);
+    tornado.addColumn(t::kSwing, t::kCost);
     for (const TornadoBar& bar : r.tornado.bars) {
         tornado.addRow({bar.variable, plainDecimal(enteredValue(inputs, bar, false)),
                         plainDecimal(enteredValue(inputs, bar, true)), fixedDecimal(bar.costAtLow, 2),
@@ -290,8 +277,7 @@ public:
         const double seconds = std::chrono::duration<double>(now - m_start).count();
         const double rate = seconds > 0 ? static_cast<double>(p.scenarios) / seconds : 0;
         m_err << "\r\033[K"
-              << fmt::format("{:3.0f} % {} scenarios, widest half-width {:.2f} $/mbf, {:.0f} scenarios/s",
-                             p.fraction * 100, p.scenarios, p.worstHalfWidth, rate)
+              << fmt::format(t::kDecideProgress, p.fraction * 100, p.scenarios, p.worstHalfWidth, rate)
               << std::flush;
     }
     void clear() {
@@ -316,7 +302,7 @@ int runDecide(const std::vector<std::string>& args, std::ostream& out, std::ostr
     try {
         request = parse(args);
     } catch (const UsageError& e) {
-        err << "quorvale-cli decide: " << e.what() << '\n';
+        err << fmt::format(t::kCommandError, "decide", e.what()) << '\n';
         return e.status();
     }
     printWarnings(request.common, "decide", err);
@@ -363,12 +349,11 @@ int runDecide(const std::vector<std::string>& args, std::ostream& out, std::ostr
             break;
     }
     if (result.capped) {
-        err << "quorvale-cli decide: note: " << decisionCapNote(request.settings.maxScenarios) << '\n';
+        err << fmt::format(t::kCommandNote, "decide", decisionCapNote(request.settings.maxScenarios)) << '\n';
     }
     if (result.nonFinite > 0) {
-        err << "quorvale-cli decide: note: " << result.nonFinite
-            << " scenarios gave figures that are not finite numbers and were left out. Check the inputs for "
-               "extreme values.\n";
+        err << fmt::format(t::kCommandNote, "decide", fmt::format(t::kScenariosNotFinite, result.nonFinite))
+            << '\n';
     }
     return result.stopped ? stoppedStatus : 0;
 }

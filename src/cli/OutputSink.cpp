@@ -6,12 +6,14 @@
 #include <cerrno>
 #include <cstring>
 
+#include "base/Texts.h"
+
 namespace quorvale::cli {
 
 std::optional<std::string> StreamSink::finish() {
     m_out.flush();
     if (!m_out) {
-        return std::string("the output stream failed");
+        return std::string(texts::cli::kOutputStreamFailed);
     }
     return std::nullopt;
 }

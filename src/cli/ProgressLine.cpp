@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "base/Texts.h"
+
 namespace quorvale::cli {
 namespace {
 
@@ -17,7 +19,7 @@ std::string ProgressLine::text(const RunProgress& progress) {
     const double done = progress.steps > 0 ? static_cast<double>(progress.step - 1) / progress.steps : 0;
     const int filled = std::clamp(static_cast<int>(done * kBarWidth), 0, kBarWidth);
     const double rate = progress.seconds > 0 ? static_cast<double>(progress.samples) / progress.seconds : 0;
-    return fmt::format("step {}/{} [{:#<{}}{:.<{}}] {} samples, {:.2f} M samples/s", progress.step, progress.steps, "",
+    return fmt::format(texts::cli::kSimulateProgress, progress.step, progress.steps, "",
                        filled, "", kBarWidth - filled, progress.samples, rate / 1e6);
 }
 

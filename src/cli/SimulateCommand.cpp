@@ -11,6 +11,7 @@
 #include <fmt/format.h>
 
 #include "base/CsvWriter.h"
+#include "base/Texts.h"
 #include "inputs/NumberText.h"
 #include "cli/CommandLine.h"
 #include "cli/JsonOutput.h"
@@ -22,6 +23,8 @@
 
 namespace quorvale::cli {
 namespace {
+
+namespace t = texts::cli;
 
 constexpr double kDefaultTarget = 5;
 
@@ -45,8 +48,8 @@ std::int64_t parseSampleCap(const std::string& option, const std::string& text) 
     const char* end = text.data() + text.size();
     const auto [ptr, ec] = std::from_chars(text.data(), end, value);
     if (text.empty() || ec != std::errc{} || ptr != end || (value != kNoSampleCap && value < kMinSamplesPerStep)) {
-        throw UsageError(fmt::format("option {}: '{}' is not a whole number from {} to {}, or 0 for no cap", option,
-                                     text, kMinSamplesPerStep, std::numeric_limits<std::int64_t>::max()));
+        throw UsageError(fmt::format(t::kNotSampleCap, option, text, kMinSamplesPerStep,
+                                     std::numeric_limits<std::int64_t>::max()));
     }
     return value;
 }
@@ -64,28 +67,17 @@ std::uint64_t parseSeed(const std::string& text) {
     const char* end = text.data() + text.size();
     const auto [ptr, ec] = std::from_chars(text.data(), end, value);
     if (text.empty() || ec != std::errc{} || ptr != end) {
-        throw UsageError("option --seed: '" + text + "' is not a whole number from 0 to 18446744073709551615");
+        throw UsageError(
+            fmt::format(t::kNotWholeNumber, "--seed", text, 0, std::numeric_limits<std::uint64_t>::max()));
     }
     return value;
 }
 
 std::unique_ptr<CommandLine> simulateCommandLine() {
-    auto line = std::make_unique<CommandLine>(
-        "simulate",
-        "Monte Carlo simulation: at every whole station of EYD from 1 up to the high EYD,\n"
-        "draws the variables between their low and high values and evaluates the cost\n"
-        "model until at least 31 samples are taken and the 95 % confidence half-width of\n"
-        "the mean total cost is below the target. Reports each step's statistics and the\n"
-        "step of lowest mean cost. Ctrl+C or SIGTERM stops the run and prints the finished\n"
-        "steps (exit status 130 or 143).");
-    line->addOption("--target", "HALF_WIDTH", "target half-width in $/mbf, a positive number (default: 5)");
-    line->addOption("--seed", "N",
-                    "seed of the random numbers, 0 to 2^64-1 (default: from the clock); the seed used is "
-                    "always printed");
-    line->addOption("--max-samples-per-step", "N",
-                    fmt::format("the most samples one step draws; a step that reaches it ends with the "
-                                "statistics it has and is marked as not converged; 0 for no cap (default: {})",
-                                kDefaultMaxSamplesPerStep));
+    auto line = std::make_unique<CommandLine>("simulate", t::kSimulateSynopsis);
+    line->addOption("--target", "HALF_WIDTH", t::kSimulateTargetOption);
+    line->addOption("--seed", "N", t::kSeedOption);
+    line->addOption("--max-samples-per-step", "N", fmt::format(t::kSampleCapOption, kDefaultMaxSamplesPerStep));
     line->addPatternOption();
     line->addFormatOption();
     line->addVariableOptions();
@@ -173,45 +165,47 @@ void printCsv(std::ostream& out, const RunSummary& run) {
 }
 
 void printTable(std::ostream& out, const SimulateRequest& request, const RunSummary& run) {
-    out << "Monte Carlo simulation, " << patternCaption(request.common.pattern) << ", " << run.steps
-        << " steps, target half-width " << plainDecimal(request.target) << " $/mbf, seed " << run.seed << "\n\n";
+    out << fmt::format(t::kSimulateHeading, patternCaption(request.common.pattern), run.steps,
+                       plainDecimal(request.target), run.seed)
+        << "\n\n";
     TextTable table;
-    table.addColumn("Step", "stat");
-    table.addColumn("EYD", "ft");
-    table.addColumn("Samples", "");
-    table.addColumn("Mean", "$/mbf");
-    table.addColumn("StdDev", "$/mbf");
-    table.addColumn("Half-width", "$/mbf");
-    table.addColumn("Min", "$/mbf");
-    table.addColumn("Max", "$/mbf");
+    table.addColumn(t::kStep, t::kStations);
+    table.addColumn(t::kEyd, t::kFeet);
+    table.addColumn(t::kSamples, "");
+    table.addColumn(t::kMean, t::kCost);
+    table.addColumn(t::kStdDev, t::kCost);
+    table.addColumn(t::kHalfWidth, t::kCost);
+    table.addColumn(t::kMin, t::kCost);
+    table.addColumn(t::kMax, t::kCost);
     bool anyCapped = false;
     for (const StepSummary& row : run.rows) {
         anyCapped = anyCapped || capped(row, request);
         table.addRow({std::to_string(row.step), fixedDecimal(row.eyd, 0),
-                      std::to_string(row.samples) + (capped(row, request) ? "*" : ""),
+                      std::to_string(row.samples) + (capped(row, request) ? t::kCappedMark : ""),
                       fixedDecimal(row.mean, 2), fixedDecimal(row.stddev, 2), fixedDecimal(row.halfWidth, 2),
                       fixedDecimal(row.minimum, 2), fixedDecimal(row.maximum, 2)});
     }
     table.print(out);
     if (anyCapped) {
-        out << "* not converged: the step reached the cap of " << request.maxSamplesPerStep
-            << " samples (--max-samples-per-step) with its half-width above the target\n";
+        out << fmt::format(t::kCappedLegend, request.maxSamplesPerStep) << '\n';
     }
     out << '\n';
     if (run.optimum) {
         const YardingResult& r = run.optimum->result;
-        out << "Optimum: EYD " << fixedDecimal(run.optimum->eyd, 0) << " ft, mean total cost "
-            << fixedDecimal(run.optimum->minCost, 2) << " $/mbf\n"
-            << "  landing spacing " << fixedDecimal(r.landingSpacing, 0) << " ft, road density "
-            << fixedDecimal(r.roadDensity, 1) << " mi/section\n"
-            << "  AYD " << fixedDecimal(r.ayd, 0) << " ft, AEYD " << fixedDecimal(r.aeyd, 0) << " ft, LYD "
-            << fixedDecimal(r.lyd, 0) << " ft, ALYD " << fixedDecimal(r.alyd, 0) << " ft\n"
-            << "  corridors per landing " << fixedDecimal(r.corridorsPerLanding, 1) << ", landings per unit "
-            << fixedDecimal(r.landingsPerUnit, 1) << "\n";
+        out << fmt::format(t::kOptimum, fixedDecimal(run.optimum->eyd, 0), fixedDecimal(run.optimum->minCost, 2))
+            << '\n'
+            << fmt::format(t::kOptimumLayout, fixedDecimal(r.landingSpacing, 0), fixedDecimal(r.roadDensity, 1))
+            << '\n'
+            << fmt::format(t::kOptimumDistances, fixedDecimal(r.ayd, 0), fixedDecimal(r.aeyd, 0),
+                           fixedDecimal(r.lyd, 0), fixedDecimal(r.alyd, 0))
+            << '\n'
+            << fmt::format(t::kOptimumCounts, fixedDecimal(r.corridorsPerLanding, 1),
+                           fixedDecimal(r.landingsPerUnit, 1))
+            << '\n';
     } else {
-        out << "Optimum: none (no step was measured)\n";
+        out << t::kNoOptimum << '\n';
     }
-    out << "Samples: " << run.samplesTotal << (run.stopped ? " (stopped by the user)" : "") << '\n';
+    out << fmt::format(t::kSamplesTotal, run.samplesTotal) << (run.stopped ? t::kStoppedByUser : "") << '\n';
 }
 
 // Steps whose samples overflowed: the user should know the figures rest on
@@ -221,12 +215,11 @@ void reportOverflow(std::ostream& err, const RunSummary& run) {
         if (row.nonFinite == 0) {
             continue;
         }
-        err << "quorvale-cli simulate: note: step " << row.step << ": " << row.nonFinite
-            << " samples gave figures that are not finite numbers and were left out";
+        std::string note = fmt::format(t::kStepNotFinite, row.step, row.nonFinite);
         if (row.nonFinite > row.samples) {
-            err << "; the step could not be measured";
+            note += t::kStepUnmeasured;
         }
-        err << ". Check the inputs for extreme values.\n";
+        err << fmt::format(t::kCommandNote, "simulate", note + t::kCheckInputs) << '\n';
     }
 }
 
@@ -238,7 +231,7 @@ int runSimulate(const std::vector<std::string>& args, std::ostream& out, std::os
     try {
         request = parse(args);
     } catch (const UsageError& e) {
-        err << "quorvale-cli simulate: " << e.what() << '\n';
+        err << fmt::format(t::kCommandError, "simulate", e.what()) << '\n';
         return e.status();
     }
     printWarnings(request.common, "simulate", err);
@@ -285,10 +278,10 @@ int runSimulate(const std::vector<std::string>& args, std::ostream& out, std::os
     reportOverflow(err, run);
     for (const StepSummary& row : run.rows) {
         if (capped(row, request)) {
-            err << fmt::format(
-                "quorvale-cli simulate: note: step {} did not converge: it reached the cap of {} samples with a "
-                "half-width of {} $/mbf, above the target {}\n",
-                row.step, request.maxSamplesPerStep, fixedDecimal(row.halfWidth, 2), plainDecimal(request.target));
+            err << fmt::format(t::kCommandNote, "simulate",
+                               fmt::format(t::kStepCapped, row.step, request.maxSamplesPerStep,
+                                           fixedDecimal(row.halfWidth, 2), plainDecimal(request.target)))
+                << '\n';
         }
     }
     return run.stopped ? stoppedStatus : 0;

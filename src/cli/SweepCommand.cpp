@@ -8,6 +8,7 @@
 #include <fmt/format.h>
 
 #include "base/CsvWriter.h"
+#include "base/Texts.h"
 #include "inputs/NumberText.h"
 #include "model/RangeSweep.h"
 #include "cli/CommandLine.h"
@@ -25,28 +26,30 @@ struct ResultColumn {
     int decimals;
 };
 
+namespace t = texts::cli;
+
 constexpr std::array<ResultColumn, 21> kColumns{{
-    {"eyd", &YardingResult::eyd, "EYD", "ft", 0},
-    {"landingSpacing", &YardingResult::landingSpacing, "Spacing", "ft", 1},
-    {"lyd", &YardingResult::lyd, "LYD", "ft", 1},
-    {"alyd", &YardingResult::alyd, "ALYD", "ft", 1},
-    {"ayd", &YardingResult::ayd, "AYD", "ft", 1},
-    {"aeyd", &YardingResult::aeyd, "AEYD", "ft", 1},
-    {"corridorsPerLanding", &YardingResult::corridorsPerLanding, "Corr/Land", "", 2},
-    {"landingsPerUnit", &YardingResult::landingsPerUnit, "Landings", "/unit", 2},
-    {"corridorsPerUnit", &YardingResult::corridorsPerUnit, "Corridors", "/unit", 2},
-    {"rigTimePerLanding", &YardingResult::rigTimePerLanding, "Rig/Land", "h", 2},
-    {"rigTimeTotal", &YardingResult::rigTimeTotal, "Rig total", "h", 1},
-    {"roadDensity", &YardingResult::roadDensity, "Road dens", "mi/sec", 2},
-    {"cycleTime", &YardingResult::cycleTime, "Cycle", "min/turn", 2},
-    {"totalDays", &YardingResult::totalDays, "Days", "8.5 h", 1},
-    {"unitVolume", &YardingResult::unitVolume, "Volume", "mbf", 0},
-    {"mbfPerDay", &YardingResult::mbfPerDay, "Prod", "mbf/day", 2},
-    {"tonsPerDay", &YardingResult::tonsPerDay, "Prod", "tons/day", 1},
-    {"loadsPerDay", &YardingResult::loadsPerDay, "Prod", "loads/day", 2},
-    {"loggingCost", &YardingResult::loggingCost, "Logging", "$/mbf", 2},
-    {"roadCost", &YardingResult::roadCost, "Road", "$/mbf", 2},
-    {"totalCost", &YardingResult::totalCost, "Total", "$/mbf", 2},
+    {"eyd", &YardingResult::eyd, t::kEyd, t::kFeet, 0},
+    {"landingSpacing", &YardingResult::landingSpacing, t::kSpacing, t::kFeet, 1},
+    {"lyd", &YardingResult::lyd, t::kLyd, t::kFeet, 1},
+    {"alyd", &YardingResult::alyd, t::kAlyd, t::kFeet, 1},
+    {"ayd", &YardingResult::ayd, t::kAyd, t::kFeet, 1},
+    {"aeyd", &YardingResult::aeyd, t::kAeyd, t::kFeet, 1},
+    {"corridorsPerLanding", &YardingResult::corridorsPerLanding, t::kCorridorsPerLanding, "", 2},
+    {"landingsPerUnit", &YardingResult::landingsPerUnit, t::kLandings, t::kPerUnit, 2},
+    {"corridorsPerUnit", &YardingResult::corridorsPerUnit, t::kCorridors, t::kPerUnit, 2},
+    {"rigTimePerLanding", &YardingResult::rigTimePerLanding, t::kRigPerLanding, t::kHours, 2},
+    {"rigTimeTotal", &YardingResult::rigTimeTotal, t::kRigTotal, t::kHours, 1},
+    {"roadDensity", &YardingResult::roadDensity, t::kRoadDensity, t::kMilesPerSection, 2},
+    {"cycleTime", &YardingResult::cycleTime, t::kCycle, t::kMinutesPerTurn, 2},
+    {"totalDays", &YardingResult::totalDays, t::kDays, t::kWorkDays, 1},
+    {"unitVolume", &YardingResult::unitVolume, t::kVolume, t::kMbf, 0},
+    {"mbfPerDay", &YardingResult::mbfPerDay, t::kProduction, t::kMbfPerDay, 2},
+    {"tonsPerDay", &YardingResult::tonsPerDay, t::kProduction, t::kTonsPerDay, 1},
+    {"loadsPerDay", &YardingResult::loadsPerDay, t::kProduction, t::kLoadsPerDay, 2},
+    {"loggingCost", &YardingResult::loggingCost, t::kLogging, t::kCost, 2},
+    {"roadCost", &YardingResult::roadCost, t::kRoad, t::kCost, 2},
+    {"totalCost", &YardingResult::totalCost, t::kTotal, t::kCost, 2},
 }};
 
 struct InputField {
@@ -106,8 +109,7 @@ size_t columnIndex(std::string_view name) {
             return i;
         }
     }
-    throw UsageError(fmt::format("option --columns: unknown column '{}' (use all or some of {})", name,
-                                 columnNames()));
+    throw UsageError(fmt::format(t::kUnknownColumn, name, columnNames()));
 }
 
 // NAME,NAME,... or "all".
@@ -137,14 +139,9 @@ std::string defaultColumnNames() {
 }
 
 std::unique_ptr<CommandLine> sweepCommandLine() {
-    auto line = std::make_unique<CommandLine>(
-        "sweep",
-        "Evaluates the yarding cost model at every whole station of EYD from 1 up to\n"
-        "the EYD of the chosen case, as the static charts of the desktop program do.");
-    line->addOption("--case", "low|average|high", "which values of the variables (default: low)");
-    line->addOption("--columns", "NAME,...|all",
-                    "the table's columns, by their CSV names (default: " + defaultColumnNames() +
-                        "); csv and json always hold every column");
+    auto line = std::make_unique<CommandLine>("sweep", t::kSweepSynopsis);
+    line->addOption("--case", "low|average|high", t::kCaseOption);
+    line->addOption("--columns", "NAME,...|all", fmt::format(t::kColumnsOption, defaultColumnNames()));
     line->addPatternOption();
     line->addFormatOption();
     line->addVariableOptions();
@@ -168,11 +165,11 @@ SweepRequest parse(const std::vector<std::string>& args) {
         } else if (value == "high") {
             request.rangeCase = RangeCase::High;
         } else {
-            throw UsageError("option --case: unknown case '" + value + "' (use low, average or high)");
+            throw UsageError(fmt::format(t::kUnknownCase, value));
         }
     }
     if (request.columns && request.common.format != OutputFormat::Table) {
-        throw UsageError("option --columns: only the table takes a choice of columns (csv and json hold them all)");
+        throw UsageError(t::kColumnsNotTable);
     }
     return request;
 }
@@ -232,8 +229,9 @@ void printCsv(std::ostream& out, const RowCollector& rows) {
 
 void printTable(std::ostream& out, const SweepRequest& request, const SweepOutcome& outcome,
                 const RowCollector& rows) {
-    out << "Static analysis, " << rangeCaseName(outcome.rangeCase) << " range, "
-        << patternCaption(request.common.pattern) << ", " << outcome.steps << " steps\n\n";
+    out << fmt::format(t::kSweepHeading, rangeCaseName(outcome.rangeCase), patternCaption(request.common.pattern),
+                       outcome.steps)
+        << "\n\n";
     std::vector<size_t> columns;
     if (request.columns) {
         columns = *request.columns;
@@ -243,7 +241,7 @@ void printTable(std::ostream& out, const SweepRequest& request, const SweepOutco
         }
     }
     TextTable table;
-    table.addColumn("Step", "stat");
+    table.addColumn(t::kStep, t::kStations);
     for (size_t i : columns) {
         table.addColumn(kColumns[i].heading, kColumns[i].unit);
     }
@@ -265,10 +263,11 @@ void printTable(std::ostream& out, const SweepRequest& request, const SweepOutco
     table.print(out);
     out << '\n';
     if (lowest != nullptr) {
-        out << "Lowest total cost: " << fixedDecimal(lowest->totalCost, 2) << " $/mbf at EYD "
-            << fixedDecimal(lowest->eyd, 0) << " ft (step " << lowestStep << ")\n";
+        out << fmt::format(t::kLowestCost, fixedDecimal(lowest->totalCost, 2), fixedDecimal(lowest->eyd, 0),
+                           lowestStep)
+            << '\n';
     } else {
-        out << "Lowest total cost: none (no step was computed)\n";
+        out << t::kNoLowestCost << '\n';
     }
 }
 
@@ -279,7 +278,7 @@ int runSweepCommand(const std::vector<std::string>& args, std::ostream& out, std
     try {
         request = parse(args);
     } catch (const UsageError& e) {
-        err << "quorvale-cli sweep: " << e.what() << '\n';
+        err << fmt::format(t::kCommandError, "sweep", e.what()) << '\n';
         return e.status();
     }
     printWarnings(request.common, "sweep", err);
@@ -304,12 +303,12 @@ int runSweepCommand(const std::vector<std::string>& args, std::ostream& out, std
             break;
     }
     if (outcome.inputs.maxEyd / 100 >= kMaxSteps + 1) {
-        err << "quorvale-cli sweep: note: the EYD is limited to " << kMaxSteps << " stations\n";
+        err << fmt::format(t::kCommandNote, "sweep", fmt::format(t::kEydLimited, kMaxSteps)) << '\n';
     }
     if (outcome.failedStep) {
-        err << "quorvale-cli sweep: step " << *outcome.failedStep << " (EYD " << *outcome.failedStep
-            << " stations) gave a figure that is not a finite number; the sweep stopped there. "
-            << "Check the inputs for extreme values.\n";
+        err << fmt::format(t::kCommandError, "sweep",
+                           fmt::format(t::kSweepNotFinite, *outcome.failedStep, *outcome.failedStep))
+            << '\n';
         return 1;
     }
     return 0;

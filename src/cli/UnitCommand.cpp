@@ -1,5 +1,8 @@
 #include "cli/UnitCommand.h"
 
+#include <fmt/format.h>
+
+#include "base/Texts.h"
 #include "cli/CommandLine.h"
 #include "inputs/UnitDocument.h"
 
@@ -7,14 +10,9 @@ namespace quorvale::cli {
 namespace {
 
 std::unique_ptr<CommandLine> unitCommandLine() {
-    auto line = std::make_unique<CommandLine>(
-        "unit",
-        "Writes a unit file (.qvunit) to standard output: the variables as given (the\n"
-        "others at their defaults), the pattern, a name and the Simulator's target.\n"
-        "With --unit, the file given is the start and later options change it:\n"
-        "  quorvale-cli unit --unit north.qvunit --eyd 25:40 > north-long.qvunit");
-    line->addOption("--name", "TEXT", "the unit's name (default: none, or the --unit file's)");
-    line->addOption("--target", "HALF_WIDTH", "the Simulator's target half-width in $/mbf (default: 5)");
+    auto line = std::make_unique<CommandLine>("unit", texts::cli::kUnitSynopsis);
+    line->addOption("--name", "TEXT", texts::cli::kNameOption);
+    line->addOption("--target", "HALF_WIDTH", texts::cli::kUnitTargetOption);
     line->addPatternOption();
     line->addVariableOptions();
     return line;
@@ -54,7 +52,7 @@ int runUnitCommand(const std::vector<std::string>& args, std::ostream& out, std:
     try {
         unit = parse(args, common);
     } catch (const UsageError& e) {
-        err << "quorvale-cli unit: " << e.what() << '\n';
+        err << fmt::format(texts::cli::kCommandError, "unit", e.what()) << '\n';
         return e.status();
     }
     printWarnings(common, "unit", err);

@@ -10,8 +10,6 @@ namespace {
 constexpr double kSquareFeetPerAcre = 43560;
 constexpr double kFeetPerMile = 5280;
 constexpr double kHoursPerDay = 8.5;
-constexpr double kCostCap = 400;
-constexpr double kDensityCap = 20;
 
 double square(double x) { return x * x; }
 

@@ -62,7 +62,13 @@ struct FanCarry {
 // carry; step 1 starts from the unit's initial layout instead.
 YardingResult evaluateUncapped(const ModelInputs& in, int step, FanCarry& carry);
 
-// Limits road cost, total cost, logging cost to 400 and road density to 20.
+// The highest cost ($/mbf) and road density (miles per section) a step
+// reports; the charts note where a curve runs along a cap.
+inline constexpr double kCostCap = 400;
+inline constexpr double kDensityCap = 20;
+
+// Limits road cost, total cost, logging cost to kCostCap and road density to
+// kDensityCap.
 void applyCaps(YardingResult& result);
 
 // One step of the static analysis: the uncapped model, then the caps.

@@ -1,13 +1,21 @@
 #include "charts/gui/DataGridChart.h"
 
 #include <QContextMenuEvent>
+#include <QFontMetrics>
+#include <QGraphicsRectItem>
+#include <QGraphicsSimpleTextItem>
+#include <QGraphicsTextItem>
+#include <QTextDocument>
 #include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QMenu>
 #include <QPainter>
+#include <QScatterSeries>
 #include <QToolTip>
 #include <QValueAxis>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -22,6 +30,34 @@ constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();
 
 constexpr int kMostMarkedRows = 40;
 constexpr qreal kMarkerSize = 4.5;
+constexpr qreal kMinimumMarkSize = 10;
+// Costs are read to the cent.
+constexpr int kMinimumDecimals = 2;
+// The series' colours by column, whatever else the chart holds.
+const std::array<QColor, 5> kSeriesColours{QColor(0x20, 0x9f, 0xdf), QColor(0x99, 0xca, 0x53),
+                                           QColor(0xf6, 0xa6, 0x25), QColor(0x6d, 0x5f, 0xd5),
+                                           QColor(0xbf, 0x59, 0x3e)};
+constexpr int kMargin = 4;
+// Room along the value axis besides its title: the ends of the axis.
+constexpr int kAxisTitleReserve = 90;
+const QColor kMinimumColour(0xb0, 0x10, 0x10);
+const QColor kNoteColour(0x80, 0x30, 0x00);
+
+// Room per tick interval, in pixels, so that neighbouring labels never meet.
+constexpr int kPixelsPerXInterval = 50;
+constexpr int kPixelsPerYInterval = 40;
+constexpr int kFewestTicks = 2;
+constexpr int kMostXTicks = 10;
+constexpr int kMostYTicks = 8;
+// Below this height the legend moves beside the plot, which needs the width.
+constexpr int kLegendBesideBelowHeight = 240;
+constexpr int kLegendBesideFromWidth = 480;
+// Below these sizes texts take a smaller face.
+constexpr int kSmallWidth = 360;
+constexpr int kSmallHeight = 200;
+// The legend's symbol and spacing beside each name, in pixels.
+constexpr int kLegendEntryExtra = 36;
+constexpr int kLegendLineGap = 6;
 
 QString placeholderLabel(int row) { return QStringLiteral("R%1").arg(row); }
 
@@ -40,6 +76,38 @@ void applyRange(QValueAxis* axis, const AxisRange& range) {
 
 QString numberText(double value) { return QString::fromStdString(plainDecimal(value)); }
 
+QString text(const std::string& s) { return QString::fromStdString(s); }
+
+// A note on the plot: its text on a light box that keeps it readable over
+// grid lines and curves, wrapped to the room there is.
+QGraphicsRectItem* makeNote(QGraphicsItem* parent, const QColor& colour) {
+    auto* box = new QGraphicsRectItem(parent);
+    box->setPen(Qt::NoPen);
+    box->setBrush(QColor(255, 255, 255, 225));
+    box->setZValue(10);
+    box->setVisible(false);
+    auto* note = new QGraphicsTextItem(box);
+    note->setDefaultTextColor(colour);
+    note->document()->setDocumentMargin(2);
+    return box;
+}
+
+void fillNote(QGraphicsRectItem* box, const QString& content, const QFont& face, qreal widest) {
+    auto* note = static_cast<QGraphicsTextItem*>(box->childItems().constFirst());
+    note->setFont(face);
+    note->setPlainText(content);
+    note->setTextWidth(-1);
+    if (note->boundingRect().width() > widest) {
+        note->setTextWidth(std::max<qreal>(widest, 40));
+    }
+    box->setRect(note->boundingRect());
+    box->setVisible(!content.isEmpty());
+}
+
+QString withUnit(const QString& value, const QString& unit) {
+    return unit.isEmpty() ? value : value + QLatin1Char(' ') + unit;
+}
+
 }  // namespace
 
 DataGridChart::DataGridChart(const QStringList& seriesLabels, QWidget* parent)
@@ -51,8 +119,11 @@ DataGridChart::DataGridChart(const QStringList& seriesLabels, QWidget* parent)
     QFont small = font();
     small.setPointSizeF(small.pointSizeF() * 0.9);
     chart->legend()->setFont(small);
-    chart->setMargins(QMargins(4, 4, 4, 4));
+    chart->setMargins(QMargins(kMargin, kMargin, kMargin, kMargin));
     chart->setBackgroundRoundness(0);
+    // The view takes the chart's smallest size as its own; the titles and
+    // the legend must not keep a small window from shrinking the chart.
+    chart->setMinimumSize(1, 1);
     m_axisX = new QValueAxis(chart);
     m_axisY = new QValueAxis(chart);
     // Ticks at round multiples, whatever the ends of the range.
@@ -71,6 +142,22 @@ DataGridChart::DataGridChart(const QStringList& seriesLabels, QWidget* parent)
     QChart* builtIn = QChartView::chart();
     setChart(chart);
     delete builtIn;
+
+    m_minimum = new QScatterSeries(this);
+    m_minimum->setMarkerSize(kMinimumMarkSize);
+    m_minimum->setColor(kMinimumColour);
+    m_minimum->setBorderColor(Qt::white);
+    chart->addSeries(m_minimum);
+    m_minimum->attachAxis(m_axisX);
+    m_minimum->attachAxis(m_axisY);
+    m_minimumLabel = makeNote(chart, kMinimumColour);
+    m_capLabel = makeNote(chart, kNoteColour);
+    m_yTitleAcross = new QGraphicsSimpleTextItem(chart);
+    m_yTitleAcross->setBrush(m_axisY->titleBrush());
+    m_yTitleAcross->setVisible(false);
+    // A full repaint each time: partial ones leave traces of moved markers.
+    setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
+    connect(chart, &QChart::plotAreaChanged, this, &DataGridChart::placeNotes);
     setRenderHint(QPainter::Antialiasing, true);
     m_export = new ChartExport(this, [this] { return table(); });
     m_export->setBeforePicture([this] {
@@ -84,6 +171,9 @@ DataGridChart::DataGridChart(const QStringList& seriesLabels, QWidget* parent)
     for (int r = 0; r < kPlaceholderRows; ++r) {
         m_rows[static_cast<size_t>(r)] = Row{placeholderLabel(r + 1), std::vector<double>(m_columns, 0.0)};
     }
+    m_look.xTitle = texts::charts::kAxisEyd;
+    m_axisX->setTitleText(QString::fromUtf8(texts::charts::kAxisEyd));
+    fitToSize();
     redrawNow();
 }
 
@@ -196,6 +286,7 @@ void DataGridChart::matchSeriesToColumns() {
         const int column = static_cast<int>(m_series.size()) + 1;
         auto* line = new QLineSeries(this);
         line->setName(seriesLabel(column));
+        line->setColor(kSeriesColours[static_cast<size_t>(column - 1) % kSeriesColours.size()]);
         line->setMarkerSize(kMarkerSize);
         chart()->addSeries(line);
         line->attachAxis(m_axisX);
@@ -203,7 +294,39 @@ void DataGridChart::matchSeriesToColumns() {
         connect(line, &QLineSeries::hovered, this,
                 [this, column](const QPointF& point, bool state) { onHovered(column, point, state); });
         m_series.push_back(line);
+        // The mark is drawn over the curves: it goes last.
+        chart()->removeSeries(m_minimum);
+        chart()->addSeries(m_minimum);
+        m_minimum->attachAxis(m_axisX);
+        m_minimum->attachAxis(m_axisY);
     }
+}
+
+void DataGridChart::setLook(const ChartLook& look) {
+    m_look = look;
+    m_axisX->setTitleText(text(look.xTitle));
+    m_axisY->setTitleText(text(look.yTitle));
+    fitToSize();
+    refresh();
+}
+
+bool DataGridChart::isSeriesShown(int column) const {
+    const auto index = static_cast<size_t>(column - 1);
+    return column < 1 || index >= m_look.series.size() || m_look.series[index].shown;
+}
+
+QString DataGridChart::seriesUnit(int column) const {
+    const auto index = static_cast<size_t>(column - 1);
+    return column >= 1 && index < m_look.series.size() ? text(m_look.series[index].unit) : QString();
+}
+
+std::vector<double> DataGridChart::columnValues(int column) const {
+    std::vector<double> values;
+    values.reserve(m_rows.size());
+    for (const Row& row : m_rows) {
+        values.push_back(row.cells[static_cast<size_t>(column - 1)]);
+    }
+    return values;
 }
 
 void DataGridChart::redrawNow() {
@@ -218,6 +341,7 @@ void DataGridChart::redrawNow() {
     for (int c = 0; c < m_columns; ++c) {
         QList<QPointF> points;
         points.reserve(static_cast<qsizetype>(m_rows.size()));
+        const bool shown = isSeriesShown(c + 1);
         for (int r = 0; r < rowCount(); ++r) {
             const double x = rowX(r);
             const double y = m_rows[static_cast<size_t>(r)].cells[static_cast<size_t>(c)];
@@ -228,25 +352,196 @@ void DataGridChart::redrawNow() {
             points.append(QPointF(x, y));
             xLow = std::min(xLow, x);
             xHigh = std::max(xHigh, x);
-            yLow = std::min(yLow, y);
-            yHigh = std::max(yHigh, y);
+            // A hidden series' zeros must not stretch the value axis.
+            if (shown) {
+                yLow = std::min(yLow, y);
+                yHigh = std::max(yHigh, y);
+            }
         }
         QLineSeries* line = m_series[static_cast<size_t>(c)];
         // Markers show the rows of a short sweep; on a long one they would
         // only thicken the line.
         line->setPointsVisible(points.size() <= kMostMarkedRows);
         line->replace(points);
+        line->setVisible(shown);
+        for (QLegendMarker* marker : chart()->legend()->markers(line)) {
+            marker->setVisible(shown);
+        }
     }
     if (xLow > xHigh) {
         xLow = 0;
         xHigh = 1;
+    }
+    if (yLow > yHigh) {
         yLow = 0;
         yHigh = 1;
     }
-    const AxisRange x = niceAxisRange(xLow, xHigh, AxisKind::Positions);
-    const AxisRange y = niceAxisRange(yLow, yHigh, AxisKind::Values);
-    applyRange(m_axisX, x);
-    applyRange(m_axisY, y);
+    m_extent = QRectF(QPointF(xLow, yLow), QPointF(xHigh, yHigh));
+    applyAxes();
+    markMinimum();
+    noteCaps();
+    fitToSize();
+    placeNotes();
+}
+
+void DataGridChart::applyAxes() {
+    applyRange(m_axisX, niceAxisRange(m_extent.left(), m_extent.right(), AxisKind::Positions, m_xIntervals));
+    applyRange(m_axisY, niceAxisRange(m_extent.top(), m_extent.bottom(), AxisKind::Values, m_yIntervals));
+}
+
+void DataGridChart::markMinimum() {
+    QList<QPointF> mark;
+    m_minimumText.clear();
+    const int column = m_look.minimumColumn;
+    if (validColumn(column) && isSeriesShown(column)) {
+        const std::vector<double> values = columnValues(column);
+        if (std::optional<int> row = lowestPositiveRow(values)) {
+            mark.append(QPointF(rowX(*row - 1), values[static_cast<size_t>(*row - 1)]));
+            m_minimumText = QString::fromUtf8(texts::charts::kMinimumLabel)
+                                .arg(numberText(roundHalfEven(mark.first().y(), kMinimumDecimals)), seriesUnit(column),
+                                     m_rows[static_cast<size_t>(*row - 1)].label);
+        }
+    }
+    m_minimum->replace(mark);
+    // The mark is no series of the grid: the legend does not name it.
+    for (QLegendMarker* marker : chart()->legend()->markers(m_minimum)) {
+        marker->setVisible(false);
+    }
+}
+
+QString DataGridChart::minimumText() const { return m_minimumText; }
+
+void DataGridChart::noteCaps() {
+    QStringList notes;
+    for (int c = 1; c <= m_columns && static_cast<size_t>(c) <= m_look.series.size(); ++c) {
+        const SeriesLook& look = m_look.series[static_cast<size_t>(c - 1)];
+        if (look.shown && reachesCap(look, columnValues(c))) {
+            const QString note = text(look.capNote);
+            if (!notes.contains(note)) {
+                notes.append(note);
+            }
+        }
+    }
+    m_capText = notes.join(QLatin1Char('\n'));
+}
+
+QString DataGridChart::capNote() const { return m_capText; }
+
+// The notes stand inside the plot: the cap note in its top right corner, the
+// minimum's label beside its mark, moved in where it would leave the plot.
+void DataGridChart::placeNotes() {
+    const QRectF plot = chart()->plotArea();
+    const QFont face = m_axisX->labelsFont();
+    fillNote(m_capLabel, m_capText, face, plot.width() - 8);
+    fillNote(m_minimumLabel, m_minimum->count() == 1 ? m_minimumText : QString(), face, plot.width() / 2);
+    if (m_yTitleAcross->isVisible()) {
+        m_yTitleAcross->setPos(kMargin, std::max<qreal>(0, plot.top() - m_yTitleAcross->boundingRect().height() - 4));
+    }
+    if (m_capLabel->isVisible()) {
+        const QRectF box = m_capLabel->boundingRect();
+        m_capLabel->setPos(std::max(plot.left(), plot.right() - box.width() - 4), plot.top() + 2);
+    }
+    if (m_minimumLabel->isVisible()) {
+        // Centred above the mark, in the valley the lowest cost sits in;
+        // below it when there is no room above.
+        const QPointF at = chart()->mapToPosition(m_minimum->at(0), m_minimum);
+        const QRectF box = m_minimumLabel->boundingRect();
+        const double gap = kMinimumMarkSize / 2 + 4;
+        double top = at.y() - gap - box.height();
+        double reserved = plot.top();
+        if (m_capLabel->isVisible()) {
+            reserved += m_capLabel->boundingRect().height() + 4;
+        }
+        if (top < reserved) {
+            top = at.y() + gap;
+        }
+        const double left = std::clamp(at.x() - box.width() / 2, plot.left(),
+                                       std::max(plot.left(), plot.right() - box.width()));
+        top = std::clamp(top, plot.top(), std::max(plot.top(), plot.bottom() - box.height()));
+        m_minimumLabel->setPos(left, top);
+    }
+}
+
+// Ticks, faces and the legend for the room the chart has: fewer ticks in a
+// small window so their labels stay whole, the legend beside the plot in a
+// low, wide window, and no legend where it would crowd out the curves.
+void DataGridChart::fitToSize() {
+    const QSize room = size();
+    const bool small = room.width() < kSmallWidth || room.height() < kSmallHeight;
+    const qreal scale = small ? 0.8 : 0.9;
+    QFont face = font();
+    face.setPointSizeF(face.pointSizeF() * scale);
+    // A new face lays the chart out anew; only a change of size class needs one.
+    if (scale != m_faceScale) {
+        m_faceScale = scale;
+        for (QValueAxis* axis : {m_axisX, m_axisY}) {
+            axis->setLabelsFont(face);
+            axis->setTitleFont(face);
+        }
+        chart()->legend()->setFont(face);
+        m_yTitleAcross->setFont(face);
+    }
+
+    m_xIntervals = std::clamp(room.width() / kPixelsPerXInterval, kFewestTicks, kMostXTicks);
+    m_yIntervals = std::clamp(room.height() / kPixelsPerYInterval, kFewestTicks, kMostYTicks);
+
+    const QFontMetrics metrics(face);
+    const bool above = metrics.horizontalAdvance(m_axisY->titleText()) + kAxisTitleReserve > room.height();
+    if (above != m_yTitleAbove) {
+        m_yTitleAbove = above;
+        m_axisY->setTitleVisible(!above);
+    }
+    m_yTitleAcross->setText(m_axisY->titleText());
+    m_yTitleAcross->setVisible(above);
+
+    int row = 0;
+    int widest = 0;
+    int shown = 0;
+    for (int c = 1; c <= m_columns; ++c) {
+        if (isSeriesShown(c)) {
+            const int entry = metrics.horizontalAdvance(seriesLabel(c)) + kLegendEntryExtra;
+            row += entry;
+            widest = std::max(widest, entry);
+            ++shown;
+        }
+    }
+    // In a row below the plot; else beside it; else, in a narrow window,
+    // as a list below the plot; else not at all.
+    QLegend* legend = chart()->legend();
+    const int lineHeight = metrics.height() + kLegendLineGap;
+    const int listHeight = shown * lineHeight + kLegendLineGap;
+    const bool fitsBelow = row <= room.width() - 16;
+    const bool fitsBeside = room.width() >= kLegendBesideFromWidth && widest <= room.width() / 4;
+    const bool fitsListed = widest <= room.width() - 16 && listHeight <= room.height() / 4;
+    int listed = 0;
+    if (room.height() < kLegendBesideBelowHeight && fitsBeside) {
+        legend->attachToChart();
+        legend->setAlignment(Qt::AlignRight);
+    } else if (fitsBelow) {
+        legend->attachToChart();
+        legend->setAlignment(Qt::AlignBottom);
+    } else if (fitsBeside) {
+        legend->attachToChart();
+        legend->setAlignment(Qt::AlignRight);
+    } else if (fitsListed) {
+        // A detached legend lays its names out one a line; the chart keeps
+        // a strip free for it at the bottom.
+        listed = listHeight;
+        legend->setAlignment(Qt::AlignLeft);
+        legend->detachFromChart();
+        legend->setBackgroundVisible(false);
+        legend->setGeometry(QRectF(kMargin, room.height() - kMargin - listHeight, room.width() - 2 * kMargin, listHeight));
+    }
+    legend->setVisible(fitsBelow || fitsBeside || fitsListed);
+    chart()->setMargins(
+        QMargins(kMargin, kMargin + (m_yTitleAbove ? metrics.height() : 0), kMargin, kMargin + listed));
+}
+
+void DataGridChart::resizeEvent(QResizeEvent* event) {
+    QChartView::resizeEvent(event);
+    fitToSize();
+    applyAxes();
+    placeNotes();
 }
 
 QString DataGridChart::pointText(int column, const QPointF& point) const {
@@ -268,7 +563,7 @@ QString DataGridChart::pointText(int column, const QPointF& point) const {
     }
     const double y = m_rows[static_cast<size_t>(nearest)].cells[static_cast<size_t>(column - 1)];
     return QString::fromUtf8(texts::charts::kHoverTemplate)
-        .arg(seriesLabel(column), m_rows[static_cast<size_t>(nearest)].label, numberText(y));
+        .arg(seriesLabel(column), m_rows[static_cast<size_t>(nearest)].label, withUnit(numberText(y), seriesUnit(column)));
 }
 
 void DataGridChart::onHovered(int column, const QPointF& point, bool entered) {

@@ -4,6 +4,11 @@
 // per series against the row label (the EYD in stations), with a legend that
 // names the series and axes that follow the data.
 //
+// Its look (axis titles and units, hidden series, the mark at the lowest
+// total cost, notes on capped values) only changes how the grid is drawn,
+// never what it holds. Ticks, fonts and the legend follow the window's size,
+// so a chart in a small tiled window stays readable.
+//
 // Writes only change the grid; refresh() asks for a redraw that the event
 // loop carries out once, however many rows were refreshed meanwhile, so a
 // sweep of seventy rows into five charts costs five redraws, not 350.
@@ -13,10 +18,15 @@
 #include <QStringList>
 #include <vector>
 
+#include "charts/ChartLook.h"
+#include "charts/AxisRange.h"
 #include "charts/DataGrid.h"
 #include "charts/gui/ChartExport.h"
 
+class QGraphicsRectItem;
+class QGraphicsSimpleTextItem;
 class QLineSeries;
+class QScatterSeries;
 class QValueAxis;
 
 namespace quorvale {
@@ -56,6 +66,13 @@ public:
     QStringList seriesLabels() const;
     QString seriesLabel(int column) const;
 
+    // How the grid is drawn; the series of the look follow the columns.
+    void setLook(const ChartLook& look);
+    const ChartLook& look() const { return m_look; }
+    // Whether a column's series is drawn (and named in the legend).
+    bool isSeriesShown(int column) const;
+    QString seriesUnit(int column) const;
+
     // The drawn state: what the last redraw put on the screen.
     bool redrawPending() const { return m_redrawQueued; }
     void redrawNow();
@@ -63,6 +80,14 @@ public:
     QLineSeries* series(int column) const;
     QValueAxis* xAxis() const { return m_axisX; }
     QValueAxis* yAxis() const { return m_axisY; }
+    // Whether the value axis' title stands across, above the axis.
+    bool isYTitleAbove() const { return m_yTitleAbove; }
+    // The mark at the lowest total cost: one point, with its label; empty
+    // when the look marks nothing or no total is charted.
+    QScatterSeries* minimumMark() const { return m_minimum; }
+    QString minimumText() const;
+    // The notes on capped values, one a line; empty when no curve is capped.
+    QString capNote() const;
 
     // The tool tip for a point near `point` on a series: the series, the EYD
     // of the nearest row and its value.
@@ -78,6 +103,7 @@ public:
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     struct Row {
@@ -89,6 +115,12 @@ private:
     bool validColumn(int column) const { return column >= 1 && column <= m_columns; }
     double rowX(int index) const;
     void matchSeriesToColumns();
+    std::vector<double> columnValues(int column) const;
+    void applyAxes();
+    void markMinimum();
+    void noteCaps();
+    void placeNotes();
+    void fitToSize();
     void onHovered(int column, const QPointF& point, bool entered);
 
     QStringList m_labels;
@@ -100,6 +132,23 @@ private:
     std::vector<QLineSeries*> m_series;
     QValueAxis* m_axisX = nullptr;
     QValueAxis* m_axisY = nullptr;
+    QScatterSeries* m_minimum = nullptr;
+    // The notes on the plot: a text on a light box each.
+    QGraphicsRectItem* m_minimumLabel = nullptr;
+    QGraphicsRectItem* m_capLabel = nullptr;
+    QString m_minimumText;
+    QString m_capText;
+    // In a low window the value axis' title stands above the axis, across,
+    // where it has the room it lacks along the axis.
+    QGraphicsSimpleTextItem* m_yTitleAcross = nullptr;
+    bool m_yTitleAbove = false;
+    qreal m_faceScale = 0;
+    ChartLook m_look;
+    // The extent of the drawn data, and how many tick intervals the axes
+    // have room for at the chart's size.
+    QRectF m_extent{0, 0, 1, 1};
+    int m_xIntervals = kDefaultIntervals;
+    int m_yIntervals = kDefaultIntervals;
     bool m_redrawQueued = false;
     int m_redraws = 0;
     QString m_hoverText;

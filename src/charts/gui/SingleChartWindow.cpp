@@ -28,7 +28,8 @@ SingleChartWindow::SingleChartWindow(const SingleChartDesign& design, ClearMark 
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(m_chart);
-    resize(Twips(*this).size(design.widthTwips, design.heightTwips));
+    m_designSize = Twips(*this).size(design.widthTwips, design.heightTwips);
+    resize(m_designSize);
 }
 
 // The items are addressed through the one main window, never through a

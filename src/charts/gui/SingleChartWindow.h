@@ -39,6 +39,10 @@ public:
 
     DataGridChart* chart() const { return m_chart; }
 
+    // The designed client size, so the window opens at it rather than at
+    // the few pixels a bare chart asks for.
+    QSize sizeHint() const override { return m_designSize; }
+
 protected:
     void unloadWindow() override;
 
@@ -46,6 +50,7 @@ private:
     std::span<const std::string_view> m_clearedOnClose;
     ClearMark m_clearMark;
     DataGridChart* m_chart;
+    QSize m_designSize;
 };
 
 }  // namespace quorvale

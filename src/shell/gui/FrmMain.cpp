@@ -279,6 +279,14 @@ void FrmMain::setCaption(ChartGroup group, const std::string& caption) {
     }
 }
 
+// Only an open window takes a look: the sweep has just opened every window
+// it writes, and the look must never open one.
+void FrmMain::setLook(ChartGroup group, const ChartLook& look) {
+    if (auto* window = qobject_cast<StaticChartWindow*>(m_windows->window(StaticChartWindow::windowId(group)))) {
+        window->chart()->setLook(look);
+    }
+}
+
 void FrmMain::graph_itmain() {
     // Nothing may reopen windows while the main window is closing.
     if (closingDown()) {

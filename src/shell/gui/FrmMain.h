@@ -68,6 +68,7 @@ public:
     // The chart windows as the sweep writes them; touching one loads it.
     DataGrid& chart(ChartGroup group) override;
     void setCaption(ChartGroup group, const std::string& caption) override;
+    void setLook(ChartGroup group, const ChartLook& look) override;
 
     // The simulation run that "Go" of the Simulator window starts: the
     // Monte Carlo engine on the Variables window's inputs, writing the

@@ -48,12 +48,10 @@ bool isFixedSize(const QMdiSubWindow* w) {
 // every window gets an equal slot instead.
 constexpr int kSmallestShare = 120;
 
-void tile(QMdiArea* area, bool stacked) {
-    const QList<QMdiSubWindow*> windows = openWindows(area);
+void tileInLine(const QList<QMdiSubWindow*>& windows, const QRect& r, bool stacked) {
     if (windows.isEmpty()) {
         return;
     }
-    const QRect r = tileArea(area);
     const int total = stacked ? r.height() : r.width();
     const int n = static_cast<int>(windows.size());
     int fixedExtent = 0;
@@ -97,6 +95,45 @@ void tile(QMdiArea* area, bool stacked) {
         }
         position += extent;
     }
+}
+
+// Fixed-size windows that leave the others too little room in the line
+// stand in a line of their own along the far edge (the right edge of a
+// stack, the bottom of a row), and the others tile the rest, so that a
+// stack of charts beside the Simulator window stays readable.
+void tile(QMdiArea* area, bool stacked) {
+    const QList<QMdiSubWindow*> windows = openWindows(area);
+    const QRect r = tileArea(area);
+    QList<QMdiSubWindow*> fixed;
+    QList<QMdiSubWindow*> flexible;
+    int fixedAlong = 0;
+    int fixedAcross = 0;
+    for (QMdiSubWindow* w : windows) {
+        if (isFixedSize(w)) {
+            fixed.append(w);
+            fixedAlong += stacked ? w->height() : w->width();
+            fixedAcross = std::max(fixedAcross, stacked ? w->width() : w->height());
+        } else {
+            flexible.append(w);
+        }
+    }
+    const int total = stacked ? r.height() : r.width();
+    const int across = stacked ? r.width() : r.height();
+    const bool roomInLine =
+        flexible.isEmpty() || (total - fixedAlong) / static_cast<int>(flexible.size()) >= kSmallestShare;
+    if (fixed.isEmpty() || roomInLine || fixedAlong > total || across - fixedAcross < kSmallestShare) {
+        tileInLine(windows, r, stacked);
+        return;
+    }
+    int position = stacked ? r.top() : r.left();
+    for (QMdiSubWindow* w : fixed) {
+        if (w->isMaximized()) {
+            w->showNormal();
+        }
+        w->move(stacked ? QPoint(r.right() + 1 - fixedAcross, position) : QPoint(position, r.bottom() + 1 - fixedAcross));
+        position += stacked ? w->height() : w->width();
+    }
+    tileInLine(flexible, stacked ? r.adjusted(0, 0, -fixedAcross, 0) : r.adjusted(0, 0, 0, -fixedAcross), stacked);
 }
 
 }  // namespace

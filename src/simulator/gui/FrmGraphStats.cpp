@@ -3,6 +3,8 @@
 #include <string_view>
 
 #include "base/Texts.h"
+#include "charts/ChartLook.h"
+#include "charts/gui/DataGridChart.h"
 
 namespace quorvale {
 namespace {
@@ -17,6 +19,8 @@ constexpr SingleChartDesign kDesign{"FrmGraphStats", "MSChart2", texts::simulato
 }  // namespace
 
 FrmGraphStats::FrmGraphStats(ClearMark clearMark, QWidget* parent)
-    : SingleChartWindow(kDesign, std::move(clearMark), parent) {}
+    : SingleChartWindow(kDesign, std::move(clearMark), parent) {
+    chart()->setLook(simulationChartLook());
+}
 
 }  // namespace quorvale

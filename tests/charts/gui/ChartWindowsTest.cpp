@@ -3,12 +3,16 @@
 
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QLineSeries>
+#include <QScatterSeries>
 #include <QSignalSpy>
+#include <QValueAxis>
 #include <cmath>
 
 #include "GuiTestSupport.h"
 #include "charts/gui/DataGridChart.h"
 #include "charts/gui/StaticChartWindow.h"
+#include "base/gui/Twips.h"
 #include "base/gui/WindowRegistry.h"
 
 using namespace quorvale;
@@ -127,6 +131,51 @@ private slots:
             QVERIFY(cost->value(r, 2) > 0);
             QCOMPARE(cost->value(r, 3), 0.0);
             QCOMPARE(cost->rowLabel(r), QString::number(r));
+        }
+    }
+
+    void uncheckedSeriesAreHiddenWhileTheGridKeepsTheirZeros() {
+        click("MnuRoadCost");
+        click("MnuTotalCost");
+        DataGridChart* cost = m_f->chart(WindowId::FrmGraph);
+        QTRY_VERIFY(!cost->redrawPending());
+        QVERIFY(cost->isSeriesShown(1) && !cost->isSeriesShown(2) && cost->isSeriesShown(3));
+        QVERIFY(!cost->series(2)->isVisible());
+        QCOMPARE(cost->value(12, 2), 0.0);
+        QCOMPARE(cost->yAxis()->titleText(), QStringLiteral("Cost ($/mbf)"));
+        QCOMPARE(cost->xAxis()->titleText(), QStringLiteral("EYD (stations)"));
+        // The lowest total is marked where the grid has it.
+        int lowest = 1;
+        for (int r = 1; r <= cost->rowCount(); ++r) {
+            if (cost->value(r, 1) <= cost->value(lowest, 1)) {
+                lowest = r;
+            }
+        }
+        QCOMPARE(cost->minimumMark()->at(0).x(), double(lowest));
+        // Unchecking "Total Cost" hides it and its mark, and keeps the window.
+        click("MnuTotalCost");
+        QTRY_VERIFY(!cost->redrawPending());
+        QVERIFY(!cost->series(1)->isVisible());
+        QCOMPARE(cost->value(lowest, 1), 0.0);
+        QCOMPARE(cost->minimumMark()->count(), 0);
+        QCOMPARE(cost->yAxis()->titleText(), QStringLiteral("Cost ($/mbf)"));
+        // The roads chart names the unit of what it shows, and notes the cap
+        // of the road density that short EYDs reach.
+        click("MnuRoadDensity");
+        DataGridChart* roads = m_f->chart(WindowId::FrmGraphRoad);
+        QTRY_VERIFY(!roads->redrawPending());
+        QCOMPARE(roads->yAxis()->titleText(), QStringLiteral("Road density (miles per section)"));
+        QCOMPARE(roads->capNote(), QStringLiteral("Road density capped at 20 miles per section"));
+        QVERIFY(roads->pointText(1, QPointF(10, 0)).endsWith(QStringLiteral(" miles per section")));
+    }
+
+    void chartWindowsOpenAtLeastAtTheSimulationChartsSize() {
+        const QSize designed = Twips(*m_f->main().mdiArea()).size(6345, 3465);
+        for (const Design& d : designs()) {
+            click(d.openingItem);
+            const QSize client = m_f->chartWindow(d.id)->size();
+            QVERIFY2(client.width() >= designed.width() && client.height() >= designed.height(),
+                     windowName(d.id));
         }
     }
 

@@ -5,7 +5,10 @@
 #include <QClipboard>
 #include <QFile>
 #include <QImage>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
+#include <QScatterSeries>
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QValueAxis>
@@ -13,6 +16,7 @@
 #include <limits>
 
 #include "GuiTestSupport.h"
+#include "charts/ChartLook.h"
 #include "charts/gui/DataGridChart.h"
 
 using namespace quorvale;
@@ -29,6 +33,11 @@ void writeRow(DataGrid& grid, int row, const std::string& label, std::initialize
         grid.setData(v);
     }
     grid.refresh();
+}
+
+bool inLegend(DataGridChart& chart, int column) {
+    const QList<QLegendMarker*> markers = chart.chart()->legend()->markers(chart.series(column));
+    return !markers.isEmpty() && markers.first()->isVisible();
 }
 
 QAction* menuItem(QMenu* menu, const char* name) { return menu->findChild<QAction*>(QString::fromLatin1(name)); }
@@ -217,6 +226,76 @@ private slots:
         answers.saveAs.clear();
         menuItem(menu.get(), "actSaveData")->trigger();
         QCOMPARE(answers.messages.size(), 2);
+    }
+
+    void theLookTitlesAxesHidesUncheckedSeriesMarksTheLowestTotalAndNotesCaps() {
+        GraphMarks marks;
+        marks.totalCost = marks.roadCost = true;  // "Logging Cost" unchecked
+        m_chart->setLook(staticChartLook(ChartGroup::Cost, marks));
+        m_chart->setRowCount(12);
+        // Total falls to 120 at 7 and again at 9 stations; unwritten rows hold 0.
+        const double totals[] = {300, 250, 200, 150, 130, 125, 120, 121, 120, 140, 0, 0};
+        for (int r = 1; r <= 12; ++r) {
+            writeRow(*m_chart, r, std::to_string(r), {totals[r - 1], 0, 50.0 / r});
+        }
+        m_chart->redrawNow();
+        QCOMPARE(m_chart->xAxis()->titleText(), QStringLiteral("EYD (stations)"));
+        QCOMPARE(m_chart->yAxis()->titleText(), QStringLiteral("Cost ($/mbf)"));
+        // Hidden from plot and legend, still 0 in the grid and the saved data.
+        QVERIFY(!m_chart->series(2)->isVisible());
+        QVERIFY(!inLegend(*m_chart, 2));
+        QVERIFY(m_chart->series(1)->isVisible() && inLegend(*m_chart, 1) && inLegend(*m_chart, 3));
+        QCOMPARE(m_chart->value(4, 2), 0.0);
+        QVERIFY(m_chart->exporter()->csvText().contains(QStringLiteral("\n4,150,0,12.5\n")));
+        // The lowest total above 0, the later of two equal ones, as the
+        // simulation's optimum takes it.
+        QCOMPARE(m_chart->minimumMark()->count(), 1);
+        QCOMPARE(m_chart->minimumMark()->at(0), QPointF(9, 120));
+        QCOMPARE(m_chart->minimumText(), QStringLiteral("Lowest: 120 $/mbf at EYD 9"));
+        QVERIFY(!m_chart->chart()->legend()->markers(m_chart->minimumMark()).constFirst()->isVisible());
+        QCOMPARE(m_chart->pointText(3, QPointF(2, 0)), QStringLiteral("Road\nEYD: 2 stat\nValue: 25 $/mbf"));
+        QVERIFY(m_chart->capNote().isEmpty());
+
+        // A capped cost is noted, but not on a hidden series.
+        writeRow(*m_chart, 1, "1", {300, 400, 50});
+        m_chart->redrawNow();
+        QVERIFY(m_chart->capNote().isEmpty());
+        writeRow(*m_chart, 1, "1", {400, 400, 50});
+        m_chart->redrawNow();
+        QCOMPARE(m_chart->capNote(), QStringLiteral("Costs capped at 400 $/mbf"));
+
+        // Without "Total Cost" nothing is marked.
+        marks.totalCost = false;
+        m_chart->setLook(staticChartLook(ChartGroup::Cost, marks));
+        m_chart->redrawNow();
+        QCOMPARE(m_chart->minimumMark()->count(), 0);
+        QVERIFY(m_chart->minimumText().isEmpty());
+    }
+
+    void ticksAndLegendFollowTheRoomTheChartHas() {
+        m_chart->setRowCount(30);
+        for (int r = 1; r <= 30; ++r) {
+            writeRow(*m_chart, r, std::to_string(r), {100.0 + r, 50, 5});
+        }
+        m_chart->redrawNow();
+        auto intervals = [](QValueAxis* axis) { return (axis->max() - axis->min()) / axis->tickInterval(); };
+        // Low and wide, as a tile of a stacked arrangement: the legend beside
+        // the plot, few value ticks, many positions.
+        m_chart->resize(1600, 130);
+        QCOMPARE(m_chart->chart()->legend()->alignment(), Qt::AlignRight);
+        QVERIFY(m_chart->chart()->legend()->isVisible());
+        QVERIFY(intervals(m_chart->yAxis()) <= 3);
+        QVERIFY(intervals(m_chart->xAxis()) >= 6);
+        // Narrow and tall: the other way round, the legend below.
+        m_chart->resize(260, 900);
+        QCOMPARE(m_chart->chart()->legend()->alignment(), Qt::AlignBottom);
+        QVERIFY(intervals(m_chart->xAxis()) <= 3.5);
+        QVERIFY(intervals(m_chart->yAxis()) >= 6);
+        // Too narrow for a row: a list below the plot; too small for that: none.
+        m_chart->resize(130, 400);
+        QVERIFY(m_chart->chart()->legend()->isVisible() && !m_chart->chart()->legend()->isAttachedToChart());
+        m_chart->resize(80, 120);
+        QVERIFY(!m_chart->chart()->legend()->isVisible());
     }
 
     void savedDataQuotesLabelsThatNeedIt() {
