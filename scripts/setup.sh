@@ -14,6 +14,8 @@ packages=(
   # and file for the dependencies, lintian, desktop-file-validate,
   # appstreamcli and update-mime-database.
   dpkg-dev file lintian desktop-file-utils appstream shared-mime-info
+  # Fuzzing: clang with libFuzzer and its sanitizer runtimes.
+  clang-14 libclang-rt-14-dev
 )
 
 missing=()

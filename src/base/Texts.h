@@ -41,6 +41,14 @@ inline constexpr char kMainTop[] = "MainTop";
 inline constexpr char kMainWidth[] = "MainWidth";
 inline constexpr char kMainHeight[] = "MainHeight";
 
+// Printed once at exit when the placement could not be written: %1 is the
+// settings file, %2 what went wrong.
+inline constexpr char kSettingsNotSaved[] =
+    "quorvale: the window placement could not be saved to %1 (%2); check that the file and its "
+    "folder can be written.";
+inline constexpr char kSettingsAccessError[] = "the file cannot be written";
+inline constexpr char kSettingsFormatError[] = "the file is damaged";
+
 // Printed instead of opening windows when there is no screen to open them on.
 inline constexpr char kNoDisplay[] =
     "quorvale: no graphical display is available (%1), so the desktop application cannot open "

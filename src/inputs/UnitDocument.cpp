@@ -324,6 +324,16 @@ UnitReadResult readUnitDocument(std::string_view fileName, std::string_view byte
         result.error = fill(kNotJson, {fileName, lineColumn(bytes, error.byte == 0 ? 0 : error.byte - 1),
                                        parseDetail(error)});
         return result;
+    } catch (const json::out_of_range& error) {
+        // A number too large for any type ("5E0888..."): the parser names
+        // the number, which places it in the file.
+        const std::string what = error.what();
+        const size_t open = what.find('\'');
+        const size_t close = what.rfind('\'');
+        const size_t at = open < close ? bytes.find(what.substr(open + 1, close - open - 1)) : std::string_view::npos;
+        result.error = fill(kNotJson, {fileName, lineColumn(bytes, at == std::string_view::npos ? 0 : at),
+                                       "a number out of range"});
+        return result;
     }
     UnitDocument unit;
     Reader reader(fileName, result);

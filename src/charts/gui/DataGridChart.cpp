@@ -137,7 +137,11 @@ DataGridChart::DataGridChart(const QStringList& seriesLabels, QWidget* parent)
     m_axisY->setLabelsFont(small);
     chart->addAxis(m_axisX, Qt::AlignBottom);
     chart->addAxis(m_axisY, Qt::AlignLeft);
+    // The view starts with a chart of its own, which it lets go of (without
+    // deleting it) when given another.
+    QChart* builtIn = QChartView::chart();
     setChart(chart);
+    delete builtIn;
 
     m_minimum = new QScatterSeries(this);
     m_minimum->setMarkerSize(kMinimumMarkSize);

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDate>
+#include <QDebug>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLocale>
@@ -211,8 +212,14 @@ void FrmMain::restorePlacement() {
 void FrmMain::savePlacement() {
     // The placement the window returns to when it is not maximized: the
     // window always opens maximized, so this is the one worth keeping.
+    // Said once, on stderr: the window is closing, and a lost placement is
+    // no reason to hold up the exit with a dialog.
     std::unique_ptr<QSettings> store = WindowPlacement::openStore();
-    WindowPlacement::write(*store, WindowPlacement::fromPixels(normalGeometry(), Twips::screenDpi()));
+    const QString failure =
+        WindowPlacement::write(*store, WindowPlacement::fromPixels(normalGeometry(), Twips::screenDpi()));
+    if (!failure.isEmpty()) {
+        qWarning().noquote() << failure;
+    }
 }
 
 void FrmMain::closeEvent(QCloseEvent* event) {

@@ -1,5 +1,6 @@
 #include "shell/gui/WindowPlacement.h"
 
+#include <QDir>
 #include <QSettings>
 #include <algorithm>
 #include <cmath>
@@ -50,12 +51,19 @@ Placement WindowPlacement::read(QSettings& store) {
     return p;
 }
 
-void WindowPlacement::write(QSettings& store, const Placement& p) {
+QString WindowPlacement::write(QSettings& store, const Placement& p) {
     writeKey(store, texts::shell::kMainLeft, p.left);
     writeKey(store, texts::shell::kMainTop, p.top);
     writeKey(store, texts::shell::kMainWidth, p.width);
     writeKey(store, texts::shell::kMainHeight, p.height);
     store.sync();
+    if (store.status() == QSettings::NoError) {
+        return {};
+    }
+    const char* why = store.status() == QSettings::AccessError ? texts::shell::kSettingsAccessError
+                                                               : texts::shell::kSettingsFormatError;
+    return QString::fromUtf8(texts::shell::kSettingsNotSaved)
+        .arg(QDir::toNativeSeparators(store.fileName()), QString::fromUtf8(why));
 }
 
 QRect WindowPlacement::toPixels(const Placement& p, double dpi) {

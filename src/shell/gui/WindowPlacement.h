@@ -23,14 +23,16 @@ struct Placement {
 
 class WindowPlacement {
 public:
-    // The store; nothing is reported when it cannot be read or written.
+    // The store; nothing is reported when it cannot be read.
     static std::unique_ptr<QSettings> openStore();
 
     // Each key read as text and taken as a single-precision number; a key
     // that is missing or holds anything but a finite number gives its
     // default (1000, 1000, 6500, 6500).
     static Placement read(QSettings& store);
-    static void write(QSettings& store, const Placement& placement);
+    // Writes the placement through to the file; the message to print when
+    // that failed, empty when it worked.
+    static QString write(QSettings& store, const Placement& placement);
 
     static QRect toPixels(const Placement& placement, double dpi);
     static Placement fromPixels(const QRect& rect, double dpi);

@@ -40,9 +40,9 @@ int main(int argc, char** argv) {
     if (const int answered = answerQuestion(argc, argv); answered >= 0) {
         return answered;
     }
-    // Without a screen the toolkit would abort with a message about plugins;
-    // say plainly what is missing and what works instead.
-    if (const auto problem = quorvale::DisplayCheck::problemHere()) {
+    // Without a screen the toolkit would abort with a message about plugins
+    // and a core dump; say plainly what is missing and what works instead.
+    if (const auto problem = quorvale::DisplayCheck::prepareHere()) {
         std::fputs(quorvale::DisplayCheck::message(*problem).c_str(), stderr);
         return 2;
     }

@@ -128,6 +128,14 @@ DecisionChartView::DecisionChartView(QWidget* parent)
     setMinimumSize(240, 200);
 }
 
+// The view starts with a chart of its own, which it lets go of (without
+// deleting it) when given another.
+void DecisionChartView::adoptChart(QChart* chart) {
+    QChart* builtIn = QChartView::chart();
+    setChart(chart);
+    delete builtIn;
+}
+
 void DecisionChartView::showHover(const QString& text) {
     m_hoverText = text;
     if (text.isEmpty()) {
@@ -185,7 +193,7 @@ DecisionCostChart::DecisionCostChart(QWidget* parent) : DecisionChartView(parent
     for (QXYSeries* line : std::initializer_list<QXYSeries*>{m_mean, m_p50, m_recommended}) {
         connect(line, &QXYSeries::hovered, this, &DecisionCostChart::hovered);
     }
-    setChart(chart);
+    adoptChart(chart);
     clear();
 }
 
@@ -304,7 +312,7 @@ DecisionTornadoChart::DecisionTornadoChart(QWidget* parent) : DecisionChartView(
     chart->addSeries(m_base);
     m_base->attachAxis(m_cost);
     m_base->attachAxis(m_variables);
-    setChart(chart);
+    adoptChart(chart);
     clear();
 }
 

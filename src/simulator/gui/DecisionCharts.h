@@ -40,6 +40,8 @@ public:
     QString lastHoverText() const { return m_hoverText; }
 
 protected:
+    // Shows `chart`, owned by the view, in place of the view's first one.
+    void adoptChart(QChart* chart);
     void showHover(const QString& text);
     void contextMenuEvent(QContextMenuEvent* event) override;
 

@@ -5,7 +5,9 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QRegularExpression>
 #include <QSettings>
+#include <unistd.h>
 
 #include "GuiTestSupport.h"
 #include "shell/gui/WindowPlacement.h"
@@ -111,9 +113,11 @@ private slots:
         QDir().mkpath(QFileInfo(settingsFile()).absolutePath());
         QFile file(settingsFile());
         QVERIFY(file.open(QIODevice::WriteOnly));
-        const QByteArray garbage(
-            "[Settings\nMainLeft=\x01\x02\xff\xfe\nMainTop=1,2,3\n\0\0[\n=====\nMainWidth=@Variant(\x7f)\n", 80);
-        file.write(garbage);
+        // Sized from the literal itself: the text holds NUL bytes, so its
+        // length cannot be taken by searching for the terminator.
+        static constexpr char kGarbage[] =
+            "[Settings\nMainLeft=\x01\x02\xff\xfe\nMainTop=1,2,3\n\0\0[\n=====\nMainWidth=@Variant(\x7f)\n";
+        file.write(QByteArray(kGarbage, sizeof kGarbage - 1));
         file.close();
         MainWindowFixture f(true);
         QCOMPARE(f.main().normalGeometry(), QRect(67, 67, 433, 433));
@@ -121,19 +125,36 @@ private slots:
         QCOMPARE(stored("MainLeft"), QStringLiteral("1005"));
     }
 
-    void aStoreThatCannotBeWrittenNeitherCrashesNorComplains() {
+    void aStoreThatCannotBeWrittenIsReportedOnceAtExit() {
+        const QString expected = QStringLiteral(
+            "quorvale: the window placement could not be saved to %1 (the file cannot be written); check "
+            "that the file and its folder can be written.").arg(QDir::toNativeSeparators(settingsFile()));
+        // A second report fails the test.
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("could not be saved")));
         clearSettings();
         // The settings file's place is taken by a folder.
         QVERIFY(QDir().mkpath(settingsFile()));
         {
             MainWindowFixture f(true);
             QCOMPARE(f.main().normalGeometry(), QRect(67, 67, 433, 433));
+            QTest::ignoreMessage(QtWarningMsg, qPrintable(expected));
             f.main().close();
             QVERIFY(!f.main().isVisible());
+            f.main().close();
         }
         std::unique_ptr<QSettings> s = WindowPlacement::openStore();
         QVERIFY(!s->contains(QStringLiteral("Settings/MainLeft")));
         QVERIFY(QDir().rmdir(settingsFile()));
+        // A read-only file: only a user bound by file permissions sees it so.
+        store({{"MainLeft", "2000"}});
+        QVERIFY(QFile::setPermissions(settingsFile(), QFile::ReadOwner | QFile::ReadGroup));
+        if (geteuid() != 0) {
+            MainWindowFixture g(true);
+            QTest::ignoreMessage(QtWarningMsg, qPrintable(expected));
+            g.main().close();
+            QCOMPARE(stored("MainLeft"), QStringLiteral("2000"));
+        }
+        QFile::setPermissions(settingsFile(), QFile::ReadOwner | QFile::WriteOwner);
     }
 };
 

@@ -114,6 +114,19 @@ private slots:
         const std::string message = DisplayCheck::message(*DisplayCheck::problem(nullptr, nullptr, nullptr));
         QVERIFY(message.find("quorvale-cli sweep") != std::string::npos);
         QVERIFY(message.find("DISPLAY") != std::string::npos);
+
+        // A named display must also answer; which one is silent is said.
+        const auto answers = [](bool yes) { return [yes](const char*) { return yes; }; };
+        const DisplayCheck::Probes silent{answers(false), answers(false)};
+        const DisplayCheck::Probes waylandOnly{answers(false), answers(true)};
+        const auto why = DisplayCheck::problem(nullptr, ":77", nullptr, silent);
+        QVERIFY(why && why->find("DISPLAY \":77\"") != std::string::npos);
+        QVERIFY(!DisplayCheck::problem(nullptr, ":0", nullptr, {answers(true), answers(false)}));
+        QVERIFY(!DisplayCheck::problem(nullptr, ":77", "wayland-0", waylandOnly));
+        QVERIFY(DisplayCheck::problem("xcb", ":77", "wayland-0", waylandOnly));
+        QVERIFY(!DisplayCheck::problem("offscreen", ":77", nullptr, silent));
+        QVERIFY(!DisplayCheck::x11Answers(":77"));  // the real probe: no server there
+        QVERIFY(!DisplayCheck::waylandAnswers("/nonexistent/wayland-77"));
     }
 };
 
