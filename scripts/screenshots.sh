@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Takes the documentation screenshots under a virtual X server:
 #   docs/main-window-charts.png        the main window with the five static charts tiled
+#   docs/charts-tiled-horizontal.png   the five charts and the Simulator, Window > Tile Horizontal, at 1600x1000
+#   docs/charts-tiled-vertical.png     the same, Window > Tile Vertical
+#   docs/cost-chart.png                the cost chart alone, its lowest total cost marked
 #   docs/variables-window.png          the Variables window
 #   docs/simulator-window-running.png  the Simulator window during a run over wide input ranges
 #   docs/simulation-chart.png          the simulation chart after such a run
@@ -41,6 +44,12 @@ window_of() {  # scene
 
 shoot charts "$work/charts.png"
 shrink "$work/charts.png" "$out/main-window-charts.png"
+shoot tile-h "$work/tile-h.png"
+shrink "$work/tile-h.png" "$out/charts-tiled-horizontal.png"
+shoot tile-v "$work/tile-v.png"
+shrink "$work/tile-v.png" "$out/charts-tiled-vertical.png"
+shoot costchart "$work/costchart.png"
+shrink "$work/costchart.png" "$out/cost-chart.png" "$(window_of costchart)"
 
 for name in variables simulator simchart decision; do
     shoot "$name" "$work/$name.png"
