@@ -172,6 +172,11 @@ inline constexpr const char* kDefaultTarget = "5";
 // What every output field shows before a run and after a stopped one.
 inline constexpr const char* kZero = "0";
 
+// A step that has drawn the notice count of samples and still wants more;
+// %1 that count.
+inline constexpr const char* kNotConvergedTip =
+    "This step has drawn more than %1 samples without reaching the target: it has not converged.";
+
 // The results of the last run once the inputs have changed since.
 inline constexpr const char* kStaleTip = "The inputs have changed since this run. Press \"Go\" to run again.";
 

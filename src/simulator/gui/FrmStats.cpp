@@ -21,6 +21,7 @@
 #include "simulator/gui/FractionBar.h"
 #include "base/Texts.h"
 #include "simulator/gui/TargetUpDown.h"
+#include "simulator/StepStatistics.h"
 
 namespace quorvale {
 namespace {
@@ -289,6 +290,20 @@ void FrmStats::setResultsStale(bool stale) {
         face.setStrikeOut(stale);
         shown->setFont(face);
         shown->setToolTip(stale ? QString::fromUtf8(texts::simulator::kStaleTip) : QString());
+    }
+}
+
+void FrmStats::setStepOverSampleCount(bool over) {
+    m_overSampleCount = over;
+    const QString tip = over ? QString::fromUtf8(texts::simulator::kNotConvergedTip)
+                                   .arg(QString::fromStdString(plainDecimal(static_cast<double>(kDefaultMaxSamplesPerStep))))
+                             : QString();
+    QLineEdit* runs = m_fields[static_cast<size_t>(RunField::TextRuns)];
+    QPalette colours = runs->palette();
+    colours.setColor(QPalette::Text, over ? QColor(0xb0, 0x10, 0x10) : QApplication::palette(runs).color(QPalette::Text));
+    runs->setPalette(colours);
+    for (QWidget* shown : std::initializer_list<QWidget*>{runs, m_bars[0], m_percents[0]}) {
+        shown->setToolTip(tip);
     }
 }
 

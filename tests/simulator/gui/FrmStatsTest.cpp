@@ -83,6 +83,25 @@ class FrmStatsTest : public QObject {
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
+    void aStepPastTheSampleCountIsDrawnAsNotConverged() {
+        FakeSimulatorHost host;
+        FrmStats window(host);
+        window.loadWindow();
+        auto* runs = testing::namedChild<QLineEdit>(window, "TextRuns");
+        const QColor normal = runs->palette().color(QPalette::Text);
+        // What the run tells the view once a step passes the sample count.
+        window.setStepOverSampleCount(true);
+        QVERIFY(runs->toolTip().contains(QStringLiteral("5000000 samples")));
+        QVERIFY(runs->toolTip().contains(QStringLiteral("not converged")));
+        QCOMPARE(testing::namedChild<QWidget>(window, "ProgressBar1")->toolTip(), runs->toolTip());
+        QVERIFY(runs->palette().color(QPalette::Text) != normal);
+        QCOMPARE(runs->text(), QStringLiteral("0"));  // drawn, not rewritten
+        // The next step, or the run's end, takes the mark away.
+        window.setStepOverSampleCount(false);
+        QVERIFY(runs->toolTip().isEmpty());
+        QCOMPARE(runs->palette().color(QPalette::Text), normal);
+    }
+
     void opensWithTargetFiveEveryFieldZeroAndChartHidden() {
         FakeSimulatorHost host;
         FrmStats window(host);
