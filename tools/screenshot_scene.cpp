@@ -113,9 +113,8 @@ void startWideRun(FrmMain& main, const char* target) {
     triggerAll(main, {"MnuSimulation"});
     // The run lives inside the click; the event loop keeps going in its
     // yields.
-    QTimer::singleShot(200, simulator, [simulator] {
-        simulator->findChild<QPushButton*>(QStringLiteral("Command3"))->click();
-    });
+    QTimer::singleShot(200, simulator,
+                       [simulator] { simulator->findChild<QPushButton*>(QStringLiteral("Command3"))->click(); });
 }
 
 void showSimulator(FrmMain& main) {
@@ -143,9 +142,9 @@ void showSimulationChart(FrmMain& main) {
 // 50 stations, operator's cost 2500-3500 $/day, external speed 700-900
 // feet/min, road cost 1200-2000 $/station; the rest at the defaults.
 void enterRealisticUnit(FrmData& data) {
-    const std::pair<int, const char*> entries[] = {{0, "20"},     {1, "30"},     {4, "80"},   {5, "80"},
-                                                   {8, "50"},     {9, "50"},     {10, "2500"}, {11, "3500"},
-                                                   {12, "700"},   {13, "900"},   {28, "1200"}, {29, "2000"}};
+    const std::pair<int, const char*> entries[] = {{0, "20"},   {1, "30"},   {4, "80"},    {5, "80"},
+                                                   {8, "50"},   {9, "50"},   {10, "2500"}, {11, "3500"},
+                                                   {12, "700"}, {13, "900"}, {28, "1200"}, {29, "2000"}};
     for (const auto& [entry, text] : entries) {
         data.setEntryText(entry, text);
     }

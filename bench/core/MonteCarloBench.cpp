@@ -78,8 +78,8 @@ void bareLoop(benchmark::State& state, CorridorPattern pattern) {
 // What the run has to do at least: the bare loop plus the running
 // statistics of every step and its stop rule. Over the same seed and target
 // it draws exactly the samples of the run. Returns the samples taken.
-long long sampleWithStatistics(const RunInputs& ranges, CorridorPattern pattern, std::uint64_t seed,
-                               double target, double& sum) {
+long long sampleWithStatistics(const RunInputs& ranges, CorridorPattern pattern, std::uint64_t seed, double target,
+                               double& sum) {
     const int steps = stepCount(ranges.highEydFeet());
     RandomSource random(seed);
     FanCarry carry;

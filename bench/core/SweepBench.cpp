@@ -76,27 +76,25 @@ void BM_BareLoop_Parallel70(benchmark::State& state) {
         double sum = 0;
         for (int i = 1; i <= 70; ++i) {
             const double eyd = 100.0 * i;
-            double S = std::sqrt(((((5227200 * in.lateralSpeed) * in.turnVolume) / (1 + in.productionDelay)) /
-                                  in.harvestVolume) *
-                                 ((1 / in.variableTime) +
-                                  (((in.fixedCorridorTime - (in.multipleCorridorCorrection / 2)) +
-                                    in.fixedLandingTime) /
-                                   eyd)));
+            double S = std::sqrt(
+                ((((5227200 * in.lateralSpeed) * in.turnVolume) / (1 + in.productionDelay)) / in.harvestVolume) *
+                ((1 / in.variableTime) +
+                 (((in.fixedCorridorTime - (in.multipleCorridorCorrection / 2)) + in.fixedLandingTime) / eyd)));
             S = S >= 500 ? 500 : (S <= 100 ? 100 : S);
             const double NC = (in.unitSize * 43560) / (S * eyd);
-            const double R = ((((in.fixedCorridorTime + in.fixedLandingTime) * NC) -
-                               (in.multipleCorridorCorrection * (NC - 1))) /
-                              NC) +
-                             (eyd / in.variableTime);
+            const double R =
+                ((((in.fixedCorridorTime + in.fixedLandingTime) * NC) - (in.multipleCorridorCorrection * (NC - 1))) /
+                 NC) +
+                (eyd / in.variableTime);
             const double RT = R * NC;
             const double D0 = ((5280 / eyd) * in.roadDensityFactor) / 100;
             const double RCd = (((in.unitSize * 43560) / (5280 / D0)) / 100) * in.roadCostPerStation;
-            const double CT = (1 + in.productionDelay) *
-                              ((((2 * (eyd / 2)) / in.externalSpeed) + ((2 * (0.5 * (S / 2))) / in.lateralSpeed)) +
-                               in.fixedTime);
+            const double CT =
+                (1 + in.productionDelay) *
+                ((((2 * (eyd / 2)) / in.externalSpeed) + ((2 * (0.5 * (S / 2))) / in.lateralSpeed)) + in.fixedTime);
             const double V = in.harvestVolume * in.unitSize;
-            const double total = ((((in.operatorCost / 60) / 8.5) * CT) / in.turnVolume) +
-                                 ((((in.operatorCost / 8.5) * RT) + RCd) / V);
+            const double total =
+                ((((in.operatorCost / 60) / 8.5) * CT) / in.turnVolume) + ((((in.operatorCost / 8.5) * RT) + RCd) / V);
             sum += std::nearbyint(total * 100) / 100;
         }
         benchmark::DoNotOptimize(sum);

@@ -28,8 +28,8 @@ using namespace quorvale;
 
 namespace {
 
-constexpr const char* kOneItemPerGroup[] = {"MnuRoadCost", "MnuLoggingCost", "MnuTotalCost", "MnuTonsDay",
-                                            "MnuTotalDays", "MnuCycleTime",   "MnuRiggingTime", "MnuRoadDensity",
+constexpr const char* kOneItemPerGroup[] = {"MnuRoadCost",       "MnuLoggingCost", "MnuTotalCost",   "MnuTonsDay",
+                                            "MnuTotalDays",      "MnuCycleTime",   "MnuRiggingTime", "MnuRoadDensity",
                                             "MnuLandingSpacing", "MnuAyd"};
 
 GraphMarks allGroups() {

@@ -127,8 +127,8 @@ int main(int argc, char** argv) {
             return;
         }
         std::printf("headless run:                    %.4g samples/s\n", g_headless.rate());
-        for (const auto& [name, tally] : {std::pair{"main window, chart hidden:", &g_hidden},
-                                          std::pair{"main window, chart shown: ", &g_shown}}) {
+        for (const auto& [name, tally] :
+             {std::pair{"main window, chart hidden:", &g_hidden}, std::pair{"main window, chart shown: ", &g_shown}}) {
             if (tally->rate() > 0) {
                 std::printf("%s %.4g samples/s, %.3f of headless\n", name, tally->rate(),
                             tally->rate() / g_headless.rate());

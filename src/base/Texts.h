@@ -81,7 +81,8 @@ inline constexpr const char* kDescription =
     "Quorvale was created as a Master's of Science project to evaluate optimal road densities from an economic "
     "perspective.  The program uses a logging cost simulator to compare yarding and roading costs.";
 inline constexpr const char* kRights = "All rights reserved by the Quorvale authors.";
-inline constexpr const char* kDisclaimer = "Questions and suggestions are welcome: contact the Quorvale development team.";
+inline constexpr const char* kDisclaimer =
+    "Questions and suggestions are welcome: contact the Quorvale development team.";
 inline constexpr const char* kOk = "OK";
 inline constexpr const char* kSysInfo = "&System Info...";
 
@@ -261,8 +262,7 @@ inline constexpr char kRunAgain[] = "Run again";
 inline constexpr char kCancel[] = "Cancel";
 
 // The state line above the charts. %1 scenarios, %2 seed, %3 threads.
-inline constexpr char kReady[] =
-    "Run the analysis on the Variables window's inputs and corridor pattern.";
+inline constexpr char kReady[] = "Run the analysis on the Variables window's inputs and corridor pattern.";
 inline constexpr char kRunning[] = "Running: %1 scenarios so far (seed %2)\u2026";
 inline constexpr char kDone[] = "%1 scenarios, seed %2, %3 threads.";
 // %1 seed, after the engine's note on a stopped run.
@@ -309,8 +309,8 @@ inline constexpr std::array<const char*, 9> kCostColumns{
     "EYD (stations)", "Mean ($/mbf)", "StdDev ($/mbf)",        "Half-width ($/mbf)", "P10 ($/mbf)",
     "P50 ($/mbf)",    "P90 ($/mbf)",  "Cheapest here (share)", "Regret ($/mbf)"};
 inline constexpr std::array<const char*, 6> kTornadoColumns{
-    "Variable",             "Cost at Low ($/mbf)",    "EYD at Low (stations)",
-    "Cost at High ($/mbf)", "EYD at High (stations)", "Swing ($/mbf)"};
+    "Variable",     "Cost at Low ($/mbf)", "EYD at Low (stations)", "Cost at High ($/mbf)", "EYD at High (stations)",
+    "Swing ($/mbf)"};
 
 }  // namespace decision
 
@@ -390,9 +390,11 @@ inline constexpr char kUntitled[] = "unit.qvunit";
 
 // Messages (one OK button, the application title as caption).
 inline constexpr char kOpenFailed[] = "The unit was not opened, nothing was changed.\n%1";
-inline constexpr char kSaveFailed[] = "The unit could not be saved to %1: %2\nAny earlier file of that name is unchanged.";
+inline constexpr char kSaveFailed[] =
+    "The unit could not be saved to %1: %2\nAny earlier file of that name is unchanged.";
 inline constexpr char kOpenedWithWarnings[] = "The unit was opened. These parts of the file were not used:\n%1";
-inline constexpr char kBusy[] = "The inputs cannot change while a simulation runs. Press End, or wait for the run to finish.";
+inline constexpr char kBusy[] =
+    "The inputs cannot change while a simulation runs. Press End, or wait for the run to finish.";
 inline constexpr char kShortWrite[] = "only %1 of %2 bytes could be written; the disk may be full";
 inline constexpr char kRecentMissing[] = "The unit file %1 is no longer there; it was taken off the recent list.";
 inline constexpr char kNoLastInputs[] = "There are no kept inputs yet: they are kept when the Variables window closes.";
@@ -412,11 +414,12 @@ inline constexpr char kSaveReport[] = "Save Report...";
 inline constexpr char kSaveReportTip[] = "Write the unit's inputs, cost chart and results to a PDF file";
 inline constexpr char kSaveCaption[] = "Save Report";
 inline constexpr char kFilter[] = "PDF document (*.pdf)";
-inline constexpr char kSaveFailed[] = "The report could not be saved to %1: %2\nAny earlier file of that name is unchanged.";
+inline constexpr char kSaveFailed[] =
+    "The report could not be saved to %1: %2\nAny earlier file of that name is unchanged.";
 
 inline constexpr char kTitle[] = "Unit report";
 inline constexpr char kUnnamed[] = "Unnamed unit";
-inline constexpr char kMadeBy[] = "Written %1 by Quorvale %2";  // date, version
+inline constexpr char kMadeBy[] = "Written %1 by Quorvale %2";                 // date, version
 inline constexpr char kFooter[] = "%1  \u2014  Quorvale %2  \u2014  page %3";  // unit, version, page
 inline constexpr char kPattern[] = "Corridor pattern";
 inline constexpr char kTarget[] = "Simulator target (95% C.I. half-width, $/mbf)";
@@ -469,10 +472,8 @@ inline constexpr char kUsage[] =
     "Cable logging cost analysis: layout, time, production and road, logging and\n"
     "total cost ($/mbf) against the external yarding distance (EYD).\n\nCommands:\n";
 inline constexpr char kSweepSummary[] = "static analysis over EYD for the low, average or high values";
-inline constexpr char kSimulateSummary[] =
-    "Monte Carlo run over EYD until each step's mean cost is known to a target";
-inline constexpr char kDecideSummary[] =
-    "which EYD to lay out, how sure that is, and which input moves the cost most";
+inline constexpr char kSimulateSummary[] = "Monte Carlo run over EYD until each step's mean cost is known to a target";
+inline constexpr char kDecideSummary[] = "which EYD to lay out, how sure that is, and which input moves the cost most";
 inline constexpr char kUnitSummary[] = "writes a unit file (.qvunit) of the given inputs to standard output";
 // {} the version.
 inline constexpr char kVersion[] = "quorvale-cli {}";
@@ -659,8 +660,7 @@ inline constexpr char kDecideSynopsis[] =
 inline constexpr char kScenariosOption[] = "a fixed number of scenarios (default: until the target is met)";
 inline constexpr char kDecideTargetOption[] =
     "target half-width of every step's mean in $/mbf, a positive number (default: 0.25)";
-inline constexpr char kMaxScenariosOption[] =
-    "the most scenarios a run without --scenarios draws (default: 5000000)";
+inline constexpr char kMaxScenariosOption[] = "the most scenarios a run without --scenarios draws (default: 5000000)";
 inline constexpr char kBandOption[] = "near-optimal band: percent above the lowest mean, 0 to 100 (default: 1)";
 inline constexpr char kThreadsOption[] = "worker threads, 1 to 64 (default: every core)";
 // {} pattern, steps, scenarios; then the scenarios left out, if any; then
@@ -679,8 +679,7 @@ inline constexpr char kTornadoHeading[] =
 inline constexpr char kScenariosNotFinite[] =
     "{} scenarios gave figures that are not finite numbers and were left out. Check the inputs for extreme values.";
 // The progress line: {} percent, scenarios, widest half-width, rate.
-inline constexpr char kDecideProgress[] =
-    "{:3.0f} % {} scenarios, widest half-width {:.2f} $/mbf, {:.0f} scenarios/s";
+inline constexpr char kDecideProgress[] = "{:3.0f} % {} scenarios, widest half-width {:.2f} $/mbf, {:.0f} scenarios/s";
 
 // unit: its help.
 inline constexpr char kUnitSynopsis[] =

@@ -7,9 +7,7 @@ namespace {
 // file system.
 constexpr size_t kLongestStem = 96;
 
-bool isWordCharacter(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
-}
+bool isWordCharacter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'); }
 
 }  // namespace
 

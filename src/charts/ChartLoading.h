@@ -16,12 +16,10 @@ enum class ChartGroup { Settings, Roads, Production, Cost, LoggingTime };
 
 // The order in which a sweep prepares the grids and the order in which it
 // writes each step.
-inline constexpr std::array<ChartGroup, 5> kPrepareOrder{ChartGroup::Settings, ChartGroup::Roads,
-                                                         ChartGroup::Production, ChartGroup::Cost,
-                                                         ChartGroup::LoggingTime};
+inline constexpr std::array<ChartGroup, 5> kPrepareOrder{
+    ChartGroup::Settings, ChartGroup::Roads, ChartGroup::Production, ChartGroup::Cost, ChartGroup::LoggingTime};
 inline constexpr std::array<ChartGroup, 5> kWriteOrder{ChartGroup::Production, ChartGroup::Settings,
-                                                       ChartGroup::LoggingTime, ChartGroup::Roads,
-                                                       ChartGroup::Cost};
+                                                       ChartGroup::LoggingTime, ChartGroup::Roads, ChartGroup::Cost};
 
 // A group is active while at least one of its menu items is checked.
 bool isGroupActive(ChartGroup group, const GraphMarks& marks);

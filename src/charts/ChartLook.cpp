@@ -62,10 +62,8 @@ ChartLook loggingTimeLook(const GraphMarks& m) {
     const std::vector<Quantity> q{{t::kAxisTotalDays, t::kUnitTensOfDays},
                                   {t::kAxisCycleTime, t::kUnitMinutesTurn},
                                   {t::kAxisRiggingTime, t::kUnitHoursLanding}};
-    ChartLook look{t::kAxisEyd,
-                   {},
-                   {seriesOf(q[0], m.totalDays), seriesOf(q[1], m.cycleTime), seriesOf(q[2], m.riggingTime)},
-                   0};
+    ChartLook look{
+        t::kAxisEyd, {}, {seriesOf(q[0], m.totalDays), seriesOf(q[1], m.cycleTime), seriesOf(q[2], m.riggingTime)}, 0};
     look.yTitle = yTitleOf(q, look.series, t::kAxisTime);
     return look;
 }

@@ -17,21 +17,19 @@ constexpr std::string_view kRoadSeries[] = {"Road Density", "Landing Spacing"};
 constexpr std::string_view kRoadCleared[] = {"MnuRoadDensity", "MnuLandingSpacing"};
 
 constexpr std::string_view kSettingsSeries[] = {"Settings"};
-constexpr std::string_view kSettingsCleared[] = {"MnuAyd",       "MnuAeyd",    "MnuLyd",
-                                                 "MnuAlyd",      "MnuCorridors", "MnuLandings"};
+constexpr std::string_view kSettingsCleared[] = {"MnuAyd",  "MnuAeyd",      "MnuLyd",
+                                                 "MnuAlyd", "MnuCorridors", "MnuLandings"};
 
 const std::array<StaticChartDesign, 5> kDesigns{{
-    {ChartGroup::Cost, "FrmGraph", "MSChart2",
-     "Roading, Logging, and Total Costs  ($/mbf) vs. EYD (stat)", kCostSeries, kCostCleared},
-    {ChartGroup::Production, "FrmGraphLoads", "MSChart1", "Production (mbf/day) vs. EYD (stat)",
-     kProductionSeries, kProductionCleared},
+    {ChartGroup::Cost, "FrmGraph", "MSChart2", "Roading, Logging, and Total Costs  ($/mbf) vs. EYD (stat)", kCostSeries,
+     kCostCleared},
+    {ChartGroup::Production, "FrmGraphLoads", "MSChart1", "Production (mbf/day) vs. EYD (stat)", kProductionSeries,
+     kProductionCleared},
     {ChartGroup::LoggingTime, "FrmGraphLogging", "MSChart1",
-     "Yarding Time (min/cycle) and Rigging Time (hrs/per landing) vs. EYD (stat)", kLoggingSeries,
-     kLoggingCleared},
+     "Yarding Time (min/cycle) and Rigging Time (hrs/per landing) vs. EYD (stat)", kLoggingSeries, kLoggingCleared},
     {ChartGroup::Roads, "FrmGraphRoad", "MSChart1",
      "Road Density (miles/section) & Landing Spacing (stat) vs. EYD (stat)", kRoadSeries, kRoadCleared},
-    {ChartGroup::Settings, "FrmGraphSettings", "MSChart1", "Settings Data", kSettingsSeries,
-     kSettingsCleared},
+    {ChartGroup::Settings, "FrmGraphSettings", "MSChart1", "Settings Data", kSettingsSeries, kSettingsCleared},
 }};
 
 }  // namespace

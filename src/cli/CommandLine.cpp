@@ -39,13 +39,9 @@ void CommandLine::addOption(const std::string& name, const std::string& valueNam
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
 }
 
-void CommandLine::addPatternOption() {
-    addOption("--pattern", "parallel|fan", texts::cli::kPatternOption);
-}
+void CommandLine::addPatternOption() { addOption("--pattern", "parallel|fan", texts::cli::kPatternOption); }
 
-void CommandLine::addFormatOption() {
-    addOption("--format", "table|csv|json", texts::cli::kFormatOption);
-}
+void CommandLine::addFormatOption() { addOption("--format", "table|csv|json", texts::cli::kFormatOption); }
 
 void CommandLine::addVariableOptions() {
     addOption("--unit", "FILE", texts::cli::kUnitOption);
@@ -98,8 +94,8 @@ void CommandLine::parse(const std::vector<std::string>& args) {
     }
     for (const std::string& extra : m_app->remaining()) {
         if (startsWithDashes(extra) && extra.size() > 2) {
-            throw UsageError(fmt::format(texts::cli::kUnknownOption,
-                                         extra.substr(0, extra.find('=')), m_command, m_command));
+            throw UsageError(
+                fmt::format(texts::cli::kUnknownOption, extra.substr(0, extra.find('=')), m_command, m_command));
         }
         throw UsageError(fmt::format(texts::cli::kUnexpectedArgument, extra));
     }
@@ -224,8 +220,6 @@ NumberLocale environmentLocale() {
     return locale;
 }
 
-const char* patternName(CorridorPattern pattern) {
-    return pattern == CorridorPattern::Parallel ? "parallel" : "fan";
-}
+const char* patternName(CorridorPattern pattern) { return pattern == CorridorPattern::Parallel ? "parallel" : "fan"; }
 
 }  // namespace quorvale::cli

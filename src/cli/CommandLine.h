@@ -28,8 +28,7 @@ namespace quorvale::cli {
 // command line it cannot read, 1 for a unit file it refuses.
 class UsageError : public std::runtime_error {
 public:
-    explicit UsageError(const std::string& message, int status = 2)
-        : std::runtime_error(message), m_status(status) {}
+    explicit UsageError(const std::string& message, int status = 2) : std::runtime_error(message), m_status(status) {}
     int status() const { return m_status; }
 
 private:

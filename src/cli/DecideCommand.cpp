@@ -103,8 +103,8 @@ DecideRequest parse(const std::vector<std::string>& args) {
         } else if (option == "--seed") {
             request.seed = readWhole(value);
             if (!request.seed) {
-                throw UsageError(fmt::format(t::kNotWholeNumber, option, value, 0,
-                                             std::numeric_limits<std::uint64_t>::max()));
+                throw UsageError(
+                    fmt::format(t::kNotWholeNumber, option, value, 0, std::numeric_limits<std::uint64_t>::max()));
             }
         } else if (option == "--threads") {
             const auto threads = readWhole(value);
@@ -196,8 +196,7 @@ void printCsv(std::ostream& out, const DecisionResult& r) {
     }
 }
 
-void printTable(std::ostream& out, InputVariables& inputs, const DecisionResult& r,
-                const DecisionSettings& settings) {
+void printTable(std::ostream& out, InputVariables& inputs, const DecisionResult& r, const DecisionSettings& settings) {
     out << fmt::format(t::kDecideHeading, patternCaption(r.pattern), r.steps, r.scenarios);
     if (r.nonFinite > 0) {
         out << fmt::format(t::kDecideLeftOut, r.nonFinite);
@@ -247,8 +246,8 @@ void printTable(std::ostream& out, InputVariables& inputs, const DecisionResult&
     for (const TornadoBar& bar : r.tornado.bars) {
         tornado.addRow({bar.variable, plainDecimal(enteredValue(inputs, bar, false)),
                         plainDecimal(enteredValue(inputs, bar, true)), fixedDecimal(bar.costAtLow, 2),
-                        fixedDecimal(bar.eydAtLow, 0), fixedDecimal(bar.costAtHigh, 2),
-                        fixedDecimal(bar.eydAtHigh, 0), fixedDecimal(bar.swing, 2)});
+                        fixedDecimal(bar.eydAtLow, 0), fixedDecimal(bar.costAtHigh, 2), fixedDecimal(bar.eydAtHigh, 0),
+                        fixedDecimal(bar.swing, 2)});
     }
     tornado.print(out);
     out << '\n';
@@ -276,8 +275,7 @@ public:
         m_drawn = true;
         const double seconds = std::chrono::duration<double>(now - m_start).count();
         const double rate = seconds > 0 ? static_cast<double>(p.scenarios) / seconds : 0;
-        m_err << "\r\033[K"
-              << fmt::format(t::kDecideProgress, p.fraction * 100, p.scenarios, p.worstHalfWidth, rate)
+        m_err << "\r\033[K" << fmt::format(t::kDecideProgress, p.fraction * 100, p.scenarios, p.worstHalfWidth, rate)
               << std::flush;
     }
     void clear() {
@@ -352,8 +350,7 @@ int runDecide(const std::vector<std::string>& args, std::ostream& out, std::ostr
         err << fmt::format(t::kCommandNote, "decide", decisionCapNote(request.settings.maxScenarios)) << '\n';
     }
     if (result.nonFinite > 0) {
-        err << fmt::format(t::kCommandNote, "decide", fmt::format(t::kScenariosNotFinite, result.nonFinite))
-            << '\n';
+        err << fmt::format(t::kCommandNote, "decide", fmt::format(t::kScenariosNotFinite, result.nonFinite)) << '\n';
     }
     return result.stopped ? stoppedStatus : 0;
 }

@@ -19,8 +19,8 @@ std::string ProgressLine::text(const RunProgress& progress) {
     const double done = progress.steps > 0 ? static_cast<double>(progress.step - 1) / progress.steps : 0;
     const int filled = std::clamp(static_cast<int>(done * kBarWidth), 0, kBarWidth);
     const double rate = progress.seconds > 0 ? static_cast<double>(progress.samples) / progress.seconds : 0;
-    return fmt::format(texts::cli::kSimulateProgress, progress.step, progress.steps, "",
-                       filled, "", kBarWidth - filled, progress.samples, rate / 1e6);
+    return fmt::format(texts::cli::kSimulateProgress, progress.step, progress.steps, "", filled, "", kBarWidth - filled,
+                       progress.samples, rate / 1e6);
 }
 
 void ProgressLine::update(const RunProgress& progress) {

@@ -48,8 +48,8 @@ std::int64_t parseSampleCap(const std::string& option, const std::string& text) 
     const char* end = text.data() + text.size();
     const auto [ptr, ec] = std::from_chars(text.data(), end, value);
     if (text.empty() || ec != std::errc{} || ptr != end || (value != kNoSampleCap && value < kMinSamplesPerStep)) {
-        throw UsageError(fmt::format(t::kNotSampleCap, option, text, kMinSamplesPerStep,
-                                     std::numeric_limits<std::int64_t>::max()));
+        throw UsageError(
+            fmt::format(t::kNotSampleCap, option, text, kMinSamplesPerStep, std::numeric_limits<std::int64_t>::max()));
     }
     return value;
 }
@@ -67,8 +67,7 @@ std::uint64_t parseSeed(const std::string& text) {
     const char* end = text.data() + text.size();
     const auto [ptr, ec] = std::from_chars(text.data(), end, value);
     if (text.empty() || ec != std::errc{} || ptr != end) {
-        throw UsageError(
-            fmt::format(t::kNotWholeNumber, "--seed", text, 0, std::numeric_limits<std::uint64_t>::max()));
+        throw UsageError(fmt::format(t::kNotWholeNumber, "--seed", text, 0, std::numeric_limits<std::uint64_t>::max()));
     }
     return value;
 }
@@ -109,14 +108,9 @@ SimulateRequest parse(const std::vector<std::string>& args) {
 void printJson(std::ostream& out, const SimulateRequest& request, const RunSummary& run) {
     Json rows = Json::array();
     for (const StepSummary& row : run.rows) {
-        Json item = {{"step", row.step},
-                     {"eyd", row.eyd},
-                     {"samples", row.samples},
-                     {"mean", row.mean},
-                     {"stddev", row.stddev},
-                     {"halfWidth", row.halfWidth},
-                     {"min", row.minimum},
-                     {"max", row.maximum}};
+        Json item = {{"step", row.step},   {"eyd", row.eyd},       {"samples", row.samples},
+                     {"mean", row.mean},   {"stddev", row.stddev}, {"halfWidth", row.halfWidth},
+                     {"min", row.minimum}, {"max", row.maximum}};
         // Only a capped step carries the mark, so the output of a run that
         // converged everywhere reads as it always has.
         if (capped(row, request)) {
@@ -194,8 +188,7 @@ void printTable(std::ostream& out, const SimulateRequest& request, const RunSumm
         const YardingResult& r = run.optimum->result;
         out << fmt::format(t::kOptimum, fixedDecimal(run.optimum->eyd, 0), fixedDecimal(run.optimum->minCost, 2))
             << '\n'
-            << fmt::format(t::kOptimumLayout, fixedDecimal(r.landingSpacing, 0), fixedDecimal(r.roadDensity, 1))
-            << '\n'
+            << fmt::format(t::kOptimumLayout, fixedDecimal(r.landingSpacing, 0), fixedDecimal(r.roadDensity, 1)) << '\n'
             << fmt::format(t::kOptimumDistances, fixedDecimal(r.ayd, 0), fixedDecimal(r.aeyd, 0),
                            fixedDecimal(r.lyd, 0), fixedDecimal(r.alyd, 0))
             << '\n'

@@ -182,8 +182,8 @@ GraphMarks marksFor(RangeCase rangeCase) {
     return marks;
 }
 
-void printJson(std::ostream& out, const SweepRequest& request, InMemoryInputs& inputs,
-               const SweepOutcome& outcome, const RowCollector& rows) {
+void printJson(std::ostream& out, const SweepRequest& request, InMemoryInputs& inputs, const SweepOutcome& outcome,
+               const RowCollector& rows) {
     Json entries = Json::array();
     for (int i = 0; i < kEntryCount; ++i) {
         entries.push_back(inputs.entryText(i));
@@ -227,8 +227,7 @@ void printCsv(std::ostream& out, const RowCollector& rows) {
     }
 }
 
-void printTable(std::ostream& out, const SweepRequest& request, const SweepOutcome& outcome,
-                const RowCollector& rows) {
+void printTable(std::ostream& out, const SweepRequest& request, const SweepOutcome& outcome, const RowCollector& rows) {
     out << fmt::format(t::kSweepHeading, rangeCaseName(outcome.rangeCase), patternCaption(request.common.pattern),
                        outcome.steps)
         << "\n\n";
@@ -263,8 +262,7 @@ void printTable(std::ostream& out, const SweepRequest& request, const SweepOutco
     table.print(out);
     out << '\n';
     if (lowest != nullptr) {
-        out << fmt::format(t::kLowestCost, fixedDecimal(lowest->totalCost, 2), fixedDecimal(lowest->eyd, 0),
-                           lowestStep)
+        out << fmt::format(t::kLowestCost, fixedDecimal(lowest->totalCost, 2), fixedDecimal(lowest->eyd, 0), lowestStep)
             << '\n';
     } else {
         out << t::kNoLowestCost << '\n';

@@ -24,8 +24,7 @@ void TextTable::print(std::ostream& out) const {
     }
     auto line = [&](const std::vector<std::string>& cells) {
         for (size_t c = 0; c < widths.size(); ++c) {
-            out << (c == 0 ? "" : "  ") << std::setw(static_cast<int>(widths[c]))
-                << (c < cells.size() ? cells[c] : "");
+            out << (c == 0 ? "" : "  ") << std::setw(static_cast<int>(widths[c])) << (c < cells.size() ? cells[c] : "");
         }
         out << '\n';
     };

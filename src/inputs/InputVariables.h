@@ -39,9 +39,7 @@ public:
     explicit InMemoryInputs(NumberLocale locale = NumberLocale::english());
 
     std::string entryText(int entry) override { return m_texts.at(static_cast<size_t>(entry)); }
-    void setEntryText(int entry, const std::string& text) override {
-        m_texts.at(static_cast<size_t>(entry)) = text;
-    }
+    void setEntryText(int entry, const std::string& text) override { m_texts.at(static_cast<size_t>(entry)) = text; }
     int spinValue(int entry) override { return m_spins.at(static_cast<size_t>(entry)); }
     CorridorPattern pattern() override { return m_pattern; }
     const ValueRule& valueRule() override { return m_rule; }

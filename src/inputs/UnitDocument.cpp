@@ -76,18 +76,18 @@ std::string shown(const json& value) {
 
 std::string kindOf(const json& value) {
     switch (value.type()) {
-    case json::value_t::object:
-        return kAnObject;
-    case json::value_t::array:
-        return kAList;
-    case json::value_t::string:
-        return kAText;
-    case json::value_t::boolean:
-        return kTrueFalse;
-    case json::value_t::null:
-        return kNull;
-    default:
-        return kANumber;
+        case json::value_t::object:
+            return kAnObject;
+        case json::value_t::array:
+            return kAList;
+        case json::value_t::string:
+            return kAText;
+        case json::value_t::boolean:
+            return kTrueFalse;
+        case json::value_t::null:
+            return kNull;
+        default:
+            return kANumber;
     }
 }
 
@@ -321,8 +321,8 @@ UnitReadResult readUnitDocument(std::string_view fileName, std::string_view byte
     try {
         root = json::parse(bytes.begin(), bytes.end());
     } catch (const json::parse_error& error) {
-        result.error = fill(kNotJson, {fileName, lineColumn(bytes, error.byte == 0 ? 0 : error.byte - 1),
-                                       parseDetail(error)});
+        result.error =
+            fill(kNotJson, {fileName, lineColumn(bytes, error.byte == 0 ? 0 : error.byte - 1), parseDetail(error)});
         return result;
     } catch (const json::out_of_range& error) {
         // A number too large for any type ("5E0888..."): the parser names
@@ -331,8 +331,8 @@ UnitReadResult readUnitDocument(std::string_view fileName, std::string_view byte
         const size_t open = what.find('\'');
         const size_t close = what.rfind('\'');
         const size_t at = open < close ? bytes.find(what.substr(open + 1, close - open - 1)) : std::string_view::npos;
-        result.error = fill(kNotJson, {fileName, lineColumn(bytes, at == std::string_view::npos ? 0 : at),
-                                       "a number out of range"});
+        result.error = fill(
+            kNotJson, {fileName, lineColumn(bytes, at == std::string_view::npos ? 0 : at), "a number out of range"});
         return result;
     }
     UnitDocument unit;

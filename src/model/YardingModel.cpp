@@ -20,8 +20,7 @@ void parallelLayout(const ModelInputs& in, double eyd, YardingResult& r) {
     const double FCT = in.fixedCorridorTime, MCC = in.multipleCorridorCorrection;
     const double FLT = in.fixedLandingTime;
 
-    double S = std::sqrt(((((5227200 * LS) * TV) / (1 + PD)) / HV) *
-                         ((1 / VT) + (((FCT - (MCC / 2)) + FLT) / eyd)));
+    double S = std::sqrt(((((5227200 * LS) * TV) / (1 + PD)) / HV) * ((1 / VT) + (((FCT - (MCC / 2)) + FLT) / eyd)));
     if (S >= 500) {
         S = 500;
     }
@@ -60,10 +59,7 @@ void fanLayout(const ModelInputs& in, int step, double eyd, FanCarry& carry, Yar
     const double NCp = carry.corridorsPerUnit;
     const double NLp = carry.landingsPerUnit;
 
-    double S = std::sqrt((((((5227200 * TV) / (1 + PD)) * ((FCT - (MCC / 2)) + ((FLT / NCp) * NLp))) *
-                           XS) /
-                          HV) /
-                         eyd);
+    double S = std::sqrt((((((5227200 * TV) / (1 + PD)) * ((FCT - (MCC / 2)) + ((FLT / NCp) * NLp))) * XS) / HV) / eyd);
     if (S < 500) {
         S = 500;
     }
@@ -125,11 +121,9 @@ YardingResult evaluateUncapped(const ModelInputs& in, int step, FanCarry& carry)
     r.tonsPerDay = (((V * 1000) * 12.5) / 2000) / r.totalDays;
     r.mbfPerDay = V / r.totalDays;
     r.loadsPerDay = r.tonsPerDay / 25;
-    r.totalCost = roundHalfEven(((((OC / 60) / kHoursPerDay) * CT) / TV) +
-                                    ((((OC / kHoursPerDay) * RT) + roadDollars) / V),
-                                2);
-    r.loggingCost = roundHalfEven(((((OC / 60) / kHoursPerDay) * CT) / TV) + (((OC / kHoursPerDay) * RT) / V),
-                                  2);
+    r.totalCost =
+        roundHalfEven(((((OC / 60) / kHoursPerDay) * CT) / TV) + ((((OC / kHoursPerDay) * RT) + roadDollars) / V), 2);
+    r.loggingCost = roundHalfEven(((((OC / 60) / kHoursPerDay) * CT) / TV) + (((OC / kHoursPerDay) * RT) / V), 2);
     r.roadCost = roadDollars / V;
     return r;
 }
@@ -156,12 +150,27 @@ YardingResult Evaluate_Step(const ModelInputs& in, int step, FanCarry& carry) {
 }
 
 bool isFinite(const YardingResult& r) {
-    const double fields[] = {r.eyd,          r.landingSpacing,   r.lyd,          r.alyd,
-                             r.ayd,          r.aeyd,             r.corridorsPerLanding,
-                             r.landingsPerUnit, r.corridorsPerUnit, r.rigTimePerLanding,
-                             r.rigTimeTotal, r.roadDensity,      r.cycleTime,    r.totalDays,
-                             r.unitVolume,   r.mbfPerDay,        r.tonsPerDay,   r.loadsPerDay,
-                             r.loggingCost,  r.roadCost,         r.totalCost};
+    const double fields[] = {r.eyd,
+                             r.landingSpacing,
+                             r.lyd,
+                             r.alyd,
+                             r.ayd,
+                             r.aeyd,
+                             r.corridorsPerLanding,
+                             r.landingsPerUnit,
+                             r.corridorsPerUnit,
+                             r.rigTimePerLanding,
+                             r.rigTimeTotal,
+                             r.roadDensity,
+                             r.cycleTime,
+                             r.totalDays,
+                             r.unitVolume,
+                             r.mbfPerDay,
+                             r.tonsPerDay,
+                             r.loadsPerDay,
+                             r.loggingCost,
+                             r.roadCost,
+                             r.totalCost};
     for (double f : fields) {
         if (!std::isfinite(f)) {
             return false;

@@ -28,27 +28,27 @@ struct ModelInputs {
 
 // The figures of one step. Counts are real numbers.
 struct YardingResult {
-    double eyd = 0;                  // feet
-    double landingSpacing = 0;       // S, feet
-    double lyd = 0;                  // feet
-    double alyd = 0;                 // feet
-    double ayd = 0;                  // feet
-    double aeyd = 0;                 // feet
+    double eyd = 0;             // feet
+    double landingSpacing = 0;  // S, feet
+    double lyd = 0;             // feet
+    double alyd = 0;            // feet
+    double ayd = 0;             // feet
+    double aeyd = 0;            // feet
     double corridorsPerLanding = 0;
     double landingsPerUnit = 0;
     double corridorsPerUnit = 0;
-    double rigTimePerLanding = 0;    // hours
-    double rigTimeTotal = 0;         // hours
-    double roadDensity = 0;          // miles per section
-    double cycleTime = 0;            // minutes per turn
-    double totalDays = 0;            // days of 8.5 hours
-    double unitVolume = 0;           // mbf
+    double rigTimePerLanding = 0;  // hours
+    double rigTimeTotal = 0;       // hours
+    double roadDensity = 0;        // miles per section
+    double cycleTime = 0;          // minutes per turn
+    double totalDays = 0;          // days of 8.5 hours
+    double unitVolume = 0;         // mbf
     double mbfPerDay = 0;
     double tonsPerDay = 0;
     double loadsPerDay = 0;
-    double loggingCost = 0;          // $/mbf, two decimals
-    double roadCost = 0;             // $/mbf
-    double totalCost = 0;            // $/mbf, two decimals
+    double loggingCost = 0;  // $/mbf, two decimals
+    double roadCost = 0;     // $/mbf
+    double totalCost = 0;    // $/mbf, two decimals
 };
 
 // Corridors and landings of the previous fan-shaped evaluation.

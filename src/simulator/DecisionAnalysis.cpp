@@ -98,12 +98,11 @@ struct BlockSums {
 // an infinity or a NaN, and one NaN makes the whole sum NaN.
 static_assert(sizeof(YardingResult) == 21 * sizeof(double), "a new figure belongs in allFinite too");
 inline bool allFinite(const YardingResult& r) {
-    const double zero =
-        r.eyd * 0 + r.landingSpacing * 0 + r.lyd * 0 + r.alyd * 0 + r.ayd * 0 + r.aeyd * 0 +
-        r.corridorsPerLanding * 0 + r.landingsPerUnit * 0 + r.corridorsPerUnit * 0 + r.rigTimePerLanding * 0 +
-        r.rigTimeTotal * 0 + r.roadDensity * 0 + r.cycleTime * 0 + r.totalDays * 0 + r.unitVolume * 0 +
-        r.mbfPerDay * 0 + r.tonsPerDay * 0 + r.loadsPerDay * 0 + r.loggingCost * 0 + r.roadCost * 0 +
-        r.totalCost * 0;
+    const double zero = r.eyd * 0 + r.landingSpacing * 0 + r.lyd * 0 + r.alyd * 0 + r.ayd * 0 + r.aeyd * 0 +
+                        r.corridorsPerLanding * 0 + r.landingsPerUnit * 0 + r.corridorsPerUnit * 0 +
+                        r.rigTimePerLanding * 0 + r.rigTimeTotal * 0 + r.roadDensity * 0 + r.cycleTime * 0 +
+                        r.totalDays * 0 + r.unitVolume * 0 + r.mbfPerDay * 0 + r.tonsPerDay * 0 + r.loadsPerDay * 0 +
+                        r.loggingCost * 0 + r.roadCost * 0 + r.totalCost * 0;
     return zero == 0;
 }
 
@@ -347,8 +346,8 @@ double progressFraction(const DecisionSettings& settings, std::uint64_t drawn, s
     double fraction = static_cast<double>(drawn) / static_cast<double>(planned);
     if (!settings.scenarios && drawn > 0 && worstHalfWidth > 0 && settings.target > 0) {
         const double ratio = worstHalfWidth / settings.target;
-        const double needed = std::max(static_cast<double>(settings.minScenarios),
-                                       static_cast<double>(drawn) * ratio * ratio);
+        const double needed =
+            std::max(static_cast<double>(settings.minScenarios), static_cast<double>(drawn) * ratio * ratio);
         fraction = std::max(fraction, static_cast<double>(drawn) / needed);
     }
     return std::clamp(fraction, 0.0, 1.0);
@@ -411,9 +410,7 @@ public:
 
     bool stopped() const { return m_stopped; }
     bool targetMet() const { return m_targetMet; }
-    double fraction() const {
-        return progressFraction(m_settings, m_drawn, m_planned, m_run.worstHalfWidth());
-    }
+    double fraction() const { return progressFraction(m_settings, m_drawn, m_planned, m_run.worstHalfWidth()); }
 
 private:
     struct Worker {
@@ -565,9 +562,8 @@ std::uint64_t decisionBlockSeed(std::uint64_t seed, std::uint64_t block) {
     return mix(seed ^ mix(block + 0x632be59bd9b4e019ULL));
 }
 
-void forEachScenario(const RunInputs& inputs, CorridorPattern pattern, std::uint64_t seed,
-                     std::uint64_t first, std::uint64_t count,
-                     const std::function<void(const std::vector<double>& costs)>& visit) {
+void forEachScenario(const RunInputs& inputs, CorridorPattern pattern, std::uint64_t seed, std::uint64_t first,
+                     std::uint64_t count, const std::function<void(const std::vector<double>& costs)>& visit) {
     const ScenarioEvaluator evaluator(inputs, pattern, stepCount(inputs.highEydFeet()));
     std::vector<double> costs(static_cast<size_t>(evaluator.steps()));
     std::uint64_t block = first / kDecisionBlockScenarios;
@@ -650,9 +646,9 @@ DecisionResult runDecisionAnalysis(const RunInputs& inputs, const DecisionSettin
     result.seed = settings.seed;
     result.pattern = settings.pattern;
     result.bandTolerance = settings.bandTolerance;
-    result.threads = std::min(kMostDecisionThreads, settings.threads > 0
-                                                        ? settings.threads
-                                                        : std::max(1u, std::thread::hardware_concurrency()));
+    result.threads =
+        std::min(kMostDecisionThreads,
+                 settings.threads > 0 ? settings.threads : std::max(1u, std::thread::hardware_concurrency()));
     result.tornado = computeTornado(inputs, settings.pattern);
 
     DecisionRun run(inputs, settings);
@@ -698,8 +694,7 @@ std::string decisionSummary(const DecisionResult& result) {
                                 ? fill(t::kRecommendOne, {mean})
                                 : fill(t::kRecommend, {std::to_string(result.recommendedStep), mean}));
         if (result.bandFromEyd < result.bandToEyd) {
-            sentences.push_back(
-                fill(t::kBand, {stations(result.bandFromEyd), stations(result.bandToEyd), tolerance}));
+            sentences.push_back(fill(t::kBand, {stations(result.bandFromEyd), stations(result.bandToEyd), tolerance}));
         } else {
             sentences.push_back(fill(t::kBandAlone, {tolerance}));
         }

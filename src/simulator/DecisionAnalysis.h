@@ -74,8 +74,8 @@ struct TornadoBar {
 };
 
 struct Tornado {
-    double baseMinCost = 0;  // every variable at its Average
-    double baseEyd = 0;      // feet
+    double baseMinCost = 0;        // every variable at its Average
+    double baseEyd = 0;            // feet
     std::vector<TornadoBar> bars;  // largest swing first
 };
 
@@ -118,15 +118,13 @@ std::uint64_t decisionBlockSeed(std::uint64_t seed, std::uint64_t block);
 // seed, exactly as the analysis evaluates them: visit(costs) gets the N
 // costs of every scenario whose figures are all finite, in scenario order.
 // For measuring the percentile estimate against exact percentiles.
-void forEachScenario(const RunInputs& inputs, CorridorPattern pattern, std::uint64_t seed,
-                     std::uint64_t first, std::uint64_t count,
-                     const std::function<void(const std::vector<double>& costs)>& visit);
+void forEachScenario(const RunInputs& inputs, CorridorPattern pattern, std::uint64_t seed, std::uint64_t first,
+                     std::uint64_t count, const std::function<void(const std::vector<double>& costs)>& visit);
 
 // The whole analysis: scenarios, statistics and tornado. The cancel flag is
 // polled between blocks; progress is called from the calling thread.
 DecisionResult runDecisionAnalysis(const RunInputs& inputs, const DecisionSettings& settings,
-                                   const std::atomic<bool>* cancel = nullptr,
-                                   const DecisionProgressFn& progress = {});
+                                   const std::atomic<bool>* cancel = nullptr, const DecisionProgressFn& progress = {});
 
 // The deterministic sensitivity alone (also part of runDecisionAnalysis).
 Tornado computeTornado(const RunInputs& inputs, CorridorPattern pattern);

@@ -14,9 +14,7 @@ HeadlessRunView::HeadlessRunView(double target) : m_target(target), m_start(std:
     m_nextProgress = m_start;
 }
 
-void HeadlessRunView::setField(RunField field, const std::string& text) {
-    m_fields[static_cast<size_t>(field)] = text;
-}
+void HeadlessRunView::setField(RunField field, const std::string& text) { m_fields[static_cast<size_t>(field)] = text; }
 
 void HeadlessRunView::setBar(RunBar bar, float value, const std::string& percent) {
     m_bars[barIndex(bar)] = Bar{value, percent};

@@ -14,9 +14,7 @@ void MemoryDataGrid::setRowCount(int rows) {
     resize();
 }
 
-void MemoryDataGrid::resize() {
-    m_cells.assign(m_labels.size() * static_cast<size_t>(m_columns), 0.0);
-}
+void MemoryDataGrid::resize() { m_cells.assign(m_labels.size() * static_cast<size_t>(m_columns), 0.0); }
 
 void MemoryDataGrid::setRowLabel(const std::string& label) {
     if (m_row >= 1 && m_row <= rowCount()) {

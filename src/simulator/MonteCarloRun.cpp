@@ -76,9 +76,7 @@ bool overflowDominates(long long nonFinite, std::int64_t finite) {
 }
 
 // A count of 0 (or below) bounds nothing.
-std::int64_t countOrNever(std::int64_t count) {
-    return count > 0 ? count : std::numeric_limits<std::int64_t>::max();
-}
+std::int64_t countOrNever(std::int64_t count) { return count > 0 ? count : std::numeric_limits<std::int64_t>::max(); }
 
 class SimulationRun {
 public:

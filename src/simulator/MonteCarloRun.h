@@ -61,7 +61,7 @@ struct SimulationOptimum {
 
 struct RunSummary {
     std::uint64_t seed = 0;
-    int steps = 0;  // the step count from the High EYD
+    int steps = 0;                  // the step count from the High EYD
     std::vector<StepSummary> rows;  // the finished steps
     std::optional<SimulationOptimum> optimum;
     long long samplesTotal = 0;  // every sample evaluated, stopped step included

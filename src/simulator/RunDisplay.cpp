@@ -13,8 +13,8 @@ void RunDisplay::flush(RunView& view) {
     }
     if (m_sampleDirty) {
         if (m_sampleZero) {
-            for (RunField f : {RunField::TextRuns, RunField::TextCheck, RunField::TextAverage,
-                               RunField::TextVariance, RunField::TextMin, RunField::TextMax}) {
+            for (RunField f : {RunField::TextRuns, RunField::TextCheck, RunField::TextAverage, RunField::TextVariance,
+                               RunField::TextMin, RunField::TextMax}) {
                 view.setField(f, "0");
             }
         } else {

@@ -33,10 +33,10 @@ int RunInputs::drawnVariable(int drawIndex) { return kDrawOrder.at(static_cast<s
 
 void RunInputs::setDrawn(ModelInputs& m, int drawIndex, double value) {
     double* const fields[kDrawnCount] = {
-        &m.harvestVolume,     &m.turnVolume,          &m.unitSize,     &m.roadDensityFactor,
-        &m.operatorCost,      &m.externalSpeed,       &m.fixedTime,    &m.lateralSpeed,
-        &m.productionDelay,   &m.variableTime,        &m.fixedCorridorTime,
-        &m.multipleCorridorCorrection, &m.fixedLandingTime, &m.roadCostPerStation,
+        &m.harvestVolume,    &m.turnVolume,         &m.unitSize,          &m.roadDensityFactor,
+        &m.operatorCost,     &m.externalSpeed,      &m.fixedTime,         &m.lateralSpeed,
+        &m.productionDelay,  &m.variableTime,       &m.fixedCorridorTime, &m.multipleCorridorCorrection,
+        &m.fixedLandingTime, &m.roadCostPerStation,
     };
     *fields[static_cast<size_t>(drawIndex)] = value;
 }

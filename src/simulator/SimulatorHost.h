@@ -23,9 +23,7 @@ public:
     // The simulation run (stat_itmain), writing the given view; "Go" calls
     // it. Unless the host has its own, the engine runs on the inputs above
     // with a seed from the clock.
-    virtual RunSummary stat_itmain(RunView& view) {
-        return quorvale::stat_itmain(variables(), view, seedFromClock());
-    }
+    virtual RunSummary stat_itmain(RunView& view) { return quorvale::stat_itmain(variables(), view, seedFromClock()); }
 
     // The "Simulation Graph" check mark of the "Show Results" menu.
     virtual bool simulationGraphChecked() = 0;

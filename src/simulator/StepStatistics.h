@@ -80,9 +80,7 @@ public:
     // Whether the step has enough samples and a half-width below the target.
     // A target that is not a positive number (or not a number) is never
     // reached, so the step samples until it is stopped.
-    bool targetReached(double target) const {
-        return m_sampleIndex >= kMinSamplesPerStep && m_halfWidth < target;
-    }
+    bool targetReached(double target) const { return m_sampleIndex >= kMinSamplesPerStep && m_halfWidth < target; }
 
 private:
     // Counted in 64 bits: a step with an unreachable target on a fast

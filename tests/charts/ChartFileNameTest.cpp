@@ -5,9 +5,9 @@
 using namespace quorvale;
 
 TEST(ChartFileName, KeepsTheCaptionsWordsJoinedByOneDash) {
-    EXPECT_EQ(chartFileName("Roading, Logging, and Total Costs  ($/mbf) vs. EYD (stat)      'Low Range Variables' ",
-                            "png"),
-              "Roading-Logging-and-Total-Costs-mbf-vs-EYD-stat-Low-Range-Variables.png");
+    EXPECT_EQ(
+        chartFileName("Roading, Logging, and Total Costs  ($/mbf) vs. EYD (stat)      'Low Range Variables' ", "png"),
+        "Roading-Logging-and-Total-Costs-mbf-vs-EYD-stat-Low-Range-Variables.png");
     EXPECT_EQ(chartFileName("1/10 Total Days", "csv"), "1-10-Total-Days.csv");
     // Nothing to name it after, or no suffix.
     EXPECT_EQ(chartFileName(" ($/%) ", "svg"), "chart.svg");

@@ -24,13 +24,34 @@ public:
         std::map<int, std::string> labels;
         std::map<std::pair<int, int>, double> cells;
         int refreshes = 0;
-        void setColumnCount(int c) override { columns = c; log("cols"); }
-        void setRowCount(int r) override { rows = r; log("rows"); }
-        void setRow(int r) override { row = r; log("row"); }
-        void setRowLabel(const std::string& l) override { labels[row] = l; log("label"); }
-        void setColumn(int c) override { column = c; log("col"); }
-        void setData(double v) override { cells[{row, column}] = v; log("data"); }
-        void refresh() override { ++refreshes; log("refresh"); }
+        void setColumnCount(int c) override {
+            columns = c;
+            log("cols");
+        }
+        void setRowCount(int r) override {
+            rows = r;
+            log("rows");
+        }
+        void setRow(int r) override {
+            row = r;
+            log("row");
+        }
+        void setRowLabel(const std::string& l) override {
+            labels[row] = l;
+            log("label");
+        }
+        void setColumn(int c) override {
+            column = c;
+            log("col");
+        }
+        void setData(double v) override {
+            cells[{row, column}] = v;
+            log("data");
+        }
+        void refresh() override {
+            ++refreshes;
+            log("refresh");
+        }
         void log(const std::string& what) { owner->events.push_back(name(group) + ":" + what); }
     };
 
@@ -48,11 +69,16 @@ public:
 
     static std::string name(ChartGroup g) {
         switch (g) {
-            case ChartGroup::Settings: return "Settings";
-            case ChartGroup::Roads: return "Roads";
-            case ChartGroup::Production: return "Production";
-            case ChartGroup::Cost: return "Cost";
-            case ChartGroup::LoggingTime: return "Logging";
+            case ChartGroup::Settings:
+                return "Settings";
+            case ChartGroup::Roads:
+                return "Roads";
+            case ChartGroup::Production:
+                return "Production";
+            case ChartGroup::Cost:
+                return "Cost";
+            case ChartGroup::LoggingTime:
+                return "Logging";
         }
         return "?";
     }
@@ -175,17 +201,16 @@ TEST(ChartLoading, PreparesAndWritesGroupsInTheirOrders) {
     RecordingWindows w;
     sweepInto(w, m, inputs);
     const std::vector<std::string> expected{
-        "Settings:cols", "Settings:rows", "Roads:cols", "Roads:rows", "Production:cols",
-        "Production:rows", "Cost:cols", "Cost:rows", "Logging:cols", "Logging:rows",
+        "Settings:cols", "Settings:rows", "Roads:cols", "Roads:rows", "Production:cols", "Production:rows", "Cost:cols",
+        "Cost:rows", "Logging:cols", "Logging:rows",
         // Step 1: production (caption before its data), settings (caption
         // after), logging time, roads, cost.
-        "Production:row", "Production:label", "Production:col", "Production:caption",
-        "Production:data", "Production:refresh", "Settings:row", "Settings:label", "Settings:col",
-        "Settings:data", "Settings:caption", "Settings:refresh", "Logging:row", "Logging:label",
-        "Logging:col", "Logging:data", "Logging:col", "Logging:data", "Logging:col", "Logging:data",
-        "Logging:refresh", "Roads:row", "Roads:label", "Roads:col", "Roads:data", "Roads:col",
-        "Roads:data", "Roads:refresh", "Cost:row", "Cost:label", "Cost:col", "Cost:data", "Cost:col",
-        "Cost:data", "Cost:col", "Cost:data", "Cost:refresh"};
+        "Production:row", "Production:label", "Production:col", "Production:caption", "Production:data",
+        "Production:refresh", "Settings:row", "Settings:label", "Settings:col", "Settings:data", "Settings:caption",
+        "Settings:refresh", "Logging:row", "Logging:label", "Logging:col", "Logging:data", "Logging:col",
+        "Logging:data", "Logging:col", "Logging:data", "Logging:refresh", "Roads:row", "Roads:label", "Roads:col",
+        "Roads:data", "Roads:col", "Roads:data", "Roads:refresh", "Cost:row", "Cost:label", "Cost:col", "Cost:data",
+        "Cost:col", "Cost:data", "Cost:col", "Cost:data", "Cost:refresh"};
     ASSERT_GE(w.events.size(), expected.size());
     EXPECT_EQ(std::vector<std::string>(w.events.begin(), w.events.begin() + static_cast<long>(expected.size())),
               expected);

@@ -17,9 +17,9 @@ using quorvale::testing::runTool;
 
 namespace {
 
-const std::vector<std::string> kSpread{"decide",         "--eyd",        "12",         "--harvest-volume",
-                                       "25:45",          "--road-cost",  "1000:2000",  "--operator-cost",
-                                       "2500:3500",      "--seed",       "5"};
+const std::vector<std::string> kSpread{"decide",    "--eyd",       "12",        "--harvest-volume",
+                                       "25:45",     "--road-cost", "1000:2000", "--operator-cost",
+                                       "2500:3500", "--seed",      "5"};
 
 std::vector<std::string> spreadWith(std::vector<std::string> more) {
     std::vector<std::string> args = kSpread;
@@ -53,10 +53,10 @@ TEST(CliDecide, JsonShapeExactCountAndSameOutputForAnyThreads) {
     const std::vector<std::string> rowKeys = keysAt(r.out, 6);
     ASSERT_GE(rowKeys.size(), 10u);
     EXPECT_EQ(std::vector<std::string>(rowKeys.begin(), rowKeys.begin() + 10),
-              (std::vector<std::string>{"step", "eyd", "mean", "stddev", "halfWidth", "p10", "p50", "p90",
-                                        "pOptimal", "regret"}));
-    EXPECT_EQ(keysAt(r.out, 4), (std::vector<std::string>{"step", "eyd", "meanCost", "tolerance", "fromEyd", "toEyd",
-                                                           "base", "bars"}));
+              (std::vector<std::string>{"step", "eyd", "mean", "stddev", "halfWidth", "p10", "p50", "p90", "pOptimal",
+                                        "regret"}));
+    EXPECT_EQ(keysAt(r.out, 4),
+              (std::vector<std::string>{"step", "eyd", "meanCost", "tolerance", "fromEyd", "toEyd", "base", "bars"}));
     EXPECT_EQ(jsonNumber(r.out, "seed"), 5);
     EXPECT_EQ(jsonNumber(r.out, "scenarios"), 3000);
     EXPECT_EQ(jsonNumber(r.out, "nonFinite"), 0);
@@ -123,11 +123,10 @@ TEST(CliDecide, InterruptPrintsTheScenariosSoFar) {
 
 TEST(CliDecide, UsageErrorsExit2WithNothingOnStdout) {
     const std::vector<std::vector<std::string>> wrong{
-        {"--scenarios", "0"},          {"--scenarios", "12.5"},     {"--scenarios", "-3"},
-        {"--threads", "0"},            {"--threads", "65"},         {"--threads", "two"},        {"--band", "-1"},
-        {"--band", "101"},             {"--target", "0"},           {"--target", "nan"},
-        {"--seed", "x"},               {"--format", "xml"},         {"--pattern", "star"},
-        {"--max-scenarios", "0"},      {"--frobnicate", "1"},       {"--scenarios", "10", "--target", "1"},
+        {"--scenarios", "0"},  {"--scenarios", "12.5"},  {"--scenarios", "-3"}, {"--threads", "0"},
+        {"--threads", "65"},   {"--threads", "two"},     {"--band", "-1"},      {"--band", "101"},
+        {"--target", "0"},     {"--target", "nan"},      {"--seed", "x"},       {"--format", "xml"},
+        {"--pattern", "star"}, {"--max-scenarios", "0"}, {"--frobnicate", "1"}, {"--scenarios", "10", "--target", "1"},
         {"--scenarios"},
     };
     for (const auto& extra : wrong) {

@@ -58,7 +58,8 @@ Finished runBinary(const std::vector<std::string>& args, Stdout how) {
     sigset_t defaults;
     sigemptyset(&defaults);
     sigaddset(&defaults, SIGPIPE);
-    struct sigaction ignore {}, previous {};
+    struct sigaction ignore {
+    }, previous{};
     ignore.sa_handler = SIG_IGN;
     if (how == Stdout::BrokenPipeSignalIgnored) {
         sigaction(SIGPIPE, &ignore, &previous);
@@ -112,8 +113,8 @@ TEST(CliOutput, FailedWritesExitWithOneAndSayWhy) {
         Stdout how;
         int error;
     };
-    for (const Case& c : {Case{Stdout::DevFull, ENOSPC}, Case{Stdout::Closed, EBADF},
-                          Case{Stdout::BrokenPipeSignalIgnored, EPIPE}}) {
+    for (const Case& c :
+         {Case{Stdout::DevFull, ENOSPC}, Case{Stdout::Closed, EBADF}, Case{Stdout::BrokenPipeSignalIgnored, EPIPE}}) {
         const Finished f = runBinary(sweep, c.how);
         EXPECT_EQ(f.status, 1) << std::strerror(c.error) << " signal " << f.signal;
         EXPECT_EQ(f.err, std::string("quorvale-cli: write error: ") + std::strerror(c.error) + "\n");
@@ -135,7 +136,8 @@ TEST(CliOutput, InvalidUtf8InEntriesIsReplacedInJsonAndCsv) {
     // A lone continuation byte, a truncated sequence, an overlong '/', a
     // surrogate; valid text ("é") is kept.
     const std::string typed = "3\x80x\xE2\x82 \xC0\xAF\xED\xA0\x80\xC3\xA9";
-    const quorvale::testing::CliRun r = quorvale::testing::runTool({"sweep", "--eyd", "5:" + typed, "--format", "json"});
+    const quorvale::testing::CliRun r =
+        quorvale::testing::runTool({"sweep", "--eyd", "5:" + typed, "--format", "json"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out.find('\x80'), std::string::npos);
     EXPECT_EQ(quorvale::validUtf8(r.out), r.out);

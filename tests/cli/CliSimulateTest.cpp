@@ -14,11 +14,11 @@
 using namespace quorvale;
 using quorvale::cli::kInterruptedStatus;
 using quorvale::cli::runCli;
+using quorvale::cli::runSimulate;
+using quorvale::cli::SimulateSurroundings;
 using quorvale::testing::CliRun;
 using quorvale::testing::count;
 using quorvale::testing::jsonNumber;
-using quorvale::cli::runSimulate;
-using quorvale::cli::SimulateSurroundings;
 
 namespace {
 
@@ -49,14 +49,14 @@ TEST(CliSimulate, JsonHasTheDocumentedShapeAndTheDefaultsCosts) {
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(r.err.empty()) << r.err;
     EXPECT_EQ(keysAt(r.out, 2), (std::vector<std::string>{"seed", "target", "pattern", "steps", "rows", "optimum",
-                                                           "samplesTotal", "stopped"}));
+                                                          "samplesTotal", "stopped"}));
     const std::vector<std::string> rowKeys = keysAt(r.out, 6);
     ASSERT_EQ(rowKeys.size(), 30u * 8);
     EXPECT_EQ(std::vector<std::string>(rowKeys.begin(), rowKeys.begin() + 8),
               (std::vector<std::string>{"step", "eyd", "samples", "mean", "stddev", "halfWidth", "min", "max"}));
-    EXPECT_EQ(keysAt(r.out, 4), (std::vector<std::string>{"eyd", "minCost", "landingSpacing", "roadDensity", "ayd",
-                                                           "aeyd", "lyd", "alyd", "corridorsPerLanding",
-                                                           "landingsPerUnit"}));
+    EXPECT_EQ(keysAt(r.out, 4),
+              (std::vector<std::string>{"eyd", "minCost", "landingSpacing", "roadDensity", "ayd", "aeyd", "lyd", "alyd",
+                                        "corridorsPerLanding", "landingsPerUnit"}));
     EXPECT_NE(r.out.find("\"seed\": 9,"), std::string::npos);
     EXPECT_NE(r.out.find("\"target\": 5,"), std::string::npos);
     EXPECT_NE(r.out.find("\"pattern\": \"parallel\""), std::string::npos);
@@ -72,8 +72,8 @@ TEST(CliSimulate, JsonHasTheDocumentedShapeAndTheDefaultsCosts) {
 }
 
 TEST(CliSimulate, SameSeedSameOutputAndTheSeedIsAlwaysPrinted) {
-    const std::vector<std::string> spread{"simulate", "--eyd", "8",       "--harvest-volume", "25:45",
-                                          "--pattern", "fan", "--road-cost", "1000:2000"};
+    const std::vector<std::string> spread{"simulate",  "--eyd", "8",           "--harvest-volume", "25:45",
+                                          "--pattern", "fan",   "--road-cost", "1000:2000"};
     auto with = [&](std::vector<std::string> more) {
         std::vector<std::string> args = spread;
         args.insert(args.end(), more.begin(), more.end());
@@ -116,9 +116,9 @@ TEST(CliSimulate, CtrlCStopsLikeEndAndPrintsTheFinishedSteps) {
             std::raise(SIGINT);  // during step 3
         }
     };
-    const CliRun r = simulate({"simulate", "--eyd", "10", "--harvest-volume", "20:50", "--target", "0.5", "--seed",
-                               "5", "--format", "json"},
-                              surroundings);
+    const CliRun r = simulate(
+        {"simulate", "--eyd", "10", "--harvest-volume", "20:50", "--target", "0.5", "--seed", "5", "--format", "json"},
+        surroundings);
     EXPECT_EQ(r.status, kInterruptedStatus);
     EXPECT_NE(r.out.find("\"stopped\": true"), std::string::npos);
     EXPECT_EQ(count(r.out, "\"step\": "), 2);
@@ -137,9 +137,9 @@ TEST(CliSimulate, SigtermStopsLikeCtrlCWithStatus143) {
             std::raise(SIGTERM);
         }
     };
-    const CliRun r = simulate({"simulate", "--eyd", "10", "--harvest-volume", "20:50", "--target", "0.5", "--seed",
-                               "5", "--format", "json"},
-                              surroundings);
+    const CliRun r = simulate(
+        {"simulate", "--eyd", "10", "--harvest-volume", "20:50", "--target", "0.5", "--seed", "5", "--format", "json"},
+        surroundings);
     EXPECT_EQ(r.status, quorvale::cli::kTerminatedStatus);
     EXPECT_NE(r.out.find("\"stopped\": true"), std::string::npos);
     EXPECT_EQ(count(r.out, "\"step\": "), 1);
@@ -149,15 +149,20 @@ TEST(CliSimulate, SigtermStopsLikeCtrlCWithStatus143) {
 }
 
 TEST(CliSimulate, UsageErrorsExitWithTwoAndOneClearLine) {
-    const std::vector<std::vector<std::string>> bad{
-        {"simulate", "--target", "0"},     {"simulate", "--target", "-1"},
-        {"simulate", "--target", "abc"},   {"simulate", "--target", "5x"},
-        {"simulate", "--target="},         {"simulate", "--target", "nan"},
-        {"simulate", "--target", "inf"},   {"simulate", "--target"},
-        {"simulate", "--seed", "-1"},      {"simulate", "--seed", "1.5"},
-        {"simulate", "--seed", "18446744073709551616"},
-        {"simulate", "--case", "low"},     {"simulate", "--format", "xml"},
-        {"simulate", "--pattern", "radial"}};
+    const std::vector<std::vector<std::string>> bad{{"simulate", "--target", "0"},
+                                                    {"simulate", "--target", "-1"},
+                                                    {"simulate", "--target", "abc"},
+                                                    {"simulate", "--target", "5x"},
+                                                    {"simulate", "--target="},
+                                                    {"simulate", "--target", "nan"},
+                                                    {"simulate", "--target", "inf"},
+                                                    {"simulate", "--target"},
+                                                    {"simulate", "--seed", "-1"},
+                                                    {"simulate", "--seed", "1.5"},
+                                                    {"simulate", "--seed", "18446744073709551616"},
+                                                    {"simulate", "--case", "low"},
+                                                    {"simulate", "--format", "xml"},
+                                                    {"simulate", "--pattern", "radial"}};
     for (const auto& args : bad) {
         const CliRun r = quorvale::testing::runTool(args);
         EXPECT_EQ(r.status, 2) << args[1] << " " << (args.size() > 2 ? args[2] : "");
@@ -165,14 +170,15 @@ TEST(CliSimulate, UsageErrorsExitWithTwoAndOneClearLine) {
         EXPECT_EQ(count(r.err, "\n"), 1) << r.err;
         EXPECT_EQ(r.err.rfind("quorvale-cli simulate: ", 0), 0u) << r.err;
     }
-    EXPECT_NE(quorvale::testing::runTool({"simulate", "--target", "abc"}).err.find("positive number"), std::string::npos);
+    EXPECT_NE(quorvale::testing::runTool({"simulate", "--target", "abc"}).err.find("positive number"),
+              std::string::npos);
     EXPECT_NE(quorvale::testing::runTool({"simulate", "--seed", "x"}).err.find("--seed"), std::string::npos);
     EXPECT_EQ(quorvale::testing::runTool({"simulate", "--seed", "18446744073709551615", "--eyd", "1"}).status, 0);
 }
 
 TEST(CliSimulate, OverflowingStepsAreNamedAndNothingNonFiniteIsPrinted) {
-    const CliRun r = quorvale::testing::runTool({"simulate", "--eyd", "3", "--road-density-factor", "1e306", "--road-cost", "1", "--format",
-                          "json", "--seed", "1"});
+    const CliRun r = quorvale::testing::runTool({"simulate", "--eyd", "3", "--road-density-factor", "1e306",
+                                                 "--road-cost", "1", "--format", "json", "--seed", "1"});
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.err.find("step 1: 31 samples"), std::string::npos) << r.err;
     EXPECT_NE(r.err.find("could not be measured"), std::string::npos);
@@ -193,8 +199,8 @@ TEST(CliSimulate, HelpNamesTheRunOptions) {
 
 TEST(CliSimulate, AStepAtTheSampleCapEndsWithItsStatisticsAndIsMarked) {
     // These inputs never reach the target: before the cap, the run went on without end.
-    const std::vector<std::string> wide{"simulate", "--road-cost", "1500:15000000", "--seed", "3", "--eyd", "2",
-                                        "--max-samples-per-step", "2000"};
+    const std::vector<std::string> wide{"simulate", "--road-cost", "1500:15000000",          "--seed", "3",
+                                        "--eyd",    "2",           "--max-samples-per-step", "2000"};
     std::vector<std::string> json = wide;
     json.insert(json.end(), {"--format", "json"});
     CliRun r = quorvale::testing::runTool(json);
@@ -208,8 +214,9 @@ TEST(CliSimulate, AStepAtTheSampleCapEndsWithItsStatisticsAndIsMarked) {
     EXPECT_TRUE(std::regex_search(r.out, std::regex("\\n +2 +200 +2000\\* ")));
     EXPECT_NE(r.out.find("* not converged"), std::string::npos);
     // A step that converges carries no mark.
-    EXPECT_EQ(quorvale::testing::runTool({"simulate", "--eyd", "2", "--seed", "3", "--format", "json"}).out.find("converged"),
-              std::string::npos);
+    EXPECT_EQ(
+        quorvale::testing::runTool({"simulate", "--eyd", "2", "--seed", "3", "--format", "json"}).out.find("converged"),
+        std::string::npos);
     for (const char* bad : {"30", "-1", "1e6", "x", ""}) {
         EXPECT_EQ(quorvale::testing::runTool({"simulate", "--max-samples-per-step", bad}).status, 2) << bad;
     }

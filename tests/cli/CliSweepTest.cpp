@@ -8,7 +8,6 @@
 
 #include "cli/CliTestSupport.h"
 
-
 using quorvale::testing::CliRun;
 using quorvale::testing::count;
 using quorvale::testing::jsonNumber;
@@ -39,10 +38,27 @@ TEST(CliSweep, JsonOfTheDefaultsReproducesTheReferenceFigures) {
     EXPECT_NEAR(jsonNumber(j, "totalDays", 9), 81.9, 0.05);
     EXPECT_NEAR(jsonNumber(j, "roadDensity", 9), 5.28, 1e-12);
     EXPECT_NEAR(jsonNumber(j, "totalCost", 9), 136, 0.5);
-    for (const char* field :
-         {"eyd", "landingSpacing", "lyd", "alyd", "ayd", "aeyd", "corridorsPerLanding", "landingsPerUnit",
-          "corridorsPerUnit", "rigTimePerLanding", "rigTimeTotal", "roadDensity", "cycleTime", "totalDays",
-          "unitVolume", "mbfPerDay", "tonsPerDay", "loadsPerDay", "loggingCost", "roadCost", "totalCost"}) {
+    for (const char* field : {"eyd",
+                              "landingSpacing",
+                              "lyd",
+                              "alyd",
+                              "ayd",
+                              "aeyd",
+                              "corridorsPerLanding",
+                              "landingsPerUnit",
+                              "corridorsPerUnit",
+                              "rigTimePerLanding",
+                              "rigTimeTotal",
+                              "roadDensity",
+                              "cycleTime",
+                              "totalDays",
+                              "unitVolume",
+                              "mbfPerDay",
+                              "tonsPerDay",
+                              "loadsPerDay",
+                              "loggingCost",
+                              "roadCost",
+                              "totalCost"}) {
         EXPECT_EQ(count(j, std::string("\"") + field + "\": "), 30) << field;
     }
 }
@@ -78,10 +94,15 @@ TEST(CliSweep, VariableOptionsTakeLowHighTextsThroughTheWindowRules) {
 }
 
 TEST(CliSweep, UsageErrorsExitWithTwoAndPrintNothing) {
-    const std::vector<std::vector<std::string>> bad{
-        {"sweep", "--bogus"},      {"sweep", "--pattern", "radial"}, {"sweep", "--case", "median"},
-        {"sweep", "--format=xml"}, {"sweep", "--eyd"},               {"sweep", "--eyd", "--case", "low"},
-        {"sweep", "stray"},        {"frobnicate"},                   {}};
+    const std::vector<std::vector<std::string>> bad{{"sweep", "--bogus"},
+                                                    {"sweep", "--pattern", "radial"},
+                                                    {"sweep", "--case", "median"},
+                                                    {"sweep", "--format=xml"},
+                                                    {"sweep", "--eyd"},
+                                                    {"sweep", "--eyd", "--case", "low"},
+                                                    {"sweep", "stray"},
+                                                    {"frobnicate"},
+                                                    {}};
     for (const auto& args : bad) {
         const CliRun r = cli(args);
         EXPECT_EQ(r.status, 2) << (args.empty() ? "(none)" : args.back());
@@ -109,9 +130,8 @@ TEST(CliSweep, HelpAndVersion) {
     EXPECT_EQ(r.status, 0);
     for (const char* option : {"--harvest-volume", "--turn-volume", "--unit-size", "--road-density-factor", "--eyd",
                                "--operator-cost", "--external-speed", "--fixed-time", "--lateral-speed",
-                               "--production-delay", "--fixed-landing-time", "--variable-time",
-                               "--fixed-corridor-time", "--corridor-correction-time", "--road-cost", "--case",
-                               "--pattern", "--format"}) {
+                               "--production-delay", "--fixed-landing-time", "--variable-time", "--fixed-corridor-time",
+                               "--corridor-correction-time", "--road-cost", "--case", "--pattern", "--format"}) {
         EXPECT_NE(r.out.find(option), std::string::npos) << option;
     }
     EXPECT_NE(r.out.find("stations, default 30"), std::string::npos);
@@ -129,7 +149,8 @@ TEST(CliSweep, TableColumnsAreChosenAndTheLowestTotalCostIsNamed) {
     // The default set: narrow, with the figures a reader compares.
     CliRun r = cli({"sweep"});
     ASSERT_EQ(r.status, 0);
-    EXPECT_TRUE(std::regex_search(r.out, std::regex("\\nStep +EYD +Spacing +Cycle +Days +Prod +Logging +Road +Total\\n")));
+    EXPECT_TRUE(
+        std::regex_search(r.out, std::regex("\\nStep +EYD +Spacing +Cycle +Days +Prod +Logging +Road +Total\\n")));
     EXPECT_NE(r.out.find("\nLowest total cost: 134.71 $/mbf at EYD 1200 ft (step 12)\n"), std::string::npos);
 
     r = cli({"sweep", "--columns", "totalCost,eyd", "--eyd", "3"});

@@ -41,7 +41,8 @@ TEST(CliUnit, AUnitWrittenByTheToolRunsAsItsOptionsAndLaterOptionsOverrideIt) {
     EXPECT_EQ(jsonNumber(runTool({"sweep", "--unit", unit, "--eyd", "10", "--format", "json"}).out, "steps"), 10);
     EXPECT_EQ(jsonNumber(runTool({"sweep", "--eyd", "10", "--unit", unit, "--format", "json"}).out, "steps"), 25);
     // The unit's target is the Simulator's; --target after it overrides.
-    const std::vector<std::string> simulate{"simulate", "--unit", unit, "--eyd", "2", "--seed", "1", "--format", "json"};
+    const std::vector<std::string> simulate{"simulate", "--unit", unit,       "--eyd", "2",
+                                            "--seed",   "1",      "--format", "json"};
     EXPECT_EQ(jsonNumber(runTool(simulate).out, "target"), 2.5);
     std::vector<std::string> overridden = simulate;
     overridden.insert(overridden.end(), {"--target", "3"});

@@ -27,10 +27,27 @@ public:
     }
     void writeStep(int step, const YardingResult& r) override {
         FUZZ_CHECK(step == m_written + 1 && step <= m_steps);
-        for (double v : {r.eyd, r.landingSpacing, r.lyd, r.alyd, r.ayd, r.aeyd, r.corridorsPerLanding,
-                         r.landingsPerUnit, r.corridorsPerUnit, r.rigTimePerLanding, r.rigTimeTotal, r.roadDensity,
-                         r.cycleTime, r.totalDays, r.unitVolume, r.mbfPerDay, r.tonsPerDay, r.loadsPerDay,
-                         r.loggingCost, r.roadCost, r.totalCost}) {
+        for (double v : {r.eyd,
+                         r.landingSpacing,
+                         r.lyd,
+                         r.alyd,
+                         r.ayd,
+                         r.aeyd,
+                         r.corridorsPerLanding,
+                         r.landingsPerUnit,
+                         r.corridorsPerUnit,
+                         r.rigTimePerLanding,
+                         r.rigTimeTotal,
+                         r.roadDensity,
+                         r.cycleTime,
+                         r.totalDays,
+                         r.unitVolume,
+                         r.mbfPerDay,
+                         r.tonsPerDay,
+                         r.loadsPerDay,
+                         r.loggingCost,
+                         r.roadCost,
+                         r.totalCost}) {
             FUZZ_CHECK(std::isfinite(v));
         }
         m_written = step;

@@ -101,9 +101,11 @@ TEST(UnitDocument, BadDocumentsAreRefusedWithFileAndPlace) {
         {"\xff{}", "x.qvunit:1:1: not a JSON document: syntax error while parsing value - invalid literal"},
         {"[1, 2]", "x.qvunit: /: expected an object, found a list"},
         {"{\"version\": 1}", "x.qvunit: /format: missing"},
-        {sampleWith("\"quorvale-unit\"", "\"other\""), "x.qvunit: /format: expected \"quorvale-unit\", found \"other\""},
+        {sampleWith("\"quorvale-unit\"", "\"other\""),
+         "x.qvunit: /format: expected \"quorvale-unit\", found \"other\""},
         {sampleWith("\"version\": 1", "\"version\": 2"), "x.qvunit: /version: version 2 is not supported"},
-        {sampleWith("\"version\": 1", "\"version\": \"1\""), "x.qvunit: /version: expected a whole number, found a text"},
+        {sampleWith("\"version\": 1", "\"version\": \"1\""),
+         "x.qvunit: /version: expected a whole number, found a text"},
         {sampleWith("\"fan\"", "\"radial\""), "x.qvunit: /pattern: expected \"parallel\" or \"fan\", found \"radial\""},
         {sampleWith("\"target\": \"2.5\"", "\"target\": 2.5"), "x.qvunit: /target: expected a text, found a number"},
         {sampleWith("\"target\": \"2.5\",", ""), "x.qvunit: /target: missing"},
@@ -137,8 +139,8 @@ TEST(UnitDocument, UnknownKeysAreIgnoredWithAWarning) {
 }
 
 TEST(UnitDocument, FilesOverTheLimitOrUnreadableAreRefused) {
-    const std::filesystem::path dir = std::filesystem::temp_directory_path() /
-                                      ("qvunit-test-" + std::to_string(::getpid()));
+    const std::filesystem::path dir =
+        std::filesystem::temp_directory_path() / ("qvunit-test-" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
     const std::string good = (dir / "good.qvunit").string();
     std::ofstream(good) << writeUnitDocument(sampleUnit());

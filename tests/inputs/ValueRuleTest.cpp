@@ -20,7 +20,7 @@ TEST(ValueRule, LeadingNumberReadsTheLongestDecimalPrefix) {
     EXPECT_EQ(leadingNumber("+7.25x"), 7.25);
     EXPECT_EQ(leadingNumber("1,500"), 1);
     EXPECT_EQ(leadingNumber("2.5e2m"), 250);
-    EXPECT_EQ(leadingNumber("4e"), 4);   // an exponent needs digits
+    EXPECT_EQ(leadingNumber("4e"), 4);  // an exponent needs digits
     EXPECT_EQ(leadingNumber("4e+"), 4);
     EXPECT_EQ(leadingNumber("abc"), 0);
     EXPECT_EQ(leadingNumber(""), 0);
@@ -55,7 +55,7 @@ TEST(ValueRule, RepairTestUsesTheLeadingNumber) {
     EXPECT_FALSE(rule.isUsable(""));
     EXPECT_FALSE(rule.isUsable("0"));
     EXPECT_FALSE(rule.isUsable("-3"));
-    EXPECT_FALSE(rule.isUsable("0,5"));  // English: leading number 0
+    EXPECT_FALSE(rule.isUsable("0,5"));    // English: leading number 0
     EXPECT_FALSE(rule.isUsable("1e999"));  // infinite: repaired like garbage
     EXPECT_FALSE(rule.isUsable("1e-999"));
     EXPECT_TRUE(rule.isUsable("1e300"));
@@ -214,8 +214,8 @@ TEST(ValueRule, EveryUsableTextReadsAsItsLeadingNumberInEachLocale) {
             double expected = 0;
             std::from_chars(plain.data() + (sign == "+"), plain.data() + plain.size(), expected);
             const bool leadingPositive = !grouped || whole.find_first_not_of('0') != std::string::npos;
-            const bool expectUsable = hasMantissa && sign != "-" && std::isnormal(expected) && expected > 0 &&
-                                      leadingPositive;
+            const bool expectUsable =
+                hasMantissa && sign != "-" && std::isnormal(expected) && expected > 0 && leadingPositive;
 
             const EntryReading r = rule.reading(text);
             ASSERT_EQ(r.usable, expectUsable) << '"' << text << "\" " << locale.decimalPoint;

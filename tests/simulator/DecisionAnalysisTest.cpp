@@ -145,8 +145,10 @@ TEST(DecisionAnalysis, FixedInputsGiveTheStaticSweepItsBandAndNoEvpi) {
         best = costs[i] <= costs[best] ? i : best;
     }
     size_t from = best, to = best;
-    while (from > 0 && costs[from - 1] <= costs[best] * 1.02) --from;
-    while (to + 1 < costs.size() && costs[to + 1] <= costs[best] * 1.02) ++to;
+    while (from > 0 && costs[from - 1] <= costs[best] * 1.02)
+        --from;
+    while (to + 1 < costs.size() && costs[to + 1] <= costs[best] * 1.02)
+        ++to;
     ASSERT_LT(from, to);  // the case must show a band wider than one step
     EXPECT_EQ(r.recommendedStep, static_cast<int>(best) + 1);
     EXPECT_EQ(r.bandFromEyd, 100.0 * (from + 1));
@@ -171,8 +173,8 @@ TEST(DecisionAnalysis, TiesGoToTheLongerEyd) {
             continue;
         }
         found = true;
-        const size_t last = static_cast<size_t>(std::find(costs.rbegin(), costs.rend(), lowest).base() -
-                                                costs.begin()) - 1;
+        const size_t last =
+            static_cast<size_t>(std::find(costs.rbegin(), costs.rend(), lowest).base() - costs.begin()) - 1;
         const DecisionResult r = runDecisionAnalysis(RunInputs(inputs), fixedRun(CorridorPattern::Parallel, 50));
         EXPECT_EQ(r.recommendedEyd, 100.0 * (last + 1));
         EXPECT_EQ(r.rows[last].pOptimal, 1);
@@ -248,21 +250,21 @@ TEST(DecisionAnalysis, TornadoMovesOneVariableAtATime) {
             std::pair<double, double> best{1e300, 0};
             for (int step = 1; step <= 25; ++step) {
                 const double c = evaluateUncapped(m, step, carry).totalCost;
-                if (c <= best.first) best = {c, 100.0 * step};
+                if (c <= best.first)
+                    best = {c, 100.0 * step};
             }
             return best;
         };
         EXPECT_EQ(std::pair(bar.costAtLow, bar.eydAtLow), minimum(ranges.range(bar.drawIndex).low)) << bar.variable;
-        EXPECT_EQ(std::pair(bar.costAtHigh, bar.eydAtHigh), minimum(ranges.range(bar.drawIndex).high))
-            << bar.variable;
+        EXPECT_EQ(std::pair(bar.costAtHigh, bar.eydAtHigh), minimum(ranges.range(bar.drawIndex).high)) << bar.variable;
         EXPECT_EQ(bar.swing, std::fabs(bar.costAtHigh - bar.costAtLow));
         if (i > 0) {
             const TornadoBar& before = t.bars[i - 1];
             EXPECT_TRUE(before.swing > bar.swing || (before.swing == bar.swing && before.drawIndex < bar.drawIndex));
         }
     }
-    const auto fixedTime = std::find_if(t.bars.begin(), t.bars.end(),
-                                        [](const TornadoBar& b) { return b.variable == "fixed-time"; });
+    const auto fixedTime =
+        std::find_if(t.bars.begin(), t.bars.end(), [](const TornadoBar& b) { return b.variable == "fixed-time"; });
     ASSERT_NE(fixedTime, t.bars.end());
     EXPECT_EQ(fixedTime->swing, 0);
     EXPECT_GT(t.bars.front().swing, 1);

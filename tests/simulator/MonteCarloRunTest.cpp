@@ -12,8 +12,8 @@ using namespace quorvale::test;
 
 namespace {
 
-const RunField kSampleFields[] = {RunField::TextCheck, RunField::TextRuns, RunField::TextAverage,
-                                  RunField::TextVariance, RunField::TextMin, RunField::TextMax};
+const RunField kSampleFields[] = {RunField::TextCheck,    RunField::TextRuns, RunField::TextAverage,
+                                  RunField::TextVariance, RunField::TextMin,  RunField::TextMax};
 
 }  // namespace
 

@@ -39,9 +39,7 @@ public:
     // (counted from 1) during which it was told.
     std::vector<std::pair<long long, bool>> overSampleCount;
 
-    double target() override {
-        return targetAfter ? targetAfter(samplesSeen() + 1) : HeadlessRunView::target();
-    }
+    double target() override { return targetAfter ? targetAfter(samplesSeen() + 1) : HeadlessRunView::target(); }
     bool yieldDue() override {
         const bool due = HeadlessRunView::yieldDue();
         return yieldAfterEverySample || due;

@@ -143,8 +143,7 @@ YieldWatch::YieldWatch(std::function<void()> check) {
 }
 
 DialogAnswers::DialogAnswers() {
-    DialogHooks::setSaveFileName([this](QWidget*, const QString& caption, const QString& suggested,
-                                        const QString&) {
+    DialogHooks::setSaveFileName([this](QWidget*, const QString& caption, const QString& suggested, const QString&) {
         saveCaptions.append(caption);
         suggestedNames.append(suggested);
         return saveAs;

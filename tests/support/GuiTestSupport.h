@@ -112,10 +112,10 @@ public:
 
 }  // namespace quorvale::testing
 
-#define QUORVALE_GUI_TEST_MAIN(TestObject)                \
-    int main(int argc, char** argv) {                     \
-        quorvale::testing::prepareEnvironment();          \
-        QApplication app(argc, argv);                     \
-        TestObject test;                                  \
-        return QTest::qExec(&test, argc, argv);           \
+#define QUORVALE_GUI_TEST_MAIN(TestObject)       \
+    int main(int argc, char** argv) {            \
+        quorvale::testing::prepareEnvironment(); \
+        QApplication app(argc, argv);            \
+        TestObject test;                         \
+        return QTest::qExec(&test, argc, argv);  \
     }

@@ -16,8 +16,7 @@ bool AtomicFile::save(const QString& path, const QByteArray& bytes, QString* rea
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         why = file.errorString();
     } else if (const qint64 written = file.write(bytes); written != size) {
-        why = written < 0 ? file.errorString()
-                          : QString::fromUtf8(texts::units::kShortWrite).arg(written).arg(size);
+        why = written < 0 ? file.errorString() : QString::fromUtf8(texts::units::kShortWrite).arg(written).arg(size);
         file.cancelWriting();
     } else if (!file.commit()) {
         why = file.errorString();

@@ -4,9 +4,7 @@
 
 namespace quorvale {
 
-ChildFrame::ChildFrame(QWidget* parent) : QMdiSubWindow(parent) {
-    setAttribute(Qt::WA_DeleteOnClose);
-}
+ChildFrame::ChildFrame(QWidget* parent) : QMdiSubWindow(parent) { setAttribute(Qt::WA_DeleteOnClose); }
 
 void ChildFrame::closeEvent(QCloseEvent* event) {
     // The base class closes the inner window first, which runs its unload

@@ -13,8 +13,8 @@ namespace quorvale {
 class DialogHooks {
 public:
     // Returns the chosen file name, empty when the user cancels.
-    using SaveFileName = std::function<QString(QWidget* parent, const QString& caption,
-                                               const QString& suggestedName, const QString& filter)>;
+    using SaveFileName = std::function<QString(QWidget* parent, const QString& caption, const QString& suggestedName,
+                                               const QString& filter)>;
     // Returns the chosen existing file, empty when the user cancels.
     using OpenFileName = std::function<QString(QWidget* parent, const QString& caption, const QString& directory,
                                                const QString& filter)>;

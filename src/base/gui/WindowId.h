@@ -19,9 +19,9 @@ enum class WindowId {
 };
 
 inline constexpr std::array<WindowId, 9> kAllWindows{
-    WindowId::FrmData,         WindowId::FrmStats,     WindowId::FrmGraphStats,
-    WindowId::FrmGraph,        WindowId::FrmGraphLoads, WindowId::FrmGraphLogging,
-    WindowId::FrmGraphRoad,    WindowId::FrmGraphSettings, WindowId::FrmDecision,
+    WindowId::FrmData,      WindowId::FrmStats,         WindowId::FrmGraphStats,
+    WindowId::FrmGraph,     WindowId::FrmGraphLoads,    WindowId::FrmGraphLogging,
+    WindowId::FrmGraphRoad, WindowId::FrmGraphSettings, WindowId::FrmDecision,
 };
 
 // The window's name, also its objectName.

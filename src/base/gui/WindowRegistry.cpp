@@ -46,9 +46,8 @@ QWidget* WindowRegistry::create(WindowId id, bool visible) {
     if (widget->minimumSize() == widget->maximumSize()) {
         // A fixed-border window: it can be minimized but neither resized
         // nor maximized.
-        frame->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                              Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                              Qt::WindowCloseButtonHint);
+        frame->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     }
     m_area->addSubWindow(frame);
     if (widget->minimumSize() == widget->maximumSize()) {

@@ -34,9 +34,8 @@ constexpr qreal kMinimumMarkSize = 10;
 // Costs are read to the cent.
 constexpr int kMinimumDecimals = 2;
 // The series' colours by column, whatever else the chart holds.
-const std::array<QColor, 5> kSeriesColours{QColor(0x20, 0x9f, 0xdf), QColor(0x99, 0xca, 0x53),
-                                           QColor(0xf6, 0xa6, 0x25), QColor(0x6d, 0x5f, 0xd5),
-                                           QColor(0xbf, 0x59, 0x3e)};
+const std::array<QColor, 5> kSeriesColours{QColor(0x20, 0x9f, 0xdf), QColor(0x99, 0xca, 0x53), QColor(0xf6, 0xa6, 0x25),
+                                           QColor(0x6d, 0x5f, 0xd5), QColor(0xbf, 0x59, 0x3e)};
 constexpr int kMargin = 4;
 // Room along the value axis besides its title: the ends of the axis.
 constexpr int kAxisTitleReserve = 90;
@@ -455,8 +454,8 @@ void DataGridChart::placeNotes() {
         if (top < reserved) {
             top = at.y() + gap;
         }
-        const double left = std::clamp(at.x() - box.width() / 2, plot.left(),
-                                       std::max(plot.left(), plot.right() - box.width()));
+        const double left =
+            std::clamp(at.x() - box.width() / 2, plot.left(), std::max(plot.left(), plot.right() - box.width()));
         top = std::clamp(top, plot.top(), std::max(plot.top(), plot.bottom() - box.height()));
         m_minimumLabel->setPos(left, top);
     }
@@ -530,11 +529,11 @@ void DataGridChart::fitToSize() {
         legend->setAlignment(Qt::AlignLeft);
         legend->detachFromChart();
         legend->setBackgroundVisible(false);
-        legend->setGeometry(QRectF(kMargin, room.height() - kMargin - listHeight, room.width() - 2 * kMargin, listHeight));
+        legend->setGeometry(
+            QRectF(kMargin, room.height() - kMargin - listHeight, room.width() - 2 * kMargin, listHeight));
     }
     legend->setVisible(fitsBelow || fitsBeside || fitsListed);
-    chart()->setMargins(
-        QMargins(kMargin, kMargin + (m_yTitleAbove ? metrics.height() : 0), kMargin, kMargin + listed));
+    chart()->setMargins(QMargins(kMargin, kMargin + (m_yTitleAbove ? metrics.height() : 0), kMargin, kMargin + listed));
 }
 
 void DataGridChart::resizeEvent(QResizeEvent* event) {
@@ -563,7 +562,8 @@ QString DataGridChart::pointText(int column, const QPointF& point) const {
     }
     const double y = m_rows[static_cast<size_t>(nearest)].cells[static_cast<size_t>(column - 1)];
     return QString::fromUtf8(texts::charts::kHoverTemplate)
-        .arg(seriesLabel(column), m_rows[static_cast<size_t>(nearest)].label, withUnit(numberText(y), seriesUnit(column)));
+        .arg(seriesLabel(column), m_rows[static_cast<size_t>(nearest)].label,
+             withUnit(numberText(y), seriesUnit(column)));
 }
 
 void DataGridChart::onHovered(int column, const QPointF& point, bool entered) {

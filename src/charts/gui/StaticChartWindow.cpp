@@ -10,7 +10,7 @@ constexpr double kInitialWidthTwips = 7200;
 constexpr double kInitialHeightTwips = 4800;
 
 SingleChartDesign designOf(const StaticChartDesign& design) {
-    return {design.windowName,     design.chartName,     design.caption,       design.seriesLabels,
+    return {design.windowName,     design.chartName,   design.caption,     design.seriesLabels,
             design.clearedOnClose, kInitialWidthTwips, kInitialHeightTwips};
 }
 

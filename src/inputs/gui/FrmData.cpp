@@ -233,9 +233,9 @@ void FrmData::showFeedback(const std::vector<std::pair<int, std::string>>& repai
         field(i)->clearFeedback();
     }
     for (const auto& [entry, typed] : repaired) {
-        field(entry)->showRepaired(QString::fromUtf8(texts::variables::kRepairedTip)
-                                       .arg(QString::fromStdString(typed),
-                                            QString::fromStdString(m_rule.wholeNumber(spinValue(entry)))));
+        field(entry)->showRepaired(
+            QString::fromUtf8(texts::variables::kRepairedTip)
+                .arg(QString::fromStdString(typed), QString::fromStdString(m_rule.wholeNumber(spinValue(entry)))));
     }
     const QString tip = QString::fromUtf8(texts::variables::kLowAboveHighTip);
     for (int k = 0; k < kVariableCount; ++k) {

@@ -196,16 +196,16 @@ bool FrmAbout::GetKeyValue(RegistryRoot keyRoot, const std::string& keyName, con
         return false;
     }
     switch (type) {
-    case RegistryType::String:
-        keyVal = bytes.substr(0, bytes.find('\0'));
-        break;
-    case RegistryType::DWord:
-        // All four bytes count: a zero byte or a byte below 16 inside the
-        // number is part of its value.
-        keyVal = dwordText(bytes);
-        break;
-    case RegistryType::Other:
-        break;
+        case RegistryType::String:
+            keyVal = bytes.substr(0, bytes.find('\0'));
+            break;
+        case RegistryType::DWord:
+            // All four bytes count: a zero byte or a byte below 16 inside the
+            // number is part of its value.
+            keyVal = dwordText(bytes);
+            break;
+        case RegistryType::Other:
+            break;
     }
     return true;
 }

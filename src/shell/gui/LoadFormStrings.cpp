@@ -44,9 +44,7 @@ std::optional<short> strictShort(const QString& text) {
 }
 
 // The leading number of the text as a 16-bit number, 0 when that fails.
-short leadingShort(const QString& text) {
-    return toShort(leadingNumber(text.toStdString())).value_or(0);
-}
+short leadingShort(const QString& text) { return toShort(leadingNumber(text.toStdString())).value_or(0); }
 
 std::optional<QString> entry(std::optional<short> number) {
     if (!number) {

@@ -86,8 +86,8 @@ void tileInLine(const QList<QMdiSubWindow*>& windows, const QRect& r, bool stack
             roomLeft -= extent;
             --flexibleLeft;
         }
-        const QRect slot = stacked ? QRect(r.left(), position, r.width(), extent)
-                                   : QRect(position, r.top(), extent, r.height());
+        const QRect slot =
+            stacked ? QRect(r.left(), position, r.width(), extent) : QRect(position, r.top(), extent, r.height());
         if (isFixedSize(w)) {
             w->move(slot.topLeft());
         } else {
@@ -130,7 +130,8 @@ void tile(QMdiArea* area, bool stacked) {
         if (w->isMaximized()) {
             w->showNormal();
         }
-        w->move(stacked ? QPoint(r.right() + 1 - fixedAcross, position) : QPoint(position, r.bottom() + 1 - fixedAcross));
+        w->move(stacked ? QPoint(r.right() + 1 - fixedAcross, position)
+                        : QPoint(position, r.bottom() + 1 - fixedAcross));
         position += stacked ? w->height() : w->width();
     }
     tileInLine(flexible, stacked ? r.adjusted(0, 0, -fixedAcross, 0) : r.adjusted(0, 0, 0, -fixedAcross), stacked);

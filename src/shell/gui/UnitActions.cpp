@@ -115,8 +115,7 @@ void UnitActions::chooseAndOpen() {
 }
 
 void UnitActions::chooseAndSave() {
-    const QString suggested =
-        m_path.isEmpty() ? QDir(QDir::homePath()).filePath(tr8(kUntitled)) : m_path;
+    const QString suggested = m_path.isEmpty() ? QDir(QDir::homePath()).filePath(tr8(kUntitled)) : m_path;
     QString path = DialogHooks::saveFileName(&m_main, tr8(kSaveCaption), suggested, tr8(kFilter));
     if (path.isEmpty()) {
         return;

@@ -45,12 +45,12 @@ struct CollectSweep final : SweepSink {
 
 QString rangeName(RangeCase rangeCase) {
     switch (rangeCase) {
-    case RangeCase::Low:
-        return tr8(kLowRange);
-    case RangeCase::Average:
-        return tr8(kAverageRange);
-    case RangeCase::High:
-        return tr8(kHighRange);
+        case RangeCase::Low:
+            return tr8(kLowRange);
+        case RangeCase::Average:
+            return tr8(kAverageRange);
+        case RangeCase::High:
+            return tr8(kHighRange);
     }
     return {};
 }
@@ -77,11 +77,11 @@ public:
         QFont font(QStringLiteral("DejaVu Sans"));
         font.setPointSizeF(9.5);
         doc.setDefaultFont(font);
-        doc.setDefaultStyleSheet(QStringLiteral(
-            "h1 { font-size: 17pt; } h2 { font-size: 12.5pt; margin-top: 4px; } "
-            "td, th { padding: 1px 6px; } th { text-align: left; background-color: #e4e8ec; } "
-            ".group td { font-weight: bold; background-color: #f2f4f6; } .num { text-align: right; } "
-            ".note { color: #555555; }"));
+        doc.setDefaultStyleSheet(
+            QStringLiteral("h1 { font-size: 17pt; } h2 { font-size: 12.5pt; margin-top: 4px; } "
+                           "td, th { padding: 1px 6px; } th { text-align: left; background-color: #e4e8ec; } "
+                           ".group td { font-weight: bold; background-color: #f2f4f6; } .num { text-align: right; } "
+                           ".note { color: #555555; }"));
         doc.setTextWidth(m_area.width());
         doc.setHtml(html);
         const qreal height = doc.size().height();
@@ -110,8 +110,7 @@ public:
         chart->layout()->activate();
         const qreal height = m_area.width() * ratio;
         room(height);
-        scene->render(&m_painter, QRectF(m_area.left(), m_y, m_area.width(), height),
-                      QRectF(chart->pos(), size));
+        scene->render(&m_painter, QRectF(m_area.left(), m_y, m_area.width(), height), QRectF(chart->pos(), size));
         m_y += height + m_gap;
     }
 
@@ -216,7 +215,8 @@ QChart* costChart(const std::vector<YardingResult>& sweep) {
     }
     const YardingResult& best = sweep[cheapestStep(sweep)];
     auto* minimum = new QScatterSeries;
-    minimum->setName(tr8(kMinimumLabel).replace(QStringLiteral("@yPoint"), QString::number(best.totalCost, 'f', 2))
+    minimum->setName(tr8(kMinimumLabel)
+                         .replace(QStringLiteral("@yPoint"), QString::number(best.totalCost, 'f', 2))
                          .replace(QStringLiteral("@xPoint"), QString::number(best.eyd / 100, 'f', 0)));
     minimum->setMarkerSize(11);
     minimum->setColor(QColor(0xd0, 0x10, 0x10));
@@ -233,8 +233,9 @@ QChart* costChart(const std::vector<YardingResult>& sweep) {
 }
 
 QString inputsTable(const UnitDocument& unit) {
-    QString html = QStringLiteral("<table width=\"100%\" cellspacing=\"0\"><tr><th>%1</th><th class=\"num\">%2</th>"
-                                  "<th class=\"num\">%3</th><th>%4</th></tr>")
+    QString html = QStringLiteral(
+                       "<table width=\"100%\" cellspacing=\"0\"><tr><th>%1</th><th class=\"num\">%2</th>"
+                       "<th class=\"num\">%3</th><th>%4</th></tr>")
                        .arg(esc(tr8(kInput)), esc(tr8(kLow)), esc(tr8(kHigh)), esc(tr8(kUnit)));
     std::string_view group;
     for (int k = 0; k < kVariableCount; ++k) {
@@ -308,7 +309,8 @@ QByteArray UnitReport::pdf(const ReportContent& c) {
         QString head = QStringLiteral("<h1>%1: %2</h1><p class=\"note\">%3</p>")
                            .arg(esc(tr8(kTitle)), esc(name), esc(tr8(kMadeBy).arg(date, c.version)));
         if (!c.unit.notes.empty()) {
-            head += QStringLiteral("<p>%1</p>").arg(esc(c.unit.notes).replace(QLatin1Char('\n'), QStringLiteral("<br>")));
+            head +=
+                QStringLiteral("<p>%1</p>").arg(esc(c.unit.notes).replace(QLatin1Char('\n'), QStringLiteral("<br>")));
         }
         head += QStringLiteral("<p>%1: <b>%2</b><br>%3: <b>%4</b></p>")
                     .arg(esc(tr8(kPattern)), esc(tr8(patternCaption(c.unit.pattern))), esc(tr8(kTarget)),
@@ -355,9 +357,10 @@ QByteArray UnitReport::pdf(const ReportContent& c) {
         if (!c.decision) {
             flow.html(QStringLiteral("<h2>%1</h2><p>%2</p>").arg(esc(tr8(kDecisionHeading)), esc(tr8(kNoDecision))));
         } else {
-            QString decision = QStringLiteral("<h2>%1</h2><p>%2</p>")
-                                   .arg(esc(tr8(kDecisionHeading)),
-                                        esc(decisionSummary(*c.decision)).replace(QLatin1Char('\n'), QStringLiteral("<br>")));
+            QString decision =
+                QStringLiteral("<h2>%1</h2><p>%2</p>")
+                    .arg(esc(tr8(kDecisionHeading)),
+                         esc(decisionSummary(*c.decision)).replace(QLatin1Char('\n'), QStringLiteral("<br>")));
             if (c.decisionOutOfDate) {
                 decision += QStringLiteral("<p class=\"note\">%1</p>").arg(esc(tr8(kDecisionOutOfDate)));
             }

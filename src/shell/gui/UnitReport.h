@@ -24,7 +24,7 @@
 namespace quorvale {
 
 struct ReportContent {
-    QString unitName;  // empty: unnamed
+    QString unitName;   // empty: unnamed
     UnitDocument unit;  // entry texts as shown, pattern, target, notes
     RangeCase rangeCase = RangeCase::Low;
     // The static sweep of that case, step 1 first.

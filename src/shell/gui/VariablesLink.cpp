@@ -5,9 +5,7 @@
 namespace quorvale {
 
 VariablesLink::VariablesLink(Window window)
-    : m_window(std::move(window)),
-      m_rule(FrmData::userNumberLocale()),
-      m_defaults(FrmData::userNumberLocale()) {}
+    : m_window(std::move(window)), m_rule(FrmData::userNumberLocale()), m_defaults(FrmData::userNumberLocale()) {}
 
 VariablesLink::~VariablesLink() = default;
 

@@ -30,9 +30,7 @@ float readKey(QSettings& store, const char* key, float fallback) {
     return ok && std::isfinite(value) ? value : fallback;
 }
 
-void writeKey(QSettings& store, const char* key, float value) {
-    store.setValue(keyPath(key), QString::number(value));
-}
+void writeKey(QSettings& store, const char* key, float value) { store.setValue(keyPath(key), QString::number(value)); }
 
 }  // namespace
 

@@ -181,8 +181,8 @@ DecisionCostChart::DecisionCostChart(QWidget* parent) : DecisionChartView(parent
 
     // Drawn in this order: the band behind everything, the curves on top;
     // the P50 runs close to the mean, so its thin dashes go over it.
-    for (QAbstractSeries* s : std::initializer_list<QAbstractSeries*>{m_band, m_bars, m_spread, m_mean, m_p50,
-                                                                       m_recommended}) {
+    for (QAbstractSeries* s :
+         std::initializer_list<QAbstractSeries*>{m_band, m_bars, m_spread, m_mean, m_p50, m_recommended}) {
         chart->addSeries(s);
         s->attachAxis(m_x);
         s->attachAxis(s == m_bars ? m_share : m_cost);
@@ -363,11 +363,10 @@ void DecisionTornadoChart::showTornado(const Tornado& tornado) {
         for (const bool atLow : {true, false}) {
             const double cost = atLow ? bar.costAtLow : bar.costAtHigh;
             const double top = atLow ? row + kHalfBar : row;
-            QAreaSeries* area =
-                newArea(qtext(atLow ? tx::kSeriesLow : tx::kSeriesHigh),
-                        atLow ? QColor(70, 120, 180) : QColor(220, 130, 40), this);
-            setRectangles(area, {QRectF(QPointF(std::min(base, cost), top),
-                                        QPointF(std::max(base, cost), top - kHalfBar))});
+            QAreaSeries* area = newArea(qtext(atLow ? tx::kSeriesLow : tx::kSeriesHigh),
+                                        atLow ? QColor(70, 120, 180) : QColor(220, 130, 40), this);
+            setRectangles(area,
+                          {QRectF(QPointF(std::min(base, cost), top), QPointF(std::max(base, cost), top - kHalfBar))});
             chart()->addSeries(area);
             area->attachAxis(m_cost);
             area->attachAxis(m_variables);

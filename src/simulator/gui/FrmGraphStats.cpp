@@ -9,12 +9,13 @@
 namespace quorvale {
 namespace {
 
-constexpr std::string_view kSeries[] = {texts::simulator::kSeriesAverage, texts::simulator::kSeriesBelow, texts::simulator::kSeriesAbove,
-                                        texts::simulator::kSeriesMin, texts::simulator::kSeriesMax};
+constexpr std::string_view kSeries[] = {texts::simulator::kSeriesAverage, texts::simulator::kSeriesBelow,
+                                        texts::simulator::kSeriesAbove, texts::simulator::kSeriesMin,
+                                        texts::simulator::kSeriesMax};
 constexpr std::string_view kCleared[] = {"MnuSimulation"};
 
-constexpr SingleChartDesign kDesign{"FrmGraphStats", "MSChart2", texts::simulator::kChartCaption, kSeries, kCleared,
-                                    6345, 3465};
+constexpr SingleChartDesign kDesign{
+    "FrmGraphStats", "MSChart2", texts::simulator::kChartCaption, kSeries, kCleared, 6345, 3465};
 
 }  // namespace
 

@@ -80,10 +80,10 @@ static_assert(fieldSpotsInEnumOrder());
 
 // The order in which the window resets its output fields.
 constexpr std::array<RunField, kRunFieldCount> kResetOrder{
-    RunField::TextCheck,     RunField::TextRuns,    RunField::TextAverage, RunField::TextVariance,
-    RunField::TextMin,       RunField::TextMax,     RunField::TextEYD,     RunField::TextMinCost,
-    RunField::TextOptEYD,    RunField::TextSpacing, RunField::TextDensity, RunField::TextAyd,
-    RunField::TextAeyd,      RunField::TextLyd,     RunField::TextAlyd,    RunField::TextCorridors,
+    RunField::TextCheck,    RunField::TextRuns,    RunField::TextAverage, RunField::TextVariance,
+    RunField::TextMin,      RunField::TextMax,     RunField::TextEYD,     RunField::TextMinCost,
+    RunField::TextOptEYD,   RunField::TextSpacing, RunField::TextDensity, RunField::TextAyd,
+    RunField::TextAeyd,     RunField::TextLyd,     RunField::TextAlyd,    RunField::TextCorridors,
     RunField::TextLandings,
 };
 
@@ -278,9 +278,9 @@ void FrmStats::setResultsStale(bool stale) {
     }
     m_stale = stale;
     // The optimum and its layout figures: what a changed input makes wrong.
-    for (RunField field : {RunField::TextOptEYD, RunField::TextMinCost, RunField::TextSpacing, RunField::TextDensity,
-                           RunField::TextAyd, RunField::TextAeyd, RunField::TextLyd, RunField::TextAlyd,
-                           RunField::TextCorridors, RunField::TextLandings}) {
+    for (RunField field :
+         {RunField::TextOptEYD, RunField::TextMinCost, RunField::TextSpacing, RunField::TextDensity, RunField::TextAyd,
+          RunField::TextAeyd, RunField::TextLyd, RunField::TextAlyd, RunField::TextCorridors, RunField::TextLandings}) {
         QLineEdit* shown = m_fields[static_cast<size_t>(field)];
         QPalette colours = shown->palette();
         colours.setColor(QPalette::Text, stale ? QColor(Qt::gray) : QApplication::palette(shown).color(QPalette::Text));
@@ -295,12 +295,14 @@ void FrmStats::setResultsStale(bool stale) {
 
 void FrmStats::setStepOverSampleCount(bool over) {
     m_overSampleCount = over;
-    const QString tip = over ? QString::fromUtf8(texts::simulator::kNotConvergedTip)
-                                   .arg(QString::fromStdString(plainDecimal(static_cast<double>(kDefaultMaxSamplesPerStep))))
-                             : QString();
+    const QString tip =
+        over ? QString::fromUtf8(texts::simulator::kNotConvergedTip)
+                   .arg(QString::fromStdString(plainDecimal(static_cast<double>(kDefaultMaxSamplesPerStep))))
+             : QString();
     QLineEdit* runs = m_fields[static_cast<size_t>(RunField::TextRuns)];
     QPalette colours = runs->palette();
-    colours.setColor(QPalette::Text, over ? QColor(0xb0, 0x10, 0x10) : QApplication::palette(runs).color(QPalette::Text));
+    colours.setColor(QPalette::Text,
+                     over ? QColor(0xb0, 0x10, 0x10) : QApplication::palette(runs).color(QPalette::Text));
     runs->setPalette(colours);
     for (QWidget* shown : std::initializer_list<QWidget*>{runs, m_bars[0], m_percents[0]}) {
         shown->setToolTip(tip);

@@ -30,14 +30,22 @@ struct Design {
 
 const QList<Design>& designs() {
     static const QList<Design> list{
-        {WindowId::FrmGraph, "MSChart2", "Roading, Logging, and Total Costs  ($/mbf) vs. EYD (stat)",
-         {"Total", "Logging", "Road"}, "MnuTotalCost"},
+        {WindowId::FrmGraph,
+         "MSChart2",
+         "Roading, Logging, and Total Costs  ($/mbf) vs. EYD (stat)",
+         {"Total", "Logging", "Road"},
+         "MnuTotalCost"},
         {WindowId::FrmGraphLoads, "MSChart1", "Production (mbf/day) vs. EYD (stat)", {"Production"}, "MnuMbfDay"},
-        {WindowId::FrmGraphLogging, "MSChart1",
+        {WindowId::FrmGraphLogging,
+         "MSChart1",
          "Yarding Time (min/cycle) and Rigging Time (hrs/per landing) vs. EYD (stat)",
-         {"1/10 Total Days", "Yarding", "Rigging"}, "MnuCycleTime"},
-        {WindowId::FrmGraphRoad, "MSChart1", "Road Density (miles/section) & Landing Spacing (stat) vs. EYD (stat)",
-         {"Road Density", "Landing Spacing"}, "MnuRoadDensity"},
+         {"1/10 Total Days", "Yarding", "Rigging"},
+         "MnuCycleTime"},
+        {WindowId::FrmGraphRoad,
+         "MSChart1",
+         "Road Density (miles/section) & Landing Spacing (stat) vs. EYD (stat)",
+         {"Road Density", "Landing Spacing"},
+         "MnuRoadDensity"},
         {WindowId::FrmGraphSettings, "MSChart1", "Settings Data", {"Settings"}, "MnuLandings"},
     };
     return list;
@@ -174,8 +182,7 @@ private slots:
         for (const Design& d : designs()) {
             click(d.openingItem);
             const QSize client = m_f->chartWindow(d.id)->size();
-            QVERIFY2(client.width() >= designed.width() && client.height() >= designed.height(),
-                     windowName(d.id));
+            QVERIFY2(client.width() >= designed.width() && client.height() >= designed.height(), windowName(d.id));
         }
     }
 

@@ -183,7 +183,7 @@ private slots:
             texts.append(a->text());
         }
         QCOMPARE(texts, (QStringList{"Copy Image", QString::fromUtf8("Save Image\u2026"),
-                                      QString::fromUtf8("Save Data\u2026")}));
+                                     QString::fromUtf8("Save Data\u2026")}));
 
         // The picture is the chart under its caption.
         QApplication::clipboard()->clear();
@@ -203,8 +203,7 @@ private slots:
         QVERIFY(svg.open(QIODevice::ReadOnly));
         QVERIFY(svg.readAll().contains("<svg"));
         // The dialogs offer names made from the caption.
-        QCOMPARE(answers.suggestedNames,
-                 (QStringList{"Costs-low-range.png", "Costs-low-range.png"}));
+        QCOMPARE(answers.suggestedNames, (QStringList{"Costs-low-range.png", "Costs-low-range.png"}));
 
         answers.saveAs = dir.filePath(QStringLiteral("costs.csv"));
         menuItem(menu.get(), "actSaveData")->trigger();
@@ -302,7 +301,8 @@ private slots:
         DataGridChart chart(QStringList{"Cost, total", "Say \"hi\""});
         chart.setRowCount(1);
         writeRow(chart, 1, "a,b", {1, 2});
-        QCOMPARE(chart.exporter()->csvText(), QStringLiteral("EYD (stat),\"Cost, total\",\"Say \"\"hi\"\"\"\n\"a,b\",1,2\n"));
+        QCOMPARE(chart.exporter()->csvText(),
+                 QStringLiteral("EYD (stat),\"Cost, total\",\"Say \"\"hi\"\"\"\n\"a,b\",1,2\n"));
     }
 };
 

@@ -264,7 +264,7 @@ private slots:
         m_f->frame(WindowId::FrmData)->close();
         settle();
         QVERIFY(!m_f->data());
-        QVERIFY(first.isNull());  // discarded with its inputs
+        QVERIFY(first.isNull());   // discarded with its inputs
         QCOMPARE(runs(), before);  // leaving a field of a closing window is no edit
         m_f->trigger(QStringLiteral("MnuVariables"));
         QVERIFY(m_f->data());

@@ -40,8 +40,9 @@ private slots:
                     farApart += gap > 96 ? 1 : 0;
                 }
             }
-            QVERIFY2(farApart <= size * size / 100,
-                     qPrintable(QStringLiteral("%1 of %2 pixels differ at %3 px").arg(farApart).arg(size * size).arg(size)));
+            QVERIFY2(
+                farApart <= size * size / 100,
+                qPrintable(QStringLiteral("%1 of %2 pixels differ at %3 px").arg(farApart).arg(size * size).arg(size)));
         }
     }
 };

@@ -115,7 +115,9 @@ private:
         AboutServices services;
         services.registry = &registry;
         services.launcher = &launcher;
-        services.message = [&](QWidget*, const QString& title, const QString& text) { messages << Message{title, text}; };
+        services.message = [&](QWidget*, const QString& title, const QString& text) {
+            messages << Message{title, text};
+        };
         QWidget owner;
         FrmAbout box(&owner, services);
         QTest::mouseClick(box.findChild<QPushButton*>(QStringLiteral("cmdSysInfo")), Qt::LeftButton);
@@ -270,7 +272,8 @@ private slots:
             FakeLauncher launcher;
             launcher.onPath["hardinfo"] = "/usr/bin/hardinfo";
             launcher.onPath["gnome-system-monitor"] = "/usr/bin/gnome-system-monitor";
-            launcher.startable << "/usr/bin/hardinfo" << "/usr/bin/gnome-system-monitor";
+            launcher.startable << "/usr/bin/hardinfo"
+                               << "/usr/bin/gnome-system-monitor";
             QVERIFY(startSysInfo(registry, launcher).isEmpty());
             QCOMPARE(launcher.started, QStringList{"/usr/bin/hardinfo"});
         }
@@ -312,7 +315,9 @@ private slots:
         qputenv("PATH", dir.path().toLocal8Bit());
         QList<Message> messages;
         AboutServices services;
-        services.message = [&](QWidget*, const QString& title, const QString& text) { messages << Message{title, text}; };
+        services.message = [&](QWidget*, const QString& title, const QString& text) {
+            messages << Message{title, text};
+        };
         {
             FrmAbout box(nullptr, services);
             box.StartSysInfo();

@@ -39,11 +39,29 @@ class LoadFormStringsTest : public QObject {
 
 private slots:
     void theTableHoldsTheMenuCaptionsExactly() {
-        const QStringList captions{"&File", "&New", "&Open...", "&Close", "&Save", "Save &As...", "Save A&ll",
-                                   "Propert&ies", "Page Set&up...", "Print Pre&view", "&Print...", "Sen&d...",
-                                   "E&xit", "&Window", "&New Window", "&Cascade", "Tile &Horizontal",
-                                   "Tile &Vertical", "&Arrange Icons", "&Help", "&Contents",
-                                   "&Search For Help On...", "&About "};
+        const QStringList captions{"&File",
+                                   "&New",
+                                   "&Open...",
+                                   "&Close",
+                                   "&Save",
+                                   "Save &As...",
+                                   "Save A&ll",
+                                   "Propert&ies",
+                                   "Page Set&up...",
+                                   "Print Pre&view",
+                                   "&Print...",
+                                   "Sen&d...",
+                                   "E&xit",
+                                   "&Window",
+                                   "&New Window",
+                                   "&Cascade",
+                                   "Tile &Horizontal",
+                                   "Tile &Vertical",
+                                   "&Arrange Icons",
+                                   "&Help",
+                                   "&Contents",
+                                   "&Search For Help On...",
+                                   "&About "};
         for (int i = 0; i < captions.size(); ++i) {
             QCOMPARE(StringTable::text(1000 + i).value_or(QString()), captions[i]);
         }
@@ -89,8 +107,8 @@ private slots:
         auto* list = named(new QTreeWidget(&form), "lvA");
         list->setColumnCount(2);
         list->headerItem()->setData(1, Qt::UserRole, QStringLiteral("1007"));
-        for (QWidget* w : std::initializer_list<QWidget*>{label, zero, blank, words, absent, button, other, tabs, tools,
-                                                          list}) {
+        for (QWidget* w :
+             std::initializer_list<QWidget*>{label, zero, blank, words, absent, button, other, tabs, tools, list}) {
             layout->addWidget(w);
         }
 

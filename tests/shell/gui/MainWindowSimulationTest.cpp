@@ -100,8 +100,7 @@ private slots:
         QCOMPARE(field("TextADev"), QStringLiteral("5"));
         QCOMPARE(field("TextMinCost"), QStringLiteral("0"));
         QCOMPARE(field("LblPercent2"), QStringLiteral("0%"));
-        QCOMPARE(m_f->frame(WindowId::FrmStats)->pos(),
-                 QPoint(m_f->main().mdiArea()->viewport()->width() / 2, 0));
+        QCOMPARE(m_f->frame(WindowId::FrmStats)->pos(), QPoint(m_f->main().mdiArea()->viewport()->width() / 2, 0));
         QVERIFY(m_f->window(WindowId::FrmGraphStats));
         QVERIFY(m_f->frame(WindowId::FrmGraphStats)->isHidden());
     }

@@ -153,10 +153,9 @@ private slots:
         for (QAction* a : m_f->find<QMenu>(QStringLiteral("mnuWindow"))->actions()) {
             window.append(a->objectName() + QLatin1Char('=') + a->text());
         }
-        QCOMPARE(window.mid(0, 5), (QStringList{"mnuWindowBar0=", "mnuWindowCascade=&Cascade",
-                                                "mnuWindowTileHorizontal=Tile &Horizontal",
-                                                "mnuWindowTileVertical=Tile &Vertical",
-                                                "mnuWindowArrangeIcons=&Arrange Icons"}));
+        QCOMPARE(window.mid(0, 5),
+                 (QStringList{"mnuWindowBar0=", "mnuWindowCascade=&Cascade", "mnuWindowTileHorizontal=Tile &Horizontal",
+                              "mnuWindowTileVertical=Tile &Vertical", "mnuWindowArrangeIcons=&Arrange Icons"}));
         QCOMPARE(m_f->find<QMenu>(QStringLiteral("mnuHelp"))->title(), QStringLiteral("&Help"));
         QVERIFY(!m_f->action(QStringLiteral("mnuHelpContents"))->isEnabled());
         QCOMPARE(m_f->action(QStringLiteral("mnuHelpSearchForHelpOn"))->text(),
@@ -270,8 +269,7 @@ private slots:
             QMdiSubWindow* fixed = m_f->frame(id);
             QVERIFY(isFixed(fixed));
             const QSize size = fixed->size();
-            for (const char* arrangement :
-                 {"mnuWindowTileHorizontal", "mnuWindowTileVertical", "mnuWindowCascade"}) {
+            for (const char* arrangement : {"mnuWindowTileHorizontal", "mnuWindowTileVertical", "mnuWindowCascade"}) {
                 m_f->trigger(QString::fromLatin1(arrangement));
                 QCOMPARE(fixed->size(), size);
                 QCOMPARE(fixed->widget()->size(), fixed->widget()->minimumSize());

@@ -50,12 +50,29 @@ constexpr qint64 kPauseAllowanceMs = FrmStats::kPauseMs + 500;
 
 // Texts a user may type or paste, or that a program may have written.
 const QStringList kOddTexts{
-    QString(),       QStringLiteral("0"),         QStringLiteral("-1"),        QStringLiteral("1e400"),
-    QStringLiteral("-1e400"), QStringLiteral("1e-400"), QStringLiteral("5,5e-400"), QStringLiteral("1.5e308"),
-    QStringLiteral("12,5 %"), QStringLiteral("0,3,0001"), QStringLiteral(",5/"), QStringLiteral("7,5 t"),
-    QStringLiteral("abc"),    QStringLiteral(" 7 "),      QStringLiteral("1,500.25"), QStringLiteral("0.0000001"),
-    QStringLiteral("99999999999"), QString(400, QLatin1Char('9')), QStringLiteral("\u00e9\u4e2d\U0001F332"),
-    QStringLiteral("1e"),     QStringLiteral("--5"),      QStringLiteral("0x1p9999"), QStringLiteral("3.7"),
+    QString(),
+    QStringLiteral("0"),
+    QStringLiteral("-1"),
+    QStringLiteral("1e400"),
+    QStringLiteral("-1e400"),
+    QStringLiteral("1e-400"),
+    QStringLiteral("5,5e-400"),
+    QStringLiteral("1.5e308"),
+    QStringLiteral("12,5 %"),
+    QStringLiteral("0,3,0001"),
+    QStringLiteral(",5/"),
+    QStringLiteral("7,5 t"),
+    QStringLiteral("abc"),
+    QStringLiteral(" 7 "),
+    QStringLiteral("1,500.25"),
+    QStringLiteral("0.0000001"),
+    QStringLiteral("99999999999"),
+    QString(400, QLatin1Char('9')),
+    QStringLiteral("\u00e9\u4e2d\U0001F332"),
+    QStringLiteral("1e"),
+    QStringLiteral("--5"),
+    QStringLiteral("0x1p9999"),
+    QStringLiteral("3.7"),
 };
 
 bool showsNanOrInf(const QString& text) {
@@ -111,7 +128,8 @@ class MonkeyTest : public QObject {
 
     void fail(const QString& what) {
         if (m_failure.isEmpty()) {
-            m_failure = what + QStringLiteral("\nlast actions:\n") + QStringList(m_recent.begin(), m_recent.end()).join('\n');
+            m_failure =
+                what + QStringLiteral("\nlast actions:\n") + QStringList(m_recent.begin(), m_recent.end()).join('\n');
         }
         finish();
     }
@@ -372,9 +390,10 @@ private slots:
         if (FrmStats* sim = m_f->simulator()) {
             QTRY_VERIFY_WITH_TIMEOUT(!sim->isBusy(), 10000);
         }
-        qInfo("%d actions in %lld ms; longest turn of the event loop %lld ms during runs, %lld ms otherwise; "
-              "longest action %lld ms",
-              m_done, m_clock.elapsed(), m_longestRunTurn, m_longestTurn, m_longestAction);
+        qInfo(
+            "%d actions in %lld ms; longest turn of the event loop %lld ms during runs, %lld ms otherwise; "
+            "longest action %lld ms",
+            m_done, m_clock.elapsed(), m_longestRunTurn, m_longestTurn, m_longestAction);
         QVERIFY2(m_failure.isEmpty(), qPrintable(QStringLiteral("seed %1: ").arg(seed) + m_failure));
         QCOMPARE(m_done, m_actions);
     }

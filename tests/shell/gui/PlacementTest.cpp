@@ -126,9 +126,11 @@ private slots:
     }
 
     void aStoreThatCannotBeWrittenIsReportedOnceAtExit() {
-        const QString expected = QStringLiteral(
-            "quorvale: the window placement could not be saved to %1 (the file cannot be written); check "
-            "that the file and its folder can be written.").arg(QDir::toNativeSeparators(settingsFile()));
+        const QString expected =
+            QStringLiteral(
+                "quorvale: the window placement could not be saved to %1 (the file cannot be written); check "
+                "that the file and its folder can be written.")
+                .arg(QDir::toNativeSeparators(settingsFile()));
         // A second report fails the test.
         QTest::failOnWarning(QRegularExpression(QStringLiteral("could not be saved")));
         clearSettings();

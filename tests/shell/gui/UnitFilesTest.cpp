@@ -94,9 +94,10 @@ private slots:
             const char* text;
             QKeySequence keys;
         };
-        for (const Item& item : {Item{"mnuToolsOpenUnit", "Open Unit...", QKeySequence(QStringLiteral("Ctrl+Shift+O"))},
-                                 Item{"mnuToolsSaveUnitAs", "Save Unit As...", QKeySequence(QStringLiteral("Ctrl+Shift+S"))},
-                                 Item{"mnuToolsRestoreLastInputs", "Restore Last Inputs", QKeySequence()}}) {
+        for (const Item& item :
+             {Item{"mnuToolsOpenUnit", "Open Unit...", QKeySequence(QStringLiteral("Ctrl+Shift+O"))},
+              Item{"mnuToolsSaveUnitAs", "Save Unit As...", QKeySequence(QStringLiteral("Ctrl+Shift+S"))},
+              Item{"mnuToolsRestoreLastInputs", "Restore Last Inputs", QKeySequence()}}) {
             QAction* a = m_f->action(QString::fromLatin1(item.name));
             QVERIFY2(a, item.name);
             QCOMPARE(a->text(), QString::fromLatin1(item.text));
@@ -168,7 +169,8 @@ private slots:
         std::ostringstream err;
         QCOMPARE(cli::runCli({"sweep", "--unit", path("round.qvunit").toStdString(), "--format", "csv"}, out, err), 0);
         QStringList lines = QString::fromStdString(out.str()).trimmed().split(QLatin1Char('\n'));
-        const int column = static_cast<int>(lines.takeFirst().split(QLatin1Char(',')).indexOf(QStringLiteral("totalCost")));
+        const int column =
+            static_cast<int>(lines.takeFirst().split(QLatin1Char(',')).indexOf(QStringLiteral("totalCost")));
         QVERIFY(column >= 0);
         QCOMPARE(lines.size(), chart->rowCount());
         for (int row = 1; row <= chart->rowCount(); ++row) {

@@ -112,10 +112,11 @@ private slots:
         for (const QString& expected :
              {QStringLiteral("Unit report: North slope <B>"), QStringLiteral("Quorvale 1.0.0"),
               QStringLiteral("Corridor pattern: Fan-Shaped Corridors"),
-              QStringLiteral("Harvest Volume (mbf/acre) 20.0 30.0 mbf/acre"), QStringLiteral("Static analysis: Low Range"),
-              QStringLiteral("EYD (stations)"), QStringLiteral("Lowest total cost:"),
-              QStringLiteral("Optimal EYD (feet) %1").arg(optimumEyd), QStringLiteral("Seed 7,"),
-              summary.left(40), QStringLiteral("What moves the minimum cost"), QStringLiteral("page 2")}) {
+              QStringLiteral("Harvest Volume (mbf/acre) 20.0 30.0 mbf/acre"),
+              QStringLiteral("Static analysis: Low Range"), QStringLiteral("EYD (stations)"),
+              QStringLiteral("Lowest total cost:"), QStringLiteral("Optimal EYD (feet) %1").arg(optimumEyd),
+              QStringLiteral("Seed 7,"), summary.left(40), QStringLiteral("What moves the minimum cost"),
+              QStringLiteral("page 2")}) {
             QVERIFY2(text.contains(expected), qPrintable(expected + QStringLiteral(" not in: ") + text));
         }
 
@@ -123,10 +124,11 @@ private slots:
             QSKIP("pdftoppm (poppler-utils) is not installed");
         }
         const QString stem = m_dir.filePath(QStringLiteral("page"));
-        QCOMPARE(QProcess::execute(tool("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("60"),
-                                                     QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
-                                                     QStringLiteral("1"), QStringLiteral("-singlefile"), pdf, stem}),
-                 0);
+        QCOMPARE(
+            QProcess::execute(tool("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("60"),
+                                                 QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
+                                                 QStringLiteral("1"), QStringLiteral("-singlefile"), pdf, stem}),
+            0);
         const QImage page(stem + QStringLiteral(".png"));
         QVERIFY(!page.isNull());
         QCOMPARE(page.width(), 510);  // US Letter at 60 dpi

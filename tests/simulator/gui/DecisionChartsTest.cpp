@@ -91,9 +91,10 @@ private slots:
         QVERIFY(chart.costAxis()->min() <= 136 && chart.costAxis()->max() >= 156);
         QCOMPARE(chart.xAxis()->max(), 5.5);
 
-        QCOMPARE(chart.stepText(3.2), QStringLiteral("EYD 3 stations\nMean 141.00 $/mbf\nP10\u2013P90 136.00\u2013147.00 "
-                                                     "$/mbf\nP50 140.00 $/mbf\nCheapest in 50.0 % of scenarios\n"
-                                                     "Regret 1.00 $/mbf"));
+        QCOMPARE(chart.stepText(3.2),
+                 QStringLiteral("EYD 3 stations\nMean 141.00 $/mbf\nP10\u2013P90 136.00\u2013147.00 "
+                                "$/mbf\nP50 140.00 $/mbf\nCheapest in 50.0 % of scenarios\n"
+                                "Regret 1.00 $/mbf"));
         const ChartExport::Table table = chart.table();
         QCOMPARE(table.header.size(), size_t{9});
         QCOMPARE(table.rows.size(), size_t{5});
@@ -131,7 +132,8 @@ private slots:
             }
         }
         QCOMPARE(roadBars, 2);
-        QVERIFY(chart.barText(0).startsWith(QStringLiteral("Harvest Volume (mbf/acre)\nAt its Low: 160.00 $/mbf at 12")));
+        QVERIFY(
+            chart.barText(0).startsWith(QStringLiteral("Harvest Volume (mbf/acre)\nAt its Low: 160.00 $/mbf at 12")));
         QVERIFY(chart.barText(3).isEmpty());
         // The saved data keep every variable, the still one too.
         QCOMPARE(chart.table().rows.size(), size_t{4});

@@ -28,9 +28,9 @@ constexpr std::uint64_t kEndless = 2'000'000'000;
 // A unit as a forest engineer would enter it: 50 stations, several inputs
 // with a spread, so that every scenario differs and the tornado has bars.
 void enterUnit(FrmData& data) {
-    const std::pair<int, const char*> entries[] = {
-        {0, "20"},   {1, "30"},   {4, "80"},   {5, "80"},   {8, "50"},  {9, "50"},
-        {10, "2500"}, {11, "3500"}, {12, "700"}, {13, "900"}, {28, "1200"}, {29, "2000"}};
+    const std::pair<int, const char*> entries[] = {{0, "20"},   {1, "30"},   {4, "80"},    {5, "80"},
+                                                   {8, "50"},   {9, "50"},   {10, "2500"}, {11, "3500"},
+                                                   {12, "700"}, {13, "900"}, {28, "1200"}, {29, "2000"}};
     for (const auto& [entry, text] : entries) {
         data.setEntryText(entry, text);
     }

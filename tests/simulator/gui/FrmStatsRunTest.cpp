@@ -236,8 +236,8 @@ private slots:
             }
         }
         // The stop path: every output field "0", both bars empty.
-        for (const char* name : {"TextEYD", "TextCheck", "TextRuns", "TextAverage", "TextMinCost", "TextOptEYD",
-                                 "TextLandings"}) {
+        for (const char* name :
+             {"TextEYD", "TextCheck", "TextRuns", "TextAverage", "TextMinCost", "TextOptEYD", "TextLandings"}) {
             QCOMPARE(testing::fieldText(window, name), QStringLiteral("0"));
         }
         QCOMPARE(testing::namedChild<FractionBar>(window, "ProgressBar1")->fraction(), 0.0F);

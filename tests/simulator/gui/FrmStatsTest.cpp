@@ -29,9 +29,9 @@ using quorvale::test::openSimulator;
 
 namespace {
 
-const char* const kOutputFields[] = {"TextEYD",     "TextCheck",     "TextRuns",     "TextAverage", "TextVariance",
-                                     "TextMin",     "TextMax",       "TextOptEYD",   "TextMinCost", "TextSpacing",
-                                     "TextDensity", "TextAyd",       "TextAeyd",     "TextLyd",     "TextAlyd",
+const char* const kOutputFields[] = {"TextEYD",       "TextCheck",   "TextRuns",   "TextAverage", "TextVariance",
+                                     "TextMin",       "TextMax",     "TextOptEYD", "TextMinCost", "TextSpacing",
+                                     "TextDensity",   "TextAyd",     "TextAeyd",   "TextLyd",     "TextAlyd",
                                      "TextCorridors", "TextLandings"};
 
 // What a scripted run saw and did.
@@ -139,10 +139,12 @@ private slots:
             labels << label->text();
         }
         for (const char* expected :
-             {texts::simulator::kTarget, texts::simulator::kEydCounter, texts::simulator::kOptimalEyd, texts::simulator::kMinTotalCost,
-              texts::simulator::kLandingSpacing, texts::simulator::kRoadDensity, texts::simulator::kAyd, texts::simulator::kAeyd, texts::simulator::kLyd,
-              texts::simulator::kAlyd, texts::simulator::kCorridors, texts::simulator::kLandings, texts::simulator::kSampleStats, texts::simulator::kIterations,
-              texts::simulator::kRandom, texts::simulator::kMean, texts::simulator::kMin, texts::simulator::kStdDev, texts::simulator::kMax}) {
+             {texts::simulator::kTarget, texts::simulator::kEydCounter, texts::simulator::kOptimalEyd,
+              texts::simulator::kMinTotalCost, texts::simulator::kLandingSpacing, texts::simulator::kRoadDensity,
+              texts::simulator::kAyd, texts::simulator::kAeyd, texts::simulator::kLyd, texts::simulator::kAlyd,
+              texts::simulator::kCorridors, texts::simulator::kLandings, texts::simulator::kSampleStats,
+              texts::simulator::kIterations, texts::simulator::kRandom, texts::simulator::kMean, texts::simulator::kMin,
+              texts::simulator::kStdDev, texts::simulator::kMax}) {
             QVERIFY2(labels.contains(QString::fromUtf8(expected)), expected);
         }
         QCOMPARE(QString::fromUtf8(texts::simulator::kTarget), QStringLiteral("95% C.I.  Mean $/mbf +/-"));
@@ -201,15 +203,23 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("kept");
         QTest::addColumn<double>("target");
-        QTest::newRow("empty") << "" << "5" << 5.0;
-        QTest::newRow("text") << "abc" << "5" << 5.0;
-        QTest::newRow("zero") << "0" << "5" << 5.0;
-        QTest::newRow("negative") << "-2" << "5" << 5.0;
-        QTest::newRow("half") << "0.5" << "0.5" << 0.5;
-        QTest::newRow("leading number") << "12abc" << "12abc" << 12.0;
+        QTest::newRow("empty") << ""
+                               << "5" << 5.0;
+        QTest::newRow("text") << "abc"
+                              << "5" << 5.0;
+        QTest::newRow("zero") << "0"
+                              << "5" << 5.0;
+        QTest::newRow("negative") << "-2"
+                                  << "5" << 5.0;
+        QTest::newRow("half") << "0.5"
+                              << "0.5" << 0.5;
+        QTest::newRow("leading number") << "12abc"
+                                        << "12abc" << 12.0;
         // Go checks the target as every entry is checked: by the reading it uses.
-        QTest::newRow("leading zero, grouped") << "0,7" << "5" << 5.0;
-        QTest::newRow("underflow") << "1e-310" << "5" << 5.0;
+        QTest::newRow("leading zero, grouped") << "0,7"
+                                               << "5" << 5.0;
+        QTest::newRow("underflow") << "1e-310"
+                                   << "5" << 5.0;
     }
     void goRepairsATargetThatIsNotPositive() {
         QFETCH(QString, typed);
