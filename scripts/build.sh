@@ -7,8 +7,10 @@ dir=$1
 shift
 jobs=$(nproc 2>/dev/null || echo 2)
 mkdir -p "$dir"
-# A compiler cache makes the second and later build trees cheap.
+# A compiler cache makes the second and later build trees cheap, also in a
+# fresh clone elsewhere: paths are taken relative to the checkout.
 if command -v ccache >/dev/null; then
+  export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=true
   set -- -DCMAKE_CXX_COMPILER_LAUNCHER=ccache "$@"
 fi
 log="$dir/build.log"
