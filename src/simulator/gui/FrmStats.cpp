@@ -254,7 +254,11 @@ void FrmStats::placeInArea() {
     if (area == nullptr) {
         return;
     }
-    m_placedAt = QPoint(area->viewport()->width() / 2, 0);
+    // The middle of the whole client area, as if it had no scroll bars: the
+    // window standing out past the edge brings the bars up, and a middle
+    // taken from the narrowed viewport would move it back in, the bars would
+    // go, and the window would go back out, over and over.
+    m_placedAt = QPoint(area->maximumViewportSize().width() / 2, 0);
     sub->move(*m_placedAt);
 }
 

@@ -186,7 +186,7 @@ private slots:
         FrmStats* window = openSimulator(windows, host);
         auto* sub = qobject_cast<QMdiSubWindow*>(window->parentWidget());
         QVERIFY(sub != nullptr);
-        QCOMPARE(sub->pos(), QPoint(area.viewport()->width() / 2, 0));
+        QCOMPARE(sub->pos(), QPoint(area.maximumViewportSize().width() / 2, 0));
         QCOMPARE(sub->minimumSize(), sub->maximumSize());
         QVERIFY(!(sub->windowFlags() & Qt::WindowMaximizeButtonHint));
         QCOMPARE(sub->windowTitle(), QStringLiteral("Simulator"));
