@@ -128,9 +128,28 @@ double enteredValue(InputVariables& inputs, const TornadoBar& bar, bool high) {
     return inputs.value(high ? highEntry(variable) : lowEntry(variable));
 }
 
+// A figure there is none of (no scenario gave finite costs, or no step has a
+// finite cost with a tornado variable at that end) goes out as not a number:
+// null in JSON, an empty CSV field, a dash in the table; never as 0.
+double figure(bool exists, double value) { return exists ? value : std::numeric_limits<double>::quiet_NaN(); }
+
+std::string tableFigure(double value, int decimals) {
+    return std::isfinite(value) ? fixedDecimal(value, decimals) : std::string(t::kNoFigure);
+}
+
+// The statistics of a step; none without a scenario.
+DecisionRow shownRow(const DecisionResult& r, const DecisionRow& row) {
+    if (r.scenarios > 0) {
+        return row;
+    }
+    const double none = figure(false, 0);
+    return {row.step, row.eyd, none, none, none, none, none, none, none, none};
+}
+
 void printJson(std::ostream& out, InputVariables& inputs, const DecisionResult& r) {
     Json rows = Json::array();
-    for (const DecisionRow& row : r.rows) {
+    for (const DecisionRow& stored : r.rows) {
+        const DecisionRow row = shownRow(r, stored);
         rows.push_back({{"step", row.step},
                         {"eyd", row.eyd},
                         {"mean", row.mean},
@@ -155,27 +174,29 @@ void printJson(std::ostream& out, InputVariables& inputs, const DecisionResult& 
         bars.push_back({{"variable", bar.variable},
                         {"low", enteredValue(inputs, bar, false)},
                         {"high", enteredValue(inputs, bar, true)},
-                        {"costAtLow", bar.costAtLow},
-                        {"costAtHigh", bar.costAtHigh},
-                        {"eydAtLow", bar.eydAtLow},
-                        {"eydAtHigh", bar.eydAtHigh},
-                        {"swing", bar.swing}});
+                        {"costAtLow", figure(bar.hasLow, bar.costAtLow)},
+                        {"costAtHigh", figure(bar.hasHigh, bar.costAtHigh)},
+                        {"eydAtLow", figure(bar.hasLow, bar.eydAtLow)},
+                        {"eydAtHigh", figure(bar.hasHigh, bar.eydAtHigh)},
+                        {"swing", figure(bar.complete(), bar.swing)}});
     }
-    const Json document = {
-        {"seed", r.seed},
-        {"pattern", patternName(r.pattern)},
-        {"steps", r.steps},
-        {"scenarios", r.scenarios},
-        {"nonFinite", r.nonFinite},
-        {"threads", r.threads},
-        {"stopped", r.stopped},
-        {"capped", r.capped},
-        {"rows", std::move(rows)},
-        {"recommended", std::move(recommended)},
-        {"band", std::move(band)},
-        {"evpi", std::move(evpi)},
-        {"tornado",
-         {{"base", {{"minCost", r.tornado.baseMinCost}, {"eyd", r.tornado.baseEyd}}}, {"bars", std::move(bars)}}}};
+    const Json document = {{"seed", r.seed},
+                           {"pattern", patternName(r.pattern)},
+                           {"steps", r.steps},
+                           {"scenarios", r.scenarios},
+                           {"nonFinite", r.nonFinite},
+                           {"threads", r.threads},
+                           {"stopped", r.stopped},
+                           {"capped", r.capped},
+                           {"rows", std::move(rows)},
+                           {"recommended", std::move(recommended)},
+                           {"band", std::move(band)},
+                           {"evpi", std::move(evpi)},
+                           {"tornado",
+                            {{"base",
+                              {{"minCost", figure(r.tornado.hasBase, r.tornado.baseMinCost)},
+                               {"eyd", figure(r.tornado.hasBase, r.tornado.baseEyd)}}},
+                             {"bars", std::move(bars)}}}};
     writeJson(out, document);
 }
 
@@ -188,7 +209,8 @@ void printCsv(std::ostream& out, const DecisionResult& r) {
         csv.text(heading);
     }
     csv.endRow();
-    for (const DecisionRow& row : r.rows) {
+    for (const DecisionRow& stored : r.rows) {
+        const DecisionRow row = shownRow(r, stored);
         csv.integer(r.seed).integer(row.step).number(row.eyd).number(row.mean).number(row.stddev);
         csv.number(row.halfWidth).number(row.p10).number(row.p50).number(row.p90).number(row.pOptimal);
         csv.number(row.regret);
@@ -215,11 +237,12 @@ void printTable(std::ostream& out, InputVariables& inputs, const DecisionResult&
     table.addColumn(t::kP90, t::kCost);
     table.addColumn(t::kPOptimal, t::kPercent);
     table.addColumn(t::kRegret, t::kCost);
-    for (const DecisionRow& row : r.rows) {
-        table.addRow({std::to_string(row.step), fixedDecimal(row.eyd, 0), fixedDecimal(row.mean, 2),
-                      fixedDecimal(row.stddev, 2), fixedDecimal(row.halfWidth, 2), fixedDecimal(row.p10, 2),
-                      fixedDecimal(row.p50, 2), fixedDecimal(row.p90, 2), fixedDecimal(row.pOptimal * 100, 1),
-                      fixedDecimal(row.regret, 2)});
+    for (const DecisionRow& stored : r.rows) {
+        const DecisionRow row = shownRow(r, stored);
+        table.addRow({std::to_string(row.step), fixedDecimal(row.eyd, 0), tableFigure(row.mean, 2),
+                      tableFigure(row.stddev, 2), tableFigure(row.halfWidth, 2), tableFigure(row.p10, 2),
+                      tableFigure(row.p50, 2), tableFigure(row.p90, 2), tableFigure(row.pOptimal * 100, 1),
+                      tableFigure(row.regret, 2)});
     }
     table.print(out);
     out << '\n';
@@ -232,7 +255,9 @@ void printTable(std::ostream& out, InputVariables& inputs, const DecisionResult&
             << fmt::format(t::kEvpi, fixedDecimal(r.evpi, 2)) << "\n\n";
     }
 
-    out << fmt::format(t::kTornadoHeading, fixedDecimal(r.tornado.baseMinCost, 2), fixedDecimal(r.tornado.baseEyd, 0))
+    const Tornado& base = r.tornado;
+    out << fmt::format(t::kTornadoHeading, tableFigure(figure(base.hasBase, base.baseMinCost), 2),
+                       tableFigure(figure(base.hasBase, base.baseEyd), 0))
         << "\n\n";
     TextTable tornado;
     tornado.addColumn(t::kVariable, "");
@@ -244,10 +269,11 @@ void printTable(std::ostream& out, InputVariables& inputs, const DecisionResult&
     tornado.addColumn(t::kEydAtHigh, t::kFeet);
     tornado.addColumn(t::kSwing, t::kCost);
     for (const TornadoBar& bar : r.tornado.bars) {
-        tornado.addRow({bar.variable, plainDecimal(enteredValue(inputs, bar, false)),
-                        plainDecimal(enteredValue(inputs, bar, true)), fixedDecimal(bar.costAtLow, 2),
-                        fixedDecimal(bar.eydAtLow, 0), fixedDecimal(bar.costAtHigh, 2), fixedDecimal(bar.eydAtHigh, 0),
-                        fixedDecimal(bar.swing, 2)});
+        tornado.addRow(
+            {bar.variable, plainDecimal(enteredValue(inputs, bar, false)),
+             plainDecimal(enteredValue(inputs, bar, true)), tableFigure(figure(bar.hasLow, bar.costAtLow), 2),
+             tableFigure(figure(bar.hasLow, bar.eydAtLow), 0), tableFigure(figure(bar.hasHigh, bar.costAtHigh), 2),
+             tableFigure(figure(bar.hasHigh, bar.eydAtHigh), 0), tableFigure(figure(bar.complete(), bar.swing), 2)});
     }
     tornado.print(out);
     out << '\n';

@@ -594,6 +594,7 @@ Tornado computeTornado(const RunInputs& inputs, CorridorPattern pattern) {
     average.pattern = pattern;
     Tornado tornado;
     if (const auto base = minimumOf(sweepCosts(average, steps))) {
+        tornado.hasBase = true;
         tornado.baseMinCost = base->cost;
         tornado.baseEyd = base->eyd;
     }
@@ -623,20 +624,23 @@ Tornado computeTornado(const RunInputs& inputs, CorridorPattern pattern) {
         const auto atLow = sweepAt(bar.low);
         const auto atHigh = sweepAt(bar.high);
         if (atLow) {
+            bar.hasLow = true;
             bar.costAtLow = atLow->cost;
             bar.eydAtLow = atLow->eyd;
         }
         if (atHigh) {
+            bar.hasHigh = true;
             bar.costAtHigh = atHigh->cost;
             bar.eydAtHigh = atHigh->eyd;
         }
-        if (atLow && atHigh) {
+        if (bar.complete()) {
             bar.swing = std::fabs(bar.costAtHigh - bar.costAtLow);
         }
         tornado.bars.push_back(bar);
     }
-    std::stable_sort(tornado.bars.begin(), tornado.bars.end(),
-                     [](const TornadoBar& a, const TornadoBar& b) { return a.swing > b.swing; });
+    std::stable_sort(tornado.bars.begin(), tornado.bars.end(), [](const TornadoBar& a, const TornadoBar& b) {
+        return a.complete() != b.complete() ? !a.complete() : a.swing > b.swing;
+    });
     return tornado;
 }
 
@@ -702,11 +706,23 @@ std::string decisionSummary(const DecisionResult& result) {
     }
     if (result.steps > 0) {
         const auto& bars = result.tornado.bars;
-        if (!bars.empty() && bars.front().swing > 0) {
-            const int variable = RunInputs::drawnVariable(bars.front().drawIndex);
-            sentences.push_back(fill(t::kDriver, {std::string(variableRule(variable).caption)}));
-        } else {
+        auto caption = [](const TornadoBar& bar) {
+            return std::string(variableRule(RunInputs::drawnVariable(bar.drawIndex)).caption);
+        };
+        const auto driver = std::find_if(bars.begin(), bars.end(), [](const TornadoBar& b) { return b.complete(); });
+        const bool allComplete =
+            std::all_of(bars.begin(), bars.end(), [](const TornadoBar& b) { return b.complete(); });
+        if (driver != bars.end() && driver->swing > 0) {
+            sentences.push_back(fill(t::kDriver, {caption(*driver)}));
+        } else if (allComplete) {
             sentences.push_back(t::kNoDriver);
+        }
+        // The cost cannot be figured with one of the variables at an end of
+        // its range: an extreme entry the user should see named.
+        for (const TornadoBar& bar : bars) {
+            if (!bar.complete()) {
+                sentences.push_back(fill(bar.hasLow ? t::kNoCostAtHigh : t::kNoCostAtLow, {caption(bar)}));
+            }
         }
     }
     std::string text;

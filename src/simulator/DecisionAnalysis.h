@@ -66,17 +66,27 @@ struct TornadoBar {
     std::string variable;  // its command-line option name, e.g. "operator-cost"
     double low = 0;        // the variable's Low and High in model units
     double high = 0;
-    double costAtLow = 0;  // the minimum cost over 1..N with the variable at Low
+    // The minimum cost over 1..N with the variable at Low and at High, and
+    // its EYD (feet, ties to the longer EYD). A side where no step has a
+    // finite cost has no minimum: its flag is false and its figures 0.
+    bool hasLow = false;
+    bool hasHigh = false;
+    double costAtLow = 0;
     double costAtHigh = 0;
-    double eydAtLow = 0;  // feet, ties to the longer EYD
+    double eydAtLow = 0;
     double eydAtHigh = 0;
-    double swing = 0;  // |costAtHigh - costAtLow|
+    double swing = 0;  // |costAtHigh - costAtLow| when both sides have a minimum
+
+    bool complete() const { return hasLow && hasHigh; }
 };
 
 struct Tornado {
-    double baseMinCost = 0;        // every variable at its Average
-    double baseEyd = 0;            // feet
-    std::vector<TornadoBar> bars;  // largest swing first
+    bool hasBase = false;  // every variable at its Average gave a finite minimum
+    double baseMinCost = 0;
+    double baseEyd = 0;  // feet
+    // Bars with a side that has no minimum first (an extreme value the cost
+    // cannot be figured at), then the largest swing first.
+    std::vector<TornadoBar> bars;
 };
 
 struct DecisionResult {

@@ -92,6 +92,36 @@ TEST(CliDecide, TableEndsWithTheSummaryAndCsvHasOneRowPerStep) {
     EXPECT_EQ(count(csv.out, "\n5,"), 12);
 }
 
+// Figures there are none of go out as such, never as 0: the steps of a run
+// where no scenario gave finite costs, and the end of a tornado variable at
+// which no step has a finite cost.
+TEST(CliDecide, FiguresThereAreNoneOfAreNullEmptyOrADash) {
+    const std::vector<std::string> extreme{"decide", "--eyd", "5",           "--road-cost", "1500:1e306",
+                                           "--seed", "1",     "--scenarios", "1500"};
+    std::vector<std::string> json = extreme;
+    json.insert(json.end(), {"--format", "json"});
+    const CliRun r = runTool(json);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(jsonNumber(r.out, "scenarios"), 0);
+    EXPECT_NE(r.out.find("\"mean\": null,\n      \"stddev\": null"), std::string::npos) << r.out;
+    EXPECT_TRUE(std::regex_search(r.out, std::regex("\"costAtLow\": \\d+\\.\\d+,\n +\"costAtHigh\": null"))) << r.out;
+    EXPECT_NE(r.out.find("\"swing\": null"), std::string::npos);
+    EXPECT_EQ(r.out.find("\"mean\": 0"), std::string::npos);
+
+    std::vector<std::string> csvArgs = extreme;
+    csvArgs.insert(csvArgs.end(), {"--format", "csv"});
+    const CliRun csv = runTool(csvArgs);
+    ASSERT_EQ(csv.status, 0) << csv.err;
+    EXPECT_NE(csv.out.find("\n1,1,100,,,,,,,,\n"), std::string::npos) << csv.out;
+
+    const CliRun table = runTool(extreme);
+    ASSERT_EQ(table.status, 0) << table.err;
+    EXPECT_TRUE(std::regex_search(table.out, std::regex("\n +1 +100( +-){8}\n"))) << table.out;
+    EXPECT_TRUE(std::regex_search(table.out, std::regex("\n +road-cost +1500 +10+ +\\d+\\.\\d\\d +\\d+( +-){3}\n")))
+        << table.out;
+    EXPECT_NE(table.out.find("at its High, no EYD has a finite cost; check that entry."), std::string::npos);
+}
+
 // The cap ends an adaptive run with status 0 and says so everywhere.
 TEST(CliDecide, CapEndsTheRunAndSaysSo) {
     const CliRun r = runTool(spreadWith({"--target", "0.0001", "--max-scenarios", "2500", "--format", "json"}));

@@ -128,6 +128,24 @@ TEST(DecisionAnalysis, ScenariosWithOverflowingFiguresAreCountedAndLeftOut) {
     for (const DecisionRow& row : r.rows) {
         EXPECT_TRUE(std::isfinite(row.mean) && std::isfinite(row.stddev) && std::isfinite(row.p90));
     }
+    // At its High the unit size has no finite cost at any step (the others
+    // at their averages, so at half its High, have one): that side
+    // has no minimum (not a cost of 0), the bar comes first and the summary
+    // names the entry.
+    inputs.setEntryText(highEntry(UnitSize), "6e302");
+    const Tornado tornado = computeTornado(RunInputs(inputs), CorridorPattern::Parallel);
+    const TornadoBar& first = tornado.bars.front();
+    EXPECT_EQ(first.variable, "unit-size");
+    EXPECT_TRUE(first.hasLow && !first.hasHigh && !first.complete());
+    EXPECT_TRUE(
+        std::all_of(tornado.bars.begin() + 1, tornado.bars.end(), [](const TornadoBar& b) { return b.complete(); }));
+    EXPECT_TRUE(tornado.hasBase);
+    DecisionResult withTornado = r;
+    withTornado.tornado = tornado;
+    const std::string summary = decisionSummary(withTornado);
+    EXPECT_NE(summary.find("With Unit Size (acres) at its High, no EYD has a finite cost"), std::string::npos)
+        << summary;
+    EXPECT_NE(summary.find("moves the cost most"), std::string::npos) << summary;
 }
 
 // Equal Low and High: every scenario is the static sweep, so the means are

@@ -341,15 +341,27 @@ void DecisionTornadoChart::showTornado(const Tornado& tornado) {
     removeBars();
     m_tornado = tornado;
     m_bars.clear();
+    QStringList leftOut;  // a side with no finite cost has no bar to draw
     for (const TornadoBar& bar : tornado.bars) {
-        if (std::isfinite(bar.costAtLow) && std::isfinite(bar.costAtHigh) && bar.swing > 0) {
+        if (!bar.complete()) {
+            leftOut << caption(bar).toHtmlEscaped();
+        } else if (std::isfinite(bar.costAtLow) && std::isfinite(bar.costAtHigh) && bar.swing > 0) {
             m_bars.push_back(bar);
         }
     }
     const int count = static_cast<int>(m_bars.size());
     const double base = tornado.baseMinCost;
-    const bool drawn = count > 0 && std::isfinite(base);
-    chart()->setTitle(qtext(drawn || tornado.bars.empty() ? tx::kTornadoTitle : tx::kTornadoEmpty));
+    const bool drawn = count > 0 && tornado.hasBase && std::isfinite(base);
+    QString title = qtext(tx::kTornadoTitle);
+    if (!tornado.bars.empty() && !tornado.hasBase) {
+        title = qtext(tx::kTornadoNoBase);
+    } else if (!drawn && leftOut.isEmpty() && !tornado.bars.empty()) {
+        title = qtext(tx::kTornadoEmpty);
+    }
+    if (!leftOut.isEmpty()) {
+        title += QStringLiteral("<br><small>%1</small>").arg(qtext(tx::kTornadoLeftOut).arg(leftOut.join(", ")));
+    }
+    chart()->setTitle(title);
 
     double low = drawn ? base : 0;
     double high = drawn ? base : 1;
@@ -409,8 +421,10 @@ QString DecisionTornadoChart::barText(int index) const {
 ChartExport::Table DecisionTornadoChart::table() const {
     ChartExport::Table out{headings(tx::kTornadoColumns), {}};
     for (const TornadoBar& b : m_tornado.bars) {
-        out.rows.push_back({caption(b).toStdString(), cell(b.costAtLow), cell(b.eydAtLow / 100), cell(b.costAtHigh),
-                            cell(b.eydAtHigh / 100), cell(b.swing)});
+        const double none = std::numeric_limits<double>::quiet_NaN();
+        out.rows.push_back({caption(b).toStdString(), cell(b.hasLow ? b.costAtLow : none),
+                            cell(b.hasLow ? b.eydAtLow / 100 : none), cell(b.hasHigh ? b.costAtHigh : none),
+                            cell(b.hasHigh ? b.eydAtHigh / 100 : none), cell(b.complete() ? b.swing : none)});
     }
     return out;
 }

@@ -44,6 +44,7 @@ std::pair<double, double> xExtent(QAreaSeries& a) {
 TornadoBar bar(int drawIndex, double atLow, double atHigh) {
     TornadoBar b;
     b.drawIndex = drawIndex;
+    b.hasLow = b.hasHigh = true;
     b.costAtLow = atLow;
     b.costAtHigh = atHigh;
     b.eydAtLow = 1200;
@@ -110,9 +111,19 @@ private slots:
 
     void theTornadoPutsTheLargestSwingOnTopAndLeavesOutStillInputs() {
         Tornado tornado;
+        tornado.hasBase = true;
         tornado.baseMinCost = 145;
-        tornado.bars = {bar(0, 160, 140), bar(4, 140, 150), bar(13, 146, 148), bar(2, 145, 145)};
+        // The turn volume has no finite cost at its High: no bar, a note.
+        TornadoBar noHigh = bar(1, 150, 0);
+        noHigh.hasHigh = false;
+        tornado.bars = {noHigh, bar(0, 160, 140), bar(4, 140, 150), bar(13, 146, 148), bar(2, 145, 145)};
         DecisionTornadoChart chart;
+        chart.showTornado(tornado);
+        QVERIFY2(chart.chart()->title().endsWith(
+                     QStringLiteral("Left out, no finite cost at one end: Turn Volume (bdft)</small>")),
+                 qPrintable(chart.chart()->title()));
+        QCOMPARE(chart.table().rows[0], (std::vector<std::string>{"Turn Volume (bdft)", "150", "12", "", "", ""}));
+        tornado.bars.erase(tornado.bars.begin());
         chart.showTornado(tornado);
 
         QCOMPARE(chart.bars().size(), size_t{3});  // unit size does not move the cost
@@ -138,6 +149,14 @@ private slots:
         // The saved data keep every variable, the still one too.
         QCOMPARE(chart.table().rows.size(), size_t{4});
         QCOMPARE(chart.table().rows[3][0], std::string("Unit Size (acres)"));
+        QCOMPARE(chart.chart()->title(), QStringLiteral("What moves the minimum cost"));
+
+        // With every input at its Average no finite cost: nothing to draw against.
+        tornado.hasBase = false;
+        chart.showTornado(tornado);
+        const QList<QAbstractSeries*> drawn = chart.chart()->series();
+        QVERIFY(std::none_of(drawn.begin(), drawn.end(), [](QAbstractSeries* s) { return s->isVisible(); }));
+        QCOMPARE(chart.chart()->title(), QStringLiteral("With every input at its Average, no EYD has a finite cost."));
 
         std::unique_ptr<QMenu> menu(chart.exporter()->createContextMenu(nullptr));
         for (const char* name : {"actCopyImage", "actSaveImage", "actSaveData"}) {
