@@ -303,9 +303,10 @@ inline constexpr char kSeriesBase[] = "All at Average: %1 $/mbf";
 inline constexpr char kTornadoHover[] =
     "%1\nAt its Low: %2 $/mbf at %3 stations\nAt its High: %4 $/mbf at %5 stations\nSwing %6 $/mbf";
 inline constexpr char kTornadoEmpty[] = "No input differs between its Low and High.";
+// Also a sentence of the summary.
 inline constexpr char kTornadoNoBase[] = "With every input at its Average, no EYD has a finite cost.";
 // %1 the variables' captions.
-inline constexpr char kTornadoLeftOut[] = "Left out, no finite cost at one end: %1";
+inline constexpr char kTornadoLeftOut[] = "Left out, no finite cost at its Low or High: %1";
 
 // Saved data: the column headings.
 inline constexpr std::array<const char*, 9> kCostColumns{
@@ -336,6 +337,7 @@ inline constexpr char kNoDriver[] = "No single input moves the lowest cost.";
 // %1 the variable's caption: no step has a finite cost with it at that end.
 inline constexpr char kNoCostAtLow[] = "With %1 at its Low, no EYD has a finite cost; check that entry.";
 inline constexpr char kNoCostAtHigh[] = "With %1 at its High, no EYD has a finite cost; check that entry.";
+inline constexpr char kNoCostAtEither[] = "With %1 at its Low or its High, no EYD has a finite cost; check that entry.";
 inline constexpr char kNoSteps[] = "The High EYD is below one station, so there is nothing to lay out.";
 inline constexpr char kNoScenario[] = "No scenario gave finite costs, so there is no recommendation.";
 // %1 scenarios.

@@ -133,8 +133,21 @@ double enteredValue(InputVariables& inputs, const TornadoBar& bar, bool high) {
 // null in JSON, an empty CSV field, a dash in the table; never as 0.
 double figure(bool exists, double value) { return exists ? value : std::numeric_limits<double>::quiet_NaN(); }
 
+// Beyond this a figure's digits no longer fit a column, nor tell a reader
+// more than its magnitude: such figures (an extreme entry's) take the
+// exponent form.
+constexpr double kLargestPlainFigure = 1e12;
+
 std::string tableFigure(double value, int decimals) {
-    return std::isfinite(value) ? fixedDecimal(value, decimals) : std::string(t::kNoFigure);
+    if (!std::isfinite(value)) {
+        return t::kNoFigure;
+    }
+    return std::fabs(value) < kLargestPlainFigure ? fixedDecimal(value, decimals) : fmt::format("{:.4g}", value);
+}
+
+// An entered value as given, in the exponent form once it is that large.
+std::string enteredText(double value) {
+    return std::fabs(value) < kLargestPlainFigure ? plainDecimal(value) : roundTripText(value);
 }
 
 // The statistics of a step; none without a scenario.
@@ -270,10 +283,10 @@ void printTable(std::ostream& out, InputVariables& inputs, const DecisionResult&
     tornado.addColumn(t::kSwing, t::kCost);
     for (const TornadoBar& bar : r.tornado.bars) {
         tornado.addRow(
-            {bar.variable, plainDecimal(enteredValue(inputs, bar, false)),
-             plainDecimal(enteredValue(inputs, bar, true)), tableFigure(figure(bar.hasLow, bar.costAtLow), 2),
-             tableFigure(figure(bar.hasLow, bar.eydAtLow), 0), tableFigure(figure(bar.hasHigh, bar.costAtHigh), 2),
-             tableFigure(figure(bar.hasHigh, bar.eydAtHigh), 0), tableFigure(figure(bar.complete(), bar.swing), 2)});
+            {bar.variable, enteredText(enteredValue(inputs, bar, false)), enteredText(enteredValue(inputs, bar, true)),
+             tableFigure(figure(bar.hasLow, bar.costAtLow), 2), tableFigure(figure(bar.hasLow, bar.eydAtLow), 0),
+             tableFigure(figure(bar.hasHigh, bar.costAtHigh), 2), tableFigure(figure(bar.hasHigh, bar.eydAtHigh), 0),
+             tableFigure(figure(bar.complete(), bar.swing), 2)});
     }
     tornado.print(out);
     out << '\n';

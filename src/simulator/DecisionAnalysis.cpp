@@ -717,11 +717,18 @@ std::string decisionSummary(const DecisionResult& result) {
         } else if (allComplete) {
             sentences.push_back(t::kNoDriver);
         }
-        // The cost cannot be figured with one of the variables at an end of
-        // its range: an extreme entry the user should see named.
+        // The cost cannot be figured with a variable at an end of its range:
+        // an extreme entry the user should see named. Without a finite base
+        // every variable fails at both ends; only those that have a finite
+        // cost at one end show where it breaks.
+        if (!bars.empty() && !result.tornado.hasBase) {
+            sentences.push_back(t::kTornadoNoBase);
+        }
         for (const TornadoBar& bar : bars) {
-            if (!bar.complete()) {
+            if (bar.hasLow != bar.hasHigh) {
                 sentences.push_back(fill(bar.hasLow ? t::kNoCostAtHigh : t::kNoCostAtLow, {caption(bar)}));
+            } else if (!bar.hasLow && result.tornado.hasBase) {
+                sentences.push_back(fill(t::kNoCostAtEither, {caption(bar)}));
             }
         }
     }

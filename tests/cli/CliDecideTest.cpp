@@ -117,9 +117,23 @@ TEST(CliDecide, FiguresThereAreNoneOfAreNullEmptyOrADash) {
     const CliRun table = runTool(extreme);
     ASSERT_EQ(table.status, 0) << table.err;
     EXPECT_TRUE(std::regex_search(table.out, std::regex("\n +1 +100( +-){8}\n"))) << table.out;
-    EXPECT_TRUE(std::regex_search(table.out, std::regex("\n +road-cost +1500 +10+ +\\d+\\.\\d\\d +\\d+( +-){3}\n")))
+    EXPECT_TRUE(
+        std::regex_search(table.out, std::regex("\n +road-cost +1500 +1e\\+306 +\\d+\\.\\d\\d +\\d+( +-){3}\n")))
         << table.out;
     EXPECT_NE(table.out.find("at its High, no EYD has a finite cost; check that entry."), std::string::npos);
+
+    // Two extreme entries leave even the averages without a finite cost:
+    // the summary names those two, not every variable failing with them.
+    std::vector<std::string> both = extreme;
+    both.insert(both.end(), {"--unit-size", "60:6e302"});
+    const CliRun two = runTool(both);
+    ASSERT_EQ(two.status, 0) << two.err;
+    EXPECT_TRUE(std::regex_search(two.out, std::regex("\n +unit-size +60 +6e\\+302 +\\d\\.\\d{3}e\\+30\\d ")));
+    const std::string summary = two.out.substr(two.out.rfind("No scenario gave"));
+    EXPECT_EQ(summary,
+              "No scenario gave finite costs, so there is no recommendation. With every input at its Average, no EYD "
+              "has a finite cost. With Unit Size (acres) at its High, no EYD has a finite cost; check that entry. With "
+              "Life Cycle Road Cost ($/station) at its High, no EYD has a finite cost; check that entry.\n");
 }
 
 // The cap ends an adaptive run with status 0 and says so everywhere.

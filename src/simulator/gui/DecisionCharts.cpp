@@ -344,7 +344,11 @@ void DecisionTornadoChart::showTornado(const Tornado& tornado) {
     QStringList leftOut;  // a side with no finite cost has no bar to draw
     for (const TornadoBar& bar : tornado.bars) {
         if (!bar.complete()) {
-            leftOut << caption(bar).toHtmlEscaped();
+            // Without a finite base every variable fails at both ends; those
+            // with one finite end show where it breaks.
+            if (tornado.hasBase || bar.hasLow != bar.hasHigh) {
+                leftOut << caption(bar).toHtmlEscaped();
+            }
         } else if (std::isfinite(bar.costAtLow) && std::isfinite(bar.costAtHigh) && bar.swing > 0) {
             m_bars.push_back(bar);
         }

@@ -120,7 +120,7 @@ private slots:
         DecisionTornadoChart chart;
         chart.showTornado(tornado);
         QVERIFY2(chart.chart()->title().endsWith(
-                     QStringLiteral("Left out, no finite cost at one end: Turn Volume (bdft)</small>")),
+                     QStringLiteral("Left out, no finite cost at its Low or High: Turn Volume (bdft)</small>")),
                  qPrintable(chart.chart()->title()));
         QCOMPARE(chart.table().rows[0], (std::vector<std::string>{"Turn Volume (bdft)", "150", "12", "", "", ""}));
         tornado.bars.erase(tornado.bars.begin());
