@@ -16,6 +16,8 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QHash>
+#include <QSet>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -96,6 +98,45 @@ quint32 envNumber(const char* name, quint32 fallback) {
     return ok ? value : fallback;
 }
 
+// Counts the events each object receives between two actions, so that a
+// turn of the event loop that takes too long names what kept it busy (a
+// layout answering its own relayout shows as one object's thousands).
+class EventTally : public QObject {
+public:
+    EventTally() { qApp->installEventFilter(this); }
+    bool eventFilter(QObject* watched, QEvent*) override {
+        ++m_counts[watched];
+        return false;
+    }
+    void reset() { m_counts.clear(); }
+    QString busiest() const {
+        QList<std::pair<int, QObject*>> ranked;
+        for (auto it = m_counts.begin(); it != m_counts.end(); ++it) {
+            ranked.append({it.value(), it.key()});
+        }
+        std::sort(ranked.begin(), ranked.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+        // An object counted may be gone since: only the widgets that still
+        // live are looked into, matched by address.
+        QSet<QObject*> widgets;
+        for (QWidget* w : QApplication::allWidgets()) {
+            widgets.insert(w);
+        }
+        QStringList out;
+        for (qsizetype i = 0; i < std::min<qsizetype>(3, ranked.size()); ++i) {
+            QObject* o = ranked[i].second;
+            out << QStringLiteral("%1 events to %2")
+                       .arg(ranked[i].first)
+                       .arg(widgets.contains(o)
+                                ? QStringLiteral("%1 \"%2\"").arg(o->metaObject()->className(), o->objectName())
+                                : QStringLiteral("an object that is no widget, or is gone"));
+        }
+        return out.join(QStringLiteral(", "));
+    }
+
+private:
+    QHash<QObject*, int> m_counts;
+};
+
 }  // namespace
 
 class MonkeyTest : public QObject {
@@ -116,6 +157,7 @@ class MonkeyTest : public QObject {
     bool m_wasRunning = false;
     QElapsedTimer m_clock;
     QEventLoop* m_loop = nullptr;
+    EventTally m_tally;
 
     int pick(int n) { return static_cast<int>(m_random.bounded(static_cast<quint32>(n))); }
 
@@ -325,7 +367,9 @@ class MonkeyTest : public QObject {
             qint64& longest = running && m_wasRunning ? m_longestRunTurn : m_longestTurn;
             longest = std::max(longest, turn);
             if (turn > kMaxTurnMs) {
-                fail(QStringLiteral("the event loop did not turn for %1 ms of processor time").arg(turn));
+                fail(QStringLiteral("the event loop did not turn for %1 ms of processor time; busiest: %2")
+                         .arg(turn)
+                         .arg(m_tally.busiest()));
                 return;
             }
         }
@@ -342,6 +386,7 @@ class MonkeyTest : public QObject {
         // opened) is the handler's time, not a loop that stopped turning.
         m_lastTurn = m_clock.elapsed();
         m_lastTurnCpu = threadMs();
+        m_tally.reset();
         m_longestAction = std::max(m_longestAction, m_lastTurnCpu - cpu);
     }
 
