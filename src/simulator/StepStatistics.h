@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <limits>
 
 namespace quorvale {
 
@@ -52,12 +53,14 @@ public:
             }
             const double delta = m_mean - m_previousMean;
             const double variance = (1 - 1 / n) * m_variance + (n + 1) * (delta * delta);
-            if (std::isfinite(variance)) {
+            if (std::isfinite(variance) && m_wideStddev < 0) [[likely]] {
                 m_variance = variance;
-            }
-            const double halfWidth = 1.96 * std::sqrt(m_variance) / std::sqrt(n);
-            if (std::isfinite(halfWidth)) {
-                m_halfWidth = halfWidth;
+                const double halfWidth = 1.96 * std::sqrt(m_variance) / std::sqrt(n);
+                if (std::isfinite(halfWidth)) {
+                    m_halfWidth = halfWidth;
+                }
+            } else {
+                addWide(n, delta);
             }
         }
         ++m_sampleIndex;
@@ -71,8 +74,9 @@ public:
 
     double mean() const { return m_mean; }
     double previousMean() const { return m_previousMean; }
-    double variance() const { return m_variance; }
-    double stddev() const { return std::sqrt(m_variance); }
+    // Infinite once the costs spread too wide for it (see m_wideStddev).
+    double variance() const { return m_wideStddev < 0 ? m_variance : m_wideStddev * m_wideStddev; }
+    double stddev() const { return m_wideStddev < 0 ? std::sqrt(m_variance) : m_wideStddev; }
     double halfWidth() const { return m_halfWidth; }
     double minimum() const { return m_minimum; }
     double maximum() const { return m_maximum; }
@@ -83,6 +87,21 @@ public:
     bool targetReached(double target) const { return m_sampleIndex >= kMinSamplesPerStep && m_halfWidth < target; }
 
 private:
+    // The same update on the standard deviation, in a form that cannot
+    // overflow. Kept skipped, the variance would stay at what it was (0 at
+    // a step's second sample), and a step whose costs run from 1e302 to
+    // 1e305 would end after 31 samples with a half-width of 0 as if it had
+    // met its target. A spread too wide even for this keeps the largest
+    // number there is: never below a target, and never infinite on a field.
+    [[gnu::cold, gnu::noinline]] void addWide(double n, double delta) {
+        constexpr double kLargest = std::numeric_limits<double>::max();
+        const double from = m_wideStddev < 0 ? std::sqrt(m_variance) : m_wideStddev;
+        const double wide = std::hypot(std::sqrt(1 - 1 / n) * from, std::sqrt(n + 1) * delta);
+        m_wideStddev = std::isfinite(wide) ? wide : kLargest;
+        const double halfWidth = 1.96 * (m_wideStddev / std::sqrt(n));
+        m_halfWidth = std::isfinite(halfWidth) ? halfWidth : kLargest;
+    }
+
     // Counted in 64 bits: a step with an unreachable target on a fast
     // machine passes 2^31 samples within minutes.
     std::int64_t m_sampleIndex = 0;
@@ -93,6 +112,10 @@ private:
     // carried value was infinite.
     double m_variance = 0;
     double m_halfWidth = kStartHalfWidth;
+    // Negative while the variance serves; once an update of the variance
+    // overflows (the costs lie more than about 1e154 apart, while their
+    // standard deviation still fits a double), the standard deviation.
+    double m_wideStddev = -1;
     double m_minimum = 0;
     double m_maximum = 0;
 };

@@ -46,6 +46,10 @@ TEST(NumberText, RoundHalfEvenAgreesWithExactDecimalRounding) {
     EXPECT_EQ(roundHalfEven(2.5, 0), 2);
     EXPECT_EQ(roundHalfEven(3.5, 0), 4);
     EXPECT_EQ(roundHalfEven(1e20 + 0.1, 2), viaText(1e20 + 0.1, 2));
+    // Across the whole numbers from 2^52 up to the largest costs.
+    for (double x = 4503599627370495.5; x < 1e308; x = x * 1.37 + 0.25) {
+        ASSERT_EQ(roundHalfEven(x, 2), viaText(x, 2)) << x;
+    }
     EXPECT_TRUE(std::isnan(roundHalfEven(std::nan(""), 2)));
 }
 

@@ -81,19 +81,34 @@ TEST(StepStatistics, TargetCountsOnlyFromThe31stSampleAndOnlyWhenPassed) {
     EXPECT_FALSE(s.targetReached(std::numeric_limits<double>::quiet_NaN()));
 }
 
-TEST(StepStatistics, AnOverflowingUpdateKeepsThePreviousFigures) {
+// Costs too far apart for the variance (the square of their spread
+// overflows) keep their true standard deviation, which still fits, and
+// such a step never counts as having met its target.
+TEST(StepStatistics, CostsTooFarApartForTheVarianceKeepTheirSpread) {
     StepStatistics s;
-    s.add(1e300);
-    s.add(1.7e308);  // the squared change of the mean overflows
+    const double low = 1e300;
+    const double high = 1.7e308;
+    s.add(low);
+    s.add(high);  // the squared change of the mean overflows
     EXPECT_TRUE(std::isfinite(s.mean()));
-    EXPECT_TRUE(std::isfinite(s.variance()));
-    EXPECT_TRUE(std::isfinite(s.halfWidth()));
-    EXPECT_EQ(s.maximum(), 1.7e308);
+    EXPECT_EQ(s.maximum(), high);
     for (int i = 0; i < 40; ++i) {
-        s.add(1.7e308);
+        s.add(i % 2 == 0 ? low : high);
     }
-    EXPECT_TRUE(std::isfinite(s.stddev()));
+    // 21 of each: the sample standard deviation is half the gap times
+    // sqrt(42 / 41).
+    EXPECT_NEAR(s.stddev() / ((high - low) / 2 * std::sqrt(42.0 / 41.0)), 1, 1e-12);
     EXPECT_TRUE(std::isfinite(s.halfWidth()));
+    EXPECT_FALSE(s.targetReached(1e307));
+
+    // Costs a thousandfold apart near 1e304: the variance overflowed and
+    // stood at 0, and the step met any target after 31 samples.
+    StepStatistics wide;
+    for (int i = 0; i < 31; ++i) {
+        wide.add(i % 2 == 0 ? 1e302 : 1e305);
+    }
+    EXPECT_GT(wide.stddev(), 1e304);
+    EXPECT_FALSE(wide.targetReached(5));
 }
 
 TEST(StepStatistics, NeedsNoStoragePerSample) {
