@@ -152,11 +152,17 @@ std::string enteredText(double value) {
 
 // The statistics of a step; none without a scenario.
 DecisionRow shownRow(const DecisionResult& r, const DecisionRow& row) {
-    if (r.scenarios > 0) {
-        return row;
-    }
     const double none = figure(false, 0);
-    return {row.step, row.eyd, none, none, none, none, none, none, none, none};
+    if (r.scenarios == 0) {
+        return {row.step, row.eyd, none, none, none, none, none, none, none, none};
+    }
+    DecisionRow shown = row;
+    if (r.scenarios == 1) {
+        // One scenario has no spread to speak of: a 0 would claim certainty.
+        shown.stddev = none;
+        shown.halfWidth = none;
+    }
+    return shown;
 }
 
 void printJson(std::ostream& out, InputVariables& inputs, const DecisionResult& r) {

@@ -107,6 +107,9 @@ TEST(CliDecide, FiguresThereAreNoneOfAreNullEmptyOrADash) {
     EXPECT_TRUE(std::regex_search(r.out, std::regex("\"costAtLow\": \\d+\\.\\d+,\n +\"costAtHigh\": null"))) << r.out;
     EXPECT_NE(r.out.find("\"swing\": null"), std::string::npos);
     EXPECT_EQ(r.out.find("\"mean\": 0"), std::string::npos);
+    // One scenario has a mean but no spread.
+    const CliRun one = runTool({"decide", "--harvest-volume", "20:50", "--scenarios", "1", "--format", "csv"});
+    EXPECT_TRUE(std::regex_search(one.out, std::regex("\n\\d+,1,100,\\d+\\.\\d+,,,\\d"))) << one.out;
 
     std::vector<std::string> csvArgs = extreme;
     csvArgs.insert(csvArgs.end(), {"--format", "csv"});
