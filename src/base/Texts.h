@@ -681,9 +681,9 @@ inline constexpr char kDecideSeedThreads[] = ", seed {}, {} threads";
 inline constexpr char kRecommended[] = "Recommended: EYD {} ft, mean total cost {} $/mbf";
 inline constexpr char kWithinBand[] = "Within {} %: EYD {} to {} ft";
 inline constexpr char kEvpi[] = "EVPI: {} $/mbf";
-// {} the base cost and its EYD.
 // In the table, a figure there is none of.
 inline constexpr char kNoFigure[] = "-";
+// {} the base cost and its EYD.
 inline constexpr char kTornadoHeading[] =
     "Tornado: each variable at its Low and High, the others at their averages; base {} $/mbf at EYD {} ft";
 inline constexpr char kScenariosNotFinite[] =

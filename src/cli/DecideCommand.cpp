@@ -128,11 +128,6 @@ double enteredValue(InputVariables& inputs, const TornadoBar& bar, bool high) {
     return inputs.value(high ? highEntry(variable) : lowEntry(variable));
 }
 
-// A figure there is none of (no scenario gave finite costs, or no step has a
-// finite cost with a tornado variable at that end) goes out as not a number:
-// null in JSON, an empty CSV field, a dash in the table; never as 0.
-double figure(bool exists, double value) { return exists ? value : std::numeric_limits<double>::quiet_NaN(); }
-
 // Beyond this a figure's digits no longer fit a column, nor tell a reader
 // more than its magnitude: such figures (an extreme entry's) take the
 // exponent form.
@@ -150,9 +145,11 @@ std::string enteredText(double value) {
     return std::fabs(value) < kLargestPlainFigure ? plainDecimal(value) : roundTripText(value);
 }
 
-// The statistics of a step; none without a scenario.
+// The statistics of a step; none without a scenario. A figure there is
+// none of goes out as not a number: null in JSON, an empty CSV field, a dash
+// in the table; never as 0.
 DecisionRow shownRow(const DecisionResult& r, const DecisionRow& row) {
-    const double none = figure(false, 0);
+    const double none = kNoFigure;
     if (r.scenarios == 0) {
         return {row.step, row.eyd, none, none, none, none, none, none, none, none};
     }
@@ -193,29 +190,27 @@ void printJson(std::ostream& out, InputVariables& inputs, const DecisionResult& 
         bars.push_back({{"variable", bar.variable},
                         {"low", enteredValue(inputs, bar, false)},
                         {"high", enteredValue(inputs, bar, true)},
-                        {"costAtLow", figure(bar.hasLow, bar.costAtLow)},
-                        {"costAtHigh", figure(bar.hasHigh, bar.costAtHigh)},
-                        {"eydAtLow", figure(bar.hasLow, bar.eydAtLow)},
-                        {"eydAtHigh", figure(bar.hasHigh, bar.eydAtHigh)},
-                        {"swing", figure(bar.complete(), bar.swing)}});
+                        {"costAtLow", bar.costAtLow},
+                        {"costAtHigh", bar.costAtHigh},
+                        {"eydAtLow", bar.eydAtLow},
+                        {"eydAtHigh", bar.eydAtHigh},
+                        {"swing", bar.swing}});
     }
-    const Json document = {{"seed", r.seed},
-                           {"pattern", patternName(r.pattern)},
-                           {"steps", r.steps},
-                           {"scenarios", r.scenarios},
-                           {"nonFinite", r.nonFinite},
-                           {"threads", r.threads},
-                           {"stopped", r.stopped},
-                           {"capped", r.capped},
-                           {"rows", std::move(rows)},
-                           {"recommended", std::move(recommended)},
-                           {"band", std::move(band)},
-                           {"evpi", std::move(evpi)},
-                           {"tornado",
-                            {{"base",
-                              {{"minCost", figure(r.tornado.hasBase, r.tornado.baseMinCost)},
-                               {"eyd", figure(r.tornado.hasBase, r.tornado.baseEyd)}}},
-                             {"bars", std::move(bars)}}}};
+    const Json document = {
+        {"seed", r.seed},
+        {"pattern", patternName(r.pattern)},
+        {"steps", r.steps},
+        {"scenarios", r.scenarios},
+        {"nonFinite", r.nonFinite},
+        {"threads", r.threads},
+        {"stopped", r.stopped},
+        {"capped", r.capped},
+        {"rows", std::move(rows)},
+        {"recommended", std::move(recommended)},
+        {"band", std::move(band)},
+        {"evpi", std::move(evpi)},
+        {"tornado",
+         {{"base", {{"minCost", r.tornado.baseMinCost}, {"eyd", r.tornado.baseEyd}}}, {"bars", std::move(bars)}}}};
     writeJson(out, document);
 }
 
@@ -274,9 +269,7 @@ void printTable(std::ostream& out, InputVariables& inputs, const DecisionResult&
             << fmt::format(t::kEvpi, fixedDecimal(r.evpi, 2)) << "\n\n";
     }
 
-    const Tornado& base = r.tornado;
-    out << fmt::format(t::kTornadoHeading, tableFigure(figure(base.hasBase, base.baseMinCost), 2),
-                       tableFigure(figure(base.hasBase, base.baseEyd), 0))
+    out << fmt::format(t::kTornadoHeading, tableFigure(r.tornado.baseMinCost, 2), tableFigure(r.tornado.baseEyd, 0))
         << "\n\n";
     TextTable tornado;
     tornado.addColumn(t::kVariable, "");
@@ -288,11 +281,10 @@ void printTable(std::ostream& out, InputVariables& inputs, const DecisionResult&
     tornado.addColumn(t::kEydAtHigh, t::kFeet);
     tornado.addColumn(t::kSwing, t::kCost);
     for (const TornadoBar& bar : r.tornado.bars) {
-        tornado.addRow(
-            {bar.variable, enteredText(enteredValue(inputs, bar, false)), enteredText(enteredValue(inputs, bar, true)),
-             tableFigure(figure(bar.hasLow, bar.costAtLow), 2), tableFigure(figure(bar.hasLow, bar.eydAtLow), 0),
-             tableFigure(figure(bar.hasHigh, bar.costAtHigh), 2), tableFigure(figure(bar.hasHigh, bar.eydAtHigh), 0),
-             tableFigure(figure(bar.complete(), bar.swing), 2)});
+        tornado.addRow({bar.variable, enteredText(enteredValue(inputs, bar, false)),
+                        enteredText(enteredValue(inputs, bar, true)), tableFigure(bar.costAtLow, 2),
+                        tableFigure(bar.eydAtLow, 0), tableFigure(bar.costAtHigh, 2), tableFigure(bar.eydAtHigh, 0),
+                        tableFigure(bar.swing, 2)});
     }
     tornado.print(out);
     out << '\n';

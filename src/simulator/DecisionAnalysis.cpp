@@ -594,7 +594,6 @@ Tornado computeTornado(const RunInputs& inputs, CorridorPattern pattern) {
     average.pattern = pattern;
     Tornado tornado;
     if (const auto base = minimumOf(sweepCosts(average, steps))) {
-        tornado.hasBase = true;
         tornado.baseMinCost = base->cost;
         tornado.baseEyd = base->eyd;
     }
@@ -624,12 +623,10 @@ Tornado computeTornado(const RunInputs& inputs, CorridorPattern pattern) {
         const auto atLow = sweepAt(bar.low);
         const auto atHigh = sweepAt(bar.high);
         if (atLow) {
-            bar.hasLow = true;
             bar.costAtLow = atLow->cost;
             bar.eydAtLow = atLow->eyd;
         }
         if (atHigh) {
-            bar.hasHigh = true;
             bar.costAtHigh = atHigh->cost;
             bar.eydAtHigh = atHigh->eyd;
         }
@@ -721,13 +718,13 @@ std::string decisionSummary(const DecisionResult& result) {
         // an extreme entry the user should see named. Without a finite base
         // every variable fails at both ends; only those that have a finite
         // cost at one end show where it breaks.
-        if (!bars.empty() && !result.tornado.hasBase) {
+        if (!bars.empty() && !result.tornado.hasBase()) {
             sentences.push_back(t::kTornadoNoBase);
         }
         for (const TornadoBar& bar : bars) {
-            if (bar.hasLow != bar.hasHigh) {
-                sentences.push_back(fill(bar.hasLow ? t::kNoCostAtHigh : t::kNoCostAtLow, {caption(bar)}));
-            } else if (!bar.hasLow && result.tornado.hasBase) {
+            if (bar.hasLow() != bar.hasHigh()) {
+                sentences.push_back(fill(bar.hasLow() ? t::kNoCostAtHigh : t::kNoCostAtLow, {caption(bar)}));
+            } else if (!bar.hasLow() && result.tornado.hasBase()) {
                 sentences.push_back(fill(t::kNoCostAtEither, {caption(bar)}));
             }
         }

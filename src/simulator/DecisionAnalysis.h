@@ -14,8 +14,10 @@
 // analysis on a worker thread and draws the result it gets back.
 
 #include <atomic>
+#include <cmath>
 #include <cstdint>
 #include <functional>
+#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -61,32 +63,38 @@ struct DecisionRow {
     double regret = 0;    // mean of (this step's cost - the scenario's cheapest)
 };
 
+// A figure there is none of.
+inline constexpr double kNoFigure = std::numeric_limits<double>::quiet_NaN();
+
 struct TornadoBar {
     int drawIndex = 0;     // the variable's place in the draw order (0..13)
     std::string variable;  // its command-line option name, e.g. "operator-cost"
     double low = 0;        // the variable's Low and High in model units
     double high = 0;
     // The minimum cost over 1..N with the variable at Low and at High, and
-    // its EYD (feet, ties to the longer EYD). A side where no step has a
-    // finite cost has no minimum: its flag is false and its figures 0.
-    bool hasLow = false;
-    bool hasHigh = false;
-    double costAtLow = 0;
-    double costAtHigh = 0;
-    double eydAtLow = 0;
-    double eydAtHigh = 0;
-    double swing = 0;  // |costAtHigh - costAtLow| when both sides have a minimum
+    // its EYD (feet, ties to the longer EYD). An end where no step has a
+    // finite cost has no minimum: its figures, and the swing, are not a
+    // number, which every output writes as "none" (null, empty, a dash).
+    double costAtLow = kNoFigure;
+    double costAtHigh = kNoFigure;
+    double eydAtLow = kNoFigure;
+    double eydAtHigh = kNoFigure;
+    double swing = kNoFigure;  // |costAtHigh - costAtLow|
 
-    bool complete() const { return hasLow && hasHigh; }
+    bool hasLow() const { return std::isfinite(costAtLow); }
+    bool hasHigh() const { return std::isfinite(costAtHigh); }
+    bool complete() const { return hasLow() && hasHigh(); }
 };
 
 struct Tornado {
-    bool hasBase = false;  // every variable at its Average gave a finite minimum
-    double baseMinCost = 0;
-    double baseEyd = 0;  // feet
+    // Every variable at its Average; not a number without a finite minimum.
+    double baseMinCost = kNoFigure;
+    double baseEyd = kNoFigure;  // feet
     // Bars with a side that has no minimum first (an extreme value the cost
     // cannot be figured at), then the largest swing first.
     std::vector<TornadoBar> bars;
+
+    bool hasBase() const { return std::isfinite(baseMinCost); }
 };
 
 struct DecisionResult {

@@ -136,10 +136,10 @@ TEST(DecisionAnalysis, ScenariosWithOverflowingFiguresAreCountedAndLeftOut) {
     const Tornado tornado = computeTornado(RunInputs(inputs), CorridorPattern::Parallel);
     const TornadoBar& first = tornado.bars.front();
     EXPECT_EQ(first.variable, "unit-size");
-    EXPECT_TRUE(first.hasLow && !first.hasHigh && !first.complete());
+    EXPECT_TRUE(first.hasLow() && !first.hasHigh() && !first.complete());
     EXPECT_TRUE(
         std::all_of(tornado.bars.begin() + 1, tornado.bars.end(), [](const TornadoBar& b) { return b.complete(); }));
-    EXPECT_TRUE(tornado.hasBase);
+    EXPECT_TRUE(tornado.hasBase());
     DecisionResult withTornado = r;
     withTornado.tornado = tornado;
     const std::string summary = decisionSummary(withTornado);

@@ -346,18 +346,18 @@ void DecisionTornadoChart::showTornado(const Tornado& tornado) {
         if (!bar.complete()) {
             // Without a finite base every variable fails at both ends; those
             // with one finite end show where it breaks.
-            if (tornado.hasBase || bar.hasLow != bar.hasHigh) {
+            if (tornado.hasBase() || bar.hasLow() != bar.hasHigh()) {
                 leftOut << caption(bar).toHtmlEscaped();
             }
-        } else if (std::isfinite(bar.costAtLow) && std::isfinite(bar.costAtHigh) && bar.swing > 0) {
+        } else if (bar.swing > 0) {
             m_bars.push_back(bar);
         }
     }
     const int count = static_cast<int>(m_bars.size());
     const double base = tornado.baseMinCost;
-    const bool drawn = count > 0 && tornado.hasBase && std::isfinite(base);
+    const bool drawn = count > 0 && tornado.hasBase();
     QString title = qtext(tx::kTornadoTitle);
-    if (!tornado.bars.empty() && !tornado.hasBase) {
+    if (!tornado.bars.empty() && !tornado.hasBase()) {
         title = qtext(tx::kTornadoNoBase);
     } else if (!drawn && leftOut.isEmpty() && !tornado.bars.empty()) {
         title = qtext(tx::kTornadoEmpty);
@@ -425,10 +425,8 @@ QString DecisionTornadoChart::barText(int index) const {
 ChartExport::Table DecisionTornadoChart::table() const {
     ChartExport::Table out{headings(tx::kTornadoColumns), {}};
     for (const TornadoBar& b : m_tornado.bars) {
-        const double none = std::numeric_limits<double>::quiet_NaN();
-        out.rows.push_back({caption(b).toStdString(), cell(b.hasLow ? b.costAtLow : none),
-                            cell(b.hasLow ? b.eydAtLow / 100 : none), cell(b.hasHigh ? b.costAtHigh : none),
-                            cell(b.hasHigh ? b.eydAtHigh / 100 : none), cell(b.complete() ? b.swing : none)});
+        out.rows.push_back({caption(b).toStdString(), cell(b.costAtLow), cell(b.eydAtLow / 100), cell(b.costAtHigh),
+                            cell(b.eydAtHigh / 100), cell(b.swing)});
     }
     return out;
 }

@@ -44,7 +44,6 @@ std::pair<double, double> xExtent(QAreaSeries& a) {
 TornadoBar bar(int drawIndex, double atLow, double atHigh) {
     TornadoBar b;
     b.drawIndex = drawIndex;
-    b.hasLow = b.hasHigh = true;
     b.costAtLow = atLow;
     b.costAtHigh = atHigh;
     b.eydAtLow = 1200;
@@ -111,11 +110,10 @@ private slots:
 
     void theTornadoPutsTheLargestSwingOnTopAndLeavesOutStillInputs() {
         Tornado tornado;
-        tornado.hasBase = true;
         tornado.baseMinCost = 145;
         // The turn volume has no finite cost at its High: no bar, a note.
         TornadoBar noHigh = bar(1, 150, 0);
-        noHigh.hasHigh = false;
+        noHigh.costAtHigh = noHigh.eydAtHigh = noHigh.swing = kNoFigure;
         tornado.bars = {noHigh, bar(0, 160, 140), bar(4, 140, 150), bar(13, 146, 148), bar(2, 145, 145)};
         DecisionTornadoChart chart;
         chart.showTornado(tornado);
@@ -152,7 +150,7 @@ private slots:
         QCOMPARE(chart.chart()->title(), QStringLiteral("What moves the minimum cost"));
 
         // With every input at its Average no finite cost: nothing to draw against.
-        tornado.hasBase = false;
+        tornado.baseMinCost = tornado.baseEyd = kNoFigure;
         chart.showTornado(tornado);
         const QList<QAbstractSeries*> drawn = chart.chart()->series();
         QVERIFY(std::none_of(drawn.begin(), drawn.end(), [](QAbstractSeries* s) { return s->isVisible(); }));
