@@ -61,7 +61,7 @@ shrink "$work/decision.png" "$out/decision-window.png" "$(window_of decision)"
 
 # The unit report's first page, rendered by poppler from the PDF its test writes.
 QUORVALE_KEEP_REPORT="$work/report.pdf" QT_QPA_PLATFORM=offscreen \
-    "$root/$build/tests/shell/quorvale_unit_report_test" theReportHoldsTheUnitItsCostChartTheRunAndTheDecision \
+    "$root/$build/tests/report/quorvale_unit_report_test" theReportHoldsTheUnitItsCostChartTheRunAndTheDecision \
     > /dev/null
 pdftoppm -png -r 80 -f 1 -l 1 -singlefile "$work/report.pdf" "$work/report"
 shrink "$work/report.png" "$out/report-page.png"

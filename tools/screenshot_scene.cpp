@@ -26,10 +26,10 @@
 
 #include "WideInputs.h"
 #include "inputs/gui/FrmData.h"
-#include "shell/gui/FrmMain.h"
-#include "shell/gui/ShellMenus.h"
+#include "app/gui/FrmMain.h"
+#include "app/gui/ShellMenus.h"
 #include "base/gui/WindowRegistry.h"
-#include "simulator/gui/FrmDecision.h"
+#include "decision/gui/FrmDecision.h"
 #include "simulator/gui/FrmStats.h"
 
 using namespace quorvale;

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "inputs/InputVariables.h"
-#include "simulator/DecisionAnalysis.h"
+#include "decision/DecisionAnalysis.h"
 
 using namespace quorvale;
 

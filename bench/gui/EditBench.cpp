@@ -20,8 +20,8 @@
 #include "inputs/gui/FrmData.h"
 #include "charts/ChartLoading.h"
 #include "model/RangeSweep.h"
-#include "shell/gui/FrmMain.h"
-#include "shell/gui/ShellMenus.h"
+#include "app/gui/FrmMain.h"
+#include "app/gui/ShellMenus.h"
 #include "base/gui/WindowRegistry.h"
 
 using namespace quorvale;

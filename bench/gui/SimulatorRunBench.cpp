@@ -19,7 +19,7 @@
 
 #include "WideInputs.h"
 #include "inputs/gui/FrmData.h"
-#include "shell/gui/FrmMain.h"
+#include "app/gui/FrmMain.h"
 #include "base/gui/WindowRegistry.h"
 #include "simulator/gui/FrmStats.h"
 #include "simulator/HeadlessRunView.h"

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "inputs/InputVariables.h"
-#include "inputs/UnitDocument.h"
+#include "units/UnitDocument.h"
 
 namespace CLI {
 class App;

@@ -18,7 +18,7 @@
 #include "cli/JsonOutput.h"
 #include "cli/TextTable.h"
 #include "inputs/NumberText.h"
-#include "simulator/DecisionAnalysis.h"
+#include "decision/DecisionAnalysis.h"
 #include "simulator/MonteCarloRun.h"
 
 namespace quorvale::cli {

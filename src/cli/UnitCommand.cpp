@@ -4,7 +4,7 @@
 
 #include "base/Texts.h"
 #include "cli/CommandLine.h"
-#include "inputs/UnitDocument.h"
+#include "units/UnitDocument.h"
 
 namespace quorvale::cli {
 namespace {

@@ -7,7 +7,7 @@
 
 #include "cli/CliTestSupport.h"
 #include "cli/DecideCommand.h"
-#include "simulator/DecisionAnalysis.h"
+#include "decision/DecisionAnalysis.h"
 
 using namespace quorvale;
 using quorvale::testing::CliRun;

@@ -6,7 +6,7 @@
 
 #include "FuzzCheck.h"
 #include "inputs/InputVariables.h"
-#include "inputs/UnitDocument.h"
+#include "units/UnitDocument.h"
 
 using namespace quorvale;
 

@@ -13,7 +13,7 @@
 #include "inputs/gui/FrmData.h"
 #include "simulator/gui/FrmStats.h"
 #include "base/gui/DialogHooks.h"
-#include "shell/gui/WindowPlacement.h"
+#include "app/gui/WindowPlacement.h"
 #include "base/gui/WindowRegistry.h"
 
 namespace quorvale::testing {

@@ -14,7 +14,7 @@
 #include <functional>
 #include <memory>
 
-#include "shell/gui/FrmMain.h"
+#include "app/gui/FrmMain.h"
 #include "base/gui/WindowId.h"
 
 namespace quorvale {

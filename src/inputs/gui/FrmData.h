@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "inputs/InputVariables.h"
-#include "inputs/UnitDocument.h"
+#include "units/UnitDocument.h"
 #include "base/gui/ChildWindow.h"
 
 class QRadioButton;

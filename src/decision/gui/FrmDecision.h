@@ -1,0 +1,110 @@
+#pragma once
+// The Decision Analysis window: which EYD to lay out, how sure that is, how
+// much a neighbouring choice costs, and which input moves the cost most.
+//
+// "Run" copies the Variables window's inputs and corridor pattern and hands
+// the copies to a worker thread (DecisionJob); the window only shows the
+// progress and, at the end, draws the result. Every window stays responsive
+// meanwhile. When the inputs change after a run (the main window tells after
+// every static analysis), the result shown is marked out of date and "Run
+// again" brings it up to date.
+
+#include <QPointer>
+#include <cstdint>
+#include <optional>
+
+#include "base/gui/ChildWindow.h"
+#include "inputs/InputVariables.h"
+#include "decision/DecisionAnalysis.h"
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QTimer;
+
+namespace quorvale {
+
+class DecisionCostChart;
+class DecisionJob;
+class DecisionTornadoChart;
+
+// The inputs a run works on, as the Variables window held them.
+struct DecisionInputs {
+    RunInputs ranges;
+    CorridorPattern pattern;
+
+    // Repairs a copy of the entries, never the window's own fields.
+    static DecisionInputs capture(InputVariables& inputs);
+    // The same analysis: the same drawn ranges, High EYD and pattern.
+    bool sameAs(const DecisionInputs& other) const;
+};
+
+class FrmDecision final : public ChildWindow {
+    Q_OBJECT
+
+public:
+    // How often the window looks at a running job's progress.
+    static constexpr int kProgressMs = 100;
+
+    explicit FrmDecision(InputVariables& inputs, QWidget* parent = nullptr);
+    ~FrmDecision() override;
+
+    QSize sizeHint() const override;
+
+    // A fixed scenario count and seed (tests, pictures); without them a run
+    // is adaptive and takes its seed from the clock.
+    void setScenarioCount(std::optional<std::uint64_t> count) { m_scenarios = count; }
+    void setSeed(std::optional<std::uint64_t> seed) { m_seed = seed; }
+
+    bool isRunning() const;
+    // The result shown no longer belongs to the Variables window's inputs.
+    bool isOutOfDate() const { return m_outOfDate; }
+    const std::optional<DecisionResult>& result() const { return m_result; }
+    DecisionCostChart* costChart() const { return m_costChart; }
+    DecisionTornadoChart* tornadoChart() const { return m_tornadoChart; }
+
+signals:
+    // A run has ended, with a result, cancelled or failed.
+    void runFinished();
+
+public slots:
+    void run();
+    void cancelRun();
+    // After every static analysis: have the inputs moved away from those of
+    // the result shown (or of the run going on)?
+    void inputsMayHaveChanged();
+
+protected:
+    void unloadWindow() override;
+
+private:
+    void buildControls();
+    void jobFinished();
+    void showProgress();
+    void setStatus(const QString& text);
+    void updateControls();
+
+    InputVariables& m_inputs;
+    std::optional<std::uint64_t> m_scenarios;
+    std::optional<std::uint64_t> m_seed;
+
+    QPointer<DecisionJob> m_job;
+    std::optional<DecisionInputs> m_jobInputs;
+    bool m_jobOutOfDate = false;
+
+    std::optional<DecisionResult> m_result;
+    std::optional<DecisionInputs> m_resultInputs;
+    bool m_outOfDate = false;
+
+    QPushButton* m_run = nullptr;
+    QPushButton* m_cancel = nullptr;
+    QProgressBar* m_progress = nullptr;
+    QLabel* m_status = nullptr;
+    QLabel* m_outOfDateNote = nullptr;
+    QLabel* m_summary = nullptr;
+    DecisionCostChart* m_costChart = nullptr;
+    DecisionTornadoChart* m_tornadoChart = nullptr;
+    QTimer* m_poll = nullptr;
+};
+
+}  // namespace quorvale

@@ -1,0 +1,86 @@
+#include "report/gui/ReportActions.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+#include <QStyle>
+#include <QToolBar>
+
+#include "base/Texts.h"
+#include "base/gui/AtomicFile.h"
+#include "base/gui/DialogHooks.h"
+#include "inputs/gui/FrmData.h"
+#include "app/gui/FrmMain.h"
+#include "units/gui/UnitActions.h"
+#include "base/gui/WindowRegistry.h"
+#include "decision/gui/FrmDecision.h"
+
+namespace quorvale {
+namespace {
+
+using namespace texts::report;
+
+QString tr8(const char* text) { return QString::fromUtf8(text); }
+
+}  // namespace
+
+ReportActions::ReportActions(FrmMain& main) : QObject(&main), m_main(main) {
+    setObjectName(QStringLiteral("reportActions"));
+    const QIcon icon = QIcon::fromTheme(QStringLiteral("x-office-document"),
+                                        QApplication::style()->standardIcon(QStyle::SP_FileDialogContentsView));
+    m_save = m_main.toolsMenu()->addAction(icon, tr8(kSaveReport));
+    m_save->setObjectName(QStringLiteral("mnuToolsSaveReport"));
+    m_save->setToolTip(tr8(kSaveReportTip));
+    connect(m_save, &QAction::triggered, this, &ReportActions::chooseAndSave);
+    if (QToolBar* bar = m_main.units().toolBar()) {
+        bar->addAction(m_save);
+    }
+}
+
+ReportContent ReportActions::content() const {
+    ReportContent c;
+    c.unit = m_main.units().currentUnit();
+    c.unitName = m_main.units().unitName();
+    c.locale = FrmData::userNumberLocale();
+    c.rangeCase = rangeCaseOf(m_main.graphMarks());
+    c.sweep = reportSweep(c.unit, c.rangeCase, c.locale);
+    c.lastRun = m_main.lastRun();
+    // A closed decision window has discarded its result: none is reported,
+    // and none is opened for it.
+    if (auto* decision = qobject_cast<FrmDecision*>(m_main.windows().window(WindowId::FrmDecision))) {
+        c.decision = decision->result();
+        c.decisionOutOfDate = decision->isOutOfDate();
+    }
+    c.written = QDateTime::currentDateTime();
+    c.version = QStringLiteral(QUORVALE_VERSION);
+    return c;
+}
+
+void ReportActions::chooseAndSave() {
+    QString base = m_main.units().unitName();
+    if (base.isEmpty()) {
+        base = QStringLiteral("unit");
+    }
+    const QString suggested = QDir(QDir::homePath()).filePath(base + QStringLiteral("-report.pdf"));
+    QString path = DialogHooks::saveFileName(&m_main, tr8(kSaveCaption), suggested, tr8(kFilter));
+    if (path.isEmpty()) {
+        return;
+    }
+    if (QFileInfo(path).suffix().isEmpty()) {
+        path += QStringLiteral(".pdf");
+    }
+    saveReport(path);
+}
+
+bool ReportActions::saveReport(const QString& path) {
+    QString reason;
+    if (!AtomicFile::save(path, UnitReport::pdf(content()), &reason)) {
+        DialogHooks::message(&m_main, tr8(kSaveFailed).arg(QDir::toNativeSeparators(path), reason));
+        return false;
+    }
+    return true;
+}
+
+}  // namespace quorvale

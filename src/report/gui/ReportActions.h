@@ -1,0 +1,35 @@
+#pragma once
+// "Save Report..." in the Tools menu and on the toolbar: the unit report
+// (UnitReport) of what the windows hold now, written atomically to a PDF.
+
+#include <QObject>
+#include <QString>
+
+#include "report/gui/UnitReport.h"
+
+class QAction;
+
+namespace quorvale {
+
+class FrmMain;
+
+class ReportActions : public QObject {
+    Q_OBJECT
+
+public:
+    explicit ReportActions(FrmMain& main);
+
+    // The report's content as the windows stand now; the last decision
+    // analysis is the one the Decision Analysis window shows, if open.
+    ReportContent content() const;
+    // Writes the report; on failure tells the user and returns false.
+    bool saveReport(const QString& path);
+
+private:
+    void chooseAndSave();
+
+    FrmMain& m_main;
+    QAction* m_save = nullptr;
+};
+
+}  // namespace quorvale

@@ -1,0 +1,82 @@
+#pragma once
+// The unit commands of the main window: "Open Unit...", "Save Unit As...",
+// the four most recent units and "Restore Last Inputs" in the Tools menu and
+// on the main window's toolbar, unit files dropped on the main window, and
+// the inputs kept in the settings store whenever the Variables window closes.
+//
+// A unit goes into the Variables window as one edit (thirty texts and the
+// pattern, one analysis); a file that is refused changes nothing.
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+#include "units/UnitDocument.h"
+
+class QAction;
+class QMenu;
+class QMimeData;
+class QToolBar;
+
+namespace quorvale {
+
+class FrmData;
+class FrmMain;
+
+class UnitActions : public QObject {
+    Q_OBJECT
+
+public:
+    // Adds the commands to the main window's Tools menu and toolbar.
+    explicit UnitActions(FrmMain& main);
+
+    // Reads the file and fills the inputs; tells the user and returns false
+    // when the file is refused or the inputs are busy.
+    bool openUnit(const QString& path);
+    // Writes the current inputs atomically; on failure tells the user and
+    // leaves any earlier file of that name as it was.
+    bool saveUnit(const QString& path);
+    // The inputs kept when the Variables window last closed, put back.
+    bool restoreLastInputs();
+
+    // The unit as it stands: the Variables window's texts and pattern, the
+    // Simulator's target, the name and notes of the unit last opened.
+    UnitDocument currentUnit() const;
+    // The name to show for the current unit: its own or its file's.
+    QString unitName() const;
+
+    QStringList recentUnits() const;
+    QToolBar* toolBar() const { return m_toolBar; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildActions();
+    void chooseAndOpen();
+    void chooseAndSave();
+    void openRecent(int index);
+    void rememberRecent(const QString& path);
+    void forgetRecent(const QString& path);
+    void updateRecentActions();
+    void watchVariablesWindow(FrmData* data);
+    void keepInputs(FrmData& data);
+    std::optional<UnitDocument> keptInputs() const;
+    // Puts a unit into the windows; false when a run holds the inputs.
+    bool fill(const UnitDocument& unit);
+    QString unitFileIn(const QMimeData* mime) const;
+
+    FrmMain& m_main;
+    QToolBar* m_toolBar = nullptr;
+    QAction* m_open = nullptr;
+    QAction* m_saveAs = nullptr;
+    QAction* m_restore = nullptr;
+    QAction* m_recentSeparator = nullptr;
+    QList<QAction*> m_recent;
+    QString m_path;  // the unit file last opened or saved
+    std::string m_name;
+    std::string m_notes;
+};
+
+}  // namespace quorvale

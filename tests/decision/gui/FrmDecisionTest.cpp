@@ -1,0 +1,211 @@
+// The Decision Analysis window in the real main window: opened from the Tools
+// menu, runs on a worker thread, cancels, closes mid-run, and tells when the
+// Variables window's inputs have moved away from the result it shows.
+
+#include <QCategoryAxis>
+#include <QLabel>
+#include <QLineSeries>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "GuiTestSupport.h"
+#include "inputs/gui/EntryField.h"
+#include "inputs/gui/FrmData.h"
+#include "decision/gui/DecisionCharts.h"
+#include "decision/gui/FrmDecision.h"
+
+using namespace quorvale;
+using namespace quorvale::testing;
+
+namespace {
+
+constexpr int kRunMs = 60000;
+// Far more scenarios than any test waits for: the run is still going when
+// the test cancels or closes it.
+constexpr std::uint64_t kEndless = 2'000'000'000;
+
+// A unit as a forest engineer would enter it: 50 stations, several inputs
+// with a spread, so that every scenario differs and the tornado has bars.
+void enterUnit(FrmData& data) {
+    const std::pair<int, const char*> entries[] = {{0, "20"},   {1, "30"},   {4, "80"},    {5, "80"},
+                                                   {8, "50"},   {9, "50"},   {10, "2500"}, {11, "3500"},
+                                                   {12, "700"}, {13, "900"}, {28, "1200"}, {29, "2000"}};
+    for (const auto& [entry, text] : entries) {
+        data.setEntryText(entry, text);
+    }
+}
+
+}  // namespace
+
+class FrmDecisionTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<MainWindowFixture> m_f;
+
+    FrmDecision* decision() const { return qobject_cast<FrmDecision*>(m_f->window(WindowId::FrmDecision)); }
+    template <class T>
+    T* control(const char* name) const {
+        T* found = decision() ? namedChild<T>(*decision(), name) : nullptr;
+        if (!found) {
+            qWarning("no control %s", name);
+        }
+        return found;
+    }
+    FrmDecision* open(std::uint64_t scenarios) {
+        m_f->trigger(QStringLiteral("mnuToolsDecision"));
+        FrmDecision* window = decision();
+        if (window) {
+            window->setScenarioCount(scenarios);
+            window->setSeed(11);
+        }
+        return window;
+    }
+    void clickRun() { QTest::mouseClick(control<QPushButton>("cmdRun"), Qt::LeftButton); }
+
+private slots:
+    void init() {
+        m_f = std::make_unique<MainWindowFixture>();
+        enterUnit(*m_f->data());
+        m_f->main().graph_itmain();
+    }
+    void cleanup() { m_f.reset(); }
+
+    void theToolsItemOpensOneWindowWhoseRunDrawsTheResult() {
+        QAction* item = m_f->action(QStringLiteral("mnuToolsDecision"));
+        QVERIFY(item);
+        QCOMPARE(item->shortcut(), QKeySequence(QStringLiteral("Ctrl+D")));
+        FrmDecision* window = open(3000);
+        QVERIFY(window);
+        QVERIFY(!m_f->frame(WindowId::FrmDecision)->isHidden());
+        QCOMPARE(open(3000), window);  // one instance, brought to the front
+        QCOMPARE(control<QPushButton>("cmdRun")->text(), QStringLiteral("Run"));
+        QVERIFY(!control<QPushButton>("cmdCancel")->isEnabled());
+
+        clickRun();
+        QTRY_VERIFY_WITH_TIMEOUT(window->result().has_value(), kRunMs);
+        QVERIFY(!window->isRunning());
+        const DecisionResult& result = *window->result();
+        QCOMPARE(result.scenarios, std::uint64_t{3000});
+        QCOMPARE(result.steps, 50);
+        QCOMPARE(result.seed, std::uint64_t{11});
+        // The chart draws every step at its EYD in stations, the mean of
+        // the recommended step the lowest.
+        QLineSeries* mean = window->costChart()->meanSeries();
+        QCOMPARE(mean->count(), 50);
+        QCOMPARE(mean->at(49).x(), 50.0);
+        QCOMPARE(mean->at(result.recommendedStep - 1).y(), result.recommendedMean);
+        QVERIFY(window->costChart()->stepText(result.recommendedEyd / 100).contains(QStringLiteral("$/mbf")));
+        // The tornado names its bars as the Variables window does.
+        const QStringList labels = window->tornadoChart()->variableAxis()->categoriesLabels();
+        QVERIFY(labels.contains(QStringLiteral("Operator's Cost ($/day)")));
+        QVERIFY(labels.contains(QStringLiteral("Harvest Volume (mbf/acre)")));
+        QVERIFY(!labels.contains(QStringLiteral("Unit Size (acres)")));  // Low == High: no swing
+        QCOMPARE(control<QProgressBar>("barProgress")->value(), control<QProgressBar>("barProgress")->maximum());
+        QVERIFY(control<QLabel>("lblStatus")->text().contains(QStringLiteral("seed 11")));
+        QCOMPARE(control<QLabel>("lblSummary")->text(), QString::fromStdString(decisionSummary(result)));
+        QCOMPARE(control<QPushButton>("cmdRun")->text(), QStringLiteral("Run again"));
+        QVERIFY(!window->isOutOfDate());
+        QCOMPARE(window->costChart()->exporter()->csvText().count(QLatin1Char('\n')), 51);
+    }
+
+    void cancelStopsTheRunAndKeepsTheWindowUsable() {
+        FrmDecision* window = open(kEndless);
+        clickRun();
+        QVERIFY(window->isRunning());
+        QVERIFY(control<QPushButton>("cmdCancel")->isEnabled());
+        QVERIFY(!control<QPushButton>("cmdRun")->isEnabled());
+        // Other windows take input meanwhile.
+        m_f->data()->field(0)->setFocus(Qt::MouseFocusReason);
+        QTRY_VERIFY(m_f->data()->field(0)->hasFocus());
+        QTRY_VERIFY_WITH_TIMEOUT(control<QLabel>("lblStatus")->text().startsWith(QStringLiteral("Running")), kRunMs);
+
+        QTest::mouseClick(control<QPushButton>("cmdCancel"), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!window->isRunning(), kRunMs);
+        QVERIFY(control<QLabel>("lblStatus")->text().startsWith(QStringLiteral("Stopped")));
+        if (window->result()) {
+            QVERIFY(window->result()->stopped);
+            QVERIFY(window->result()->scenarios < kEndless);
+        }
+        QVERIFY(control<QPushButton>("cmdRun")->isEnabled());
+        QVERIFY(!control<QPushButton>("cmdCancel")->isEnabled());
+    }
+
+    void closingTheWindowOrTheMainWindowMidRunEndsTheRun() {
+        QPointer<FrmDecision> window = open(kEndless);
+        clickRun();
+        QVERIFY(window->isRunning());
+        m_f->frame(WindowId::FrmDecision)->close();
+        settle();
+        QTRY_VERIFY(window.isNull());
+        QVERIFY(!m_f->window(WindowId::FrmDecision));
+
+        // Opened again, it comes back in its design state.
+        window = open(kEndless);
+        QVERIFY(!window->result());
+        QCOMPARE(control<QPushButton>("cmdRun")->text(), QStringLiteral("Run"));
+        clickRun();
+        QVERIFY(window->isRunning());
+        m_f->main().close();
+        settle();
+        QTRY_VERIFY(window.isNull());
+        m_f.reset();  // the main window goes too, with nothing left running
+    }
+
+    void theInputsAreReadFromARepairedCopyLeavingTheFieldsAlone() {
+        m_f->data()->setEntryText(0, "none");
+        const DecisionInputs inputs = DecisionInputs::capture(m_f->main().variables());
+        QCOMPARE(m_f->data()->entryText(0), std::string("none"));
+        QCOMPARE(inputs.ranges.range(0).low, double(m_f->data()->spinValue(0)));
+        QCOMPARE(inputs.ranges.range(0).high, 30.0);
+        QCOMPARE(inputs.ranges.highEydFeet(), 5000.0);
+    }
+
+    void anInputEditMarksTheResultOutOfDateUntilRunAgain() {
+        FrmDecision* window = open(2000);
+        clickRun();
+        QTRY_VERIFY_WITH_TIMEOUT(window->result().has_value(), kRunMs);
+        auto* note = control<QLabel>("lblOutOfDate");
+        QVERIFY(note->isHidden());
+
+        // A static analysis on the same inputs changes nothing.
+        m_f->main().graph_itmain();
+        QVERIFY(!window->isOutOfDate());
+
+        // An edit in the Variables window does.
+        EntryField* field = m_f->data()->field(11);
+        field->setFocus(Qt::MouseFocusReason);
+        QTRY_VERIFY(field->hasFocus());
+        field->selectAll();
+        QTest::keyClicks(field, QStringLiteral("4000"));
+        QTest::keyClick(field, Qt::Key_Tab);
+        QTRY_VERIFY(window->isOutOfDate());
+        QVERIFY(!note->isHidden());
+        QVERIFY(control<QPushButton>("cmdRun")->isDefault());
+        QVERIFY(!control<QLabel>("lblSummary")->isEnabled());
+
+        clickRun();
+        QTRY_VERIFY_WITH_TIMEOUT(!window->isRunning(), kRunMs);
+        QVERIFY(!window->isOutOfDate());
+        QVERIFY(note->isHidden());
+        QCOMPARE(window->result()->rows.size(), size_t{50});
+
+        // So does the corridor pattern, also during a run: the run's result
+        // comes out of date.
+        window->setScenarioCount(kEndless);
+        clickRun();
+        QVERIFY(!window->isOutOfDate());
+        QTest::mouseClick(m_f->data()->option2(), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(window->isOutOfDate(), kRunMs);
+        auto* status = control<QLabel>("lblStatus");
+        QTRY_VERIFY_WITH_TIMEOUT(!status->text().startsWith(QStringLiteral("Running: 0 ")), kRunMs);
+        window->cancelRun();
+        QTRY_VERIFY_WITH_TIMEOUT(!window->isRunning(), kRunMs);
+        QVERIFY(window->result()->stopped);
+        QVERIFY(window->isOutOfDate());
+        QVERIFY(!note->isHidden());
+    }
+};
+
+QUORVALE_GUI_TEST_MAIN(FrmDecisionTest)
+#include "FrmDecisionTest.moc"

@@ -1,0 +1,167 @@
+// The unit report: "Save Report..." writes a PDF whose text and first page
+// picture hold the unit, its cost chart, the last run and the last decision
+// analysis; checked through poppler's pdftotext and pdftoppm when present.
+
+#include <QImage>
+#include <QMenu>
+#include <QToolBar>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include "GuiTestSupport.h"
+#include "inputs/gui/FrmData.h"
+#include "report/gui/ReportActions.h"
+#include "units/gui/UnitActions.h"
+#include "decision/gui/FrmDecision.h"
+#include "simulator/gui/FrmStats.h"
+
+using namespace quorvale;
+using namespace quorvale::testing;
+
+namespace {
+
+UnitDocument sampleUnit() {
+    UnitDocument unit = defaultUnitDocument();
+    unit.name = "North slope <B>";
+    unit.pattern = CorridorPattern::FanShaped;
+    unit.entries[HarvestVolume] = {"20.0", "30.0"};
+    unit.entries[ExternalYardingDistance] = {"12.0", "16.0"};
+    return unit;
+}
+
+QString tool(const char* name) { return QStandardPaths::findExecutable(QString::fromLatin1(name)); }
+
+}  // namespace
+
+class UnitReportTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<MainWindowFixture> m_f;
+    QTemporaryDir m_dir;
+
+    // The PDF's text, or a skip when pdftotext is missing.
+    QString pdfText(const QString& pdf) {
+        QProcess p;
+        p.start(tool("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        if (!p.waitForFinished(20000) || p.exitCode() != 0) {
+            return {};
+        }
+        return QString::fromUtf8(p.readAllStandardOutput());
+    }
+
+    QString save(const char* name) {
+        DialogAnswers answers;
+        answers.saveAs = m_dir.filePath(QString::fromLatin1(name));
+        m_f->trigger(QStringLiteral("mnuToolsSaveReport"));
+        if (!answers.messages.isEmpty()) {
+            qWarning("%s", qPrintable(answers.messages.join('\n')));
+        }
+        return answers.saveAs + QStringLiteral(".pdf");
+    }
+
+private slots:
+    void init() { m_f = std::make_unique<MainWindowFixture>(); }
+    void cleanup() { m_f.reset(); }
+
+    void theReportHoldsTheUnitItsCostChartTheRunAndTheDecision() {
+        QAction* item = m_f->action(QStringLiteral("mnuToolsSaveReport"));
+        QVERIFY(item);
+        QCOMPARE(item->text(), QStringLiteral("Save Report..."));
+        QVERIFY(m_f->main().toolsMenu()->actions().contains(item));
+        QVERIFY(m_f->main().units().toolBar()->actions().contains(item));
+
+        QFile unitFile(m_dir.filePath(QStringLiteral("north.qvunit")));
+        QVERIFY(unitFile.open(QIODevice::WriteOnly));
+        unitFile.write(QByteArray::fromStdString(writeUnitDocument(sampleUnit())));
+        unitFile.close();
+        QVERIFY(m_f->main().units().openUnit(unitFile.fileName()));
+        m_f->main().setRunSeed(7);
+        QTest::mouseClick(m_f->simulator()->findChild<QPushButton*>(QStringLiteral("Command3")), Qt::LeftButton);
+        QVERIFY(m_f->main().lastRun() && m_f->main().lastRun()->optimum);
+        m_f->trigger(QStringLiteral("mnuToolsDecision"));
+        auto* decision = qobject_cast<FrmDecision*>(m_f->window(WindowId::FrmDecision));
+        QVERIFY(decision);
+        decision->setScenarioCount(500);
+        decision->setSeed(3);
+        decision->run();
+        QTRY_VERIFY_WITH_TIMEOUT(!decision->isRunning() && decision->result(), 30000);
+        const QString summary = QString::fromStdString(decisionSummary(*decision->result())).simplified();
+
+        // The static minimum as the core sweep finds it, for the Low case.
+        const ReportContent content = m_f->main().reports().content();
+        QCOMPARE(content.sweep.size(), std::size_t(12));
+        QCOMPARE(content.unit.entryText(0), std::string("20.0"));
+
+        const QString pdf = save("north");
+        QFile file(pdf);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.read(5) == "%PDF-");
+        // scripts/screenshots.sh takes the picture in docs/ from this report.
+        if (const QString keep = qEnvironmentVariable("QUORVALE_KEEP_REPORT"); !keep.isEmpty()) {
+            QFile::remove(keep);
+            QVERIFY(QFile::copy(pdf, keep));
+        }
+
+        if (tool("pdftotext").isEmpty()) {
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        }
+        const QString text = pdfText(pdf).simplified();
+        const double optimumEyd = m_f->main().lastRun()->optimum->eyd;
+        for (const QString& expected :
+             {QStringLiteral("Unit report: North slope <B>"), QStringLiteral("Quorvale 1.0.0"),
+              QStringLiteral("Corridor pattern: Fan-Shaped Corridors"),
+              QStringLiteral("Harvest Volume (mbf/acre) 20.0 30.0 mbf/acre"),
+              QStringLiteral("Static analysis: Low Range"), QStringLiteral("EYD (stations)"),
+              QStringLiteral("Lowest total cost:"), QStringLiteral("Optimal EYD (feet) %1").arg(optimumEyd),
+              QStringLiteral("Seed 7,"), summary.left(40), QStringLiteral("What moves the minimum cost"),
+              QStringLiteral("page 2")}) {
+            QVERIFY2(text.contains(expected), qPrintable(expected + QStringLiteral(" not in: ") + text));
+        }
+
+        if (tool("pdftoppm").isEmpty()) {
+            QSKIP("pdftoppm (poppler-utils) is not installed");
+        }
+        const QString stem = m_dir.filePath(QStringLiteral("page"));
+        QCOMPARE(
+            QProcess::execute(tool("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("60"),
+                                                 QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
+                                                 QStringLiteral("1"), QStringLiteral("-singlefile"), pdf, stem}),
+            0);
+        const QImage page(stem + QStringLiteral(".png"));
+        QVERIFY(!page.isNull());
+        QCOMPARE(page.width(), 510);  // US Letter at 60 dpi
+        // The total cost curve and the minimum marker are drawn on page 1.
+        int curve = 0;
+        int marker = 0;
+        for (int y = 0; y < page.height(); ++y) {
+            for (int x = 0; x < page.width(); ++x) {
+                const QColor c = page.pixelColor(x, y);
+                curve += std::abs(c.red() - 0x1f) + std::abs(c.green() - 0x4e) + std::abs(c.blue() - 0x9a) < 60;
+                marker += c.red() > 180 && c.green() < 60 && c.blue() < 60;
+            }
+        }
+        QVERIFY2(curve > 100, qPrintable(QString::number(curve)));
+        QVERIFY2(marker > 5, qPrintable(QString::number(marker)));
+    }
+
+    void withoutRunsTheReportSaysSoAndAFailedSaveIsReported() {
+        const QString pdf = save("fresh");
+        QVERIFY(QFile::exists(pdf));
+        if (!tool("pdftotext").isEmpty()) {
+            const QString text = pdfText(pdf).simplified();
+            QVERIFY(text.contains(QStringLiteral("Unit report: Unnamed unit")));
+            QVERIFY(text.contains(QStringLiteral("No simulation has been run since the program started.")));
+            QVERIFY(text.contains(QStringLiteral("No decision analysis has been run since the program started.")));
+        }
+        DialogAnswers answers;
+        const QString missing = m_dir.filePath(QStringLiteral("no/such/folder/r.pdf"));
+        QVERIFY(!m_f->main().reports().saveReport(missing));
+        QCOMPARE(answers.messages.size(), 1);
+        QVERIFY(answers.messages[0].startsWith(QStringLiteral("The report could not be saved to ") + missing));
+    }
+};
+
+QUORVALE_GUI_TEST_MAIN(UnitReportTest)
+#include "UnitReportTest.moc"
