@@ -8,6 +8,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include "base/gui/SettingsStore.h"
 #include "charts/gui/DataGridChart.h"
 #include "charts/gui/SingleChartWindow.h"
 #include "inputs/gui/FrmData.h"
@@ -39,10 +40,10 @@ void prepareEnvironment() {
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir().path());
 }
 
-QString settingsFile() { return WindowPlacement::openStore()->fileName(); }
+QString settingsFile() { return SettingsStore::open()->fileName(); }
 
 void clearSettings() {
-    std::unique_ptr<QSettings> store = WindowPlacement::openStore();
+    std::unique_ptr<QSettings> store = SettingsStore::open();
     store->clear();
     store->sync();
     QFile::remove(store->fileName());

@@ -18,6 +18,7 @@
 #include <QTime>
 #include <QTimer>
 
+#include "base/gui/SettingsStore.h"
 #include "charts/CostChartTitles.h"
 #include "charts/gui/DataGridChart.h"
 #include "charts/gui/StaticChartWindow.h"
@@ -194,7 +195,7 @@ void FrmMain::load() {
 }
 
 void FrmMain::restorePlacement() {
-    std::unique_ptr<QSettings> store = WindowPlacement::openStore();
+    std::unique_ptr<QSettings> store = SettingsStore::open();
     const Placement placement = WindowPlacement::read(*store);
     QList<QRect> screens;
     if (QScreen* primary = QGuiApplication::primaryScreen()) {
@@ -214,7 +215,7 @@ void FrmMain::savePlacement() {
     // window always opens maximized, so this is the one worth keeping.
     // Said once, on stderr: the window is closing, and a lost placement is
     // no reason to hold up the exit with a dialog.
-    std::unique_ptr<QSettings> store = WindowPlacement::openStore();
+    std::unique_ptr<QSettings> store = SettingsStore::open();
     const QString failure =
         WindowPlacement::write(*store, WindowPlacement::fromPixels(normalGeometry(), Twips::screenDpi()));
     if (!failure.isEmpty()) {

@@ -15,6 +15,7 @@
 #include "charts/ChartLoading.h"
 #include "model/RangeSweep.h"
 #include "app/gui/VariablesLink.h"
+#include "report/gui/ReportHost.h"
 #include "simulator/SimulatorHost.h"
 
 class QLabel;
@@ -32,7 +33,7 @@ class ReportActions;
 class UnitActions;
 class WindowRegistry;
 
-class FrmMain : public QMainWindow, public ChartWindows, public ResultsHost, public SimulatorHost {
+class FrmMain : public QMainWindow, public ChartWindows, public ResultsHost, public SimulatorHost, public ReportHost {
     Q_OBJECT
 
 public:
@@ -50,9 +51,10 @@ public:
     ResultsMenu& results() const { return *m_results; }
     ShellMenus& shellMenus() const { return *m_shellMenus; }
     QMdiArea* mdiArea() const { return m_area; }
-    QMenu* toolsMenu() const { return m_tools; }
+    QMainWindow& mainWindow() override { return *this; }
+    QMenu* toolsMenu() const override { return m_tools; }
     // Unit files: open, save, recent, drops, the kept inputs.
-    UnitActions& units() const { return *m_units; }
+    UnitActions& units() const override { return *m_units; }
     // The unit report (PDF).
     ReportActions& reports() const { return *m_reports; }
 
@@ -64,7 +66,7 @@ public:
     // one of the titles applies; otherwise leaves the cost chart alone.
     void SetCostChartTitle() override;
 
-    GraphMarks graphMarks() const { return m_results->marks(); }
+    GraphMarks graphMarks() const override { return m_results->marks(); }
 
     // The chart windows as the sweep writes them; touching one loads it.
     DataGrid& chart(ChartGroup group) override;
@@ -79,7 +81,7 @@ public:
     // benchmarks); without one each run takes its seed from the clock.
     void setRunSeed(std::optional<std::uint64_t> seed) { m_runSeed = seed; }
     // What the last run did, once one has run.
-    const std::optional<RunSummary>& lastRun() const { return m_lastRun; }
+    const std::optional<RunSummary>& lastRun() const override { return m_lastRun; }
 
     // What the Simulator window reaches through the main window.
     InputVariables& variables() override { return m_variables; }

@@ -34,11 +34,6 @@ void writeKey(QSettings& store, const char* key, float value) { store.setValue(k
 
 }  // namespace
 
-std::unique_ptr<QSettings> WindowPlacement::openStore() {
-    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Quorvale"),
-                                       QString::fromLatin1(texts::shell::kSettingsApplication));
-}
-
 Placement WindowPlacement::read(QSettings& store) {
     const Placement defaults;
     Placement p;

@@ -6,7 +6,6 @@
 #include <QList>
 #include <QRect>
 #include <QString>
-#include <memory>
 
 class QSettings;
 
@@ -23,9 +22,6 @@ struct Placement {
 
 class WindowPlacement {
 public:
-    // The store; nothing is reported when it cannot be read.
-    static std::unique_ptr<QSettings> openStore();
-
     // Each key read as text and taken as a single-precision number; a key
     // that is missing or holds anything but a finite number gives its
     // default (1000, 1000, 6500, 6500).

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QMainWindow>
 #include <QMenu>
 #include <QStyle>
 #include <QToolBar>
@@ -12,7 +13,7 @@
 #include "base/gui/AtomicFile.h"
 #include "base/gui/DialogHooks.h"
 #include "inputs/gui/FrmData.h"
-#include "app/gui/FrmMain.h"
+#include "report/gui/ReportHost.h"
 #include "units/gui/UnitActions.h"
 #include "base/gui/WindowRegistry.h"
 #include "decision/gui/FrmDecision.h"
@@ -26,30 +27,30 @@ QString tr8(const char* text) { return QString::fromUtf8(text); }
 
 }  // namespace
 
-ReportActions::ReportActions(FrmMain& main) : QObject(&main), m_main(main) {
+ReportActions::ReportActions(ReportHost& host) : QObject(&host.mainWindow()), m_host(host), m_main(host.mainWindow()) {
     setObjectName(QStringLiteral("reportActions"));
     const QIcon icon = QIcon::fromTheme(QStringLiteral("x-office-document"),
                                         QApplication::style()->standardIcon(QStyle::SP_FileDialogContentsView));
-    m_save = m_main.toolsMenu()->addAction(icon, tr8(kSaveReport));
+    m_save = m_host.toolsMenu()->addAction(icon, tr8(kSaveReport));
     m_save->setObjectName(QStringLiteral("mnuToolsSaveReport"));
     m_save->setToolTip(tr8(kSaveReportTip));
     connect(m_save, &QAction::triggered, this, &ReportActions::chooseAndSave);
-    if (QToolBar* bar = m_main.units().toolBar()) {
+    if (QToolBar* bar = m_host.units().toolBar()) {
         bar->addAction(m_save);
     }
 }
 
 ReportContent ReportActions::content() const {
     ReportContent c;
-    c.unit = m_main.units().currentUnit();
-    c.unitName = m_main.units().unitName();
+    c.unit = m_host.units().currentUnit();
+    c.unitName = m_host.units().unitName();
     c.locale = FrmData::userNumberLocale();
-    c.rangeCase = rangeCaseOf(m_main.graphMarks());
+    c.rangeCase = rangeCaseOf(m_host.graphMarks());
     c.sweep = reportSweep(c.unit, c.rangeCase, c.locale);
-    c.lastRun = m_main.lastRun();
+    c.lastRun = m_host.lastRun();
     // A closed decision window has discarded its result: none is reported,
     // and none is opened for it.
-    if (auto* decision = qobject_cast<FrmDecision*>(m_main.windows().window(WindowId::FrmDecision))) {
+    if (auto* decision = qobject_cast<FrmDecision*>(m_host.windows().window(WindowId::FrmDecision))) {
         c.decision = decision->result();
         c.decisionOutOfDate = decision->isOutOfDate();
     }
@@ -59,7 +60,7 @@ ReportContent ReportActions::content() const {
 }
 
 void ReportActions::chooseAndSave() {
-    QString base = m_main.units().unitName();
+    QString base = m_host.units().unitName();
     if (base.isEmpty()) {
         base = QStringLiteral("unit");
     }

@@ -8,16 +8,17 @@
 #include "report/gui/UnitReport.h"
 
 class QAction;
+class QMainWindow;
 
 namespace quorvale {
 
-class FrmMain;
+class ReportHost;
 
 class ReportActions : public QObject {
     Q_OBJECT
 
 public:
-    explicit ReportActions(FrmMain& main);
+    explicit ReportActions(ReportHost& host);
 
     // The report's content as the windows stand now; the last decision
     // analysis is the one the Decision Analysis window shows, if open.
@@ -28,7 +29,8 @@ public:
 private:
     void chooseAndSave();
 
-    FrmMain& m_main;
+    ReportHost& m_host;
+    QMainWindow& m_main;
     QAction* m_save = nullptr;
 };
 

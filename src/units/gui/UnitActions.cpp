@@ -6,6 +6,7 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMimeData>
 #include <QSettings>
@@ -17,10 +18,10 @@
 #include "base/Texts.h"
 #include "base/gui/AtomicFile.h"
 #include "base/gui/DialogHooks.h"
+#include "base/gui/ToolsHost.h"
 #include "base/gui/WindowRegistry.h"
+#include "base/gui/SettingsStore.h"
 #include "inputs/gui/FrmData.h"
-#include "app/gui/FrmMain.h"
-#include "app/gui/WindowPlacement.h"
 #include "simulator/gui/FrmStats.h"
 
 namespace quorvale {
@@ -48,19 +49,19 @@ QIcon icon(const char* themeName, QStyle::StandardPixmap fallback) {
 
 }  // namespace
 
-UnitActions::UnitActions(FrmMain& main) : QObject(&main), m_main(main) {
+UnitActions::UnitActions(ToolsHost& host) : QObject(&host.mainWindow()), m_host(host), m_main(host.mainWindow()) {
     setObjectName(QStringLiteral("unitActions"));
     buildActions();
     updateRecentActions();
 
     // The Variables window is created again whenever it was closed and is
     // referred to; each one hands over its inputs as it closes.
-    connect(&m_main.windows(), &WindowRegistry::windowLoaded, this, [this](WindowId id) {
+    connect(&m_host.windows(), &WindowRegistry::windowLoaded, this, [this](WindowId id) {
         if (id == WindowId::FrmData) {
-            watchVariablesWindow(qobject_cast<FrmData*>(m_main.windows().window(WindowId::FrmData)));
+            watchVariablesWindow(qobject_cast<FrmData*>(m_host.windows().window(WindowId::FrmData)));
         }
     });
-    watchVariablesWindow(qobject_cast<FrmData*>(m_main.windows().window(WindowId::FrmData)));
+    watchVariablesWindow(qobject_cast<FrmData*>(m_host.windows().window(WindowId::FrmData)));
 
     // Drops are taken wherever in the main window they land, also on an
     // entry field, which would otherwise paste the file's address as text.
@@ -69,7 +70,7 @@ UnitActions::UnitActions(FrmMain& main) : QObject(&main), m_main(main) {
 }
 
 void UnitActions::buildActions() {
-    QMenu* tools = m_main.toolsMenu();
+    QMenu* tools = m_host.toolsMenu();
     m_toolBar = m_main.addToolBar(tr8(kToolBar));
     m_toolBar->setObjectName(QStringLiteral("tbTools"));
     m_toolBar->setMovable(false);
@@ -149,7 +150,7 @@ bool UnitActions::openUnit(const QString& path) {
 }
 
 bool UnitActions::fill(const UnitDocument& unit) {
-    FrmData* data = m_main.frmData();
+    FrmData* data = m_host.windows().loadAs<FrmData>(WindowId::FrmData);
     if (!data) {
         return false;
     }
@@ -163,7 +164,7 @@ bool UnitActions::fill(const UnitDocument& unit) {
     m_notes = unit.notes;
     // The target first: the analysis that the inputs start reads nothing of
     // it, but the Simulator window is then complete when the charts redraw.
-    if (auto* simulator = m_main.windows().loadAs<FrmStats>(WindowId::FrmStats)) {
+    if (auto* simulator = m_host.windows().loadAs<FrmStats>(WindowId::FrmStats)) {
         simulator->setTargetText(QString::fromStdString(unit.target));
     }
     data->fillInputs(unit);
@@ -191,8 +192,8 @@ bool UnitActions::saveUnit(const QString& path) {
 UnitDocument UnitActions::currentUnit() const {
     // Asking for the inputs of a closed Variables window opens it with the
     // defaults, as any other reference to it would.
-    FrmData* data = m_main.frmData();
-    auto* simulator = qobject_cast<FrmStats*>(m_main.windows().window(WindowId::FrmStats));
+    FrmData* data = m_host.windows().loadAs<FrmData>(WindowId::FrmData);
+    auto* simulator = qobject_cast<FrmStats*>(m_host.windows().window(WindowId::FrmStats));
     // A closed Simulator window holds no target: it opens again with the
     // default one.
     const std::string target = simulator ? simulator->targetText().toStdString() : texts::simulator::kDefaultTarget;
@@ -220,18 +221,18 @@ void UnitActions::watchVariablesWindow(FrmData* data) {
 
 void UnitActions::keepInputs(FrmData& data) {
     UnitDocument unit = unitFromInputs(data, std::string());
-    auto* simulator = qobject_cast<FrmStats*>(m_main.windows().window(WindowId::FrmStats));
+    auto* simulator = qobject_cast<FrmStats*>(m_host.windows().window(WindowId::FrmStats));
     unit.target = simulator ? simulator->targetText().toStdString() : texts::simulator::kDefaultTarget;
     unit.name = m_name;
     unit.notes = m_notes;
-    std::unique_ptr<QSettings> store = WindowPlacement::openStore();
+    std::unique_ptr<QSettings> store = SettingsStore::open();
     store->setValue(groupKey(kLastInputsGroup, kDocumentKey), QString::fromStdString(writeUnitDocument(unit)));
     store->sync();
     m_restore->setEnabled(true);
 }
 
 std::optional<UnitDocument> UnitActions::keptInputs() const {
-    std::unique_ptr<QSettings> store = WindowPlacement::openStore();
+    std::unique_ptr<QSettings> store = SettingsStore::open();
     const QString text = store->value(groupKey(kLastInputsGroup, kDocumentKey)).toString();
     if (text.isEmpty()) {
         return std::nullopt;
@@ -254,7 +255,7 @@ bool UnitActions::restoreLastInputs() {
 // ---- Recent units ----------------------------------------------------------
 
 QStringList UnitActions::recentUnits() const {
-    std::unique_ptr<QSettings> store = WindowPlacement::openStore();
+    std::unique_ptr<QSettings> store = SettingsStore::open();
     QStringList files = store->value(groupKey(kRecentGroup, kRecentFilesKey)).toStringList();
     files.removeAll(QString());
     return files.mid(0, kRecentCount);
@@ -264,7 +265,7 @@ void UnitActions::rememberRecent(const QString& path) {
     QStringList files = recentUnits();
     files.removeAll(path);
     files.prepend(path);
-    std::unique_ptr<QSettings> store = WindowPlacement::openStore();
+    std::unique_ptr<QSettings> store = SettingsStore::open();
     store->setValue(groupKey(kRecentGroup, kRecentFilesKey), files.mid(0, kRecentCount));
     store->sync();
     updateRecentActions();
@@ -273,7 +274,7 @@ void UnitActions::rememberRecent(const QString& path) {
 void UnitActions::forgetRecent(const QString& path) {
     QStringList files = recentUnits();
     files.removeAll(path);
-    std::unique_ptr<QSettings> store = WindowPlacement::openStore();
+    std::unique_ptr<QSettings> store = SettingsStore::open();
     store->setValue(groupKey(kRecentGroup, kRecentFilesKey), files);
     store->sync();
     updateRecentActions();

@@ -15,6 +15,7 @@
 #include "units/UnitDocument.h"
 
 class QAction;
+class QMainWindow;
 class QMenu;
 class QMimeData;
 class QToolBar;
@@ -22,14 +23,14 @@ class QToolBar;
 namespace quorvale {
 
 class FrmData;
-class FrmMain;
+class ToolsHost;
 
 class UnitActions : public QObject {
     Q_OBJECT
 
 public:
     // Adds the commands to the main window's Tools menu and toolbar.
-    explicit UnitActions(FrmMain& main);
+    explicit UnitActions(ToolsHost& host);
 
     // Reads the file and fills the inputs; tells the user and returns false
     // when the file is refused or the inputs are busy.
@@ -67,7 +68,8 @@ private:
     bool fill(const UnitDocument& unit);
     QString unitFileIn(const QMimeData* mime) const;
 
-    FrmMain& m_main;
+    ToolsHost& m_host;
+    QMainWindow& m_main;
     QToolBar* m_toolBar = nullptr;
     QAction* m_open = nullptr;
     QAction* m_saveAs = nullptr;

@@ -11,6 +11,7 @@
 #include <cmath>
 
 #include "GuiTestSupport.h"
+#include "base/gui/SettingsStore.h"
 #include "inputs/gui/EntryField.h"
 #include "charts/gui/DataGridChart.h"
 #include "inputs/gui/FrmData.h"
@@ -356,7 +357,7 @@ private slots:
         QVERIFY(!m_f->main().isVisible());
         QVERIFY(!m_f->window(WindowId::FrmData));
         QVERIFY(!m_f->window(WindowId::FrmGraphStats));
-        const Placement saved = WindowPlacement::read(*WindowPlacement::openStore());
+        const Placement saved = WindowPlacement::read(*SettingsStore::open());
         QCOMPARE(saved, WindowPlacement::fromPixels(QRect(120, 90, 700, 560), Twips::screenDpi()));
         // No window is left, so the application would end.
         for (QWidget* top : QApplication::topLevelWidgets()) {

@@ -11,6 +11,7 @@
 
 #include "GuiTestSupport.h"
 #include "app/gui/WindowPlacement.h"
+#include "base/gui/SettingsStore.h"
 
 using namespace quorvale;
 using namespace quorvale::testing;
@@ -19,7 +20,7 @@ namespace {
 
 void store(const QMap<QString, QString>& values) {
     clearSettings();
-    std::unique_ptr<QSettings> s = WindowPlacement::openStore();
+    std::unique_ptr<QSettings> s = SettingsStore::open();
     for (auto it = values.begin(); it != values.end(); ++it) {
         s->setValue(QStringLiteral("Settings/") + it.key(), it.value());
     }
@@ -27,7 +28,7 @@ void store(const QMap<QString, QString>& values) {
 }
 
 QString stored(const char* key) {
-    return WindowPlacement::openStore()->value(QStringLiteral("Settings/") + QLatin1String(key)).toString();
+    return SettingsStore::open()->value(QStringLiteral("Settings/") + QLatin1String(key)).toString();
 }
 
 }  // namespace
@@ -144,7 +145,7 @@ private slots:
             QVERIFY(!f.main().isVisible());
             f.main().close();
         }
-        std::unique_ptr<QSettings> s = WindowPlacement::openStore();
+        std::unique_ptr<QSettings> s = SettingsStore::open();
         QVERIFY(!s->contains(QStringLiteral("Settings/MainLeft")));
         QVERIFY(QDir().rmdir(settingsFile()));
         // A read-only file: only a user bound by file permissions sees it so.
