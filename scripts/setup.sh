@@ -16,6 +16,8 @@ packages=(
   dpkg-dev file lintian desktop-file-utils appstream shared-mime-info
   # Fuzzing: clang with libFuzzer and its sanitizer runtimes.
   clang-14 libclang-rt-14-dev
+  # The formatting check (scripts/test.sh) reads the tracked files from git.
+  clang-format-14 git
 )
 
 missing=()
