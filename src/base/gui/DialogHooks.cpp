@@ -1,5 +1,7 @@
 #include "base/gui/DialogHooks.h"
 
+#include <QCoreApplication>
+#include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -20,6 +22,16 @@ DialogHooks::OpenFileName& openFileNameHook() {
 
 DialogHooks::Message& messageHook() {
     static DialogHooks::Message hook;
+    return hook;
+}
+
+DialogHooks::Modal& modalHook() {
+    static DialogHooks::Modal hook;
+    return hook;
+}
+
+DialogHooks::Exit& exitHook() {
+    static DialogHooks::Exit hook;
     return hook;
 }
 
@@ -51,10 +63,32 @@ void DialogHooks::message(QWidget* parent, const QString& text) {
     QMessageBox::information(parent, QString::fromUtf8(texts::shell::kAppTitle), text, QMessageBox::Ok);
 }
 
+void DialogHooks::runModal(QDialog& dialog) {
+    if (modalHook()) {
+        dialog.setWindowModality(Qt::ApplicationModal);
+        dialog.show();
+        modalHook()(dialog);
+        return;
+    }
+    dialog.exec();
+}
+
+void DialogHooks::exit(int code) {
+    if (exitHook()) {
+        exitHook()(code);
+        return;
+    }
+    QCoreApplication::exit(code);
+}
+
 void DialogHooks::setSaveFileName(SaveFileName hook) { saveFileNameHook() = std::move(hook); }
 
 void DialogHooks::setOpenFileName(OpenFileName hook) { openFileNameHook() = std::move(hook); }
 
 void DialogHooks::setMessage(Message hook) { messageHook() = std::move(hook); }
+
+void DialogHooks::setModal(Modal hook) { modalHook() = std::move(hook); }
+
+void DialogHooks::setExit(Exit hook) { exitHook() = std::move(hook); }
 
 }  // namespace quorvale
