@@ -126,11 +126,13 @@ private:
             changes += " marks=" + marks;
         }
         std::map<std::pair<int, int>, std::string> cells;
-        const auto& grid = this->grid();
-        for (int row = 1; row <= grid.rowCount(); ++row) {
-            cells[{row, 0}] = grid.rowLabel(row);
-            for (int column = 1; column <= grid.columnCount(); ++column) {
-                cells[{row, column}] = hex(grid.cell(row, column));
+        // Rows are labelled with their numbers; the window's dump has the
+        // labels the chart shows.
+        const MemoryRunChart& chart = chartRows();
+        for (int row = 1; row <= chart.rowCount(); ++row) {
+            cells[{row, 0}] = std::to_string(row);
+            for (int column = 1; column <= kRunChartColumns; ++column) {
+                cells[{row, column}] = hex(chart.cell(row, column));
             }
         }
         for (const auto& [place, text] : cells) {
