@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config ccache
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-svg-dev
-  libcli11-dev nlohmann-json3-dev libfmt-dev
+  libcli11-dev nlohmann-json3-dev libfmt-dev libtbb-dev
   fonts-dejavu-core
   nlohmann-json3-dev poppler-utils
   # The Debian package and its checks (scripts/package.sh): dpkg-shlibdeps
