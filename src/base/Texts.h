@@ -3,6 +3,11 @@
 // messages and the names it stores settings under. Each window area has its
 // own namespace under quorvale::texts, so a reader finds a text by where it
 // appears and a test can check it against what the user sees.
+//
+// A text with fields is filled one way, by what it becomes: a std::string
+// with fmt, its fields {} (the core, the command line and the few messages
+// printed before a window opens); a QString with QString::arg, its fields
+// %1, %2 (the windows).
 
 #include <array>
 
@@ -49,9 +54,10 @@ inline constexpr char kSettingsNotSaved[] =
 inline constexpr char kSettingsAccessError[] = "the file cannot be written";
 inline constexpr char kSettingsFormatError[] = "the file is damaged";
 
-// Printed instead of opening windows when there is no screen to open them on.
+// Printed instead of opening windows when there is no screen to open them
+// on, filled with fmt: {} what was found.
 inline constexpr char kNoDisplay[] =
-    "quorvale: no graphical display is available (%1), so the desktop application cannot open "
+    "quorvale: no graphical display is available ({}), so the desktop application cannot open "
     "its windows.\n"
     "Run the static analysis in the terminal instead:\n"
     "    quorvale-cli sweep\n"
@@ -309,58 +315,59 @@ inline constexpr std::array<const char*, 6> kTornadoColumns{
 
 }  // namespace decision
 
-// The decision analysis's summary in words. %1, %2, ... are filled in order.
+// The decision analysis's summary in words, filled with fmt: the {} fields
+// take the arguments in order.
 namespace decision {
 
-// %1 stations, %2 mean cost ($/mbf, two decimals).
-inline constexpr char kRecommend[] = "Lay out at %1 stations (mean %2 $/mbf).";
-// %1 mean cost, when the recommendation is the first station.
-inline constexpr char kRecommendOne[] = "Lay out at 1 station (mean %1 $/mbf).";
-// %1 and %2 stations, %3 the tolerance in percent.
-inline constexpr char kBand[] = "Anywhere from %1 to %2 stations is within %3 % of that.";
-// %1 the tolerance in percent.
-inline constexpr char kBandAlone[] = "No other number of stations is within %1 % of that.";
-// %1 $/mbf, two decimals.
-inline constexpr char kEvpi[] = "Knowing the inputs exactly would save %1 $/mbf.";
-// %1 the variable's caption in the Variables window.
-inline constexpr char kDriver[] = "%1 moves the cost most.";
+// The stations, then the mean cost ($/mbf, two decimals).
+inline constexpr char kRecommend[] = "Lay out at {} stations (mean {} $/mbf).";
+// The mean cost, when the recommendation is the first station.
+inline constexpr char kRecommendOne[] = "Lay out at 1 station (mean {} $/mbf).";
+// The first and last stations, then the tolerance in percent.
+inline constexpr char kBand[] = "Anywhere from {} to {} stations is within {} % of that.";
+// The tolerance in percent.
+inline constexpr char kBandAlone[] = "No other number of stations is within {} % of that.";
+// $/mbf, two decimals.
+inline constexpr char kEvpi[] = "Knowing the inputs exactly would save {} $/mbf.";
+// The variable's caption in the Variables window.
+inline constexpr char kDriver[] = "{} moves the cost most.";
 inline constexpr char kNoDriver[] = "No single input moves the lowest cost.";
-// %1 the variable's caption: no step has a finite cost with it at that end.
-inline constexpr char kNoCostAtLow[] = "With %1 at its Low, no EYD has a finite cost; check that entry.";
-inline constexpr char kNoCostAtHigh[] = "With %1 at its High, no EYD has a finite cost; check that entry.";
-inline constexpr char kNoCostAtEither[] = "With %1 at its Low or its High, no EYD has a finite cost; check that entry.";
+// The variable's caption: no step has a finite cost with it at that end.
+inline constexpr char kNoCostAtLow[] = "With {} at its Low, no EYD has a finite cost; check that entry.";
+inline constexpr char kNoCostAtHigh[] = "With {} at its High, no EYD has a finite cost; check that entry.";
+inline constexpr char kNoCostAtEither[] = "With {} at its Low or its High, no EYD has a finite cost; check that entry.";
 inline constexpr char kNoSteps[] = "The High EYD is below one station, so there is nothing to lay out.";
 inline constexpr char kNoScenario[] = "No scenario gave finite costs, so there is no recommendation.";
-// %1 scenarios.
-inline constexpr char kStopped[] = "Stopped after %1 scenarios; the figures are those so far.";
-// %1 the cap on scenarios.
+// The scenarios.
+inline constexpr char kStopped[] = "Stopped after {} scenarios; the figures are those so far.";
+// The cap on scenarios.
 inline constexpr char kCapped[] =
-    "The run reached its cap of %1 scenarios before the target was met; the figures are less sure than asked.";
+    "The run reached its cap of {} scenarios before the target was met; the figures are less sure than asked.";
 
 }  // namespace decision
 
-// Unit documents: the reader's messages (one line each, %1 the file, %2 the
-// place in it: a JSON pointer or line:column), and the desktop's unit
-// commands, dialogs and messages.
+// Unit documents: the reader's messages (one line each, filled with fmt: the
+// file, then the place in it, a JSON pointer or line:column), and the
+// desktop's unit commands, dialogs and messages.
 namespace units {
 
-inline constexpr char kCannotRead[] = "%1: cannot be read: %2";
-inline constexpr char kIsFolder[] = "%1: is a folder, not a unit file";
-inline constexpr char kTooLarge[] = "%1: is %2 bytes; a unit file holds at most 1 MiB (1048576 bytes)";
-inline constexpr char kNotJson[] = "%1:%2: not a JSON document: %3";
-inline constexpr char kWrongType[] = "%1: %2: expected %3, found %4";
-inline constexpr char kMissing[] = "%1: %2: missing; a unit document must give it";
+inline constexpr char kCannotRead[] = "{}: cannot be read: {}";
+inline constexpr char kIsFolder[] = "{}: is a folder, not a unit file";
+inline constexpr char kTooLarge[] = "{}: is {} bytes; a unit file holds at most 1 MiB (1048576 bytes)";
+inline constexpr char kNotJson[] = "{}:{}: not a JSON document: {}";
+inline constexpr char kWrongType[] = "{}: {}: expected {}, found {}";
+inline constexpr char kMissing[] = "{}: {}: missing; a unit document must give it";
 inline constexpr char kWrongFormat[] =
-    "%1: /format: expected \"quorvale-unit\", found %2; this is not a Quorvale unit file";
+    "{}: /format: expected \"quorvale-unit\", found {}; this is not a Quorvale unit file";
 inline constexpr char kWrongVersion[] =
-    "%1: /version: version %2 is not supported; this program reads version 1 unit files";
-inline constexpr char kWrongCount[] = "%1: %2: expected two texts [Low, High], found %3";
-inline constexpr char kUnknownPattern[] = "%1: /pattern: expected \"parallel\" or \"fan\", found %2";
+    "{}: /version: version {} is not supported; this program reads version 1 unit files";
+inline constexpr char kWrongCount[] = "{}: {}: expected two texts [Low, High], found {}";
+inline constexpr char kUnknownPattern[] = "{}: /pattern: expected \"parallel\" or \"fan\", found {}";
 inline constexpr char kControlCharacter[] =
-    "%1: %2: holds a line break or other control character; a text here is one line";
-inline constexpr char kUnknownKey[] = "%1: %2: unknown key, ignored";
+    "{}: {}: holds a line break or other control character; a text here is one line";
+inline constexpr char kUnknownKey[] = "{}: {}: unknown key, ignored";
 
-// What a JSON value was, for "found %4".
+// What a JSON value was, for kWrongType's "found {}".
 inline constexpr char kAnObject[] = "an object";
 inline constexpr char kAList[] = "a list";
 inline constexpr char kAText[] = "a text";
@@ -369,7 +376,7 @@ inline constexpr char kTrueFalse[] = "true/false";
 inline constexpr char kNull[] = "null";
 inline constexpr char kAListOfTwoTexts[] = "a list of two texts [Low, High]";
 inline constexpr char kAWholeNumber[] = "a whole number";
-inline constexpr char kItems[] = "%1 items";
+inline constexpr char kItems[] = "{} items";
 
 // Tools menu and toolbar.
 inline constexpr char kOpenUnit[] = "Open Unit...";

@@ -1,10 +1,11 @@
 #include "units/UnitDocument.h"
 
+#include <fmt/format.h>
+
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <initializer_list>
 #include <nlohmann/json.hpp>
 
 #include "base/Texts.h"
@@ -15,25 +16,6 @@ namespace {
 
 using nlohmann::json;
 using namespace texts::units;
-
-// The message template with %1, %2, ... replaced in one pass, so an
-// argument that itself holds "%2" stays as it is.
-std::string fill(std::string_view pattern, std::initializer_list<std::string_view> args) {
-    std::string out;
-    out.reserve(pattern.size() + 64);
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        if (pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' && pattern[i + 1] <= '9') {
-            const auto index = static_cast<std::size_t>(pattern[i + 1] - '1');
-            if (index < args.size()) {
-                out += *(args.begin() + index);
-                ++i;
-                continue;
-            }
-        }
-        out += pattern[i];
-    }
-    return out;
-}
 
 // A JSON pointer token: "~" and "/" escaped as the pointer syntax wants,
 // control characters shown as \uXXXX so a message stays on one line.
@@ -171,24 +153,24 @@ public:
     }
 
     bool wrongType(const std::string& place, std::string_view wanted, const json& found) {
-        return refuse(fill(kWrongType, {m_file, place, wanted, kindOf(found)}));
+        return refuse(fmt::format(kWrongType, m_file, place, wanted, kindOf(found)));
     }
 
-    void warnUnknown(const std::string& place) { m_result.warnings.push_back(fill(kUnknownKey, {m_file, place})); }
+    void warnUnknown(const std::string& place) { m_result.warnings.push_back(fmt::format(kUnknownKey, m_file, place)); }
 
     // A one-line text at `key` of `object`; absent optional texts stay empty.
     bool text(const json& object, const char* key, bool required, bool multiLine, std::string& out) {
         const std::string place = std::string("/") + key;
         const auto it = object.find(key);
         if (it == object.end()) {
-            return required ? refuse(fill(kMissing, {m_file, place})) : true;
+            return required ? refuse(fmt::format(kMissing, m_file, place)) : true;
         }
         if (!it->is_string()) {
             return wrongType(place, kAText, *it);
         }
         out = it->get<std::string>();
         if (!(multiLine ? isNoteText(out) : isOneLine(out))) {
-            return refuse(fill(kControlCharacter, {m_file, place}));
+            return refuse(fmt::format(kControlCharacter, m_file, place));
         }
         return true;
     }
@@ -199,20 +181,20 @@ public:
         }
         const auto format = root.find("format");
         if (format == root.end()) {
-            return refuse(fill(kMissing, {m_file, "/format"}));
+            return refuse(fmt::format(kMissing, m_file, "/format"));
         }
         if (!format->is_string() || format->get<std::string>() != kUnitFormatName) {
-            return refuse(fill(kWrongFormat, {m_file, shown(*format)}));
+            return refuse(fmt::format(kWrongFormat, m_file, shown(*format)));
         }
         const auto version = root.find("version");
         if (version == root.end()) {
-            return refuse(fill(kMissing, {m_file, "/version"}));
+            return refuse(fmt::format(kMissing, m_file, "/version"));
         }
         if (!version->is_number_integer()) {
             return wrongType("/version", kAWholeNumber, *version);
         }
         if (version->get<long long>() != kUnitFormatVersion) {
-            return refuse(fill(kWrongVersion, {m_file, shown(*version)}));
+            return refuse(fmt::format(kWrongVersion, m_file, shown(*version)));
         }
 
         std::string pattern;
@@ -222,7 +204,7 @@ public:
         }
         const std::optional<CorridorPattern> parsed = patternFromKey(pattern);
         if (!parsed) {
-            return refuse(fill(kUnknownPattern, {m_file, shown(root["pattern"])}));
+            return refuse(fmt::format(kUnknownPattern, m_file, shown(root["pattern"])));
         }
         unit.pattern = *parsed;
 
@@ -240,7 +222,7 @@ private:
     bool variables(const json& root, UnitDocument& unit) {
         const auto it = root.find("variables");
         if (it == root.end()) {
-            return refuse(fill(kMissing, {m_file, "/variables"}));
+            return refuse(fmt::format(kMissing, m_file, "/variables"));
         }
         if (!it->is_object()) {
             return wrongType("/variables", kAnObject, *it);
@@ -250,13 +232,13 @@ private:
             const std::string place = "/variables/" + std::string(rule.option);
             const auto pair = it->find(std::string(rule.option));
             if (pair == it->end()) {
-                return refuse(fill(kMissing, {m_file, place}));
+                return refuse(fmt::format(kMissing, m_file, place));
             }
             if (!pair->is_array()) {
                 return wrongType(place, kAListOfTwoTexts, *pair);
             }
             if (pair->size() != 2) {
-                return refuse(fill(kWrongCount, {m_file, place, fill(kItems, {std::to_string(pair->size())})}));
+                return refuse(fmt::format(kWrongCount, m_file, place, fmt::format(kItems, pair->size())));
             }
             for (std::size_t side = 0; side < 2; ++side) {
                 const json& entry = (*pair)[side];
@@ -266,7 +248,7 @@ private:
                 }
                 const auto& text = entry.get_ref<const std::string&>();
                 if (!isOneLine(text)) {
-                    return refuse(fill(kControlCharacter, {m_file, entryPlace}));
+                    return refuse(fmt::format(kControlCharacter, m_file, entryPlace));
                 }
                 unit.entries.at(static_cast<std::size_t>(k)).at(side) = text;
             }
@@ -314,15 +296,15 @@ void applyUnit(const UnitDocument& unit, InMemoryInputs& inputs) {
 UnitReadResult readUnitDocument(std::string_view fileName, std::string_view bytes) {
     UnitReadResult result;
     if (bytes.size() > kUnitFileLimit) {
-        result.error = fill(kTooLarge, {fileName, std::to_string(bytes.size())});
+        result.error = fmt::format(kTooLarge, fileName, bytes.size());
         return result;
     }
     json root;
     try {
         root = json::parse(bytes.begin(), bytes.end());
     } catch (const json::parse_error& error) {
-        result.error =
-            fill(kNotJson, {fileName, lineColumn(bytes, error.byte == 0 ? 0 : error.byte - 1), parseDetail(error)});
+        result.error = fmt::format(kNotJson, fileName, lineColumn(bytes, error.byte == 0 ? 0 : error.byte - 1),
+                                   parseDetail(error));
         return result;
     } catch (const json::out_of_range& error) {
         // A number too large for any type ("5E0888..."): the parser names
@@ -331,8 +313,8 @@ UnitReadResult readUnitDocument(std::string_view fileName, std::string_view byte
         const size_t open = what.find('\'');
         const size_t close = what.rfind('\'');
         const size_t at = open < close ? bytes.find(what.substr(open + 1, close - open - 1)) : std::string_view::npos;
-        result.error = fill(
-            kNotJson, {fileName, lineColumn(bytes, at == std::string_view::npos ? 0 : at), "a number out of range"});
+        result.error = fmt::format(kNotJson, fileName, lineColumn(bytes, at == std::string_view::npos ? 0 : at),
+                                   "a number out of range");
         return result;
     }
     UnitDocument unit;
@@ -350,19 +332,19 @@ UnitReadResult readUnitFile(const std::string& path) {
     std::error_code code;
     const std::filesystem::file_status status = std::filesystem::status(path, code);
     if (std::filesystem::is_directory(status)) {
-        result.error = fill(kIsFolder, {path});
+        result.error = fmt::format(kIsFolder, path);
         return result;
     }
     if (std::filesystem::is_regular_file(status)) {
         const std::uintmax_t size = std::filesystem::file_size(path, code);
         if (!code && size > kUnitFileLimit) {
-            result.error = fill(kTooLarge, {path, std::to_string(size)});
+            result.error = fmt::format(kTooLarge, path, size);
             return result;
         }
     }
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-        result.error = fill(kCannotRead, {path, std::strerror(errno)});
+        result.error = fmt::format(kCannotRead, path, std::strerror(errno));
         return result;
     }
     // Read at most one byte past the limit: a file that grew since, or a
@@ -370,12 +352,12 @@ UnitReadResult readUnitFile(const std::string& path) {
     std::string bytes(kUnitFileLimit + 1, '\0');
     in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (in.bad()) {
-        result.error = fill(kCannotRead, {path, std::strerror(errno)});
+        result.error = fmt::format(kCannotRead, path, std::strerror(errno));
         return result;
     }
     bytes.resize(static_cast<std::size_t>(in.gcount()));
     if (bytes.size() > kUnitFileLimit) {
-        result.error = fill(kTooLarge, {path, "more than " + std::to_string(kUnitFileLimit)});
+        result.error = fmt::format(kTooLarge, path, "more than " + std::to_string(kUnitFileLimit));
         return result;
     }
     return readUnitDocument(path, bytes);
