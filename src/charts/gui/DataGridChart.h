@@ -58,7 +58,6 @@ public:
     int rowCount() const { return static_cast<int>(m_rows.size()); }
     int columnCount() const { return m_columns; }
     int currentRow() const { return m_row; }
-    int currentColumn() const { return m_column; }
     QString rowLabel(int row) const;
     // NaN outside the grid.
     double value(int row, int column) const;
@@ -80,8 +79,6 @@ public:
     QLineSeries* series(int column) const;
     QValueAxis* xAxis() const { return m_axisX; }
     QValueAxis* yAxis() const { return m_axisY; }
-    // Whether the value axis' title stands across, above the axis.
-    bool isYTitleAbove() const { return m_yTitleAbove; }
     // The mark at the lowest total cost: one point, with its label; empty
     // when the look marks nothing or no total is charted.
     QScatterSeries* minimumMark() const { return m_minimum; }

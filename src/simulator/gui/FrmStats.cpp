@@ -301,7 +301,6 @@ void FrmStats::setResultsStale(bool stale) {
 }
 
 void FrmStats::setStepOverSampleCount(bool over) {
-    m_overSampleCount = over;
     const QString tip =
         over ? QString::fromUtf8(texts::simulator::kNotConvergedTip)
                    .arg(QString::fromStdString(plainDecimal(static_cast<double>(kDefaultMaxSamplesPerStep))))
