@@ -12,6 +12,7 @@
 #include "base/Texts.h"
 #include "base/gui/AtomicFile.h"
 #include "base/gui/DialogHooks.h"
+#include "base/gui/ShownPath.h"
 #include "inputs/gui/FrmData.h"
 #include "report/gui/ReportHost.h"
 #include "units/gui/UnitActions.h"
@@ -78,7 +79,7 @@ void ReportActions::chooseAndSave() {
 bool ReportActions::saveReport(const QString& path) {
     QString reason;
     if (!AtomicFile::save(path, UnitReport::pdf(content()), &reason)) {
-        DialogHooks::message(&m_main, tr8(kSaveFailed).arg(QDir::toNativeSeparators(path), reason));
+        DialogHooks::message(&m_main, tr8(kSaveFailed).arg(shownPath(path), reason));
         return false;
     }
     return true;

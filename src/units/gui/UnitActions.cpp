@@ -21,6 +21,7 @@
 #include "base/gui/ToolsHost.h"
 #include "base/gui/WindowRegistry.h"
 #include "base/gui/SettingsStore.h"
+#include "base/gui/ShownPath.h"
 #include "inputs/gui/FrmData.h"
 #include "simulator/gui/FrmStats.h"
 
@@ -168,6 +169,7 @@ bool UnitActions::fill(const UnitDocument& unit) {
         simulator->setTargetText(QString::fromStdString(unit.target));
     }
     data->fillInputs(unit);
+    m_inputsPutIn = true;
     return true;
 }
 
@@ -180,7 +182,7 @@ bool UnitActions::saveUnit(const QString& path) {
 
     QString reason;
     if (!AtomicFile::save(path, QByteArray::fromStdString(bytes), &reason)) {
-        DialogHooks::message(&m_main, tr8(kSaveFailed).arg(QDir::toNativeSeparators(path), reason));
+        DialogHooks::message(&m_main, tr8(kSaveFailed).arg(shownPath(path), reason));
         return false;
     }
     m_path = QFileInfo(path).absoluteFilePath();
@@ -215,16 +217,29 @@ QString UnitActions::unitName() const {
 
 void UnitActions::watchVariablesWindow(FrmData* data) {
     if (data) {
+        // What a new window starts with is not the user's: until they edit
+        // it or put a unit in, closing it keeps nothing, so the inputs kept
+        // last survive a start that only looked.
+        m_startInputs = inputsToKeep(*data);
+        m_inputsPutIn = false;
         connect(data, &FrmData::unloading, this, [this, data] { keepInputs(*data); });
     }
 }
 
-void UnitActions::keepInputs(FrmData& data) {
+UnitDocument UnitActions::inputsToKeep(FrmData& data) const {
     UnitDocument unit = unitFromInputs(data, std::string());
     auto* simulator = qobject_cast<FrmStats*>(m_host.windows().window(WindowId::FrmStats));
     unit.target = simulator ? simulator->targetText().toStdString() : texts::simulator::kDefaultTarget;
     unit.name = m_name;
     unit.notes = m_notes;
+    return unit;
+}
+
+void UnitActions::keepInputs(FrmData& data) {
+    const UnitDocument unit = inputsToKeep(data);
+    if (!m_inputsPutIn && unit == m_startInputs) {
+        return;
+    }
     std::unique_ptr<QSettings> store = SettingsStore::open();
     store->setValue(groupKey(kLastInputsGroup, kDocumentKey), QString::fromStdString(writeUnitDocument(unit)));
     store->sync();
@@ -285,7 +300,7 @@ void UnitActions::updateRecentActions() {
     for (int i = 0; i < m_recent.size(); ++i) {
         QAction* action = m_recent[i];
         if (i < files.size()) {
-            QString shown = QDir::toNativeSeparators(files[i]);
+            QString shown = shownPath(files[i]);
             shown.replace(QLatin1Char('&'), QLatin1String("&&"));
             action->setText(tr8(kRecentUnit).arg(i + 1).arg(shown));
             action->setData(files[i]);
@@ -306,7 +321,7 @@ void UnitActions::openRecent(int index) {
     }
     if (!QFileInfo::exists(path)) {
         forgetRecent(path);
-        DialogHooks::message(&m_main, tr8(kRecentMissing).arg(QDir::toNativeSeparators(path)));
+        DialogHooks::message(&m_main, tr8(kRecentMissing).arg(shownPath(path)));
         return;
     }
     openUnit(path);
