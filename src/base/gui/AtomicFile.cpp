@@ -5,6 +5,7 @@
 
 #include "base/FileKind.h"
 #include "base/Texts.h"
+#include "base/gui/QtText.h"
 
 namespace quorvale {
 namespace {
@@ -17,7 +18,7 @@ QString refusal(const QString& path) {
     if (replaceable(kind)) {
         return {};
     }
-    return QString::fromUtf8(texts::units::kNotReplaceable).arg(QString::fromUtf8(fileKindName(kind)));
+    return qtext(texts::units::kNotReplaceable).arg(qtext(fileKindName(kind)));
 }
 
 // Why the bytes could not be written, or an empty text.
@@ -31,8 +32,7 @@ QString write(const QString& path, const QByteArray& bytes) {
         return file.errorString();
     }
     if (const qint64 written = file.write(bytes); written != size) {
-        const QString why =
-            written < 0 ? file.errorString() : QString::fromUtf8(texts::units::kShortWrite).arg(written).arg(size);
+        const QString why = written < 0 ? file.errorString() : qtext(texts::units::kShortWrite).arg(written).arg(size);
         file.cancelWriting();
         return why;
     }

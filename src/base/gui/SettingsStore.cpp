@@ -8,6 +8,7 @@
 
 #include "base/FileKind.h"
 #include "base/Texts.h"
+#include "base/gui/QtText.h"
 #include "base/gui/ShownPath.h"
 
 namespace quorvale {
@@ -31,8 +32,7 @@ std::unique_ptr<QSettings> scratchStore(const QString& path, FileKind kind) {
     StoreState& s = state();
     if (!s.scratch) {
         s.scratch = std::make_unique<QTemporaryDir>();
-        qWarning().noquote() << QString::fromUtf8(texts::shell::kSettingsLeftAlone)
-                                    .arg(shownPath(path), QString::fromUtf8(fileKindName(kind)));
+        qWarning().noquote() << qtext(texts::shell::kSettingsLeftAlone).arg(shownPath(path), qtext(fileKindName(kind)));
     }
     return std::make_unique<QSettings>(s.scratch->filePath(QStringLiteral("settings.conf")), QSettings::IniFormat);
 }
@@ -48,8 +48,7 @@ void moveAside(const QString& path) {
     s.movedAside = true;
     const QString aside = path + QStringLiteral(".damaged");
     if (std::rename(nativeName(path).c_str(), nativeName(aside).c_str()) == 0) {
-        qWarning().noquote()
-            << QString::fromUtf8(texts::shell::kSettingsMovedAside).arg(shownPath(path), shownPath(aside));
+        qWarning().noquote() << qtext(texts::shell::kSettingsMovedAside).arg(shownPath(path), shownPath(aside));
     }
 }
 

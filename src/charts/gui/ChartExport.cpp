@@ -18,6 +18,7 @@
 #include "base/Texts.h"
 #include "base/gui/AtomicFile.h"
 #include "base/gui/DialogHooks.h"
+#include "base/gui/QtText.h"
 #include "base/gui/ShownPath.h"
 #include "charts/ChartFileName.h"
 
@@ -191,7 +192,7 @@ void ChartExport::askSaveImage() {
     }
     path = withSuffix(path, "png");
     if (QString reason; !saveImage(path, &reason)) {
-        DialogHooks::message(m_view, QString::fromUtf8(texts::charts::kSaveImageFailed).arg(shownPath(path), reason));
+        DialogHooks::message(m_view, qtext(texts::charts::kSaveImageFailed).arg(shownPath(path), reason));
     }
 }
 
@@ -203,7 +204,7 @@ void ChartExport::askSaveData() {
     }
     path = withSuffix(path, "csv");
     if (QString reason; !saveData(path, &reason)) {
-        DialogHooks::message(m_view, QString::fromUtf8(texts::charts::kSaveDataFailed).arg(shownPath(path), reason));
+        DialogHooks::message(m_view, qtext(texts::charts::kSaveDataFailed).arg(shownPath(path), reason));
     }
 }
 
