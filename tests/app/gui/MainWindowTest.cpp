@@ -130,6 +130,7 @@ private slots:
 
     void exitClosesTheMainWindowAndEveryChild() {
         m_f->trigger(QStringLiteral("MnuTotalCost"));
+        QVERIFY(m_f->isChecked(QStringLiteral("MnuTotalCost")));
         m_f->trigger(QStringLiteral("mnuFileExit"));
         QVERIFY(!m_f->main().isVisible());
         QVERIFY(!m_f->window(WindowId::FrmData));

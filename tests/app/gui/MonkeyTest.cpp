@@ -177,7 +177,7 @@ class MonkeyTest : public QObject {
     }
 
     void finish() {
-        if (FrmStats* sim = m_f->simulator()) {
+        if (FrmStats* sim = qobject_cast<FrmStats*>(m_f->window(WindowId::FrmStats))) {
             sim->requestStop();
         }
         if (m_loop) {
@@ -240,8 +240,8 @@ class MonkeyTest : public QObject {
 
     void act() {
         FrmMain& main = m_f->main();
-        FrmData* data = m_f->data();
-        FrmStats* sim = m_f->simulator();
+        FrmData* data = qobject_cast<FrmData*>(m_f->window(WindowId::FrmData));
+        FrmStats* sim = qobject_cast<FrmStats*>(m_f->window(WindowId::FrmStats));
         switch (pick(12)) {
             case 0:
             case 1:
@@ -349,8 +349,8 @@ class MonkeyTest : public QObject {
                 return;
             }
         }
-        FrmStats* sim = m_f->simulator();
-        FrmData* data = m_f->data();
+        FrmStats* sim = qobject_cast<FrmStats*>(m_f->window(WindowId::FrmStats));
+        FrmData* data = qobject_cast<FrmData*>(m_f->window(WindowId::FrmData));
         if (data && !(sim && sim->isBusy()) && !data->isEnabled()) {
             fail(QStringLiteral("the Variables window is disabled with no run on"));
         }
@@ -361,7 +361,7 @@ class MonkeyTest : public QObject {
         const qint64 cpu = threadMs();
         const qint64 turn = cpu - m_lastTurnCpu;
         const bool paused = now < m_pauseUntil || m_lastTurn < m_pauseUntil;
-        FrmStats* sim = m_f->simulator();
+        FrmStats* sim = qobject_cast<FrmStats*>(m_f->window(WindowId::FrmStats));
         const bool running = sim && sim->isRunning();
         if (!paused) {
             qint64& longest = running && m_wasRunning ? m_longestRunTurn : m_longestTurn;
@@ -432,7 +432,7 @@ private slots:
         loop.exec();
         ticker.stop();
         m_loop = nullptr;
-        if (FrmStats* sim = m_f->simulator()) {
+        if (FrmStats* sim = qobject_cast<FrmStats*>(m_f->window(WindowId::FrmStats))) {
             QTRY_VERIFY_WITH_TIMEOUT(!sim->isBusy(), 10000);
         }
         qInfo(
