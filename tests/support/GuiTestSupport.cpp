@@ -176,12 +176,23 @@ DialogAnswers::DialogAnswers() {
         return openAs;
     });
     DialogHooks::setMessage([this](QWidget*, const QString& text) { messages.append(text); });
+    DialogHooks::setModal([this](QDialog& dialog) {
+        modals.append(dialog.objectName());
+        if (modal) {
+            modal(dialog);
+        } else {
+            dialog.close();
+        }
+    });
+    DialogHooks::setExit([this](int code) { exits.append(code); });
 }
 
 DialogAnswers::~DialogAnswers() {
     DialogHooks::setSaveFileName({});
     DialogHooks::setOpenFileName({});
     DialogHooks::setMessage({});
+    DialogHooks::setModal({});
+    DialogHooks::setExit({});
 }
 
 }  // namespace quorvale::testing
