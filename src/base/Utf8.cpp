@@ -44,7 +44,52 @@ size_t sequenceLength(std::string_view s, size_t& bad) {
     return need + 1;
 }
 
+void appendEscape(std::string& out, unsigned char byte) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    switch (byte) {
+        case '\n':
+            out += "\\n";
+            return;
+        case '\r':
+            out += "\\r";
+            return;
+        case '\t':
+            out += "\\t";
+            return;
+        default:
+            break;
+    }
+    out += "\\x";
+    out += kHex[byte >> 4];
+    out += kHex[byte & 0xF];
+}
+
 }  // namespace
+
+std::string escapedControls(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    size_t pos = 0;
+    while (pos < text.size()) {
+        size_t bad = 0;
+        const size_t n = sequenceLength(text.substr(pos), bad);
+        const auto b0 = static_cast<unsigned char>(text[pos]);
+        // C1 controls are U+0080 to U+009F: 0xC2 followed by 0x80 to 0x9F.
+        const bool c1 = n == 2 && b0 == 0xC2 && static_cast<unsigned char>(text[pos + 1]) <= 0x9F;
+        if (n == 1 && b0 >= 0x20 && b0 != 0x7F) {
+            out += text[pos];
+        } else if (n > 1 && !c1) {
+            out.append(text.substr(pos, n));
+        } else {
+            const size_t count = n > 0 ? n : bad;
+            for (size_t i = 0; i < count; ++i) {
+                appendEscape(out, static_cast<unsigned char>(text[pos + i]));
+            }
+        }
+        pos += n > 0 ? n : bad;
+    }
+    return out;
+}
 
 std::string validUtf8(std::string_view text) {
     std::string out;
