@@ -28,6 +28,17 @@ FileKind kindOf(const struct stat& status) {
     }
 }
 
+// Takes what a stat() or fstat() found; true when it is a regular file to go
+// on with.
+bool regular(int statResult, const struct stat& status, RegularFileRead& result) {
+    if (statResult != 0) {
+        result.error = errno;
+        return false;
+    }
+    result.kind = kindOf(status);
+    return result.kind == FileKind::Regular;
+}
+
 // Closes the descriptor on every way out.
 class Descriptor {
 public:
@@ -82,12 +93,7 @@ bool replaceable(FileKind kind) { return kind == FileKind::Missing || kind == Fi
 RegularFileRead readRegularFile(const std::string& path, std::uintmax_t limit) {
     RegularFileRead result;
     struct stat status {};
-    if (::stat(path.c_str(), &status) != 0) {
-        result.error = errno;
-        return result;
-    }
-    result.kind = kindOf(status);
-    if (result.kind != FileKind::Regular) {
+    if (!regular(::stat(path.c_str(), &status), status, result)) {
         return result;
     }
     // O_NONBLOCK: should the path have become a FIFO since, the open returns
@@ -98,12 +104,7 @@ RegularFileRead readRegularFile(const std::string& path, std::uintmax_t limit) {
         result.error = errno;
         return result;
     }
-    if (::fstat(fd.get(), &status) != 0) {
-        result.error = errno;
-        return result;
-    }
-    result.kind = kindOf(status);
-    if (result.kind != FileKind::Regular) {
+    if (!regular(::fstat(fd.get(), &status), status, result)) {
         return result;
     }
     result.size = static_cast<std::uintmax_t>(status.st_size);

@@ -8,6 +8,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -159,40 +160,22 @@ TEST(CliOutput, JsonNumbersReadBackAsTheSameDouble) {
 }
 
 TEST(CliOutput, EveryHelpAndTheManualPageListEachExitStatusWithItsCauses) {
-    // Each status with a word of each cause it stands for.
-    const std::vector<std::pair<std::string, std::vector<std::string>>> statuses{
-        {"0", {"uccess"}},
-        {"1", {"overflow", "finite", "unit file", "cannot be written"}},
-        {"2", {"sage"}},
-        {"130", {"Ctrl+C"}},
-        {"143", {"SIGTERM"}}};
-    for (const std::vector<std::string>& args : {std::vector<std::string>{"--help"},
-                                                 {"sweep", "--help"},
-                                                 {"simulate", "--help"},
-                                                 {"decide", "--help"},
-                                                 {"unit", "--help"}}) {
-        const std::string help = quorvale::testing::runTool(args).out;
-        const size_t block = help.find("\nExit status:\n");
-        ASSERT_NE(block, std::string::npos) << args.front();
-        for (const auto& [status, causes] : statuses) {
-            const size_t at = help.find("\n  " + status + " ", block);
-            ASSERT_NE(at, std::string::npos) << args.front() << " " << status;
-            for (const std::string& cause : causes) {
-                EXPECT_NE(help.find(cause, at), std::string::npos) << args.front() << " " << status << " " << cause;
-            }
-        }
-    }
     std::ifstream page(QUORVALE_CLI_MANUAL_PAGE);
-    std::stringstream text;
-    text << page.rdbuf();
-    const std::string manual = text.str();
-    const size_t section = manual.find(".SH EXIT STATUS");
-    ASSERT_NE(section, std::string::npos);
-    const std::string exits = manual.substr(section, manual.find(".SH", section + 1) - section);
-    for (const auto& [status, causes] : statuses) {
-        EXPECT_NE(exits.find(status), std::string::npos) << status;
-        for (const std::string& cause : causes) {
-            EXPECT_NE(exits.find(cause), std::string::npos) << status << " " << cause;
+    std::stringstream manual;
+    manual << page.rdbuf();
+    std::vector<std::string> texts{manual.str(), quorvale::testing::runTool({"--help"}).out};
+    for (const char* command : {"sweep", "simulate", "decide", "unit"}) {
+        texts.push_back(quorvale::testing::runTool({command, "--help"}).out);
+    }
+    for (const std::string& text : texts) {
+        // The statuses end the help; in the manual page nothing after them
+        // names a cause.
+        const size_t at = std::min(text.find("\nExit status:\n"), text.find(".SH EXIT STATUS"));
+        ASSERT_NE(at, std::string::npos) << text;
+        const std::string block = text.substr(at);
+        for (const char* said : {" 0", "uccess", " 1", "overflow", "finite", "unit file", "cannot be written", " 2",
+                                 "sage", " 130", "Ctrl+C", " 143", "SIGTERM"}) {
+            EXPECT_NE(block.find(said), std::string::npos) << said << " in\n" << block;
         }
     }
 }
