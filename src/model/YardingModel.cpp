@@ -1,6 +1,8 @@
 #include "model/YardingModel.h"
 
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 
 #include "inputs/NumberText.h"
 
@@ -14,7 +16,7 @@ constexpr double kHoursPerDay = 8.5;
 double square(double x) { return x * x; }
 
 // Layout and rigging with one corridor per landing.
-void parallelLayout(const ModelInputs& in, double eyd, YardingResult& r) {
+void parallelLayout(const ModelInputs& in, double eyd, StepCost& c) {
     const double HV = in.harvestVolume, TV = in.turnVolume, US = in.unitSize;
     const double LS = in.lateralSpeed, PD = in.productionDelay, VT = in.variableTime;
     const double FCT = in.fixedCorridorTime, MCC = in.multipleCorridorCorrection;
@@ -27,24 +29,23 @@ void parallelLayout(const ModelInputs& in, double eyd, YardingResult& r) {
     if (S <= 100) {
         S = 100;
     }
-    r.landingSpacing = S;
-    r.lyd = S / 2;
-    r.alyd = 0.5 * r.lyd;
+    c.landingSpacing = S;
+    c.lyd = S / 2;
+    c.alyd = 0.5 * c.lyd;
     const double area = S * eyd;
     const double NC = (US * kSquareFeetPerAcre) / area;
-    r.ayd = eyd / 2;
-    r.aeyd = eyd;
-    r.corridorsPerLanding = 1;
-    r.corridorsPerUnit = NC;
-    r.landingsPerUnit = NC;
+    c.ayd = eyd / 2;
+    c.aeyd = eyd;
+    c.corridorsPerUnit = NC;
+    c.landingsPerUnit = NC;
     const double R = ((((FCT + FLT) * NC) - (MCC * (NC - 1))) / NC) + (eyd / VT);
-    r.rigTimePerLanding = R;
-    r.rigTimeTotal = R * NC;
+    c.rigTimePerLanding = R;
+    c.rigTimeTotal = R * NC;
 }
 
 // Layout and rigging with several corridors fanning out from each landing.
 // The spacing depends on the corridors and landings of the evaluation before.
-void fanLayout(const ModelInputs& in, int step, double eyd, FanCarry& carry, YardingResult& r) {
+void fanLayout(const ModelInputs& in, int step, double eyd, FanCarry& carry, StepCost& c) {
     const double HV = in.harvestVolume, TV = in.turnVolume, US = in.unitSize;
     const double XS = in.externalSpeed, PD = in.productionDelay, VT = in.variableTime;
     const double FCT = in.fixedCorridorTime, MCC = in.multipleCorridorCorrection;
@@ -71,61 +72,122 @@ void fanLayout(const ModelInputs& in, int step, double eyd, FanCarry& carry, Yar
     const double E1 = std::sqrt(square(eyd / 2) + square(S / 2));
     const double E2 = std::sqrt(square(eyd) + square(S / 4));
 
-    r.landingSpacing = S;
-    r.ayd = (Y2 + Y1) / 2;
-    r.aeyd = (E2 + E1) / 2;
-    r.lyd = 150;
-    r.alyd = k3 * r.lyd;
+    c.landingSpacing = S;
+    c.ayd = (Y2 + Y1) / 2;
+    c.aeyd = (E2 + E1) / 2;
+    c.lyd = 150;
+    c.alyd = k3 * c.lyd;
     const double area = S * eyd;
     const double NL = (US * kSquareFeetPerAcre) / area;
-    const double NC = (((2 * eyd) + S) / (2 * r.lyd)) * NL;
-    r.landingsPerUnit = NL;
-    r.corridorsPerUnit = NC;
-    r.corridorsPerLanding = NC / NL;
-    const double rig = (((FCT * NC) - (MCC * (NC - 1))) / NC) + (r.aeyd / VT);
-    r.rigTimeTotal = (rig * NC) + (FLT * NL);
-    r.rigTimePerLanding = r.rigTimeTotal / NL;
+    const double NC = (((2 * eyd) + S) / (2 * c.lyd)) * NL;
+    c.landingsPerUnit = NL;
+    c.corridorsPerUnit = NC;
+    const double rig = (((FCT * NC) - (MCC * (NC - 1))) / NC) + (c.aeyd / VT);
+    c.rigTimeTotal = (rig * NC) + (FLT * NL);
 
     carry.corridorsPerUnit = NC;
     carry.landingsPerUnit = NL;
 }
 
+// Every figure of the whole step is a finite number when each of these lies
+// between 2^-200 and 2^200 (and the total cost is finite): every other figure
+// is a product or quotient of at most four of them and a few constants, so
+// it stays below 2^810, and every divisor stays above 2^-210. The test reads
+// the exponent bits; a negative number, a zero, a subnormal, an infinity or a
+// NaN falls outside.
+bool withinSafeRange(const ModelInputs& in, const StepCost& c) {
+    constexpr std::uint64_t kBias = 1023;
+    constexpr std::uint64_t kLowest = kBias - 200;
+    constexpr std::uint64_t kSpan = 400;
+    const double rig = in.pattern == CorridorPattern::Parallel ? c.rigTimePerLanding : c.rigTimeTotal;
+    const double checked[] = {in.harvestVolume,      in.turnVolume,      in.unitSize, in.operatorCost,
+                              in.roadCostPerStation, c.landingSpacing,   c.ayd,       c.aeyd,
+                              c.landingsPerUnit,     c.corridorsPerUnit, rig,         c.rigTimeTotal,
+                              c.roadDollars,         c.cycleTime,        c.unitVolume};
+    bool inside = true;
+    for (double x : checked) {
+        std::uint64_t bits;
+        std::memcpy(&bits, &x, sizeof bits);
+        inside &= (bits >> 52) - kLowest < kSpan;
+    }
+    return inside;
+}
+
 }  // namespace
 
-YardingResult evaluateUncapped(const ModelInputs& in, int step, FanCarry& carry) {
-    YardingResult r;
+StepCost evaluateCost(const ModelInputs& in, int step, FanCarry& carry) {
+    StepCost c;
     const double eyd = 100.0 * step;
-    r.eyd = eyd;
+    c.eyd = eyd;
     if (in.pattern == CorridorPattern::Parallel) {
-        parallelLayout(in, eyd, r);
+        parallelLayout(in, eyd, c);
     } else {
-        fanLayout(in, step, eyd, carry, r);
+        fanLayout(in, step, eyd, carry, c);
     }
 
-    const double HV = in.harvestVolume, TV = in.turnVolume, US = in.unitSize;
-    const double RDF = in.roadDensityFactor, RC = in.roadCostPerStation, OC = in.operatorCost;
-    const double PD = in.productionDelay, XS = in.externalSpeed, LS = in.lateralSpeed;
-    const double FT = in.fixedTime;
+    const double US = in.unitSize, RDF = in.roadDensityFactor, RC = in.roadCostPerStation;
+    const double OC = in.operatorCost, TV = in.turnVolume, PD = in.productionDelay;
+    const double XS = in.externalSpeed, LS = in.lateralSpeed, FT = in.fixedTime;
 
     // Roads EYD feet apart, scaled by the road density factor.
     const double D0 = ((kFeetPerMile / eyd) * RDF) / 100;
-    const double roadDollars = (((US * kSquareFeetPerAcre) / (kFeetPerMile / D0)) / 100) * RC;
-    r.roadDensity = (((roadDollars / RC) * 100) / kFeetPerMile) / (US / 640);
+    c.roadDollars = (((US * kSquareFeetPerAcre) / (kFeetPerMile / D0)) / 100) * RC;
 
-    const double CT = (1 + PD) * ((((2 * r.ayd) / XS) + ((2 * r.alyd) / LS)) + FT);
-    const double RT = r.rigTimeTotal;
+    const double CT = (1 + PD) * ((((2 * c.ayd) / XS) + ((2 * c.alyd) / LS)) + FT);
+    const double RT = c.rigTimeTotal;
+    c.cycleTime = CT;
+    const double V = in.harvestVolume * US;
+    c.unitVolume = V;
+    c.totalCost =
+        roundHalfEven(((((OC / 60) / kHoursPerDay) * CT) / TV) + ((((OC / kHoursPerDay) * RT) + c.roadDollars) / V), 2);
+    return c;
+}
+
+YardingResult completeStep(const ModelInputs& in, const StepCost& c) {
+    YardingResult r;
+    r.eyd = c.eyd;
+    r.landingSpacing = c.landingSpacing;
+    r.lyd = c.lyd;
+    r.alyd = c.alyd;
+    r.ayd = c.ayd;
+    r.aeyd = c.aeyd;
+    r.landingsPerUnit = c.landingsPerUnit;
+    r.corridorsPerUnit = c.corridorsPerUnit;
+    r.rigTimeTotal = c.rigTimeTotal;
+    if (in.pattern == CorridorPattern::Parallel) {
+        r.corridorsPerLanding = 1;
+        r.rigTimePerLanding = c.rigTimePerLanding;
+    } else {
+        r.corridorsPerLanding = c.corridorsPerUnit / c.landingsPerUnit;
+        r.rigTimePerLanding = c.rigTimeTotal / c.landingsPerUnit;
+    }
+
+    const double HV = in.harvestVolume, TV = in.turnVolume, US = in.unitSize;
+    const double RC = in.roadCostPerStation, OC = in.operatorCost;
+    const double CT = c.cycleTime, RT = c.rigTimeTotal, V = c.unitVolume;
+
+    r.roadDensity = (((c.roadDollars / RC) * 100) / kFeetPerMile) / (US / 640);
     r.cycleTime = CT;
     r.totalDays = (((((CT / TV) * US) * HV) / 60) + RT) / kHoursPerDay;
-    const double V = HV * US;
     r.unitVolume = V;
     r.tonsPerDay = (((V * 1000) * 12.5) / 2000) / r.totalDays;
     r.mbfPerDay = V / r.totalDays;
     r.loadsPerDay = r.tonsPerDay / 25;
-    r.totalCost =
-        roundHalfEven(((((OC / 60) / kHoursPerDay) * CT) / TV) + ((((OC / kHoursPerDay) * RT) + roadDollars) / V), 2);
+    r.totalCost = c.totalCost;
     r.loggingCost = roundHalfEven(((((OC / 60) / kHoursPerDay) * CT) / TV) + (((OC / kHoursPerDay) * RT) / V), 2);
-    r.roadCost = roadDollars / V;
+    r.roadCost = c.roadDollars / V;
     return r;
+}
+
+bool completesFinite(const ModelInputs& in, const StepCost& cost) {
+    if (std::isfinite(cost.totalCost) && withinSafeRange(in, cost)) [[likely]] {
+        return true;
+    }
+    return isFinite(completeStep(in, cost));
+}
+
+YardingResult evaluateUncapped(const ModelInputs& in, int step, FanCarry& carry) {
+    return completeStep(in, evaluateCost(in, step, carry));
 }
 
 void applyCaps(YardingResult& r) {

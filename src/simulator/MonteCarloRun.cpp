@@ -1,7 +1,6 @@
 #include "simulator/MonteCarloRun.h"
 
 #include <chrono>
-#include <cstring>
 #include <limits>
 #include <string>
 
@@ -20,23 +19,6 @@ double finiteOrZero(double x) { return std::isfinite(x) ? x : 0; }
 RunChartRow chartRow(const StepSummary& row) {
     return {finiteOrZero(row.mean), finiteOrZero(row.mean - row.stddev), finiteOrZero(row.mean + row.stddev),
             finiteOrZero(row.minimum), finiteOrZero(row.maximum)};
-}
-
-// isFinite() for the run, which asks it after every sample: a double is
-// infinite or not a number exactly when its exponent bits are all ones, and
-// the 21 figures are tested together rather than one branch at a time.
-bool allFinite(const YardingResult& result) {
-    constexpr size_t kFigures = sizeof(YardingResult) / sizeof(double);
-    static_assert(sizeof(YardingResult) == kFigures * sizeof(double) && kFigures == 21,
-                  "a YardingResult is its 21 figures and nothing else");
-    std::uint64_t bits[kFigures];
-    std::memcpy(bits, &result, sizeof bits);
-    constexpr std::uint64_t kExponent = 0x7ff0000000000000;
-    bool finite = true;
-    for (std::uint64_t b : bits) {
-        finite &= (b & kExponent) != kExponent;
-    }
-    return finite;
 }
 
 bool usableCarry(const FanCarry& carry) {
@@ -91,23 +73,27 @@ private:
         long long nonFinite = 0;
         std::int64_t drawn = 0;
         bool converged = false;
-        YardingResult last;
-        ModelInputs sample;
+        // The step's latest finite sample: its cost part, and its inputs in
+        // the buffer the next sample does not draw into.
+        StepCost last;
         bool keepSampling = true;
         while (keepSampling) {
             if (m_view.stopRequested()) {
                 return false;
             }
+            ModelInputs& sample = m_samples[m_drawing];
             ranges.draw(m_random, sample);
             sample.pattern = m_inputs.pattern();
             const FanCarry before = m_carry;
-            const YardingResult result = evaluateUncapped(sample, step, m_carry);
+            const StepCost cost = evaluateCost(sample, step, m_carry);
             ++m_summary.samplesTotal;
             const double target = m_view.target();
-            if (allFinite(result)) {
-                statistics.add(result.totalCost);
-                last = result;
-                m_display.showSample(result.totalCost, statistics);
+            if (completesFinite(sample, cost)) [[likely]] {
+                statistics.add(cost.totalCost);
+                last = cost;
+                m_kept = m_drawing;
+                m_drawing ^= 1;
+                m_display.showSample(cost.totalCost, statistics);
                 m_display.showStepProgress(target, statistics.halfWidth());
             } else {
                 // An overflowing sample stays out of the statistics. The
@@ -142,7 +128,7 @@ private:
     }
 
     void finishStep(int step, double eyd, const StepStatistics& statistics, long long nonFinite, bool converged,
-                    const YardingResult& last) {
+                    const StepCost& last) {
         StepSummary row;
         row.step = step;
         row.eyd = eyd;
@@ -160,7 +146,8 @@ private:
         // equal means the longer EYD.
         const bool measured = statistics.count() > 0 && !overflowDominates(nonFinite, statistics.count());
         if (measured && (!m_summary.optimum || row.mean <= m_summary.optimum->minCost)) {
-            m_summary.optimum = SimulationOptimum{row.mean, eyd, last};
+            // Only the optimum's last sample is worked out in full.
+            m_summary.optimum = SimulationOptimum{row.mean, eyd, completeStep(m_samples[m_kept], last)};
             m_display.showOptimum(*m_summary.optimum);
         }
         m_display.showBar(RunBar::Run,
@@ -222,6 +209,10 @@ private:
     // One carry for the whole run: each fan-shaped sample starts from the
     // corridors and landings of the sample before it, across step ends too.
     FanCarry m_carry;
+    // The inputs of the sample being drawn and of the latest finite one.
+    ModelInputs m_samples[2];
+    int m_drawing = 0;
+    int m_kept = 1;
     RunSummary m_summary;
     const std::int64_t m_cap;
     const std::int64_t m_noticeCount;
