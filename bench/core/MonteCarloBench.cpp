@@ -9,6 +9,7 @@
 
 #include "inputs/InputVariables.h"
 #include "model/RangeSweep.h"
+#include "model/StepCost.h"
 #include "simulator/HeadlessRunView.h"
 #include "simulator/MonteCarloRun.h"
 #include "simulator/RandomSource.h"

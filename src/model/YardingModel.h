@@ -57,37 +57,6 @@ struct FanCarry {
     double landingsPerUnit = 0;
 };
 
-// What the total cost of a step rests on, worked out as the whole model works
-// it out: the layout, the rigging time, the road cost of the unit (dollars),
-// the cycle time, the volume and the total cost ($/mbf, two decimals, not
-// capped). A run that needs only the total cost of most steps stops here and
-// completes a step when it wants its other figures.
-struct StepCost {
-    double eyd = 0;
-    double landingSpacing = 0;
-    double lyd = 0;
-    double alyd = 0;
-    double ayd = 0;
-    double aeyd = 0;
-    double landingsPerUnit = 0;
-    double corridorsPerUnit = 0;
-    double rigTimePerLanding = 0;  // parallel corridors; fan-shaped: worked out by completeStep
-    double rigTimeTotal = 0;
-    double roadDollars = 0;
-    double cycleTime = 0;
-    double unitVolume = 0;
-    double totalCost = 0;
-};
-
-// The part of evaluateUncapped the total cost rests on; it reads and writes
-// the fan-shaped carry exactly as evaluateUncapped does.
-StepCost evaluateCost(const ModelInputs& in, int step, FanCarry& carry);
-// The step's other figures from its cost part and the same inputs:
-// completeStep(in, evaluateCost(in, step, carry)) is evaluateUncapped.
-YardingResult completeStep(const ModelInputs& in, const StepCost& cost);
-// isFinite(completeStep(in, cost)), mostly without completing the step.
-bool completesFinite(const ModelInputs& in, const StepCost& cost);
-
 // The model before its caps: costs rounded to two decimals (halves to even),
 // road density and costs not limited. Fan-shaped steps read and write the
 // carry; step 1 starts from the unit's initial layout instead.

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "model/RangeSweep.h"
+#include "model/StepCost.h"
 #include "simulator/RandomSource.h"
 #include "simulator/RunDisplay.h"
 #include "simulator/RunInputs.h"
@@ -73,25 +74,31 @@ private:
         long long nonFinite = 0;
         std::int64_t drawn = 0;
         bool converged = false;
-        // The step's latest finite sample: its cost part, and its inputs in
-        // the buffer the next sample does not draw into.
-        StepCost last;
         bool keepSampling = true;
+        bool yielded = false;
         while (keepSampling) {
             if (m_view.stopRequested()) {
                 return false;
             }
             ModelInputs& sample = m_samples[m_drawing];
             ranges.draw(m_random, sample);
-            sample.pattern = m_inputs.pattern();
+            // The pattern can change only while the event loop runs, so it is
+            // read anew with the first sample after each yield.
+            if (m_readPattern) {
+                m_pattern = m_inputs.pattern();
+                m_readPattern = false;
+            }
+            sample.pattern = m_pattern;
             const FanCarry before = m_carry;
             const StepCost cost = evaluateCost(sample, step, m_carry);
             ++m_summary.samplesTotal;
             const double target = m_view.target();
             if (completesFinite(sample, cost)) [[likely]] {
                 statistics.add(cost.totalCost);
-                last = cost;
+                // The step's latest finite sample: its inputs stay in their
+                // buffer, and the carry it started from is kept beside them.
                 m_kept = m_drawing;
+                m_keptCarry = before;
                 m_drawing ^= 1;
                 m_display.showSample(cost.totalCost, statistics);
                 m_display.showStepProgress(target, statistics.halfWidth());
@@ -116,19 +123,21 @@ private:
             if (drawn >= m_cap) {
                 keepSampling = false;
             }
-            if (statistics.count() >= kMinSamplesPerStep) {
-                syncChartWindow();
-            }
-            if (m_view.yieldDue()) {
+            yielded = m_view.yieldDue();
+            if (yielded) {
+                syncChartWindow(statistics);
                 yield();
             }
         }
-        finishStep(step, eyd, statistics, nonFinite, converged, last);
+        // The step ends with a yield of its own.
+        if (!yielded) {
+            syncChartWindow(statistics);
+        }
+        finishStep(step, eyd, statistics, nonFinite, converged);
         return true;
     }
 
-    void finishStep(int step, double eyd, const StepStatistics& statistics, long long nonFinite, bool converged,
-                    const StepCost& last) {
+    void finishStep(int step, double eyd, const StepStatistics& statistics, long long nonFinite, bool converged) {
         StepSummary row;
         row.step = step;
         row.eyd = eyd;
@@ -146,8 +155,11 @@ private:
         // equal means the longer EYD.
         const bool measured = statistics.count() > 0 && !overflowDominates(nonFinite, statistics.count());
         if (measured && (!m_summary.optimum || row.mean <= m_summary.optimum->minCost)) {
-            // Only the optimum's last sample is worked out in full.
-            m_summary.optimum = SimulationOptimum{row.mean, eyd, completeStep(m_samples[m_kept], last)};
+            // Only the optimum's last sample is worked out in full, from
+            // the inputs and the carry it was drawn with.
+            const ModelInputs& kept = m_samples[m_kept];
+            FanCarry carry = m_keptCarry;
+            m_summary.optimum = SimulationOptimum{row.mean, eyd, completeStep(kept, evaluateCost(kept, step, carry))};
             m_display.showOptimum(*m_summary.optimum);
         }
         m_display.showBar(RunBar::Run,
@@ -158,9 +170,14 @@ private:
         yield();
     }
 
-    // The chart window follows the "Simulation Graph" mark; it is only told
-    // when its visibility has to change.
-    void syncChartWindow() {
+    // The chart window follows the "Simulation Graph" mark from a step's
+    // 31st sample on; it is only told when its visibility has to change.
+    // Mark and window change only while the event loop runs, so the run
+    // looks right before it yields rather than after every sample.
+    void syncChartWindow(const StepStatistics& statistics) {
+        if (statistics.count() < kMinSamplesPerStep) {
+            return;
+        }
         const bool checked = m_view.simulationGraphChecked();
         const bool visible = m_view.chartVisible();
         if (checked != visible) {
@@ -179,6 +196,7 @@ private:
     void yield() {
         m_display.flush(m_view);
         m_view.yieldToEvents();
+        m_readPattern = true;
     }
 
     RunSummary finished() {
@@ -209,10 +227,14 @@ private:
     // One carry for the whole run: each fan-shaped sample starts from the
     // corridors and landings of the sample before it, across step ends too.
     FanCarry m_carry;
-    // The inputs of the sample being drawn and of the latest finite one.
+    // The inputs of the sample being drawn and of the latest finite one,
+    // with the carry that one started from.
     ModelInputs m_samples[2];
     int m_drawing = 0;
     int m_kept = 1;
+    FanCarry m_keptCarry;
+    CorridorPattern m_pattern = CorridorPattern::Parallel;
+    bool m_readPattern = true;
     RunSummary m_summary;
     const std::int64_t m_cap;
     const std::int64_t m_noticeCount;

@@ -10,6 +10,7 @@
 #include "inputs/InputVariables.h"
 #include "inputs/NumberText.h"
 #include "model/RangeSweep.h"
+#include "model/StepCost.h"
 #include "model/YardingModel.h"
 
 using namespace quorvale;
