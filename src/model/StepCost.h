@@ -5,8 +5,6 @@
 // other figures, so both give the same numbers bit for bit.
 
 #include <cmath>
-#include <cstdint>
-#include <cstring>
 
 #include "inputs/NumberText.h"
 #include "model/YardingModel.h"
@@ -117,30 +115,6 @@ inline void fanLayout(const ModelInputs& in, int step, double eyd, FanCarry& car
     carry.landingsPerUnit = NL;
 }
 
-// Every figure of the whole step is a finite number when each of these lies
-// between 2^-200 and 2^200 (and the total cost is finite): every other figure
-// is a product or quotient of at most four of them and a few constants, so
-// it stays below 2^810, and every divisor stays above 2^-210. The test reads
-// the exponent bits; a negative number, a zero, a subnormal, an infinity or a
-// NaN falls outside.
-inline bool withinSafeRange(const ModelInputs& in, const StepCost& c) {
-    constexpr std::uint64_t kBias = 1023;
-    constexpr std::uint64_t kLowest = kBias - 200;
-    constexpr std::uint64_t kSpan = 400;
-    const double rig = in.pattern == CorridorPattern::Parallel ? c.rigTimePerLanding : c.rigTimeTotal;
-    const double checked[] = {in.harvestVolume,      in.turnVolume,      in.unitSize, in.operatorCost,
-                              in.roadCostPerStation, c.landingSpacing,   c.ayd,       c.aeyd,
-                              c.landingsPerUnit,     c.corridorsPerUnit, rig,         c.rigTimeTotal,
-                              c.roadDollars,         c.cycleTime,        c.unitVolume};
-    bool inside = true;
-    for (double x : checked) {
-        std::uint64_t bits;
-        std::memcpy(&bits, &x, sizeof bits);
-        inside &= (bits >> 52) - kLowest < kSpan;
-    }
-    return inside;
-}
-
 }  // namespace detail
 
 // The part of evaluateUncapped the total cost rests on; it reads and writes
@@ -178,12 +152,19 @@ inline StepCost evaluateCost(const ModelInputs& in, int step, FanCarry& carry) {
 // completeStep(in, evaluateCost(in, step, carry)) is evaluateUncapped.
 YardingResult completeStep(const ModelInputs& in, const StepCost& cost);
 
-// isFinite(completeStep(in, cost)), mostly without completing the step.
-inline bool completesFinite(const ModelInputs& in, const StepCost& cost) {
-    if (std::isfinite(cost.totalCost) && detail::withinSafeRange(in, cost)) [[likely]] {
-        return true;
-    }
-    return isFinite(completeStep(in, cost));
-}
+// Inputs that keep every figure finite. When every input of a step (in
+// model units, after the correction rule) lies between kSafeInputLowest and
+// kSafeInputHighest and its EYD is at most kSafeEydHighest feet, each of its
+// figures is a finite number, for both patterns, after any carry that such
+// steps leave. In outline, with b = 2^25: a parallel spacing is held to 100 to
+// 500 feet; a fan-shaped carry has fewer than half as many landings as
+// corridors, so the spacing stays below 2^59 feet and the corridors and
+// landings between 2^-99 and 2^77; every rigging time stays above EYD / VT
+// (at least 2^-20 hours), so the days and every divisor stay positive; and no
+// figure then exceeds 2^270. A run whose ranges keep within these bounds
+// needs no test of its samples' figures.
+inline constexpr double kSafeInputLowest = 0x1p-25;
+inline constexpr double kSafeInputHighest = 0x1p25;
+inline constexpr double kSafeEydHighest = 0x1p31;
 
 }  // namespace quorvale

@@ -34,6 +34,20 @@ bool overflowDominates(long long nonFinite, std::int64_t finite) {
     return nonFinite >= kMinSamplesPerStep && nonFinite > finite;
 }
 
+// Whether every sample of a run is sure to have finite figures: every draw,
+// and half a drawn fixed corridor time, within the model's safe inputs (with
+// room for a draw's rounding), and every step's EYD within its safe range.
+bool samplesAlwaysFinite(const RunInputs& ranges, int steps) {
+    for (int i = 0; i < RunInputs::kDrawnCount; ++i) {
+        for (double end : {ranges.range(i).low, ranges.range(i).high}) {
+            if (!(end >= 4 * kSafeInputLowest && end <= kSafeInputHighest / 2)) {
+                return false;
+            }
+        }
+    }
+    return 100.0 * steps <= kSafeEydHighest;
+}
+
 // A count of 0 (or below) bounds nothing.
 std::int64_t countOrNever(std::int64_t count) { return count > 0 ? count : std::numeric_limits<std::int64_t>::max(); }
 
@@ -51,6 +65,7 @@ public:
 
     RunSummary execute(const RunInputs& ranges) {
         m_summary.steps = stepCount(ranges.highEydFeet());
+        m_alwaysFinite = samplesAlwaysFinite(ranges, m_summary.steps);
         m_summary.rows.reserve(static_cast<size_t>(m_summary.steps));
         m_view.chart().startRun(m_summary.steps);
         m_view.clearStop();
@@ -64,8 +79,16 @@ public:
 
 private:
     // Samples one step until it reaches the target; false when the stop
-    // flag was found set before a sample.
+    // flag was found set before a sample. The loop comes in two versions:
+    // one for inputs that keep every figure finite, with no test of them
+    // and no path for a sample that overflows, and one that completes each
+    // sample to find out.
     bool sampleStep(const RunInputs& ranges, int step) {
+        return m_alwaysFinite ? sampleStepOf<true>(ranges, step) : sampleStepOf<false>(ranges, step);
+    }
+
+    template <bool kAlwaysFinite>
+    bool sampleStepOf(const RunInputs& ranges, int step) {
         const double eyd = 100.0 * step;
         m_display.showEyd(eyd);
         m_view.stepStarted(step, m_summary.steps);
@@ -93,7 +116,7 @@ private:
             const StepCost cost = evaluateCost(sample, step, m_carry);
             ++m_summary.samplesTotal;
             const double target = m_view.target();
-            if (completesFinite(sample, cost)) [[likely]] {
+            if (kAlwaysFinite || isFinite(completeStep(sample, cost))) [[likely]] {
                 statistics.add(cost.totalCost);
                 // The step's latest finite sample: its inputs stay in their
                 // buffer, and the carry it started from is kept beside them.
@@ -235,6 +258,9 @@ private:
     FanCarry m_keptCarry;
     CorridorPattern m_pattern = CorridorPattern::Parallel;
     bool m_readPattern = true;
+    // Whether the inputs keep every sample's figures finite, so that none
+    // needs to be completed to find out.
+    bool m_alwaysFinite = false;
     RunSummary m_summary;
     const std::int64_t m_cap;
     const std::int64_t m_noticeCount;

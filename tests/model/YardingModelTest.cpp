@@ -276,19 +276,42 @@ TEST(YardingModel, CostPartAndItsCompletionGiveTheWrittenRulesBitForBit) {
     EXPECT_EQ(compared, 4000 * 30);
 }
 
-TEST(YardingModel, CompletesFiniteSaysWhatTheCompletedStepSays) {
-    int finite = 0;
-    int costOnlyFinite = 0;  // a finite total cost beside some other figure that is not
-    int notFinite = 0;
-    overRandomUnits([&](const ModelInputs& m, int step, FanCarry& carry, FanCarry&) {
-        const StepCost cost = evaluateCost(m, step, carry);
-        const bool whole = isFinite(completeStep(m, cost));
-        ASSERT_EQ(completesFinite(m, cost), whole) << "step " << step;
-        finite += whole;
-        costOnlyFinite += !whole && std::isfinite(cost.totalCost);
-        notFinite += !whole;
-    });
-    EXPECT_GT(finite, 10000);
-    EXPECT_GT(costOnlyFinite, 100);
-    EXPECT_GT(notFinite, costOnlyFinite);
+TEST(YardingModel, EveryFigureIsFiniteForInputsWithinTheSafeBounds) {
+    std::mt19937_64 random(31337);
+    std::uniform_real_distribution<double> unit(0, 1);
+    // Each input at one of its bounds or anywhere between (by its exponent).
+    auto draw = [&] {
+        const double u = unit(random);
+        if (u < 0.3) {
+            return kSafeInputLowest;
+        }
+        if (u < 0.6) {
+            return kSafeInputHighest;
+        }
+        return std::exp2(std::log2(kSafeInputLowest) + unit(random) * std::log2(kSafeInputHighest / kSafeInputLowest));
+    };
+    auto inputs = [&](CorridorPattern pattern) {
+        ModelInputs m;
+        m.pattern = pattern;
+        for (double* field :
+             {&m.harvestVolume, &m.turnVolume, &m.unitSize, &m.roadDensityFactor, &m.operatorCost, &m.externalSpeed,
+              &m.fixedTime, &m.lateralSpeed, &m.productionDelay, &m.fixedLandingTime, &m.variableTime,
+              &m.fixedCorridorTime, &m.multipleCorridorCorrection, &m.roadCostPerStation}) {
+            *field = draw();
+        }
+        if (m.multipleCorridorCorrection >= m.fixedCorridorTime) {
+            m.multipleCorridorCorrection = m.fixedCorridorTime / 2;
+        }
+        return m;
+    };
+    // As in a run, each evaluation draws new inputs and takes the carry the
+    // one before it left: the first steps, then the last the bounds allow.
+    const int lastStep = static_cast<int>(kSafeEydHighest / 100);
+    for (int n = 0; n < 6000; ++n) {
+        const CorridorPattern pattern = n % 2 == 0 ? CorridorPattern::Parallel : CorridorPattern::FanShaped;
+        FanCarry carry;
+        for (int step : {1, 1, 2, 3, 7, 40, 1000, 70000, lastStep / 2, lastStep - 1, lastStep, lastStep}) {
+            ASSERT_TRUE(isFinite(evaluateUncapped(inputs(pattern), step, carry))) << "unit " << n << " step " << step;
+        }
+    }
 }
