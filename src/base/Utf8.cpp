@@ -64,4 +64,24 @@ std::string validUtf8(std::string_view text) {
     return out;
 }
 
+std::string quotedText(std::string_view text, std::size_t longest) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    const std::string valid = validUtf8(text);
+    std::string out;
+    for (std::size_t i = 0; i < valid.size(); ++i) {
+        if (out.size() >= longest && !continuation(static_cast<unsigned char>(valid[i]))) {
+            return out + "...";
+        }
+        const auto c = static_cast<unsigned char>(valid[i]);
+        if (c < 0x20 || c == 0x7f) {
+            out += "\\x";
+            out += kHex[c >> 4];
+            out += kHex[c & 0xf];
+        } else {
+            out += valid[i];
+        }
+    }
+    return out;
+}
+
 }  // namespace quorvale

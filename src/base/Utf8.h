@@ -3,6 +3,7 @@
 // bytes a terminal or a file sent us, and one stray byte makes a JSON or CSV
 // file unreadable for the program that opens it next.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -12,5 +13,10 @@ namespace quorvale {
 // by U+FFFD, one replacement per maximal ill-formed part (the Unicode
 // recommendation, which is also what browsers and ICU do).
 std::string validUtf8(std::string_view text);
+
+// A text the user gave, as a one-line message quotes it: valid UTF-8,
+// control characters (a terminal's escape sequences, line breaks) written
+// as \xNN, and cut after `longest` bytes with "..." at a whole character.
+std::string quotedText(std::string_view text, std::size_t longest = 40);
 
 }  // namespace quorvale

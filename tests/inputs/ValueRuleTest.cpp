@@ -224,7 +224,88 @@ TEST(ValueRule, EveryUsableTextReadsAsItsLeadingNumberInEachLocale) {
                 ASSERT_TRUE(std::isfinite(r.value) && r.value > 0) << text;
                 ASSERT_EQ(r.value, expected) << '"' << text << "\" " << locale.decimalPoint;
             }
+            // The text says its number only when nothing follows it but a
+            // grouping mark that closes a group of three after at most three digits.
+            const ValueReading says = rule.readEntry(text, 7);
+            const bool expectExact = expectUsable && (tail.empty() || (grouped && whole.size() <= 3));
+            ASSERT_EQ(says.exact, expectExact) << '"' << text << "\" " << locale.decimalPoint;
+            ASSERT_EQ(says.repaired, !expectUsable) << text;
+            ASSERT_EQ(says.value, expectUsable ? expected : 7.0) << text;
+            ASSERT_EQ(rule.value(says.readAs), says.value) << says.readAs;
         }
         EXPECT_GT(usable, 5000) << locale.decimalPoint;  // the generator reaches the usable case
     }
+}
+
+// The texts a forest engineer mistypes: each is used as the value rule has
+// always read it, and the reading says that this is not what the text says.
+TEST(ValueRule, AReadingSaysWhenTheValueIsNotWhatTheTextSays) {
+    const ValueRule english(NumberLocale::english());
+    const ValueRule german(NumberLocale::german());
+    struct Case {
+        const ValueRule& rule;
+        const char* text;
+        double value;
+        bool exact;
+        const char* readAs;
+    };
+    const Case cases[] = {
+        {english, "8O", 8, false, "8"},
+        {english, "2OOO", 2, false, "2"},
+        {english, "12abc", 12, false, "12"},
+        {english, "80,5", 805, false, "805"},        // a group of one digit
+        {english, "1,5000", 15000, false, "15000"},  // a group of four
+        {english, "1234,567", 1234567, false, "1234567"},
+        {english, "1,500", 1500, true, "1500"},
+        {english, "12,345,678.5", 12345678.5, true, "12345678.5"},
+        {english, " 35.0 ", 35, true, "35"},
+        {english, "1e3", 1000, true, "1000"},
+        {english, "-80", 35, false, "35"},  // repaired: the fallback
+        {english, "nan", 35, false, "35"},
+        {english, "1e999", 35, false, "35"},
+        {english, "", 35, false, "35"},
+        {german, "2,5", 2.5, true, "2,5"},
+        {german, "2.5", 25, false, "25"},  // a German reader's 2.5 is not a German 2,5
+        {german, "1.500,5", 1500.5, true, "1500,5"},
+    };
+    for (const Case& c : cases) {
+        const ValueReading r = c.rule.readEntry(c.text, 35);
+        EXPECT_EQ(r.value, c.value) << c.text;
+        EXPECT_EQ(r.exact, c.exact) << c.text;
+        EXPECT_EQ(r.readAs, c.readAs) << c.text;
+        EXPECT_EQ(r.repaired, !c.rule.isUsable(c.text)) << c.text;
+        // The value is the one the rule itself uses, repair included.
+        EXPECT_EQ(r.value, r.repaired ? 35 : c.rule.value(c.text)) << c.text;
+    }
+}
+
+// Taking entries in is what the window's start-up Low analysis does to its
+// fields: repair, the corrected Low correction time written back, then the
+// one-decimal form; the High correction entry keeps its text.
+TEST(InputVariables, TakingEntriesInRepairsCorrectsTheLowCorridorEntryAndFormats) {
+    InMemoryInputs defaults;
+    EXPECT_TRUE(takeInEntries(defaults));
+    EXPECT_EQ(defaults.entryText(lowEntry(MultipleCorridorCorrection)), "0.5");
+    EXPECT_EQ(defaults.entryText(highEntry(MultipleCorridorCorrection)), "1.0");
+    EXPECT_EQ(defaults.entryText(0), "35.0");
+
+    InMemoryInputs typed(NumberLocale::german());
+    typed.setEntryText(0, "-3");
+    typed.setEntryText(2, "412,75");
+    typed.setEntryText(lowEntry(FixedCorridorTime), "1,25");
+    typed.setEntryText(lowEntry(MultipleCorridorCorrection), "2");
+    typed.setEntryText(highEntry(FixedCorridorTime), "3");
+    typed.setEntryText(highEntry(MultipleCorridorCorrection), "4");
+    EXPECT_TRUE(takeInEntries(typed));
+    EXPECT_EQ(typed.entryText(0), "35,0");
+    EXPECT_EQ(typed.entryText(2), "412,8");
+    // Half of 1.25 is 0.625, then shown as 0.6 (an exact half goes to even).
+    EXPECT_EQ(typed.entryText(lowEntry(MultipleCorridorCorrection)), "0,6");
+    EXPECT_EQ(typed.entryText(lowEntry(FixedCorridorTime)), "1,2");
+    EXPECT_EQ(typed.entryText(highEntry(MultipleCorridorCorrection)), "4,0");
+
+    InMemoryInputs below;
+    below.setEntryText(lowEntry(MultipleCorridorCorrection), "0.4");
+    EXPECT_FALSE(takeInEntries(below));
+    EXPECT_EQ(below.entryText(lowEntry(MultipleCorridorCorrection)), "0.4");
 }
