@@ -68,10 +68,8 @@ inline constexpr char kTooManyFiles[] = "one unit file at most, not %1";
 
 }  // namespace shell
 
-// The About box's texts and the names it looks up, exactly as used.
+// The About box's texts and the programs it looks for, exactly as used.
 namespace about {
-
-inline constexpr const char* kAppTitle = "Quorvale_2000";
 
 inline constexpr const char* kCaption = "About Quorvale_2000 !.0_Beta";
 inline constexpr const char* kTitle = "Quorvale_2000 1.0_Beta";
@@ -88,15 +86,8 @@ inline constexpr const char* kSysInfo = "&System Info...";
 
 inline constexpr const char* kSysInfoUnavailable = "System Information Is Unavailable At This Time";
 
-// Where Windows records its system-information program.
-inline constexpr const char* kMsInfoKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
-inline constexpr const char* kMsInfoValue = "PATH";
-inline constexpr const char* kLocationKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
-inline constexpr const char* kLocationValue = "MSINFO";
-inline constexpr const char* kMsInfoProgram = "\\MSINFO32.EXE";
-
-// Where there is no registry: the system-information programs of the common
-// desktops, tried in this order on the PATH.
+// The system-information programs of the common desktops, tried in this
+// order on the PATH.
 inline constexpr std::array<const char*, 4> kDesktopSysInfoPrograms{"kinfocenter", "hardinfo2", "hardinfo",
                                                                     "gnome-system-monitor"};
 
