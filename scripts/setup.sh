@@ -9,6 +9,9 @@ packages=(
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-svg-dev
   libcli11-dev nlohmann-json3-dev libfmt-dev libtbb-dev
   fonts-dejavu-core
+  # A private X server for the test that starts the program again and
+  # again on a display with no other client.
+  xvfb
   nlohmann-json3-dev poppler-utils
   # The Debian package and its checks (scripts/package.sh): dpkg-shlibdeps
   # and file for the dependencies, lintian, desktop-file-validate,

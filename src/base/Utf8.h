@@ -14,9 +14,14 @@ namespace quorvale {
 // recommendation, which is also what browsers and ICU do).
 std::string validUtf8(std::string_view text);
 
-// A text the user gave, as a one-line message quotes it: valid UTF-8,
-// control characters (a terminal's escape sequences, line breaks) written
-// as \xNN, and cut after `longest` bytes with "..." at a whole character.
+// The text with every control character (C0, DEL and C1) and every byte that
+// is not part of well-formed UTF-8 written as an escape ("\n", "\t", "\r",
+// otherwise "\x1b" for each byte), so that a file name printed in a message
+// can neither move a terminal's cursor, start a new line nor change colours.
+std::string escapedControls(std::string_view text);
+
+// A text the user gave, as a one-line message quotes it: escaped as above
+// and cut after `longest` bytes, at a whole character, with "...".
 std::string quotedText(std::string_view text, std::size_t longest = 40);
 
 }  // namespace quorvale

@@ -10,6 +10,7 @@
 #include <map>
 
 #include "base/Texts.h"
+#include "base/Utf8.h"
 #include "inputs/NumberText.h"
 
 namespace quorvale::cli {
@@ -45,7 +46,7 @@ void readUnitOption(const std::string& path, CommonOptions& options) {
                 note = given;
             }
         }
-        setEntry(options, i, unitEntryIn(*read.document, i, rule), {{}, {}, path, std::move(note)});
+        setEntry(options, i, unitEntryIn(*read.document, i, rule), {{}, {}, escapedControls(path), std::move(note)});
     }
     for (const UnitEntryNote& note : read.notes) {
         if (note.entry == UnitEntryNote::kTarget) {
@@ -141,7 +142,7 @@ void CommandLine::parse(const std::vector<std::string>& args) {
     }
 }
 
-std::string CommandLine::help() const { return m_app->help(); }
+std::string CommandLine::help() const { return m_app->help() + texts::cli::kExitStatus; }
 
 bool readCommonOption(const std::string& option, const std::string& value, CommonOptions& options) {
     if (option == "--pattern") {

@@ -53,16 +53,17 @@ void prepareEnvironment() {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QStandardPaths::setTestModeEnabled(true);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir().path());
+    SettingsStore::setFolder(settingsDir().path());
 }
 
-QString settingsFile() { return SettingsStore::open()->fileName(); }
+QString settingsFile() { return SettingsStore::fileName(); }
 
 void clearSettings() {
     std::unique_ptr<QSettings> store = SettingsStore::open();
     store->clear();
     store->sync();
     QFile::remove(store->fileName());
+    QFile::remove(settingsFile());
 }
 
 void settle() {

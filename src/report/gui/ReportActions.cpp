@@ -13,6 +13,7 @@
 #include "base/gui/AtomicFile.h"
 #include "base/gui/DialogHooks.h"
 #include "base/gui/QtText.h"
+#include "base/gui/ShownPath.h"
 #include "inputs/gui/FrmData.h"
 #include "report/gui/ReportHost.h"
 #include "units/gui/UnitActions.h"
@@ -77,7 +78,7 @@ void ReportActions::chooseAndSave() {
 bool ReportActions::saveReport(const QString& path) {
     QString reason;
     if (!AtomicFile::save(path, UnitReport::pdf(content()), &reason)) {
-        DialogHooks::message(&m_main, qtext(kSaveFailed).arg(QDir::toNativeSeparators(path), reason));
+        DialogHooks::message(&m_main, qtext(kSaveFailed).arg(shownPath(path), reason));
         return false;
     }
     return true;

@@ -22,6 +22,7 @@
 #include "base/gui/ToolsHost.h"
 #include "base/gui/WindowRegistry.h"
 #include "base/gui/SettingsStore.h"
+#include "base/gui/ShownPath.h"
 #include "inputs/gui/FrmData.h"
 #include "simulator/gui/FrmStats.h"
 
@@ -195,6 +196,7 @@ bool UnitActions::fill(const UnitDocument& unit) {
         simulator->setTargetText(QString::fromStdString(unitNumberIn(unit.target, defaultTarget(), userRule())));
     }
     data->fillInputs(unit);
+    m_inputsPutIn = true;
     return true;
 }
 
@@ -207,7 +209,7 @@ bool UnitActions::saveUnit(const QString& path) {
 
     QString reason;
     if (!AtomicFile::save(path, QByteArray::fromStdString(bytes), &reason)) {
-        DialogHooks::message(&m_main, qtext(kSaveFailed).arg(QDir::toNativeSeparators(path), reason));
+        DialogHooks::message(&m_main, qtext(kSaveFailed).arg(shownPath(path), reason));
         return false;
     }
     m_path = QFileInfo(path).absoluteFilePath();
@@ -240,15 +242,28 @@ QString UnitActions::unitName() const {
 
 void UnitActions::watchVariablesWindow(FrmData* data) {
     if (data) {
+        // What a new window starts with is not the user's: until they edit
+        // it or put a unit in, closing it keeps nothing, so the inputs kept
+        // last survive a start that only looked.
+        m_startInputs = inputsToKeep(*data);
+        m_inputsPutIn = false;
         connect(data, &FrmData::unloading, this, [this, data] { keepInputs(*data); });
     }
 }
 
-void UnitActions::keepInputs(FrmData& data) {
+UnitDocument UnitActions::inputsToKeep(FrmData& data) const {
     UnitDocument unit =
         unitFromInputs(data, targetOf(qobject_cast<FrmStats*>(m_host.windows().window(WindowId::FrmStats))));
     unit.name = m_name;
     unit.notes = m_notes;
+    return unit;
+}
+
+void UnitActions::keepInputs(FrmData& data) {
+    const UnitDocument unit = inputsToKeep(data);
+    if (!m_inputsPutIn && unit == m_startInputs) {
+        return;
+    }
     std::unique_ptr<QSettings> store = SettingsStore::open();
     store->setValue(groupKey(kLastInputsGroup, kDocumentKey), QString::fromStdString(writeUnitDocument(unit)));
     store->sync();
@@ -309,7 +324,7 @@ void UnitActions::updateRecentActions() {
     for (int i = 0; i < m_recent.size(); ++i) {
         QAction* action = m_recent[i];
         if (i < files.size()) {
-            QString shown = QDir::toNativeSeparators(files[i]);
+            QString shown = shownPath(files[i]);
             shown.replace(QLatin1Char('&'), QLatin1String("&&"));
             action->setText(qtext(kRecentUnit).arg(i + 1).arg(shown));
             action->setData(files[i]);
@@ -330,7 +345,7 @@ void UnitActions::openRecent(int index) {
     }
     if (!QFileInfo::exists(path)) {
         forgetRecent(path);
-        DialogHooks::message(&m_main, qtext(kRecentMissing).arg(QDir::toNativeSeparators(path)));
+        DialogHooks::message(&m_main, qtext(kRecentMissing).arg(shownPath(path)));
         return;
     }
     openUnit(path);
