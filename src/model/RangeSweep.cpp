@@ -26,10 +26,10 @@ const char* rangeCaseName(RangeCase rangeCase) {
     return "low";
 }
 
-ModelInputs readModelInputs(InputVariables& inputs, RangeCase rangeCase) {
+ModelInputs modelInputs(const InputValues& values, RangeCase rangeCase) {
     ModelInputs m;
     if (rangeCase == RangeCase::Average) {
-        auto sum = [&](int variable) { return inputs.value(lowEntry(variable)) + inputs.value(highEntry(variable)); };
+        auto sum = [&](int variable) { return values.low(variable) + values.high(variable); };
         auto mid = [&](int variable) { return sum(variable) / 2; };
         m.harvestVolume = mid(HarvestVolume);
         m.turnVolume = sum(TurnVolume) / 2000;
@@ -49,7 +49,7 @@ ModelInputs readModelInputs(InputVariables& inputs, RangeCase rangeCase) {
         return m;
     }
     const bool low = rangeCase == RangeCase::Low;
-    auto v = [&](int variable) { return inputs.value(low ? lowEntry(variable) : highEntry(variable)); };
+    auto v = [&](int variable) { return low ? values.low(variable) : values.high(variable); };
     m.harvestVolume = v(HarvestVolume);
     m.turnVolume = v(TurnVolume) / 1000;
     m.unitSize = v(UnitSize);
@@ -68,12 +68,36 @@ ModelInputs readModelInputs(InputVariables& inputs, RangeCase rangeCase) {
     return m;
 }
 
+ModelInputs readModelInputs(InputVariables& inputs, RangeCase rangeCase) {
+    return modelInputs(InputValues::read(inputs), rangeCase);
+}
+
 int stepCount(double maxEydFeet) {
     const double stations = std::floor(maxEydFeet / 100);
     if (!(stations >= 1)) {
         return 0;
     }
     return stations >= kMaxSteps ? kMaxSteps : static_cast<int>(stations);
+}
+
+void sweepSteps(const ModelInputs& inputs, const std::function<CorridorPattern()>& pattern, SweepSink& sink,
+                SweepOutcome& outcome) {
+    ModelInputs m = inputs;
+    outcome.steps = stepCount(m.maxEyd);
+    sink.prepare(outcome.steps);
+
+    FanCarry carry;
+    for (int i = 1; i <= outcome.steps; ++i) {
+        m.pattern = pattern();
+        YardingResult result = evaluateUncapped(m, i, carry);
+        if (!isFinite(result)) {
+            outcome.failedStep = i;
+            break;
+        }
+        applyCaps(result);
+        sink.writeStep(i, result);
+        outcome.stepsWritten = i;
+    }
 }
 
 SweepOutcome graph_itmain(InputVariables& inputs, const GraphMarks& marks, SweepSink& sink) {
@@ -94,21 +118,8 @@ SweepOutcome graph_itmain(InputVariables& inputs, const GraphMarks& marks, Sweep
         }
     }
 
-    outcome.steps = stepCount(m.maxEyd);
-    sink.prepare(outcome.steps);
-
-    FanCarry carry;
-    for (int i = 1; i <= outcome.steps; ++i) {
-        m.pattern = inputs.pattern();
-        YardingResult result = evaluateUncapped(m, i, carry);
-        if (!isFinite(result)) {
-            outcome.failedStep = i;
-            break;
-        }
-        applyCaps(result);
-        sink.writeStep(i, result);
-        outcome.stepsWritten = i;
-    }
+    sweepSteps(
+        m, [&inputs] { return inputs.pattern(); }, sink, outcome);
     return outcome;
 }
 
