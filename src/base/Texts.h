@@ -225,6 +225,26 @@ inline constexpr char kAxisAeyd[] = "AEYD (stations)";
 inline constexpr char kAxisCorridors[] = "Corridors per landing";
 inline constexpr char kAxisLandings[] = "Landings per unit";
 
+// The short forms an axis title takes where the whole title has no room:
+// the quantity's unit alone, in its brief spelling.
+inline constexpr char kAxisEydShort[] = "EYD (stat)";
+inline constexpr char kShortCost[] = "$/mbf";
+inline constexpr char kShortMbfDay[] = "mbf/day";
+inline constexpr char kShortTonsDay[] = "tons/day";
+inline constexpr char kShortLoadsDay[] = "loads/day";
+inline constexpr char kShortTensOfDays[] = "10 days";
+inline constexpr char kShortMinutesTurn[] = "min/turn";
+inline constexpr char kShortHoursLanding[] = "hrs/landing";
+inline constexpr char kShortMilesSection[] = "mi/section";
+inline constexpr char kShortStations[] = "stat";
+inline constexpr char kShortPerLanding[] = "per landing";
+inline constexpr char kShortPerUnit[] = "per unit";
+inline constexpr char kAxisAydShort[] = "AYD (stat)";
+inline constexpr char kAxisLydShort[] = "LYD (stat)";
+inline constexpr char kAxisAlydShort[] = "ALYD (stat)";
+inline constexpr char kAxisAeydShort[] = "AEYD (stat)";
+inline constexpr char kAxisLandingSpacingShort[] = "Spacing (stat)";
+
 // Units of the charted values, as the hover tip and mixed axes give them.
 inline constexpr char kUnitCost[] = "$/mbf";
 inline constexpr char kUnitMbfDay[] = "mbf/day";
@@ -256,6 +276,9 @@ namespace decision {
 
 inline constexpr char kMenuItem[] = "&Decision Analysis...";
 inline constexpr char kCaption[] = "Decision Analysis";
+// The header: %1 the unit's name, %2 the corridor pattern.
+inline constexpr char kHeader[] = "Unit: %1 \u2014 %2";
+inline constexpr char kUnnamedUnit[] = "unnamed";
 
 inline constexpr char kRun[] = "Run";
 inline constexpr char kRunAgain[] = "Run again";
@@ -292,9 +315,18 @@ inline constexpr char kCostHover[] =
     "EYD %1 stations\nMean %2 $/mbf\nP10\u2013P90 %3\u2013%4 $/mbf\nP50 %5 $/mbf\n"
     "Cheapest in %6 % of scenarios\nRegret %7 $/mbf";
 
+// The axis titles' short forms, where the whole titles have no room.
+inline constexpr char kEydAxisShort[] = "EYD (stat)";
+inline constexpr char kCostAxisShort[] = "$/mbf";
+inline constexpr char kShareAxisShort[] = "Cheapest (%)";
+
 // Tornado.
 inline constexpr char kTornadoTitle[] = "What moves the minimum cost";
 inline constexpr char kTornadoAxis[] = "Minimum total cost ($/mbf)";
+inline constexpr char kTornadoAxisShort[] = "Min. cost ($/mbf)";
+// At a bar's end: %1 the minimum cost ($/mbf), %2 the EYD it is reached at
+// (stations).
+inline constexpr char kBarEnd[] = "%1 at EYD %2";
 inline constexpr char kSeriesLow[] = "Variable at its Low";
 inline constexpr char kSeriesHigh[] = "Variable at its High";
 // %1 base cost.

@@ -674,11 +674,11 @@ DecisionResult runDecisionAnalysis(const RunInputs& inputs, const DecisionSettin
 }
 
 std::string decisionStoppedNote(std::uint64_t scenarios) {
-    return fill(texts::decision::kStopped, {std::to_string(scenarios)});
+    return fill(texts::decision::kStopped, {countText(scenarios)});
 }
 
 std::string decisionCapNote(std::uint64_t maxScenarios) {
-    return fill(texts::decision::kCapped, {std::to_string(maxScenarios)});
+    return fill(texts::decision::kCapped, {countText(maxScenarios)});
 }
 
 std::string decisionSummary(const DecisionResult& result) {

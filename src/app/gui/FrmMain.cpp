@@ -151,7 +151,7 @@ void FrmMain::addDecisionItem() {
         }
     });
     m_windows->setFactory(WindowId::FrmDecision, [this] {
-        auto* decision = new FrmDecision(m_variables);
+        auto* decision = new FrmDecision(m_variables, [this] { return m_units->unitName(); });
         connect(this, &FrmMain::staticAnalysisRan, decision, &FrmDecision::inputsMayHaveChanged);
         return decision;
     });
