@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # Takes the documentation screenshots under a virtual X server:
 #   docs/main-window-charts.png        the main window with the five static charts tiled
-#   docs/charts-tiled-horizontal.png   the five charts and the Simulator, Window > Tile Horizontal, at 1600x1000
+#   docs/charts-tiled-horizontal.png   every window open and run, Window > Tile Horizontal, at 1600x1000
 #   docs/charts-tiled-vertical.png     the same, Window > Tile Vertical
 #   docs/cost-chart.png                the cost chart alone, its lowest total cost marked
 #   docs/variables-window.png          the Variables window
 #   docs/simulator-window-running.png  the Simulator window during a run over wide input ranges
 #   docs/simulation-chart.png          the simulation chart after such a run
 #   docs/report-page.png               the first page of a unit report (PDF), from its test
-#   docs/decision-window.png           the Decision Analysis window after a run on a realistic unit
+#   docs/decision-window.png           the Decision Analysis window at its own size after a run on a realistic unit
 # Usage: scripts/screenshots.sh [build-dir]
 set -euo pipefail
 
