@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/gui/QtText.h"
+
 namespace quorvale::decision {
 namespace {
 
@@ -46,7 +48,7 @@ int intervalsFor(int pixels, int pixelsPerInterval, const ChartDetail& detail) {
 }
 
 QString axisTitle(const char* whole, const char* brief, const ChartDetail& detail) {
-    return QString::fromUtf8(detail.shortTitles ? brief : whole);
+    return qtext(detail.shortTitles ? brief : whole);
 }
 
 QAreaSeries* newArea(const QString& name, const QColor& fill, QObject* parent) {

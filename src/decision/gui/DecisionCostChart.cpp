@@ -9,6 +9,7 @@
 #include <limits>
 
 #include "base/Texts.h"
+#include "base/gui/QtText.h"
 #include "decision/gui/DecisionChartParts.h"
 #include "inputs/NumberText.h"
 
@@ -32,7 +33,6 @@ constexpr double kCostAxisReach = 1.5;
 constexpr int kPixelsPerXInterval = 60;
 constexpr int kPixelsPerYInterval = 45;
 
-QString qtext(const char* text) { return QString::fromUtf8(text); }
 QString money(double value) { return QString::fromStdString(fixedDecimal(value, 2)); }
 QString stations(double feet) { return QString::fromStdString(plainDecimal(feet / 100)); }
 std::string cell(double value) { return std::isfinite(value) ? roundTripText(value) : std::string(); }

@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "base/Texts.h"
+#include "base/gui/QtText.h"
 #include "decision/gui/DecisionChartParts.h"
 #include "inputs/InputRules.h"
 #include "inputs/NumberText.h"
@@ -35,7 +36,6 @@ constexpr qreal kFirstPlotShare = 0.55;
 const QColor kLowColour(70, 120, 180);
 const QColor kHighColour(220, 130, 40);
 
-QString qtext(const char* text) { return QString::fromUtf8(text); }
 QString money(double value) { return QString::fromStdString(fixedDecimal(value, 2)); }
 QString stations(double feet) { return QString::fromStdString(plainDecimal(feet / 100)); }
 std::string cell(double value) { return std::isfinite(value) ? roundTripText(value) : std::string(); }
@@ -76,8 +76,7 @@ QString DecisionTornadoChart::caption(const TornadoBar& bar) {
     if (bar.drawIndex < 0 || bar.drawIndex >= RunInputs::kDrawnCount) {
         return QString::fromStdString(bar.variable);
     }
-    const std::string_view text = variableRule(RunInputs::drawnVariable(bar.drawIndex)).caption;
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return qtext(variableRule(RunInputs::drawnVariable(bar.drawIndex)).caption);
 }
 
 QString DecisionTornadoChart::barEndText(const TornadoBar& bar, bool atLow) {

@@ -11,6 +11,7 @@
 #include <cmath>
 
 #include "base/Texts.h"
+#include "base/gui/QtText.h"
 #include "decision/gui/DecisionCostChart.h"
 #include "decision/gui/DecisionJob.h"
 #include "decision/gui/DecisionTornadoChart.h"
@@ -23,7 +24,6 @@ namespace {
 
 namespace tx = texts::decision;
 
-QString qtext(const char* text) { return QString::fromUtf8(text); }
 QString count(std::uint64_t n) { return QString::fromStdString(countText(n)); }
 
 constexpr int kProgressSteps = 1000;
@@ -92,10 +92,8 @@ DecisionInputs FrmDecision::captureInputs() const {
 }
 
 void FrmDecision::showHeader(const DecisionInputs& inputs) {
-    const std::string_view pattern = patternCaption(inputs.pattern);
-    m_header->setText(qtext(tx::kHeader)
-                          .arg(inputs.unitName.isEmpty() ? qtext(tx::kUnnamedUnit) : inputs.unitName,
-                               QString::fromUtf8(pattern.data(), static_cast<qsizetype>(pattern.size()))));
+    m_header->setText(qtext(tx::kHeader).arg(inputs.unitName.isEmpty() ? qtext(tx::kUnnamedUnit) : inputs.unitName,
+                                             qtext(patternCaption(inputs.pattern))));
 }
 
 void FrmDecision::resizeEvent(QResizeEvent* event) {
