@@ -92,8 +92,9 @@ DecisionInputs FrmDecision::captureInputs() const {
 }
 
 void FrmDecision::showHeader(const DecisionInputs& inputs) {
-    m_header->setText(qtext(tx::kHeader).arg(inputs.unitName.isEmpty() ? qtext(tx::kUnnamedUnit) : inputs.unitName,
-                                             qtext(patternCaption(inputs.pattern))));
+    m_header->setText(qtext(tx::kHeader)
+                          .arg(inputs.unitName.isEmpty() ? qtext(tx::kUnnamedUnit) : inputs.unitName,
+                               qtext(patternCaption(inputs.pattern))));
 }
 
 void FrmDecision::resizeEvent(QResizeEvent* event) {

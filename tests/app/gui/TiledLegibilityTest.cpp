@@ -1,5 +1,6 @@
 // Every window open (Variables, Simulator, the five static charts, the
-// simulation chart and the Decision Analysis window with a result), tiled
+// simulation chart, the Decision Analysis window with a result and the User
+// Guide), tiled
 // either way on a large and a small screen: every window stays inside the
 // area, and no chart draws a text that Qt Charts has cut short.
 
@@ -130,6 +131,7 @@ private slots:
             f.trigger(QString::fromLatin1(item));
         }
         main.windows().show(WindowId::FrmGraphStats);
+        f.trigger(QStringLiteral("mnuToolsUserGuide"));
         f.trigger(QStringLiteral("mnuToolsDecision"));
         auto* decision = qobject_cast<FrmDecision*>(f.window(WindowId::FrmDecision));
         QVERIFY(decision);
