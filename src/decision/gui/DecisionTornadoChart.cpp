@@ -274,8 +274,10 @@ bool DecisionTornadoChart::wantsSecondFit() const {
 }
 
 // Each text at its bar's far end from the base, in the middle of its half of
-// the row: inside a bar long enough to hold it, else just beyond its end. A
-// text with no room inside the plot is not shown.
+// the row: inside a bar long enough to hold it, else just beyond its end;
+// where the plot has no room there, across the base line, where the half row
+// is empty (the other bar of the variable has a half row of its own). A text
+// with no room at all inside the plot is not shown.
 void DecisionTornadoChart::placeBarEnds() {
     const QRectF plot = chart()->plotArea();
     const double base = m_tornado.baseMinCost;
@@ -293,11 +295,14 @@ void DecisionTornadoChart::placeBarEnds() {
         const QRectF box = end->boundingRect();
         const bool inside = std::fabs(at.x() - baseX) >= endWidth(k);
         const bool right = cost >= base;
-        const qreal left = right == inside ? at.x() - kEndGap - box.width() : at.x() + kEndGap;
+        const auto inPlot = [&plot, &box](qreal x) { return x >= plot.left() && x + box.width() <= plot.right(); };
+        qreal left = right == inside ? at.x() - kEndGap - box.width() : at.x() + kEndGap;
+        if (!inside && !inPlot(left)) {
+            left = right ? baseX - kEndGap - box.width() : baseX + kEndGap;
+        }
         end->setBrush(inside ? QColor(Qt::white) : QColor(30, 30, 30));
         end->setPos(left, at.y() - box.height() / 2);
-        end->setVisible(m_endsShown && left >= plot.left() && left + box.width() <= plot.right() &&
-                        box.height() <= halfRow + 2);
+        end->setVisible(m_endsShown && inPlot(left) && box.height() <= halfRow + 2);
     }
 }
 

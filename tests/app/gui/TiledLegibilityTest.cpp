@@ -16,6 +16,7 @@
 
 #include "GuiTestSupport.h"
 #include "base/gui/WindowRegistry.h"
+#include "decision/gui/DecisionTornadoChart.h"
 #include "decision/gui/FrmDecision.h"
 #include "inputs/gui/FrmData.h"
 
@@ -149,6 +150,9 @@ private slots:
         settle();
         const QStringList faults = framesOutside(main) + cutTexts(main);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
+        // Each tornado bar still carries its cost and EYD.
+        DecisionTornadoChart* tornado = decision->tornadoChart();
+        QCOMPARE(tornado->shownBarEnds().size(), 2 * int(tornado->bars().size()));
     }
 };
 
