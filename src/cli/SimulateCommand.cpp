@@ -18,6 +18,7 @@
 #include "cli/ProgressLine.h"
 #include "cli/StopSignals.h"
 #include "cli/TextTable.h"
+#include "decision/StepOverlap.h"
 #include "simulator/HeadlessRunView.h"
 #include "simulator/MonteCarloRun.h"
 
@@ -105,6 +106,32 @@ SimulateRequest parse(const std::vector<std::string>& args) {
     return request;
 }
 
+// The steps whose 95 % interval overlaps the optimum's, in feet.
+Json indistinguishableJson(const RunSummary& run) {
+    const auto overlap = overlappingSteps(run);
+    if (!overlap) {
+        return nullptr;
+    }
+    return {{"fromEyd", overlap->fromEyd}, {"toEyd", overlap->toEyd}};
+}
+
+// After the table: which steps the run cannot tell from its optimum, and
+// where to turn for an answer that can.
+void printOverlap(std::ostream& out, const RunSummary& run) {
+    const auto overlap = overlappingSteps(run);
+    if (!overlap) {
+        return;
+    }
+    const std::string optimum = plainDecimal(overlap->optimumEyd / 100);
+    if (overlap->fromEyd < overlap->toEyd) {
+        out << fmt::format(t::kIndistinguishable, plainDecimal(overlap->fromEyd / 100),
+                           plainDecimal(overlap->toEyd / 100), optimum);
+    } else {
+        out << fmt::format(t::kDistinguishable, optimum);
+    }
+    out << '\n';
+}
+
 void printJson(std::ostream& out, const SimulateRequest& request, const RunSummary& run) {
     Json rows = Json::array();
     for (const StepSummary& row : run.rows) {
@@ -138,6 +165,7 @@ void printJson(std::ostream& out, const SimulateRequest& request, const RunSumma
                            {"steps", run.steps},
                            {"rows", std::move(rows)},
                            {"optimum", std::move(optimum)},
+                           {"indistinguishable", indistinguishableJson(run)},
                            {"samplesTotal", run.samplesTotal},
                            {"stopped", run.stopped}};
     writeJson(out, document);
@@ -184,6 +212,7 @@ void printTable(std::ostream& out, const SimulateRequest& request, const RunSumm
         out << fmt::format(t::kCappedLegend, request.maxSamplesPerStep) << '\n';
     }
     out << '\n';
+    printOverlap(out, run);
     if (run.optimum) {
         const YardingResult& r = run.optimum->result;
         out << fmt::format(t::kOptimum, fixedDecimal(run.optimum->eyd, 0), fixedDecimal(run.optimum->minCost, 2))

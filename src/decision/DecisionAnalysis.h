@@ -22,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "decision/PlanTerms.h"
 #include "inputs/InputRules.h"
 #include "simulator/RunInputs.h"
 
@@ -115,6 +116,7 @@ struct DecisionResult {
     double bandToEyd = 0;
     double evpi = 0;  // mean at the recommended step - mean per-scenario minimum
     Tornado tornado;
+    std::optional<PlanTerms> plan;  // with a recommendation
 };
 
 struct DecisionProgress {

@@ -154,12 +154,17 @@ DialogAnswers::DialogAnswers() {
         return openAs;
     });
     DialogHooks::setMessage([this](QWidget*, const QString& text) { messages.append(text); });
+    DialogHooks::setQuestion([this](QWidget*, const QString& text) {
+        questions.append(text);
+        return answerYes;
+    });
 }
 
 DialogAnswers::~DialogAnswers() {
     DialogHooks::setSaveFileName({});
     DialogHooks::setOpenFileName({});
     DialogHooks::setMessage({});
+    DialogHooks::setQuestion({});
 }
 
 }  // namespace quorvale::testing

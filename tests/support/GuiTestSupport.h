@@ -102,9 +102,11 @@ public:
     DialogAnswers();
     ~DialogAnswers();
 
-    QString saveAs;  // the file name chosen in the next save dialog
-    QString openAs;  // the file chosen in the next open dialog
+    QString saveAs;          // the file name chosen in the next save dialog
+    QString openAs;          // the file chosen in the next open dialog
+    bool answerYes = false;  // the answer to every question
     QStringList messages;
+    QStringList questions;
     QStringList saveCaptions;
     QStringList openCaptions;
     QStringList suggestedNames;  // the file names the save dialogs offered

@@ -23,6 +23,11 @@ DialogHooks::Message& messageHook() {
     return hook;
 }
 
+DialogHooks::Question& questionHook() {
+    static DialogHooks::Question hook;
+    return hook;
+}
+
 }  // namespace
 
 QString DialogHooks::saveFileName(QWidget* parent, const QString& caption, const QString& suggestedName,
@@ -51,10 +56,20 @@ void DialogHooks::message(QWidget* parent, const QString& text) {
     QMessageBox::information(parent, QString::fromUtf8(texts::shell::kAppTitle), text, QMessageBox::Ok);
 }
 
+bool DialogHooks::question(QWidget* parent, const QString& text) {
+    if (questionHook()) {
+        return questionHook()(parent, text);
+    }
+    return QMessageBox::question(parent, QString::fromUtf8(texts::shell::kAppTitle), text,
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
+}
+
 void DialogHooks::setSaveFileName(SaveFileName hook) { saveFileNameHook() = std::move(hook); }
 
 void DialogHooks::setOpenFileName(OpenFileName hook) { openFileNameHook() = std::move(hook); }
 
 void DialogHooks::setMessage(Message hook) { messageHook() = std::move(hook); }
+
+void DialogHooks::setQuestion(Question hook) { questionHook() = std::move(hook); }
 
 }  // namespace quorvale
