@@ -485,6 +485,10 @@ inline constexpr char kLogging[] = "Logging";
 inline constexpr char kRoad[] = "Road";
 inline constexpr char kMinimumLabel[] = "Minimum @yPoint $/mbf at @xPoint stations";
 inline constexpr char kStaticMinimum[] = "Lowest total cost: %1 $/mbf at an EYD of %2 stations.";
+// %1 which EYD entry bounds the sweep.
+inline constexpr char kStaticWiden[] = "The lowest cost lies at the largest EYD swept: raise the %1.";
+inline constexpr char kLowEyd[] = "Low EYD";
+inline constexpr char kHighEyd[] = "High EYD";
 inline constexpr char kNoSweep[] = "The static analysis gave no finite costs for these inputs.";
 
 inline constexpr char kSimulationHeading[] = "Last simulation";
@@ -493,10 +497,54 @@ inline constexpr char kNoOptimum[] = "The last simulation ended before any step 
 inline constexpr char kStoppedRun[] = "The run was ended early; the optimum is over the finished steps only.";
 inline constexpr char kRunFacts[] = "Seed %1, %2 samples over %3 of %4 steps.";
 
+// %1 to %2 stations overlap the optimum's interval, %3 the optimum's stations.
+inline constexpr char kRunOverlap[] =
+    "The 95 % intervals of %1 to %2 stations overlap that of the lowest mean (%3 stations): the simulation cannot "
+    "tell these apart. The decision analysis compares them on the same scenarios.";
+inline constexpr char kRunLeftOut[] =
+    "Left out: the last simulation was run on other inputs or another corridor pattern than those above. Press Go "
+    "in the Simulator window to run it on these.";
+inline constexpr char kRunNotPart[] =
+    "Not part of a report written by quorvale-cli: the decision analysis below compares the EYDs on paired "
+    "scenarios.";
+
 inline constexpr char kDecisionHeading[] = "Last decision analysis";
-inline constexpr char kNoDecision[] = "No decision analysis has been run since the program started.";
-inline constexpr char kDecisionOutOfDate[] =
-    "The inputs have changed since this analysis ran; run it again for these inputs.";
+inline constexpr char kNoDecision[] =
+    "No decision analysis to report: Tools > Decision Analysis... runs one; its window keeps the result.";
+inline constexpr char kDecisionLeftOutNote[] =
+    "Left out: the decision analysis was run on other inputs or another corridor pattern than those above. Run it "
+    "again in its window to report it.";
+// Asked at "Save Report..." when the decision analysis shown is out of date.
+inline constexpr char kRerunDecision[] =
+    "The decision analysis was run on other inputs or another corridor pattern than the Variables window's.\n"
+    "Run it again on these before the report is written? With No, the report leaves it out.";
+// %1 seed, %2 scenarios; then %1 the scenarios left out.
+inline constexpr char kDecisionFacts[] = "Seed %1, %2 scenarios.";
+inline constexpr char kDecisionLeftOut[] = " %1 more scenarios gave figures that are not finite and were left out.";
+inline constexpr char kRepeat[] = "The same analysis from the command line:";
+// %1 the tolerance in percent.
+inline constexpr char kBandHeading[] = "The steps within %1 % of the lowest mean";
+inline constexpr char kBandEyd[] = "EYD (stations)";
+inline constexpr char kBandMean[] = "Mean ($/mbf)";
+inline constexpr char kBandP10[] = "P10 ($/mbf)";
+inline constexpr char kBandP90[] = "P90 ($/mbf)";
+inline constexpr char kBandCheapest[] = "Cheapest in (%)";
+inline constexpr char kBandRegret[] = "Regret ($/mbf)";
+inline constexpr char kPlanHeading[] = "Plan terms";
+// %1 stations: the recommended EYD, or an end of the band.
+inline constexpr char kPlanRecommended[] = "Recommended: %1 stations";
+inline constexpr char kPlanBandEnd[] = "Band end: %1 stations";
+inline constexpr char kPlanSpacing[] = "Road spacing (ft)";
+inline constexpr char kPlanRoad[] = "Road length (miles)";
+inline constexpr char kPlanLandings[] = "Landings";
+inline constexpr char kPlanCorridors[] = "Corridors";
+inline constexpr char kPlanVolume[] = "Volume (mbf)";
+inline constexpr char kPlanMean[] = "Mean cost ($/mbf)";
+inline constexpr char kPlanDollars[] = "The unit's total cost";
+inline constexpr char kPlanEvpi[] = "EVPI for the unit";
+inline constexpr char kPlanNote[] =
+    "The layout is that of the average scenario, every input at the middle of its range; the unit's cost is the "
+    "scenarios' mean cost times the unit's volume.";
 
 }  // namespace report
 
@@ -746,6 +794,29 @@ inline constexpr char kScenariosNotFinite[] =
     "{} scenarios gave figures that are not finite numbers and were left out. Check the inputs for extreme values.";
 // The progress line: {} percent, scenarios, widest half-width, rate.
 inline constexpr char kDecideProgress[] = "{:3.0f} % {} scenarios, widest half-width {:.2f} $/mbf, {:.0f} scenarios/s";
+
+// report: its help and messages.
+inline constexpr char kReportSummary[] = "writes the unit report (PDF) of the static and the decision analysis";
+inline constexpr char kReportSynopsis[] =
+    "Writes the unit report, as the desktop program's \"Save Report...\" does, without a\n"
+    "display: the unit's name, notes and inputs, the static analysis of the low\n"
+    "values with its cost chart, and a decision analysis with its seed, scenario\n"
+    "count, recommended EYD and band, plan terms and charts. Give --seed and\n"
+    "--scenarios to make the report repeatable. The desktop program quorvale\n"
+    "draws the PDF; it must be installed beside quorvale-cli.";
+inline constexpr char kReportOutputOption[] = "the PDF file to write (required); an earlier file is replaced whole";
+inline constexpr char kReportScenariosOption[] =
+    "a fixed number of scenarios for the decision analysis (default: until its target is met)";
+inline constexpr char kReportNoOutput[] = "option --output is required: the PDF file to write";
+// {} the path looked for.
+inline constexpr char kReportNoDesktop[] =
+    "the report is drawn by the desktop program, which is not installed beside quorvale-cli (looked for {})";
+// {} the path, the reason.
+inline constexpr char kReportNotStarted[] = "the desktop program {} could not be started: {}";
+// {} the file.
+inline constexpr char kReportWritten[] = "Report written to {}";
+// {} the file, the reason.
+inline constexpr char kReportNotWritten[] = "the report could not be written to {}: {}";
 
 // unit: its help.
 inline constexpr char kUnitSynopsis[] =

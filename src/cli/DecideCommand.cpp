@@ -15,6 +15,7 @@
 #include "base/Texts.h"
 #include "cli/CommandLine.h"
 #include "cli/DecideOutput.h"
+#include "cli/WholeNumberOptions.h"
 #include "decision/DecisionAnalysis.h"
 #include "simulator/MonteCarloRun.h"
 
@@ -22,8 +23,6 @@ namespace quorvale::cli {
 namespace {
 
 namespace t = texts::cli;
-
-constexpr std::uint64_t kLargestCount = 1'000'000'000'000;  // a run of this size takes days
 
 struct DecideRequest {
     CommonOptions common;
@@ -41,24 +40,6 @@ std::optional<double> readNumber(const std::string& text) {
         return std::nullopt;
     }
     return value;
-}
-
-std::optional<std::uint64_t> readWhole(const std::string& text) {
-    std::uint64_t value = 0;
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    if (text.empty() || ec != std::errc{} || ptr != end) {
-        return std::nullopt;
-    }
-    return value;
-}
-
-std::uint64_t parseCount(const std::string& option, const std::string& text) {
-    const auto value = readWhole(text);
-    if (!value || *value < 1 || *value > kLargestCount) {
-        throw UsageError(fmt::format(t::kNotWholeNumber, option, text, 1, kLargestCount));
-    }
-    return *value;
 }
 
 std::unique_ptr<CommandLine> decideCommandLine() {
@@ -84,9 +65,9 @@ DecideRequest parse(const std::vector<std::string>& args) {
             continue;
         }
         if (option == "--scenarios") {
-            request.settings.scenarios = parseCount(option, value);
+            request.settings.scenarios = readCountOption(option, value);
         } else if (option == "--max-scenarios") {
-            request.settings.maxScenarios = parseCount(option, value);
+            request.settings.maxScenarios = readCountOption(option, value);
             request.capGiven = true;
         } else if (option == "--target") {
             request.settings.target = readPositiveNumber(option, value);
@@ -98,17 +79,9 @@ DecideRequest parse(const std::vector<std::string>& args) {
             }
             request.settings.bandTolerance = *band / 100;
         } else if (option == "--seed") {
-            request.seed = readWhole(value);
-            if (!request.seed) {
-                throw UsageError(
-                    fmt::format(t::kNotWholeNumber, option, value, 0, std::numeric_limits<std::uint64_t>::max()));
-            }
+            request.seed = readSeedOption(option, value);
         } else if (option == "--threads") {
-            const auto threads = readWhole(value);
-            if (!threads || *threads < 1 || *threads > kMostDecisionThreads) {
-                throw UsageError(fmt::format(t::kNotWholeNumber, option, value, 1, kMostDecisionThreads));
-            }
-            request.settings.threads = static_cast<unsigned>(*threads);
+            request.settings.threads = static_cast<unsigned>(readWholeOption(option, value, 1, kMostDecisionThreads));
         }
     }
     if (request.settings.scenarios && (request.targetGiven || request.capGiven)) {

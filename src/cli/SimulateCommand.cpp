@@ -18,6 +18,7 @@
 #include "cli/ProgressLine.h"
 #include "cli/StopSignals.h"
 #include "cli/TextTable.h"
+#include "cli/WholeNumberOptions.h"
 #include "decision/StepOverlap.h"
 #include "simulator/HeadlessRunView.h"
 #include "simulator/MonteCarloRun.h"
@@ -63,16 +64,6 @@ double unitTarget(const std::string& text) {
     return reading.usable ? reading.value : kDefaultTarget;
 }
 
-std::uint64_t parseSeed(const std::string& text) {
-    std::uint64_t value = 0;
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    if (text.empty() || ec != std::errc{} || ptr != end) {
-        throw UsageError(fmt::format(t::kNotWholeNumber, "--seed", text, 0, std::numeric_limits<std::uint64_t>::max()));
-    }
-    return value;
-}
-
 std::unique_ptr<CommandLine> simulateCommandLine() {
     auto line = std::make_unique<CommandLine>("simulate", t::kSimulateSynopsis);
     line->addOption("--target", "HALF_WIDTH", t::kSimulateTargetOption);
@@ -98,7 +89,7 @@ SimulateRequest parse(const std::vector<std::string>& args) {
         if (option == "--target") {
             request.target = readPositiveNumber(option, value);
         } else if (option == "--seed") {
-            request.seed = parseSeed(value);
+            request.seed = readSeedOption(option, value);
         } else if (option == "--max-samples-per-step") {
             request.maxSamplesPerStep = parseSampleCap(option, value);
         }

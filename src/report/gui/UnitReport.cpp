@@ -2,40 +2,32 @@
 
 #include <QBuffer>
 #include <QChart>
-#include <QGraphicsLayout>
-#include <QGraphicsScene>
 #include <QLegend>
 #include <QLineSeries>
 #include <QLocale>
 #include <QPageLayout>
-#include <QPainter>
 #include <QPdfWriter>
 #include <QScatterSeries>
-#include <QAbstractTextDocumentLayout>
-#include <QTextDocument>
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
-#include <functional>
-#include <memory>
 
-#include "base/Texts.h"
-#include "inputs/InputRules.h"
+#include "cli/RepeatCommand.h"
+#include "decision/AnswerSentences.h"
+#include "decision/StepOverlap.h"
 #include "decision/gui/DecisionCharts.h"
+#include "inputs/InputRules.h"
+#include "report/gui/PageFlow.h"
+#include "report/gui/ReportSections.h"
 
 namespace quorvale {
 namespace {
 
 using namespace texts::report;
-
-QString tr8(const char* text) { return QString::fromUtf8(text); }
-QString tr8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-QString esc(const QString& text) { return text.toHtmlEscaped(); }
-QString esc(const std::string& text) { return QString::fromStdString(text).toHtmlEscaped(); }
-
-// Chart pixels: the charts are laid out at this width and scaled onto the
-// page as vector drawings.
-constexpr qreal kChartWidth = 900;
+using reportHtml::escaped;
+using reportHtml::heading;
+using reportHtml::paragraph;
+using reportHtml::text;
 
 struct CollectSweep final : SweepSink {
     std::vector<YardingResult> steps;
@@ -46,112 +38,16 @@ struct CollectSweep final : SweepSink {
 QString rangeName(RangeCase rangeCase) {
     switch (rangeCase) {
         case RangeCase::Low:
-            return tr8(kLowRange);
+            return text(kLowRange);
         case RangeCase::Average:
-            return tr8(kAverageRange);
+            return text(kAverageRange);
         case RangeCase::High:
-            return tr8(kHighRange);
+            return text(kHighRange);
     }
     return {};
 }
 
-// Lays blocks of text and charts down the pages, one after the other, with
-// a footer on every page.
-class PageFlow {
-public:
-    PageFlow(QPdfWriter& writer, std::function<QString(int)> footer)
-        : m_writer(writer), m_footer(std::move(footer)), m_painter(&writer) {
-        m_area = QRectF(QPointF(0, 0), QSizeF(writer.width(), writer.height()));
-        m_footerHeight = 0.04 * m_area.height();
-        m_gap = 0.012 * m_area.height();
-    }
-
-    ~PageFlow() {
-        drawFooter();
-        m_painter.end();
-    }
-
-    void html(const QString& html) {
-        QTextDocument doc;
-        doc.documentLayout()->setPaintDevice(&m_writer);
-        QFont font(QStringLiteral("DejaVu Sans"));
-        font.setPointSizeF(9.5);
-        doc.setDefaultFont(font);
-        doc.setDefaultStyleSheet(
-            QStringLiteral("h1 { font-size: 17pt; } h2 { font-size: 12.5pt; margin-top: 4px; } "
-                           "td, th { padding: 1px 6px; } th { text-align: left; background-color: #e4e8ec; } "
-                           ".group td { font-weight: bold; background-color: #f2f4f6; } .num { text-align: right; } "
-                           ".note { color: #555555; }"));
-        doc.setTextWidth(m_area.width());
-        doc.setHtml(html);
-        const qreal height = doc.size().height();
-        room(height);
-        m_painter.save();
-        m_painter.translate(m_area.left(), m_y);
-        doc.drawContents(&m_painter);
-        m_painter.restore();
-        m_y += height;
-    }
-
-    // The chart at the page's width, `ratio` of it high. A chart of its own
-    // is put in a scene that deletes it; one shown by a chart view is drawn
-    // in the view's scene.
-    void chart(QChart* chart, qreal ratio) {
-        const QSizeF size(kChartWidth, kChartWidth * ratio);
-        QGraphicsScene own;
-        QGraphicsScene* scene = chart->scene();
-        if (!scene) {
-            own.addItem(chart);
-            scene = &own;
-        }
-        chart->setAnimationOptions(QChart::NoAnimation);
-        chart->setBackgroundRoundness(0);
-        chart->resize(size);
-        chart->layout()->activate();
-        const qreal height = m_area.width() * ratio;
-        room(height);
-        scene->render(&m_painter, QRectF(m_area.left(), m_y, m_area.width(), height), QRectF(chart->pos(), size));
-        m_y += height + m_gap;
-    }
-
-    void space() { m_y += m_gap; }
-
-    void newPage() {
-        drawFooter();
-        m_writer.newPage();
-        ++m_page;
-        m_y = 0;
-    }
-
-private:
-    // Starts a new page unless `height` fits below what is there.
-    void room(qreal height) {
-        if (m_y > 0 && m_y + height > m_area.height() - m_footerHeight) {
-            newPage();
-        }
-    }
-
-    void drawFooter() {
-        QFont font(QStringLiteral("DejaVu Sans"));
-        font.setPointSizeF(8);
-        m_painter.save();
-        m_painter.setFont(font);
-        m_painter.setPen(QColor(0x55, 0x55, 0x55));
-        const QRectF band(m_area.left(), m_area.bottom() - m_footerHeight * 0.7, m_area.width(), m_footerHeight * 0.7);
-        m_painter.drawLine(band.topLeft(), band.topRight());
-        m_painter.drawText(band, Qt::AlignRight | Qt::AlignBottom, m_footer(m_page));
-        m_painter.restore();
-    }
-
-    QPdfWriter& m_writer;
-    std::function<QString(int)> m_footer;
-    QPainter m_painter;
-    QRectF m_area;
-    qreal m_y = 0;
-    qreal m_footerHeight = 0;
-    qreal m_gap = 0;
-    int m_page = 1;
-};
+QString number(double x, const NumberLocale& locale) { return QString::fromStdString(plainDecimal(x, locale)); }
 
 QValueAxis* axis(const QString& title, const QString& format = QStringLiteral("%.0f")) {
     auto* a = new QValueAxis;
@@ -190,9 +86,9 @@ std::size_t cheapestStep(const std::vector<YardingResult>& sweep) {
 }
 
 QChart* costChart(const std::vector<YardingResult>& sweep) {
-    QChart* chart = newChart(tr8(kCostChartTitle));
-    auto* x = axis(tr8(kEydAxis));
-    auto* y = axis(tr8(kCostAxis));
+    QChart* chart = newChart(text(kCostChartTitle));
+    auto* x = axis(text(kEydAxis));
+    auto* y = axis(text(kCostAxis));
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     struct Line {
@@ -205,7 +101,7 @@ QChart* costChart(const std::vector<YardingResult>& sweep) {
                              Line{kLogging, &YardingResult::loggingCost, QColor(0x2e, 0x8b, 0x57)},
                              Line{kRoad, &YardingResult::roadCost, QColor(0xc0, 0x50, 0x20)}}) {
         auto* series = new QLineSeries;
-        series->setName(tr8(line.name));
+        series->setName(text(line.name));
         series->setPen(QPen(line.colour, 2.2));
         for (const YardingResult& r : sweep) {
             series->append(r.eyd / 100, r.*line.value);
@@ -215,7 +111,7 @@ QChart* costChart(const std::vector<YardingResult>& sweep) {
     }
     const YardingResult& best = sweep[cheapestStep(sweep)];
     auto* minimum = new QScatterSeries;
-    minimum->setName(tr8(kMinimumLabel)
+    minimum->setName(text(kMinimumLabel)
                          .replace(QStringLiteral("@yPoint"), QString::number(best.totalCost, 'f', 2))
                          .replace(QStringLiteral("@xPoint"), QString::number(best.eyd / 100, 'f', 0)));
     minimum->setMarkerSize(11);
@@ -232,49 +128,92 @@ QChart* costChart(const std::vector<YardingResult>& sweep) {
     return chart;
 }
 
-QString inputsTable(const UnitDocument& unit) {
-    QString html = QStringLiteral(
-                       "<table width=\"100%\" cellspacing=\"0\"><tr><th>%1</th><th class=\"num\">%2</th>"
-                       "<th class=\"num\">%3</th><th>%4</th></tr>")
-                       .arg(esc(tr8(kInput)), esc(tr8(kLow)), esc(tr8(kHigh)), esc(tr8(kUnit)));
-    std::string_view group;
-    for (int k = 0; k < kVariableCount; ++k) {
-        const VariableRule& rule = variableRule(k);
-        if (rule.group != group) {
-            group = rule.group;
-            html += QStringLiteral("<tr class=\"group\"><td colspan=\"4\">%1</td></tr>").arg(esc(tr8(group).trimmed()));
-        }
-        html += QStringLiteral("<tr><td>%1</td><td class=\"num\">%2</td><td class=\"num\">%3</td><td>%4</td></tr>")
-                    .arg(esc(tr8(rule.caption).simplified()), esc(unit.entryText(lowEntry(k))),
-                         esc(unit.entryText(highEntry(k))), esc(tr8(rule.unit)));
+void staticSection(PageFlow& flow, const ReportContent& c) {
+    flow.html(heading(text(kStaticHeading).arg(rangeName(c.rangeCase))));
+    if (c.sweep.empty()) {
+        flow.html(paragraph(text(kNoSweep)));
+        return;
     }
-    return html + QStringLiteral("</table>");
+    const std::size_t best = cheapestStep(c.sweep);
+    QString line =
+        text(kStaticMinimum).arg(number(c.sweep[best].totalCost, c.locale), number(c.sweep[best].eyd / 100, c.locale));
+    if (best + 1 == c.sweep.size()) {
+        // The sweep ends at the EYD of its range case.
+        line += QLatin1Char(' ') + text(kStaticWiden).arg(text(c.rangeCase == RangeCase::Low ? kLowEyd : kHighEyd));
+    }
+    flow.html(paragraph(line));
+    flow.chart(costChart(c.sweep), 0.42);
 }
 
-QString optimumTable(const RunSummary& run, const NumberLocale& locale) {
-    const SimulationOptimum& o = *run.optimum;
-    const YardingResult& r = o.result;
-    auto rounded = [&locale](double x, int decimals) {
-        return QString::fromStdString(plainDecimal(roundHalfEven(x, decimals), locale));
-    };
-    namespace sim = texts::simulator;
-    const std::pair<const char*, QString> rows[] = {
-        {sim::kOptimalEyd, QString::fromStdString(plainDecimal(o.eyd, locale))},
-        {sim::kMinTotalCost, rounded(o.minCost, 0)},
-        {sim::kLandingSpacing, rounded(r.landingSpacing, 0)},
-        {sim::kRoadDensity, rounded(r.roadDensity, 1)},
-        {sim::kAyd, rounded(r.ayd, 0)},
-        {sim::kAeyd, rounded(r.aeyd, 0)},
-        {sim::kLyd, rounded(r.lyd, 0)},
-        {sim::kAlyd, rounded(r.alyd, 0)},
-        {sim::kCorridors, rounded(r.corridorsPerLanding, 0)},
-        {sim::kLandings, rounded(r.landingsPerUnit, 0)},
-    };
-    QString html = QStringLiteral("<table cellspacing=\"0\">");
-    for (const auto& [label, value] : rows) {
-        html += QStringLiteral("<tr><td>%1</td><td class=\"num\">%2</td></tr>").arg(esc(tr8(label)), esc(value));
+void simulationSection(PageFlow& flow, const ReportContent& c) {
+    QString html = heading(text(kSimulationHeading));
+    if (!c.lastRun) {
+        flow.html(html + paragraph(c.noRunNote));
+        return;
     }
-    return html + QStringLiteral("</table>");
+    const RunSummary& run = *c.lastRun;
+    if (!run.optimum) {
+        html += paragraph(text(kNoOptimum));
+    } else {
+        html += reportHtml::optimumTable(run, c.locale);
+        if (run.stopped) {
+            html += paragraph(text(kStoppedRun));
+        }
+        if (const auto overlap = overlappingSteps(run); overlap && overlap->fromEyd < overlap->toEyd) {
+            html += paragraph(text(kRunOverlap)
+                                  .arg(number(overlap->fromEyd / 100, c.locale), number(overlap->toEyd / 100, c.locale),
+                                       number(overlap->optimumEyd / 100, c.locale)));
+        }
+        if (!run.stopped && run.optimum->eyd >= 100.0 * run.steps) {
+            html += paragraph(text(texts::plan::kWiden));
+        }
+    }
+    html += paragraph(text(kRunFacts).arg(run.seed).arg(run.samplesTotal).arg(run.rows.size()).arg(run.steps), true);
+    flow.html(html);
+}
+
+void decisionSection(PageFlow& flow, const ReportContent& c) {
+    if (!c.decision) {
+        flow.html(heading(text(kDecisionHeading)) + paragraph(c.noDecisionNote));
+        return;
+    }
+    const DecisionResult& d = *c.decision;
+    QString html = heading(text(kDecisionHeading)) + paragraph(QString::fromStdString(decisionSummary(d)));
+    if (c.lastRun && c.lastRun->optimum && d.recommendedStep > 0) {
+        html += paragraph(QString::fromStdString(followSentence(d, *c.lastRun->optimum)));
+    }
+    QString facts = text(kDecisionFacts).arg(d.seed).arg(d.scenarios);
+    if (d.nonFinite > 0) {
+        facts += text(kDecisionLeftOut).arg(d.nonFinite);
+    }
+    InMemoryInputs inputs(c.locale);
+    applyUnit(c.unit, inputs);
+    html += paragraph(facts, true) +
+            QStringLiteral("<p class=\"note\">%1</p>%2")
+                .arg(escaped(text(kRepeat)), reportHtml::commandLine(cli::decideCommandFor(inputs, d)));
+    flow.html(html);
+    if (d.recommendedStep > 0) {
+        const QString tolerance = QString::fromStdString(plainDecimal(roundHalfEven(d.bandTolerance * 100, 6)));
+        flow.html(QStringLiteral("<h3>%1</h3>").arg(escaped(text(kBandHeading).arg(tolerance))) +
+                  reportHtml::bandTable(d, c.locale));
+    }
+    if (d.plan) {
+        flow.html(QStringLiteral("<h3>%1</h3>").arg(escaped(text(kPlanHeading))) +
+                  reportHtml::planTable(*d.plan, c.locale) + paragraph(text(kPlanNote), true));
+    }
+    // The decision window's own charts, drawn again at the page's width.
+    if (!d.rows.empty() && d.scenarios > 0) {
+        DecisionCostChart cost;
+        cost.showResult(d);
+        flow.chart(cost.chart(), 0.5);
+    }
+    if (!d.tornado.bars.empty()) {
+        DecisionTornadoChart tornado;
+        tornado.showTornado(d.tornado);
+        // As tall as its bars need, a page's width at most.
+        const auto bars = static_cast<qreal>(tornado.bars().size());
+        flow.chart(tornado.chart(), std::min(0.45, 0.14 + 0.045 * bars));
+    }
 }
 
 }  // namespace
@@ -296,90 +235,34 @@ QByteArray UnitReport::pdf(const ReportContent& c) {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter writer(&buffer);
-    const QString name = c.unitName.isEmpty() ? tr8(kUnnamed) : c.unitName;
-    writer.setTitle(tr8(kTitle) + QStringLiteral(": ") + name);
+    const QString name = c.unitName.isEmpty() ? text(kUnnamed) : c.unitName;
+    writer.setTitle(text(kTitle) + QStringLiteral(": ") + name);
     writer.setCreator(QStringLiteral("Quorvale ") + c.version);
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(16, 14, 16, 12),
                                      QPageLayout::Millimeter));
     writer.setResolution(300);
     const QString date = QLocale().toString(c.written, QLocale::LongFormat);
     {
-        PageFlow flow(writer, [&](int page) { return tr8(kFooter).arg(name, c.version).arg(page); });
+        PageFlow flow(writer, [&](int page) { return text(kFooter).arg(name, c.version).arg(page); });
 
-        QString head = QStringLiteral("<h1>%1: %2</h1><p class=\"note\">%3</p>")
-                           .arg(esc(tr8(kTitle)), esc(name), esc(tr8(kMadeBy).arg(date, c.version)));
+        // The unit's name and notes head the report.
+        QString head = QStringLiteral("<h1>%1: %2</h1>").arg(escaped(text(kTitle)), escaped(name));
         if (!c.unit.notes.empty()) {
-            head +=
-                QStringLiteral("<p>%1</p>").arg(esc(c.unit.notes).replace(QLatin1Char('\n'), QStringLiteral("<br>")));
+            head += paragraph(QString::fromStdString(c.unit.notes));
         }
+        head += paragraph(text(kMadeBy).arg(date, c.version), true);
         head += QStringLiteral("<p>%1: <b>%2</b><br>%3: <b>%4</b></p>")
-                    .arg(esc(tr8(kPattern)), esc(tr8(patternCaption(c.unit.pattern))), esc(tr8(kTarget)),
-                         esc(c.unit.target));
+                    .arg(escaped(text(kPattern)),
+                         escaped(QString::fromUtf8(patternCaption(c.unit.pattern).data(),
+                                                   static_cast<qsizetype>(patternCaption(c.unit.pattern).size()))),
+                         escaped(text(kTarget)), escaped(c.unit.target));
         flow.html(head);
-        flow.html(QStringLiteral("<h2>%1</h2>").arg(esc(tr8(kInputs))) + inputsTable(c.unit) +
-                  QStringLiteral("<p class=\"note\">%1</p>").arg(esc(tr8(kRepairNote))));
-
-        flow.html(QStringLiteral("<h2>%1</h2>").arg(esc(tr8(kStaticHeading).arg(rangeName(c.rangeCase)))));
-        if (c.sweep.empty()) {
-            flow.html(QStringLiteral("<p>%1</p>").arg(esc(tr8(kNoSweep))));
-        } else {
-            const YardingResult& best = c.sweep[cheapestStep(c.sweep)];
-            flow.html(QStringLiteral("<p>%1</p>")
-                          .arg(esc(tr8(kStaticMinimum)
-                                       .arg(QString::fromStdString(plainDecimal(best.totalCost, c.locale)),
-                                            QString::fromStdString(plainDecimal(best.eyd / 100, c.locale))))));
-            flow.chart(costChart(c.sweep), 0.5);
-        }
-
+        flow.html(heading(text(kInputs)) + reportHtml::inputsTable(c.unit) + paragraph(text(kRepairNote), true));
+        staticSection(flow, c);
         flow.space();
-        QString simulation = QStringLiteral("<h2>%1</h2>").arg(esc(tr8(kSimulationHeading)));
-        if (!c.lastRun) {
-            simulation += QStringLiteral("<p>%1</p>").arg(esc(tr8(kNoSimulation)));
-        } else if (!c.lastRun->optimum) {
-            simulation += QStringLiteral("<p>%1</p>").arg(esc(tr8(kNoOptimum)));
-        } else {
-            simulation += optimumTable(*c.lastRun, c.locale);
-            if (c.lastRun->stopped) {
-                simulation += QStringLiteral("<p>%1</p>").arg(esc(tr8(kStoppedRun)));
-            }
-        }
-        if (c.lastRun) {
-            simulation += QStringLiteral("<p class=\"note\">%1</p>")
-                              .arg(esc(tr8(kRunFacts)
-                                           .arg(c.lastRun->seed)
-                                           .arg(c.lastRun->samplesTotal)
-                                           .arg(c.lastRun->rows.size())
-                                           .arg(c.lastRun->steps)));
-        }
-        flow.html(simulation);
-
+        simulationSection(flow, c);
         flow.space();
-        if (!c.decision) {
-            flow.html(QStringLiteral("<h2>%1</h2><p>%2</p>").arg(esc(tr8(kDecisionHeading)), esc(tr8(kNoDecision))));
-        } else {
-            QString decision =
-                QStringLiteral("<h2>%1</h2><p>%2</p>")
-                    .arg(esc(tr8(kDecisionHeading)),
-                         esc(decisionSummary(*c.decision)).replace(QLatin1Char('\n'), QStringLiteral("<br>")));
-            if (c.decisionOutOfDate) {
-                decision += QStringLiteral("<p class=\"note\">%1</p>").arg(esc(tr8(kDecisionOutOfDate)));
-            }
-            flow.html(decision);
-            // The decision window's own charts, drawn again at the page's
-            // width.
-            if (!c.decision->rows.empty()) {
-                DecisionCostChart cost;
-                cost.showResult(*c.decision);
-                flow.chart(cost.chart(), 0.5);
-            }
-            if (!c.decision->tornado.bars.empty()) {
-                DecisionTornadoChart tornado;
-                tornado.showTornado(c.decision->tornado);
-                // As tall as its bars need, a page's width at most.
-                const auto bars = static_cast<qreal>(tornado.bars().size());
-                flow.chart(tornado.chart(), std::min(0.45, 0.14 + 0.045 * bars));
-            }
-        }
+        decisionSection(flow, c);
     }
     buffer.close();
     return bytes;
