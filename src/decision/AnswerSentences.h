@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "decision/DecisionAnalysis.h"
+#include "decision/DecisionResult.h"
 #include "simulator/MonteCarloRun.h"
 
 namespace quorvale {

@@ -6,7 +6,7 @@
 #include <fmt/format.h>
 
 #include "base/Texts.h"
-#include "decision/DecisionAnalysis.h"
+#include "decision/DecisionResult.h"
 #include "inputs/NumberText.h"
 #include "model/RangeSweep.h"
 #include "simulator/RunInputs.h"

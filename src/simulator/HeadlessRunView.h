@@ -1,6 +1,6 @@
 #pragma once
 // A run view without a window, for the command-line tool and the tests: it
-// keeps the texts of the fields and bars, holds the chart grid in memory,
+// keeps the texts of the fields and bars, holds the chart rows in memory,
 // takes a fixed target and a stop flag that a signal handler may set, and
 // reports progress through an optional callback at every yield.
 
@@ -11,7 +11,7 @@
 #include <functional>
 #include <string>
 
-#include "simulator/MemoryDataGrid.h"
+#include "simulator/MemoryRunChart.h"
 #include "simulator/RunView.h"
 
 namespace quorvale {
@@ -32,7 +32,7 @@ public:
     bool simulationGraphChecked() override { return m_graphChecked; }
     bool chartVisible() override { return m_chartVisible; }
     void setChartVisible(bool visible) override { m_chartVisible = visible; }
-    DataGrid& chart() override { return m_chart; }
+    RunChart& chart() override { return m_chart; }
     void initiateVariables() override;
     void runEnded(bool stopped) override;
     void stepStarted(int step, int steps) override {
@@ -51,7 +51,7 @@ public:
     const std::string& field(RunField field) const { return m_fields[static_cast<size_t>(field)]; }
     float barValue(RunBar bar) const { return m_bars[barIndex(bar)].value; }
     const std::string& barPercent(RunBar bar) const { return m_bars[barIndex(bar)].percent; }
-    const MemoryDataGrid& grid() const { return m_chart; }
+    const MemoryRunChart& chartRows() const { return m_chart; }
     // The step sampling now and the run's step count; 0 before the first.
     int step() const { return m_step; }
     int steps() const { return m_steps; }
@@ -83,7 +83,7 @@ private:
     int m_steps = 0;
     std::array<std::string, kRunFieldCount> m_fields;
     std::array<Bar, 2> m_bars;
-    MemoryDataGrid m_chart;
+    MemoryRunChart m_chart;
     Progress m_progress;
     std::chrono::milliseconds m_interval{100};
     std::chrono::steady_clock::time_point m_start;

@@ -14,36 +14,12 @@
 namespace quorvale {
 namespace {
 
-constexpr int kChartColumns = 5;
-
-// Every cell "0" and every row labelled with its number; the chart is
-// repainted with the first finished step.
-void prepareChart(DataGrid& chart, int steps) {
-    chart.setColumnCount(kChartColumns);
-    chart.setRowCount(steps);
-    for (int column = 1; column <= kChartColumns; ++column) {
-        for (int row = 1; row <= steps; ++row) {
-            chart.setColumn(column);
-            chart.setRow(row);
-            chart.setRowLabel(std::to_string(row));
-            chart.setData(0);
-        }
-    }
-}
-
 double finiteOrZero(double x) { return std::isfinite(x) ? x : 0; }
 
 // Mean, mean minus and plus one standard deviation, minimum, maximum.
-void writeChartRow(DataGrid& chart, const StepSummary& row) {
-    chart.setRow(row.step);
-    chart.setRowLabel(std::to_string(row.step));
-    const double cells[kChartColumns] = {row.mean, row.mean - row.stddev, row.mean + row.stddev, row.minimum,
-                                         row.maximum};
-    for (int column = 1; column <= kChartColumns; ++column) {
-        chart.setColumn(column);
-        chart.setData(finiteOrZero(cells[column - 1]));
-    }
-    chart.refresh();
+RunChartRow chartRow(const StepSummary& row) {
+    return {finiteOrZero(row.mean), finiteOrZero(row.mean - row.stddev), finiteOrZero(row.mean + row.stddev),
+            finiteOrZero(row.minimum), finiteOrZero(row.maximum)};
 }
 
 // isFinite() for the run, which asks it after every sample: a double is
@@ -93,7 +69,7 @@ public:
     RunSummary execute(const RunInputs& ranges) {
         m_summary.steps = stepCount(ranges.highEydFeet());
         m_summary.rows.reserve(static_cast<size_t>(m_summary.steps));
-        prepareChart(m_view.chart(), m_summary.steps);
+        m_view.chart().startRun(m_summary.steps);
         m_view.clearStop();
         for (int step = 1; step <= m_summary.steps; ++step) {
             if (m_view.stopRequested() || !sampleStep(ranges, step)) {
@@ -190,7 +166,7 @@ private:
         m_display.showBar(RunBar::Run,
                           static_cast<float>(static_cast<double>(step) / static_cast<double>(m_summary.steps)));
         m_display.showEyd(eyd);
-        writeChartRow(m_view.chart(), row);
+        m_view.chart().writeRow(step, chartRow(row));
         m_summary.rows.push_back(row);
         yield();
     }

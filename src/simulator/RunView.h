@@ -11,7 +11,7 @@
 #include <cstdint>
 #include <string>
 
-#include "charts/DataGrid.h"
+#include "simulator/RunChart.h"
 
 namespace quorvale {
 
@@ -66,8 +66,8 @@ public:
     virtual bool simulationGraphChecked() = 0;
     virtual bool chartVisible() = 0;
     virtual void setChartVisible(bool visible) = 0;
-    // The simulation chart's grid; touching it opens a closed chart window.
-    virtual DataGrid& chart() = 0;
+    // The simulation chart; a write to it opens a closed chart window.
+    virtual RunChart& chart() = 0;
 
     // The stop path: every output field "0", both bars empty.
     virtual void initiateVariables() = 0;

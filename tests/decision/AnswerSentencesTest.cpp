@@ -7,6 +7,7 @@
 #include <string>
 
 #include "decision/AnswerSentences.h"
+#include "decision/DecisionSummary.h"
 #include "decision/StepOverlap.h"
 
 using namespace quorvale;

@@ -2,7 +2,6 @@
 
 #include "RunTestInputs.h"
 #include "simulator/HeadlessRunView.h"
-#include "simulator/MemoryDataGrid.h"
 #include "simulator/MonteCarloRun.h"
 
 using namespace quorvale;
@@ -42,26 +41,22 @@ TEST(HeadlessRunView, WithoutProgressItYieldsOnlyAtStepEnds) {
     EXPECT_FALSE(view.chartVisible());  // no "Simulation Graph" mark
 }
 
-TEST(MemoryDataGrid, KeepsCellsAndLabelsAndRefusesWritesOutsideTheGrid) {
-    MemoryDataGrid grid;
-    grid.setColumnCount(2);
-    grid.setRowCount(3);
-    grid.setRow(2);
-    grid.setRowLabel("2");
-    grid.setColumn(2);
-    grid.setData(7.5);
-    grid.setRow(4);
-    grid.setRowLabel("4");
-    grid.setData(1);
-    grid.setRow(3);
-    grid.setColumn(0);
-    grid.setData(1);
-    EXPECT_EQ(grid.cell(2, 2), 7.5);
-    EXPECT_EQ(grid.rowLabel(2), "2");
-    EXPECT_EQ(grid.cell(3, 1), 0);
-    EXPECT_EQ(grid.cell(3, 2), 0);
-    EXPECT_THROW(grid.cell(4, 1), std::out_of_range);
-    grid.setRowCount(1);
-    EXPECT_EQ(grid.rowCount(), 1);
-    EXPECT_EQ(grid.cell(1, 2), 0);
+TEST(MemoryRunChart, KeepsRowsAndRefusesStepsOutsideTheRun) {
+    MemoryRunChart chart;
+    chart.startRun(3);
+    chart.writeRow(2, {1, 2, 3, 4, 5});
+    chart.writeRow(4, {9, 9, 9, 9, 9});
+    chart.writeRow(0, {9, 9, 9, 9, 9});
+    EXPECT_EQ(chart.rowCount(), 3);
+    EXPECT_EQ(chart.rowsWritten(), 1);
+    EXPECT_EQ(chart.cell(2, 1), 1);
+    EXPECT_EQ(chart.cell(2, 5), 5);
+    EXPECT_EQ(chart.cell(3, 1), 0);
+    EXPECT_THROW(chart.cell(4, 1), std::out_of_range);
+    EXPECT_THROW(chart.cell(1, 6), std::out_of_range);
+    // The next run starts from zeros.
+    chart.startRun(2);
+    EXPECT_EQ(chart.rowCount(), 2);
+    EXPECT_EQ(chart.cell(2, 1), 0);
+    EXPECT_EQ(chart.rowsWritten(), 0);
 }

@@ -38,8 +38,7 @@ TEST(MonteCarloRun, EqualLowAndHighGiveTheStaticCostIn31SamplesPerStep) {
         EXPECT_EQ(row.maximum, cost);
         EXPECT_EQ(row.stddev, 0);
         EXPECT_EQ(row.halfWidth, 0);
-        const MemoryDataGrid& grid = view.grid();
-        EXPECT_EQ(grid.rowLabel(row.step), std::to_string(row.step));
+        const MemoryRunChart& grid = view.chartRows();
         for (int column = 1; column <= 5; ++column) {
             EXPECT_EQ(grid.cell(row.step, column), cost) << "step " << row.step << " column " << column;
         }
@@ -74,7 +73,7 @@ TEST(MonteCarloRun, NormalEndZeroesSampleFieldsAndFillsBothBars) {
     EXPECT_EQ(view.barPercent(RunBar::Step), "100%");
     EXPECT_EQ(view.barValue(RunBar::Run), 1.0f);
     EXPECT_EQ(view.barPercent(RunBar::Run), "100%");
-    EXPECT_EQ(view.grid().refreshCount(), 3);  // once per step, not at preparation
+    EXPECT_EQ(view.chartRows().rowsWritten(), 3);  // once per step, none at preparation
 }
 
 TEST(MonteCarloRun, FanShapedSamplesStartFromTheCorridorsOfTheSampleBefore) {
@@ -116,8 +115,7 @@ TEST(MonteCarloRun, StepCountIsTheWholeStationsOfTheHighEyd) {
     EXPECT_EQ(runA.steps, 30);
     ASSERT_EQ(runA.rows.size(), 30u);
     EXPECT_EQ(runA.rows.back().eyd, 3000);
-    EXPECT_EQ(viewA.grid().rowCount(), 30);
-    EXPECT_EQ(viewA.grid().rowLabel(30), "30");
+    EXPECT_EQ(viewA.chartRows().rowCount(), 30);
     EXPECT_EQ(viewA.field(RunField::TextEYD), "3000");
     // The Low EYD plays no part.
     ASSERT_EQ(runB.rows.size(), runA.rows.size());
@@ -196,10 +194,9 @@ TEST(MonteCarloRun, StopFlagBeforeASampleResetsTheWindowAndKeepsFinishedRows) {
     EXPECT_EQ(view.barValue(RunBar::Step), 0);
     EXPECT_EQ(view.barPercent(RunBar::Step), "0%");
     EXPECT_EQ(view.barPercent(RunBar::Run), "0%");
-    const MemoryDataGrid& grid = view.grid();
+    const MemoryRunChart& grid = view.chartRows();
     EXPECT_EQ(grid.cell(1, 1), run.rows[0].mean);
     for (int row = 2; row <= 5; ++row) {
-        EXPECT_EQ(grid.rowLabel(row), std::to_string(row));
         for (int column = 1; column <= 5; ++column) {
             EXPECT_EQ(grid.cell(row, column), 0);
         }
@@ -329,7 +326,8 @@ TEST(MonteCarloRun, SameSeedSameRunOtherSeedOtherRun) {
         EXPECT_EQ(a.rows[i].minimum, b.rows[i].minimum);
         EXPECT_EQ(a.rows[i].maximum, b.rows[i].maximum);
         for (int column = 1; column <= 5; ++column) {
-            EXPECT_EQ(v1.grid().cell(static_cast<int>(i) + 1, column), v2.grid().cell(static_cast<int>(i) + 1, column));
+            EXPECT_EQ(v1.chartRows().cell(static_cast<int>(i) + 1, column),
+                      v2.chartRows().cell(static_cast<int>(i) + 1, column));
         }
         anyDifference = anyDifference || a.rows[i].mean != c.rows[i].mean;
     }

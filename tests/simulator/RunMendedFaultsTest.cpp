@@ -28,7 +28,7 @@ void expectOnlyNumbersShown(const HeadlessRunView& view, int steps) {
     }
     for (int row = 1; row <= steps; ++row) {
         for (int column = 1; column <= 5; ++column) {
-            EXPECT_TRUE(std::isfinite(view.grid().cell(row, column))) << row << "/" << column;
+            EXPECT_TRUE(std::isfinite(view.chartRows().cell(row, column))) << row << "/" << column;
         }
     }
 }
@@ -55,7 +55,7 @@ TEST(MonteCarloRunMended, ExtremesComeFromTheStepsOwnSamples) {
         EXPECT_GT(run.rows[0].minimum, 100000);
         EXPECT_EQ(run.rows[0].minimum, run.rows[0].mean);
         EXPECT_EQ(run.rows[0].maximum, run.rows[0].mean);
-        EXPECT_EQ(view.grid().cell(1, 4), run.rows[0].mean);
+        EXPECT_EQ(view.chartRows().cell(1, 4), run.rows[0].mean);
         // Means above 10000 still compete for the optimum.
         ASSERT_TRUE(run.optimum);
         EXPECT_EQ(run.optimum->minCost, std::min(run.rows[0].mean, run.rows[1].mean));
@@ -131,7 +131,7 @@ TEST(MonteCarloRunMended, AStepWithoutFiniteCostsEndsAndLeavesLaterStepsSound) {
     EXPECT_EQ(run.rows[0].nonFinite, 31);
     EXPECT_FALSE(run.rows[0].converged);
     for (int column = 1; column <= 5; ++column) {
-        EXPECT_EQ(view.grid().cell(1, column), 0);
+        EXPECT_EQ(view.chartRows().cell(1, column), 0);
     }
     EXPECT_EQ(view.afterSample(31).field(RunField::TextCheck), "0");
     for (size_t i = 1; i < 3; ++i) {

@@ -50,8 +50,8 @@ TEST(RunSampleCap, ACappedStepEndsWithItsStatisticsAndIsNotConverged) {
         EXPECT_FALSE(row.converged) << "step " << row.step;
         EXPECT_FALSE(row.overSampleCount) << "the notice count stays far above the cap";
         EXPECT_GT(row.stddev, 0);
-        EXPECT_EQ(view.grid().cell(row.step, 1), row.mean);
-        EXPECT_EQ(view.grid().cell(row.step, 4), row.minimum);
+        EXPECT_EQ(view.chartRows().cell(row.step, 1), row.mean);
+        EXPECT_EQ(view.chartRows().cell(row.step, 4), row.minimum);
     }
     EXPECT_TRUE(reference.rows.at(0).converged);
     expectSameFigures(run.rows[0], reference.rows[0]);

@@ -19,11 +19,27 @@
 
 namespace quorvale::testing {
 
-QString fieldText(QWidget& window, const char* name) {
-    auto* field = namedChild<QLineEdit>(window, name);
+void failMissing(const char* kind, const QString& name, Where where) {
+    const QByteArray message = QStringLiteral("no %1 named %2").arg(QLatin1String(kind), name).toUtf8();
+    QTest::qFail(message.constData(), where.file_name(), static_cast<int>(where.line()));
+}
+
+QString fieldText(QWidget& window, const char* name, Where where) {
+    auto* field = namedChild<QLineEdit>(window, name, where);
     return field ? field->text() : QString();
 }
+
 namespace {
+
+// The open window of `id` as a T; a closed one fails the test.
+template <class T>
+T* openWindow(FrmMain& main, WindowId id, Where where) {
+    auto* window = qobject_cast<T*>(main.windows().window(id));
+    if (window == nullptr) {
+        failMissing("open window", QString::fromLatin1(windowName(id)), where);
+    }
+    return window;
+}
 
 QTemporaryDir& settingsDir() {
     static QTemporaryDir dir;
@@ -37,16 +53,17 @@ void prepareEnvironment() {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QStandardPaths::setTestModeEnabled(true);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir().path());
+    SettingsStore::setFolder(settingsDir().path());
 }
 
-QString settingsFile() { return SettingsStore::open()->fileName(); }
+QString settingsFile() { return SettingsStore::fileName(); }
 
 void clearSettings() {
     std::unique_ptr<QSettings> store = SettingsStore::open();
     store->clear();
     store->sync();
     QFile::remove(store->fileName());
+    QFile::remove(settingsFile());
 }
 
 void settle() {
@@ -77,33 +94,31 @@ MainWindowFixture::~MainWindowFixture() {
 
 FrmMain* MainWindowFixture::release() { return m_main.release(); }
 
-QAction* MainWindowFixture::action(const QString& name) const {
+QAction* MainWindowFixture::action(const QString& name, Where where) const {
     auto* a = m_main->findChild<QAction*>(name);
-    if (!a) {
-        qWarning("no action %s", qPrintable(name));
+    if (a == nullptr) {
+        failMissing("action", name, where);
+        // A fresh one each time: nothing a test did to the last carries over.
+        m_missingAction = std::make_unique<QAction>();
+        return m_missingAction.get();
     }
     return a;
 }
 
-void MainWindowFixture::trigger(const QString& name) {
-    if (QAction* a = action(name)) {
-        a->trigger();
-    }
-}
+void MainWindowFixture::trigger(const QString& name, Where where) { action(name, where)->trigger(); }
 
-bool MainWindowFixture::isChecked(const QString& name) const {
-    QAction* a = action(name);
-    return a && a->isChecked();
-}
+bool MainWindowFixture::isChecked(const QString& name, Where where) const { return action(name, where)->isChecked(); }
 
 QWidget* MainWindowFixture::window(WindowId id) const { return m_main->windows().window(id); }
 
-FrmData* MainWindowFixture::data() const { return qobject_cast<FrmData*>(window(WindowId::FrmData)); }
+FrmData* MainWindowFixture::data(Where where) const { return openWindow<FrmData>(*m_main, WindowId::FrmData, where); }
 
-FrmStats* MainWindowFixture::simulator() const { return qobject_cast<FrmStats*>(window(WindowId::FrmStats)); }
+FrmStats* MainWindowFixture::simulator(Where where) const {
+    return openWindow<FrmStats>(*m_main, WindowId::FrmStats, where);
+}
 
-QString MainWindowFixture::simulatorText(const char* name) const {
-    FrmStats* window = simulator();
+QString MainWindowFixture::simulatorText(const char* name, Where where) const {
+    FrmStats* window = simulator(where);
     QWidget* control = window ? window->findChild<QWidget*>(QString::fromLatin1(name)) : nullptr;
     if (auto* field = qobject_cast<QLineEdit*>(control)) {
         return field->text();
@@ -111,20 +126,28 @@ QString MainWindowFixture::simulatorText(const char* name) const {
     if (auto* label = qobject_cast<QLabel*>(control)) {
         return label->text();
     }
-    qWarning("no Simulator field %s", name);
+    if (window != nullptr) {
+        failMissing("Simulator field", QString::fromLatin1(name), where);
+    }
     return {};
 }
 
-SingleChartWindow* MainWindowFixture::chartWindow(WindowId id) const {
-    return qobject_cast<SingleChartWindow*>(window(id));
+SingleChartWindow* MainWindowFixture::chartWindow(WindowId id, Where where) const {
+    return openWindow<SingleChartWindow>(*m_main, id, where);
 }
 
-DataGridChart* MainWindowFixture::chart(WindowId id) const {
-    SingleChartWindow* w = chartWindow(id);
+DataGridChart* MainWindowFixture::chart(WindowId id, Where where) const {
+    SingleChartWindow* w = chartWindow(id, where);
     return w ? w->chart() : nullptr;
 }
 
-QMdiSubWindow* MainWindowFixture::frame(WindowId id) const { return m_main->windows().frame(id); }
+QMdiSubWindow* MainWindowFixture::frame(WindowId id, Where where) const {
+    QMdiSubWindow* frame = m_main->windows().frame(id);
+    if (frame == nullptr) {
+        failMissing("open window", QString::fromLatin1(windowName(id)), where);
+    }
+    return frame;
+}
 
 void checkChartFillsItsWindow(SingleChartWindow& window, QMdiSubWindow& frame) {
     for (const QSize size : {QSize(640, 420), QSize(200, 120), QSize(900, 300)}) {
@@ -158,6 +181,15 @@ DialogAnswers::DialogAnswers() {
         questions.append(text);
         return answerYes;
     });
+    DialogHooks::setModal([this](QDialog& dialog) {
+        modals.append(dialog.objectName());
+        if (modal) {
+            modal(dialog);
+        } else {
+            dialog.close();
+        }
+    });
+    DialogHooks::setExit([this](int code) { exits.append(code); });
 }
 
 DialogAnswers::~DialogAnswers() {
@@ -165,6 +197,8 @@ DialogAnswers::~DialogAnswers() {
     DialogHooks::setOpenFileName({});
     DialogHooks::setMessage({});
     DialogHooks::setQuestion({});
+    DialogHooks::setModal({});
+    DialogHooks::setExit({});
 }
 
 }  // namespace quorvale::testing

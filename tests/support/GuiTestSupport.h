@@ -3,9 +3,15 @@
 // offscreen platform and keeps the settings store in a private folder, a
 // fixture that builds a fresh, loaded main window, widget lookup by object
 // name, and answers for the program's modal dialogs.
+//
+// Every lookup by name, and every accessor of one window, fails the running
+// test (at the caller's line) when it finds nothing: a renamed action or
+// field never turns a check into one that passes by default. Only window(id)
+// may find nothing; it is how a test asks whether a window is closed.
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QMdiSubWindow>
 #include <QString>
 #include <QStringList>
@@ -13,6 +19,7 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <source_location>
 
 #include "app/gui/FrmMain.h"
 #include "base/gui/WindowId.h"
@@ -26,14 +33,24 @@ class SingleChartWindow;
 
 namespace quorvale::testing {
 
+using Where = std::source_location;
+
+// Records a failure of the running test at `where`: nothing of `kind` is
+// named `name`.
+void failMissing(const char* kind, const QString& name, Where where);
+
 // A child of a window found by its object name.
 template <class T>
-T* namedChild(QWidget& window, const char* name) {
-    return window.findChild<T*>(QString::fromUtf8(name));
+T* namedChild(QWidget& window, const char* name, Where where = Where::current()) {
+    T* child = window.findChild<T*>(QString::fromUtf8(name));
+    if (child == nullptr) {
+        failMissing("child", window.objectName() + QLatin1Char('.') + QString::fromUtf8(name), where);
+    }
+    return child;
 }
 
 // The text of a window's entry field, found by its object name.
-QString fieldText(QWidget& window, const char* name);
+QString fieldText(QWidget& window, const char* name, Where where = Where::current());
 
 // Before QApplication: offscreen unless a platform is chosen; settings go
 // to a folder of this process that is removed at exit.
@@ -56,29 +73,37 @@ public:
     FrmMain& main() { return *m_main; }
     FrmMain* release();
 
-    QAction* action(const QString& name) const;
+    // A missing action fails the test and yields a stand-in that belongs to
+    // no menu, so that the test goes on to its end without crashing.
+    QAction* action(const QString& name, Where where = Where::current()) const;
     // Triggers a menu item as a click on it would.
-    void trigger(const QString& name);
-    bool isChecked(const QString& name) const;
+    void trigger(const QString& name, Where where = Where::current());
+    bool isChecked(const QString& name, Where where = Where::current()) const;
 
-    // The open window, without loading it.
+    // The open window, without loading it, or nullptr when it is closed.
     QWidget* window(WindowId id) const;
-    FrmData* data() const;
-    FrmStats* simulator() const;
+    // The open window; one that is closed fails the test.
+    FrmData* data(Where where = Where::current()) const;
+    FrmStats* simulator(Where where = Where::current()) const;
+    SingleChartWindow* chartWindow(WindowId id, Where where = Where::current()) const;
+    DataGridChart* chart(WindowId id, Where where = Where::current()) const;
+    QMdiSubWindow* frame(WindowId id, Where where = Where::current()) const;
     // The text of one of the Simulator window's fields or labels.
-    QString simulatorText(const char* name) const;
-    SingleChartWindow* chartWindow(WindowId id) const;
-    DataGridChart* chart(WindowId id) const;
-    QMdiSubWindow* frame(WindowId id) const;
+    QString simulatorText(const char* name, Where where = Where::current()) const;
 
     template <class T>
-    T* find(const QString& name) const {
+    T* find(const QString& name, Where where = Where::current()) const {
         settle();
-        return m_main->findChild<T*>(name);
+        T* found = m_main->findChild<T*>(name);
+        if (found == nullptr) {
+            failMissing("child", name, where);
+        }
+        return found;
     }
 
 private:
     std::unique_ptr<FrmMain> m_main;
+    mutable std::unique_ptr<QAction> m_missingAction;
 };
 
 // Resizes a chart window's frame through ordinary and small sizes, then
@@ -96,7 +121,8 @@ private:
     QTimer m_timer;
 };
 
-// Records what the program would have asked or told the user.
+// Records what the program would have asked or told the user, and that it
+// asked to end; answers its dialogs without a modal loop.
 class DialogAnswers {
 public:
     DialogAnswers();
@@ -105,11 +131,16 @@ public:
     QString saveAs;          // the file name chosen in the next save dialog
     QString openAs;          // the file chosen in the next open dialog
     bool answerYes = false;  // the answer to every question
+    // What the user does with a modal dialog while it is shown; by default
+    // it is closed at once.
+    std::function<void(QDialog& dialog)> modal;
     QStringList messages;
     QStringList questions;
     QStringList saveCaptions;
     QStringList openCaptions;
     QStringList suggestedNames;  // the file names the save dialogs offered
+    QStringList modals;          // the object names of the modal dialogs shown
+    QList<int> exits;            // the codes the program asked to end with
 };
 
 }  // namespace quorvale::testing

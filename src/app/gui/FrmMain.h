@@ -16,7 +16,7 @@
 #include "model/RangeSweep.h"
 #include "app/gui/VariablesLink.h"
 #include "report/gui/ReportHost.h"
-#include "simulator/SimulatorHost.h"
+#include "simulator/gui/SimulatorHost.h"
 
 class QLabel;
 class QMdiArea;

@@ -13,6 +13,8 @@
 #include "base/Texts.h"
 #include "base/gui/AtomicFile.h"
 #include "base/gui/DialogHooks.h"
+#include "base/gui/QtText.h"
+#include "base/gui/ShownPath.h"
 #include "base/gui/WindowRegistry.h"
 #include "decision/gui/FrmDecision.h"
 #include "inputs/gui/FrmData.h"
@@ -24,17 +26,15 @@ namespace {
 
 using namespace texts::report;
 
-QString tr8(const char* text) { return QString::fromUtf8(text); }
-
 }  // namespace
 
 ReportActions::ReportActions(ReportHost& host) : QObject(&host.mainWindow()), m_host(host), m_main(host.mainWindow()) {
     setObjectName(QStringLiteral("reportActions"));
     const QIcon icon = QIcon::fromTheme(QStringLiteral("x-office-document"),
                                         QApplication::style()->standardIcon(QStyle::SP_FileDialogContentsView));
-    m_save = m_host.toolsMenu()->addAction(icon, tr8(kSaveReport));
+    m_save = m_host.toolsMenu()->addAction(icon, qtext(kSaveReport));
     m_save->setObjectName(QStringLiteral("mnuToolsSaveReport"));
-    m_save->setToolTip(tr8(kSaveReportTip));
+    m_save->setToolTip(qtext(kSaveReportTip));
     connect(m_save, &QAction::triggered, this, &ReportActions::chooseAndSave);
     if (QToolBar* bar = m_host.units().toolBar()) {
         bar->addAction(m_save);
@@ -63,13 +63,13 @@ ReportContent ReportActions::content() const {
         if (m_host.lastRunMatches(shown)) {
             c.lastRun = m_host.lastRun();
         } else {
-            c.noRunNote = tr8(kRunLeftOut);
+            c.noRunNote = qtext(kRunLeftOut);
         }
     }
     if (FrmDecision* decision = openDecision(); decision && decision->result()) {
         decision->inputsMayHaveChanged();
         if (decision->isOutOfDate()) {
-            c.noDecisionNote = tr8(kDecisionLeftOutNote);
+            c.noDecisionNote = qtext(kDecisionLeftOutNote);
         } else {
             c.decision = decision->result();
         }
@@ -88,7 +88,7 @@ void ReportActions::chooseAndSave() {
         base = QStringLiteral("unit");
     }
     const QString suggested = QDir(QDir::homePath()).filePath(base + QStringLiteral("-report.pdf"));
-    QString path = DialogHooks::saveFileName(&m_main, tr8(kSaveCaption), suggested, tr8(kFilter));
+    QString path = DialogHooks::saveFileName(&m_main, qtext(kSaveCaption), suggested, qtext(kFilter));
     if (path.isEmpty()) {
         return;
     }
@@ -103,7 +103,7 @@ void ReportActions::chooseAndSave() {
     }
     if (decision && decision->result()) {
         decision->inputsMayHaveChanged();
-        if (decision->isOutOfDate() && DialogHooks::question(&m_main, tr8(kRerunDecision))) {
+        if (decision->isOutOfDate() && DialogHooks::question(&m_main, qtext(kRerunDecision))) {
             decision->run();
             if (decision->isRunning()) {
                 saveAfterRun(decision, path);
@@ -144,7 +144,7 @@ void ReportActions::saveAfterRun(FrmDecision* decision, const QString& path) {
 bool ReportActions::saveReport(const QString& path) {
     QString reason;
     if (!AtomicFile::save(path, UnitReport::pdf(content()), &reason)) {
-        DialogHooks::message(&m_main, tr8(kSaveFailed).arg(QDir::toNativeSeparators(path), reason));
+        DialogHooks::message(&m_main, qtext(kSaveFailed).arg(shownPath(path), reason));
         return false;
     }
     return true;

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "base/Texts.h"
+#include "base/gui/QtText.h"
 
 namespace quorvale::reportHtml {
 namespace {
@@ -20,7 +21,7 @@ QString headerRow(std::initializer_list<const char*> titles) {
     bool first = true;
     for (const char* title : titles) {
         row += (first ? QStringLiteral("<th>%1</th>") : QStringLiteral("<th class=\"num\">%1</th>"))
-                   .arg(escaped(text(title)));
+                   .arg(escaped(qtext(title)));
         first = false;
     }
     return row + QStringLiteral("</tr>");
@@ -37,7 +38,6 @@ QString cells(const QStringList& values, bool bold = false) {
 
 }  // namespace
 
-QString text(const char* utf8) { return QString::fromUtf8(utf8); }
 QString escaped(const QString& text) { return text.toHtmlEscaped(); }
 QString escaped(const std::string& utf8) { return QString::fromStdString(utf8).toHtmlEscaped(); }
 
@@ -72,20 +72,18 @@ QString inputsTable(const UnitDocument& unit) {
     QString html = QStringLiteral(
                        "<table width=\"100%\" cellspacing=\"0\"><tr><th>%1</th><th class=\"num\">%2</th>"
                        "<th class=\"num\">%3</th><th>%4</th></tr>")
-                       .arg(escaped(text(kInput)), escaped(text(kLow)), escaped(text(kHigh)), escaped(text(kUnit)));
+                       .arg(escaped(qtext(kInput)), escaped(qtext(kLow)), escaped(qtext(kHigh)), escaped(qtext(kUnit)));
     std::string_view group;
     for (int k = 0; k < kVariableCount; ++k) {
         const VariableRule& rule = variableRule(k);
         if (rule.group != group) {
             group = rule.group;
             html += QStringLiteral("<tr class=\"group\"><td colspan=\"4\">%1</td></tr>")
-                        .arg(escaped(QString::fromUtf8(group.data(), static_cast<qsizetype>(group.size())).trimmed()));
+                        .arg(escaped(qtext(group).trimmed()));
         }
-        const QString caption = QString::fromUtf8(rule.caption.data(), static_cast<qsizetype>(rule.caption.size()));
-        const QString unitName = QString::fromUtf8(rule.unit.data(), static_cast<qsizetype>(rule.unit.size()));
         html += QStringLiteral("<tr><td>%1</td><td class=\"num\">%2</td><td class=\"num\">%3</td><td>%4</td></tr>")
-                    .arg(escaped(caption.simplified()), escaped(unit.entryText(lowEntry(k))),
-                         escaped(unit.entryText(highEntry(k))), escaped(unitName));
+                    .arg(escaped(qtext(rule.caption).simplified()), escaped(unit.entryText(lowEntry(k))),
+                         escaped(unit.entryText(highEntry(k))), escaped(qtext(rule.unit)));
     }
     return html + QStringLiteral("</table>");
 }
@@ -111,7 +109,7 @@ QString optimumTable(const RunSummary& run, const NumberLocale& locale) {
     };
     QString html = QStringLiteral("<table cellspacing=\"0\">");
     for (const auto& [label, value] : rows) {
-        html += cells({text(label), value});
+        html += cells({qtext(label), value});
     }
     return html + QStringLiteral("</table>");
 }
@@ -137,7 +135,7 @@ QString planTable(const PlanTerms& plan, const NumberLocale& locale) {
     QString html = QStringLiteral("<table cellspacing=\"0\"><tr><th></th>");
     for (const PlanPoint* p : points) {
         html += QStringLiteral("<th class=\"num\">%1</th>")
-                    .arg(escaped(text(p == &plan.recommended ? kPlanRecommended : kPlanBandEnd).arg(p->step)));
+                    .arg(escaped(qtext(p == &plan.recommended ? kPlanRecommended : kPlanBandEnd).arg(p->step)));
     }
     html += QStringLiteral("</tr>");
     const std::pair<const char*, std::function<QString(const PlanPoint&)>> rows[] = {
@@ -150,9 +148,9 @@ QString planTable(const PlanTerms& plan, const NumberLocale& locale) {
         {kPlanDollars, [&](const PlanPoint& p) { return QString::fromStdString(dollarText(p.totalDollars)); }},
     };
     for (const auto& [title, figure] : rows) {
-        html += cells({text(title), figure(*points[0]), figure(*points[1]), figure(*points[2])});
+        html += cells({qtext(title), figure(*points[0]), figure(*points[1]), figure(*points[2])});
     }
-    html += cells({text(kPlanEvpi), QString(), QString::fromStdString(dollarText(plan.evpiDollars)), QString()});
+    html += cells({qtext(kPlanEvpi), QString(), QString::fromStdString(dollarText(plan.evpiDollars)), QString()});
     return html + QStringLiteral("</table>");
 }
 

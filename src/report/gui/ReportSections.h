@@ -13,7 +13,6 @@
 
 namespace quorvale::reportHtml {
 
-QString text(const char* utf8);
 QString escaped(const QString& text);
 QString escaped(const std::string& utf8);
 // A paragraph of the text, escaped; `note` greys it.

@@ -16,6 +16,7 @@
 #include "decision/AnswerSentences.h"
 #include "decision/StepOverlap.h"
 #include "decision/gui/DecisionCharts.h"
+#include "base/gui/QtText.h"
 #include "inputs/InputRules.h"
 #include "report/gui/PageFlow.h"
 #include "report/gui/ReportSections.h"
@@ -27,7 +28,6 @@ using namespace texts::report;
 using reportHtml::escaped;
 using reportHtml::heading;
 using reportHtml::paragraph;
-using reportHtml::text;
 
 struct CollectSweep final : SweepSink {
     std::vector<YardingResult> steps;
@@ -38,11 +38,11 @@ struct CollectSweep final : SweepSink {
 QString rangeName(RangeCase rangeCase) {
     switch (rangeCase) {
         case RangeCase::Low:
-            return text(kLowRange);
+            return qtext(kLowRange);
         case RangeCase::Average:
-            return text(kAverageRange);
+            return qtext(kAverageRange);
         case RangeCase::High:
-            return text(kHighRange);
+            return qtext(kHighRange);
     }
     return {};
 }
@@ -86,9 +86,9 @@ std::size_t cheapestStep(const std::vector<YardingResult>& sweep) {
 }
 
 QChart* costChart(const std::vector<YardingResult>& sweep) {
-    QChart* chart = newChart(text(kCostChartTitle));
-    auto* x = axis(text(kEydAxis));
-    auto* y = axis(text(kCostAxis));
+    QChart* chart = newChart(qtext(kCostChartTitle));
+    auto* x = axis(qtext(kEydAxis));
+    auto* y = axis(qtext(kCostAxis));
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     struct Line {
@@ -101,7 +101,7 @@ QChart* costChart(const std::vector<YardingResult>& sweep) {
                              Line{kLogging, &YardingResult::loggingCost, QColor(0x2e, 0x8b, 0x57)},
                              Line{kRoad, &YardingResult::roadCost, QColor(0xc0, 0x50, 0x20)}}) {
         auto* series = new QLineSeries;
-        series->setName(text(line.name));
+        series->setName(qtext(line.name));
         series->setPen(QPen(line.colour, 2.2));
         for (const YardingResult& r : sweep) {
             series->append(r.eyd / 100, r.*line.value);
@@ -111,7 +111,7 @@ QChart* costChart(const std::vector<YardingResult>& sweep) {
     }
     const YardingResult& best = sweep[cheapestStep(sweep)];
     auto* minimum = new QScatterSeries;
-    minimum->setName(text(kMinimumLabel)
+    minimum->setName(qtext(kMinimumLabel)
                          .replace(QStringLiteral("@yPoint"), QString::number(best.totalCost, 'f', 2))
                          .replace(QStringLiteral("@xPoint"), QString::number(best.eyd / 100, 'f', 0)));
     minimum->setMarkerSize(11);
@@ -129,77 +129,77 @@ QChart* costChart(const std::vector<YardingResult>& sweep) {
 }
 
 void staticSection(PageFlow& flow, const ReportContent& c) {
-    flow.html(heading(text(kStaticHeading).arg(rangeName(c.rangeCase))));
+    flow.html(heading(qtext(kStaticHeading).arg(rangeName(c.rangeCase))));
     if (c.sweep.empty()) {
-        flow.html(paragraph(text(kNoSweep)));
+        flow.html(paragraph(qtext(kNoSweep)));
         return;
     }
     const std::size_t best = cheapestStep(c.sweep);
     QString line =
-        text(kStaticMinimum).arg(number(c.sweep[best].totalCost, c.locale), number(c.sweep[best].eyd / 100, c.locale));
+        qtext(kStaticMinimum).arg(number(c.sweep[best].totalCost, c.locale), number(c.sweep[best].eyd / 100, c.locale));
     if (best + 1 == c.sweep.size()) {
         // The sweep ends at the EYD of its range case.
-        line += QLatin1Char(' ') + text(kStaticWiden).arg(text(c.rangeCase == RangeCase::Low ? kLowEyd : kHighEyd));
+        line += QLatin1Char(' ') + qtext(kStaticWiden).arg(qtext(c.rangeCase == RangeCase::Low ? kLowEyd : kHighEyd));
     }
     flow.html(paragraph(line));
     flow.chart(costChart(c.sweep), 0.42);
 }
 
 void simulationSection(PageFlow& flow, const ReportContent& c) {
-    QString html = heading(text(kSimulationHeading));
+    QString html = heading(qtext(kSimulationHeading));
     if (!c.lastRun) {
         flow.html(html + paragraph(c.noRunNote));
         return;
     }
     const RunSummary& run = *c.lastRun;
     if (!run.optimum) {
-        html += paragraph(text(kNoOptimum));
+        html += paragraph(qtext(kNoOptimum));
     } else {
         html += reportHtml::optimumTable(run, c.locale);
         if (run.stopped) {
-            html += paragraph(text(kStoppedRun));
+            html += paragraph(qtext(kStoppedRun));
         }
         if (const auto overlap = overlappingSteps(run); overlap && overlap->fromEyd < overlap->toEyd) {
-            html += paragraph(text(kRunOverlap)
+            html += paragraph(qtext(kRunOverlap)
                                   .arg(number(overlap->fromEyd / 100, c.locale), number(overlap->toEyd / 100, c.locale),
                                        number(overlap->optimumEyd / 100, c.locale)));
         }
         if (!run.stopped && run.optimum->eyd >= 100.0 * run.steps) {
-            html += paragraph(text(texts::plan::kWiden));
+            html += paragraph(qtext(texts::plan::kWiden));
         }
     }
-    html += paragraph(text(kRunFacts).arg(run.seed).arg(run.samplesTotal).arg(run.rows.size()).arg(run.steps), true);
+    html += paragraph(qtext(kRunFacts).arg(run.seed).arg(run.samplesTotal).arg(run.rows.size()).arg(run.steps), true);
     flow.html(html);
 }
 
 void decisionSection(PageFlow& flow, const ReportContent& c) {
     if (!c.decision) {
-        flow.html(heading(text(kDecisionHeading)) + paragraph(c.noDecisionNote));
+        flow.html(heading(qtext(kDecisionHeading)) + paragraph(c.noDecisionNote));
         return;
     }
     const DecisionResult& d = *c.decision;
-    QString html = heading(text(kDecisionHeading)) + paragraph(QString::fromStdString(decisionSummary(d)));
+    QString html = heading(qtext(kDecisionHeading)) + paragraph(QString::fromStdString(decisionSummary(d)));
     if (c.lastRun && c.lastRun->optimum && d.recommendedStep > 0) {
         html += paragraph(QString::fromStdString(followSentence(d, *c.lastRun->optimum)));
     }
-    QString facts = text(kDecisionFacts).arg(d.seed).arg(d.scenarios);
+    QString facts = qtext(kDecisionFacts).arg(d.seed).arg(d.scenarios);
     if (d.nonFinite > 0) {
-        facts += text(kDecisionLeftOut).arg(d.nonFinite);
+        facts += qtext(kDecisionLeftOut).arg(d.nonFinite);
     }
     InMemoryInputs inputs(c.locale);
     applyUnit(c.unit, inputs);
     html += paragraph(facts, true) +
             QStringLiteral("<p class=\"note\">%1</p>%2")
-                .arg(escaped(text(kRepeat)), reportHtml::commandLine(cli::decideCommandFor(inputs, d)));
+                .arg(escaped(qtext(kRepeat)), reportHtml::commandLine(cli::decideCommandFor(inputs, d)));
     flow.html(html);
     if (d.recommendedStep > 0) {
         const QString tolerance = QString::fromStdString(plainDecimal(roundHalfEven(d.bandTolerance * 100, 6)));
-        flow.html(QStringLiteral("<h3>%1</h3>").arg(escaped(text(kBandHeading).arg(tolerance))) +
+        flow.html(QStringLiteral("<h3>%1</h3>").arg(escaped(qtext(kBandHeading).arg(tolerance))) +
                   reportHtml::bandTable(d, c.locale));
     }
     if (d.plan) {
-        flow.html(QStringLiteral("<h3>%1</h3>").arg(escaped(text(kPlanHeading))) +
-                  reportHtml::planTable(*d.plan, c.locale) + paragraph(text(kPlanNote), true));
+        flow.html(QStringLiteral("<h3>%1</h3>").arg(escaped(qtext(kPlanHeading))) +
+                  reportHtml::planTable(*d.plan, c.locale) + paragraph(qtext(kPlanNote), true));
     }
     // The decision window's own charts, drawn again at the page's width.
     if (!d.rows.empty() && d.scenarios > 0) {
@@ -235,29 +235,27 @@ QByteArray UnitReport::pdf(const ReportContent& c) {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter writer(&buffer);
-    const QString name = c.unitName.isEmpty() ? text(kUnnamed) : c.unitName;
-    writer.setTitle(text(kTitle) + QStringLiteral(": ") + name);
+    const QString name = c.unitName.isEmpty() ? qtext(kUnnamed) : c.unitName;
+    writer.setTitle(qtext(kTitle) + QStringLiteral(": ") + name);
     writer.setCreator(QStringLiteral("Quorvale ") + c.version);
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(16, 14, 16, 12),
                                      QPageLayout::Millimeter));
     writer.setResolution(300);
     const QString date = QLocale().toString(c.written, QLocale::LongFormat);
     {
-        PageFlow flow(writer, [&](int page) { return text(kFooter).arg(name, c.version).arg(page); });
+        PageFlow flow(writer, [&](int page) { return qtext(kFooter).arg(name, c.version).arg(page); });
 
         // The unit's name and notes head the report.
-        QString head = QStringLiteral("<h1>%1: %2</h1>").arg(escaped(text(kTitle)), escaped(name));
+        QString head = QStringLiteral("<h1>%1: %2</h1>").arg(escaped(qtext(kTitle)), escaped(name));
         if (!c.unit.notes.empty()) {
             head += paragraph(QString::fromStdString(c.unit.notes));
         }
-        head += paragraph(text(kMadeBy).arg(date, c.version), true);
+        head += paragraph(qtext(kMadeBy).arg(date, c.version), true);
         head += QStringLiteral("<p>%1: <b>%2</b><br>%3: <b>%4</b></p>")
-                    .arg(escaped(text(kPattern)),
-                         escaped(QString::fromUtf8(patternCaption(c.unit.pattern).data(),
-                                                   static_cast<qsizetype>(patternCaption(c.unit.pattern).size()))),
-                         escaped(text(kTarget)), escaped(c.unit.target));
+                    .arg(escaped(qtext(kPattern)), escaped(qtext(patternCaption(c.unit.pattern))),
+                         escaped(qtext(kTarget)), escaped(c.unit.target));
         flow.html(head);
-        flow.html(heading(text(kInputs)) + reportHtml::inputsTable(c.unit) + paragraph(text(kRepairNote), true));
+        flow.html(heading(qtext(kInputs)) + reportHtml::inputsTable(c.unit) + paragraph(qtext(kRepairNote), true));
         staticSection(flow, c);
         flow.space();
         simulationSection(flow, c);

@@ -136,7 +136,10 @@ private:
 };
 
 FrmStats::FrmStats(SimulatorHost& host, QWidget* parent)
-    : ChildWindow(parent), m_host(host), m_rule(host.variables().valueRule()) {
+    : ChildWindow(parent),
+      m_host(host),
+      m_rule(host.variables().valueRule()),
+      m_chart([this]() -> DataGrid& { return openChart(); }) {
     setObjectName(QStringLiteral("FrmStats"));
     setWindowTitle(QString::fromUtf8(texts::simulator::kCaption));
     buildControls();
@@ -398,7 +401,7 @@ void FrmStats::setChartVisible(bool visible) {
 }
 
 // Touching the chart opens a closed chart window, visible.
-DataGrid& FrmStats::chart() {
+DataGrid& FrmStats::openChart() {
     DataGrid& grid = m_host.statsChart();
     m_chartVisible = m_host.statsChartVisible();
     return grid;

@@ -24,7 +24,8 @@
 #include "base/gui/ChildWindow.h"
 #include "simulator/MonteCarloRun.h"
 #include "simulator/RunView.h"
-#include "simulator/SimulatorHost.h"
+#include "simulator/gui/SimulationChartWriter.h"
+#include "simulator/gui/SimulatorHost.h"
 
 class QLabel;
 class QLineEdit;
@@ -106,7 +107,7 @@ public:
     bool simulationGraphChecked() override { return m_graphChecked; }
     bool chartVisible() override { return m_chartVisible; }
     void setChartVisible(bool visible) override;
-    DataGrid& chart() override;
+    RunChart& chart() override { return m_chart; }
     void initiateVariables() override { Initiate_Variables(); }
     void runEnded(bool stopped) override;
     // Draws the step's sample count and its bar as not converged, with a
@@ -140,10 +141,12 @@ private:
     void leaveBusy();
     void readChartState();
     QWidget* frame();
+    DataGrid& openChart();
 
     SimulatorHost& m_host;
     ValueRule m_rule;
     RunFunction m_run;
+    SimulationChartWriter m_chart;
 
     QPushButton* m_go = nullptr;
     QPushButton* m_pause = nullptr;

@@ -67,7 +67,10 @@ class MainWindowSimulationTest : public QObject {
     FrmStats& simulator() { return *m_f->simulator(); }
     QString field(const char* name) { return m_f->simulatorText(name); }
     void go() { QTest::mouseClick(button(simulator(), "Command3"), Qt::LeftButton); }
-    bool running() { return m_f->simulator() && m_f->simulator()->isRunning(); }
+    bool running() {
+        auto* open = qobject_cast<FrmStats*>(m_f->window(WindowId::FrmStats));
+        return open && open->isRunning();
+    }
 
 private slots:
     void init() {
@@ -289,6 +292,7 @@ private slots:
 
     void closingTheSimulatorDuringARunStopsIt() {
         m_f->trigger(QStringLiteral("MnuSimulation"));
+        QVERIFY(m_f->isChecked(QStringLiteral("MnuSimulation")));
         QPointer<QMdiSubWindow> frame = m_f->frame(WindowId::FrmStats);
         bool hiddenAtOnce = false;
         YieldWatch watch([&] {
@@ -318,7 +322,7 @@ private slots:
             if (!closed && stepsDone(simulator()) == 1) {
                 m_f->frame(WindowId::FrmData)->close();
                 closed = true;
-            } else if (closed && m_f->data()) {
+            } else if (closed && m_f->window(WindowId::FrmData)) {
                 lockedWhenBack = lockedWhenBack || !m_f->data()->isEnabled();
             }
         });
@@ -327,7 +331,8 @@ private slots:
         // The run reads the corridor pattern after every sample, so the
         // window comes back; it takes no input until the run ends.
         QVERIFY(lockedWhenBack);
-        QVERIFY(m_f->data() && m_f->data()->isEnabled());
+        QVERIFY(m_f->window(WindowId::FrmData));
+        QVERIFY(m_f->data()->isEnabled());
         QVERIFY(!m_f->main().lastRun()->stopped);
         QCOMPARE(m_f->main().lastRun()->rows.size(), size_t(30));
     }
@@ -343,7 +348,7 @@ private slots:
             if (!asked && running() && stepsDone(simulator()) == 3) {
                 asked = true;
                 m_f->trigger(QStringLiteral("mnuFileExit"));
-                windowsKeptForTheRun = window && m_f->window(WindowId::FrmGraphStats) && m_f->data();
+                windowsKeptForTheRun = window && m_f->window(WindowId::FrmGraphStats) && m_f->window(WindowId::FrmData);
             }
         });
         go();

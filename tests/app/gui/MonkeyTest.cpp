@@ -37,7 +37,6 @@
 #include "inputs/gui/EntryField.h"
 #include "inputs/gui/FrmData.h"
 #include "inputs/gui/SpinButton.h"
-#include "about/gui/FrmAbout.h"
 #include "simulator/gui/FrmStats.h"
 
 using namespace quorvale;
@@ -177,7 +176,7 @@ class MonkeyTest : public QObject {
     }
 
     void finish() {
-        if (FrmStats* sim = m_f->simulator()) {
+        if (FrmStats* sim = qobject_cast<FrmStats*>(m_f->window(WindowId::FrmStats))) {
             sim->requestStop();
         }
         if (m_loop) {
@@ -240,8 +239,8 @@ class MonkeyTest : public QObject {
 
     void act() {
         FrmMain& main = m_f->main();
-        FrmData* data = m_f->data();
-        FrmStats* sim = m_f->simulator();
+        FrmData* data = qobject_cast<FrmData*>(m_f->window(WindowId::FrmData));
+        FrmStats* sim = qobject_cast<FrmStats*>(m_f->window(WindowId::FrmStats));
         switch (pick(12)) {
             case 0:
             case 1:
@@ -349,8 +348,8 @@ class MonkeyTest : public QObject {
                 return;
             }
         }
-        FrmStats* sim = m_f->simulator();
-        FrmData* data = m_f->data();
+        FrmStats* sim = qobject_cast<FrmStats*>(m_f->window(WindowId::FrmStats));
+        FrmData* data = qobject_cast<FrmData*>(m_f->window(WindowId::FrmData));
         if (data && !(sim && sim->isBusy()) && !data->isEnabled()) {
             fail(QStringLiteral("the Variables window is disabled with no run on"));
         }
@@ -361,7 +360,7 @@ class MonkeyTest : public QObject {
         const qint64 cpu = threadMs();
         const qint64 turn = cpu - m_lastTurnCpu;
         const bool paused = now < m_pauseUntil || m_lastTurn < m_pauseUntil;
-        FrmStats* sim = m_f->simulator();
+        FrmStats* sim = qobject_cast<FrmStats*>(m_f->window(WindowId::FrmStats));
         const bool running = sim && sim->isRunning();
         if (!paused) {
             qint64& longest = running && m_wasRunning ? m_longestRunTurn : m_longestTurn;
@@ -391,19 +390,9 @@ class MonkeyTest : public QObject {
     }
 
 private slots:
-    void init() {
-        m_f = std::make_unique<MainWindowFixture>();
-        // The About box: shown, the events of a moment, then its OK.
-        FrmAbout::setModalRunner([](FrmAbout& box) {
-            QTest::qWait(5);
-            box.close();
-        });
-    }
+    void init() { m_f = std::make_unique<MainWindowFixture>(); }
 
-    void cleanup() {
-        FrmAbout::setModalRunner({});
-        m_f.reset();
-    }
+    void cleanup() { m_f.reset(); }
 
     void randomActionsLeaveTheWindowsSound() {
         const quint32 seed = envNumber("QUORVALE_MONKEY_SEED", kDefaultSeed);
@@ -412,6 +401,11 @@ private slots:
         m_random.seed(seed);
         m_f->main().setRunSeed(seed);
         DialogAnswers answers;  // message boxes and file dialogs answer at once
+        // The About box: shown, the events of a moment, then its OK.
+        answers.modal = [](QDialog& box) {
+            QTest::qWait(5);
+            box.close();
+        };
 
         // Any other modal dialog is dismissed as soon as it shows.
         QTimer dismiss;
@@ -432,7 +426,7 @@ private slots:
         loop.exec();
         ticker.stop();
         m_loop = nullptr;
-        if (FrmStats* sim = m_f->simulator()) {
+        if (FrmStats* sim = qobject_cast<FrmStats*>(m_f->window(WindowId::FrmStats))) {
             QTRY_VERIFY_WITH_TIMEOUT(!sim->isBusy(), 10000);
         }
         qInfo(

@@ -60,12 +60,13 @@ private slots:
         QCOMPARE(m_f->action(QStringLiteral("MnuVariables"))->parent(), m_f->find<QMenu>(QStringLiteral("MnuView")));
         QStringList checked;
         for (const ResultsMenuItem& item : kResultsMenuItems) {
-            if (QAction* a = m_f->action(QString::fromLatin1(item.name)); a && a->isChecked()) {
-                checked.append(a->objectName());
+            const QString name = QString::fromLatin1(item.name);
+            const bool isMenu = item.kind == ResultsItemKind::Menu || item.kind == ResultsItemKind::Submenu;
+            QAction* a = isMenu ? m_f->find<QMenu>(name)->menuAction() : m_f->action(name);
+            if (a->isChecked()) {
+                checked.append(name);
             }
-            if (QAction* a = m_f->action(QString::fromLatin1(item.name))) {
-                QVERIFY(a->isEnabled() && a->isVisible() && a->shortcut().isEmpty());
-            }
+            QVERIFY2(a->isEnabled() && a->isVisible() && a->shortcut().isEmpty(), item.name);
         }
         QCOMPARE(checked, QStringList{"MnuGraphLow"});
         for (WindowId id : {WindowId::FrmGraph, WindowId::FrmGraphLoads, WindowId::FrmGraphLogging,

@@ -263,7 +263,7 @@ private slots:
         const int before = runs();
         m_f->frame(WindowId::FrmData)->close();
         settle();
-        QVERIFY(!m_f->data());
+        QVERIFY(!m_f->window(WindowId::FrmData));
         QVERIFY(first.isNull());   // discarded with its inputs
         QCOMPARE(runs(), before);  // leaving a field of a closing window is no edit
         m_f->trigger(QStringLiteral("MnuVariables"));
@@ -281,7 +281,7 @@ private slots:
         leaveWithTab(8);
         m_f->main().windows().close(WindowId::FrmData);
         settle();
-        QVERIFY(!m_f->data());
+        QVERIFY(!m_f->window(WindowId::FrmData));
         m_f->trigger(QStringLiteral("MnuTotalCost"));
         QVERIFY(m_f->data());
         QCOMPARE(text(8), QStringLiteral("30.0"));

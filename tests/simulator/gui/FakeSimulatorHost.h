@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "inputs/InputVariables.h"
-#include "simulator/MemoryDataGrid.h"
-#include "simulator/SimulatorHost.h"
+#include "MemoryDataGrid.h"
+#include "simulator/gui/SimulatorHost.h"
 
 namespace quorvale::test {
 

@@ -1,0 +1,106 @@
+#include "decision/DecisionSummary.h"
+
+#include <algorithm>
+#include <initializer_list>
+#include <vector>
+
+#include "base/Texts.h"
+#include "decision/AnswerSentences.h"
+#include "inputs/NumberText.h"
+
+namespace quorvale {
+namespace {
+
+std::string fill(std::string text, std::initializer_list<std::string> args) {
+    char mark[3] = {'%', '1', '\0'};  // %1 to %9
+    for (const std::string& arg : args) {
+        const size_t at = text.find(mark);
+        ++mark[1];
+        if (at != std::string::npos) {
+            text.replace(at, 2, arg);
+        }
+    }
+    return text;
+}
+
+std::string stations(double eydFeet) { return plainDecimal(eydFeet / 100); }
+
+}  // namespace
+
+std::string decisionStoppedNote(std::uint64_t scenarios) {
+    return fill(texts::decision::kStopped, {std::to_string(scenarios)});
+}
+
+std::string decisionCapNote(std::uint64_t maxScenarios) {
+    return fill(texts::decision::kCapped, {std::to_string(maxScenarios)});
+}
+
+std::string decisionSummary(const DecisionResult& result) {
+    namespace t = texts::decision;
+    std::vector<std::string> sentences;
+    if (result.stopped) {
+        sentences.push_back(decisionStoppedNote(result.scenarios + result.nonFinite));
+    }
+    if (result.steps == 0) {
+        sentences.push_back(t::kNoSteps);
+    } else if (result.recommendedStep == 0) {
+        sentences.push_back(t::kNoScenario);
+    } else {
+        const std::string tolerance = plainDecimal(roundHalfEven(result.bandTolerance * 100, 6));
+        const std::string mean = fixedDecimal(result.recommendedMean, 2);
+        sentences.push_back(result.recommendedStep == 1
+                                ? fill(t::kRecommendOne, {mean})
+                                : fill(t::kRecommend, {std::to_string(result.recommendedStep), mean}));
+        sentences.push_back(cheapestSentence(result));
+        if (result.bandFromEyd < result.bandToEyd) {
+            sentences.push_back(fill(t::kBand, {stations(result.bandFromEyd), stations(result.bandToEyd), tolerance}));
+        } else {
+            sentences.push_back(fill(t::kBandAlone, {tolerance}));
+        }
+        if (atLargestEyd(result)) {
+            sentences.push_back(texts::plan::kWiden);
+        }
+        sentences.push_back(evpiSentence(result));
+        if (result.plan) {
+            sentences.push_back(planSentences(*result.plan));
+        }
+    }
+    if (result.steps > 0) {
+        const auto& bars = result.tornado.bars;
+        auto caption = [](const TornadoBar& bar) {
+            return std::string(variableRule(RunInputs::drawnVariable(bar.drawIndex)).caption);
+        };
+        const auto driver = std::find_if(bars.begin(), bars.end(), [](const TornadoBar& b) { return b.complete(); });
+        const bool allComplete =
+            std::all_of(bars.begin(), bars.end(), [](const TornadoBar& b) { return b.complete(); });
+        if (driver != bars.end() && driver->swing > 0) {
+            sentences.push_back(fill(t::kDriver, {caption(*driver)}));
+        } else if (allComplete) {
+            sentences.push_back(t::kNoDriver);
+        }
+        // The cost cannot be figured with a variable at an end of its range:
+        // an extreme entry the user should see named. Without a finite base
+        // every variable fails at both ends; only those that have a finite
+        // cost at one end show where it breaks.
+        if (!bars.empty() && !result.tornado.hasBase()) {
+            sentences.push_back(t::kTornadoNoBase);
+        }
+        for (const TornadoBar& bar : bars) {
+            if (bar.hasLow() != bar.hasHigh()) {
+                sentences.push_back(fill(bar.hasLow() ? t::kNoCostAtHigh : t::kNoCostAtLow, {caption(bar)}));
+            } else if (!bar.hasLow() && result.tornado.hasBase()) {
+                sentences.push_back(fill(t::kNoCostAtEither, {caption(bar)}));
+            }
+        }
+    }
+    std::string text;
+    for (const std::string& s : sentences) {
+        if (!text.empty()) {
+            text += ' ';
+        }
+        text += s;
+    }
+    return text;
+}
+
+}  // namespace quorvale
