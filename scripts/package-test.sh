@@ -48,6 +48,16 @@ for expected in "Seed 1, 2000 scenarios." "Road spacing (ft)" "The unit's total 
   [[ $report_text == *"$expected"* ]] || fail "the packaged report lacks '$expected': $report_text"
 done
 
+# The user guide and the example units it works through are installed, and
+# the examples run as they stand.
+[[ -s $scratch/usr/share/doc/quorvale/guide.md ]] || fail "the user guide is not installed"
+for example in example-parallel example-fan; do
+  unit=$scratch/usr/share/quorvale/examples/$example.qvunit
+  [[ -s $unit ]] || fail "the example unit $example.qvunit is not installed"
+  "$bin/quorvale-cli" sweep --unit "$unit" --case average >"$scratch/$example.txt" 2>&1 ||
+    fail "the installed $example.qvunit does not run: $(cat "$scratch/$example.txt")"
+done
+
 # The desktop program starts, finds no display here and says so (status 2).
 status=0
 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$bin/quorvale" 2>"$scratch/gui.err" || status=$?

@@ -16,15 +16,13 @@ namespace {
 
 namespace t = texts::cli;
 
-// The report of the inputs and the decision analysis the request asks for.
-ReportContent headlessContent(cli::ReportRequest& request, std::ostream& err) {
-    InMemoryInputs inputs(cli::environmentLocale());
-    cli::applyEntries(request.common, inputs);
-    cli::warnLowAboveHigh(inputs, "report", err);
+// The report of the inputs, taken in as decide takes them, and of the
+// decision analysis the request asks for.
+ReportContent headlessContent(const cli::ReportRequest& request, InMemoryInputs taken) {
     ReportContent c;
-    c.locale = inputs.valueRule().locale();
+    c.locale = taken.valueRule().locale();
     const UnitDocument* file = request.common.unit ? &*request.common.unit : nullptr;
-    c.unit = unitFromInputs(inputs, file ? file->target : std::string(texts::simulator::kDefaultTarget));
+    c.unit = unitFromInputs(taken, file ? file->target : std::string(texts::simulator::kDefaultTarget));
     if (file) {
         c.unit.name = file->name;
         c.unit.notes = file->notes;
@@ -35,6 +33,7 @@ ReportContent headlessContent(cli::ReportRequest& request, std::ostream& err) {
     c.noRunNote = QString::fromUtf8(texts::report::kRunNotPart);
 
     // As decide reads them: the entries repaired on this copy.
+    InMemoryInputs inputs = taken;
     Repair_Variables(inputs);
     DecisionSettings settings;
     settings.pattern = inputs.pattern();
@@ -68,8 +67,11 @@ int HeadlessReport::write(const std::vector<std::string>& args, std::ostream& ou
         err << fmt::format(t::kCommandError, "report", e.what()) << '\n';
         return e.status();
     }
-    cli::printWarnings(request.common, "report", err);
-    const ReportContent content = headlessContent(request, err);
+    InMemoryInputs inputs(request.common.locale);
+    if (!cli::takeCommandInputs(request.common, cli::Intake::TakenIn, "report", inputs, err)) {
+        return 2;
+    }
+    const ReportContent content = headlessContent(request, inputs);
     const QString path = QString::fromStdString(request.output);
     QString reason;
     if (!AtomicFile::save(path, UnitReport::pdf(content), &reason)) {

@@ -6,6 +6,7 @@
 
 #include "base/Texts.h"
 #include "base/gui/QtText.h"
+#include "inputs/ValueRule.h"
 
 namespace quorvale::reportHtml {
 namespace {
@@ -68,7 +69,18 @@ QString commandLine(const std::string& command) {
     return QStringLiteral("<pre>%1</pre>").arg(escaped(lines.join(QStringLiteral(" \\\n"))));
 }
 
-QString inputsTable(const UnitDocument& unit) {
+namespace {
+
+// An entry as the Variables window shows it: in the user's locale, with one
+// decimal (a unit keeps its numbers in the fixed form).
+QString shownEntry(const UnitDocument& unit, int entry, const ValueRule& rule) {
+    return QString::fromStdString(rule.display(unitEntryIn(unit, entry, rule)));
+}
+
+}  // namespace
+
+QString inputsTable(const UnitDocument& unit, const NumberLocale& locale) {
+    const ValueRule shown(locale);
     QString html = QStringLiteral(
                        "<table width=\"100%\" cellspacing=\"0\"><tr><th>%1</th><th class=\"num\">%2</th>"
                        "<th class=\"num\">%3</th><th>%4</th></tr>")
@@ -82,8 +94,8 @@ QString inputsTable(const UnitDocument& unit) {
                         .arg(escaped(qtext(group).trimmed()));
         }
         html += QStringLiteral("<tr><td>%1</td><td class=\"num\">%2</td><td class=\"num\">%3</td><td>%4</td></tr>")
-                    .arg(escaped(qtext(rule.caption).simplified()), escaped(unit.entryText(lowEntry(k))),
-                         escaped(unit.entryText(highEntry(k))), escaped(qtext(rule.unit)));
+                    .arg(escaped(qtext(rule.caption).simplified()), escaped(shownEntry(unit, lowEntry(k), shown)),
+                         escaped(shownEntry(unit, highEntry(k), shown)), escaped(qtext(rule.unit)));
     }
     return html + QStringLiteral("</table>");
 }

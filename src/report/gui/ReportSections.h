@@ -21,8 +21,9 @@ QString heading(const QString& text);
 // A command line in a typewriter face.
 QString commandLine(const std::string& command);
 
-// Every input, Low and High as entered, with its unit, under its group.
-QString inputsTable(const UnitDocument& unit);
+// Every input, Low and High as the Variables window shows them, with its unit,
+// under its group.
+QString inputsTable(const UnitDocument& unit, const NumberLocale& locale);
 // The simulation's optimum as the Simulator window shows it.
 QString optimumTable(const RunSummary& run, const NumberLocale& locale);
 // The steps of the decision's band: mean, P10, P90, how often the cheapest

@@ -255,7 +255,8 @@ QByteArray UnitReport::pdf(const ReportContent& c) {
                     .arg(escaped(qtext(kPattern)), escaped(qtext(patternCaption(c.unit.pattern))),
                          escaped(qtext(kTarget)), escaped(c.unit.target));
         flow.html(head);
-        flow.html(heading(qtext(kInputs)) + reportHtml::inputsTable(c.unit) + paragraph(qtext(kRepairNote), true));
+        flow.html(heading(qtext(kInputs)) + reportHtml::inputsTable(c.unit, c.locale) +
+                  paragraph(qtext(kRepairNote), true));
         staticSection(flow, c);
         flow.space();
         simulationSection(flow, c);
