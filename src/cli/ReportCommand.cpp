@@ -63,8 +63,7 @@ int runReportCommand(const std::vector<std::string>& args, std::ostream& out, st
     try {
         parseReportRequest(args);
     } catch (const UsageError& e) {
-        err << fmt::format(t::kCommandError, "report", e.what()) << '\n';
-        return e.status();
+        return sayUsageError("report", e, err);
     }
     const std::filesystem::path desktop = desktopProgram();
     if (desktop.empty() || access(desktop.c_str(), X_OK) != 0) {

@@ -61,15 +61,10 @@ void withoutRuntimeFolderWarning(QtMsgType type, const QMessageLogContext& conte
 
 int HeadlessReport::write(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     cli::ReportRequest request;
-    try {
-        request = cli::parseReportRequest(args);
-    } catch (const cli::UsageError& e) {
-        err << fmt::format(t::kCommandError, "report", e.what()) << '\n';
-        return e.status();
-    }
-    InMemoryInputs inputs(request.common.locale);
-    if (!cli::takeCommandInputs(request.common, cli::Intake::TakenIn, "report", inputs, err)) {
-        return 2;
+    InMemoryInputs inputs;
+    if (const auto status = cli::startCommand(
+            "report", [&] { return cli::parseReportRequest(args); }, request, inputs, err)) {
+        return *status;
     }
     const ReportContent content = headlessContent(request, inputs);
     const QString path = QString::fromStdString(request.output);
