@@ -10,6 +10,7 @@
 
 #include "cli/DecideCommand.h"
 #include "cli/OutputSink.h"
+#include "cli/ReportCommand.h"
 #include "cli/SimulateCommand.h"
 #include "cli/SweepCommand.h"
 #include "cli/UnitCommand.h"
@@ -30,6 +31,7 @@ const std::vector<Command>& commands() {
         {"simulate", texts::cli::kSimulateSummary, runSimulateCommand, simulateHelp},
         {"decide", texts::cli::kDecideSummary, runDecideCommand, decideHelp},
         {"unit", texts::cli::kUnitSummary, runUnitCommand, unitHelp},
+        {"report", texts::cli::kReportSummary, runReportCommand, reportHelp},
     };
     return list;
 }
