@@ -7,6 +7,7 @@
 
 #include "base/Texts.h"
 
+#include "cli/BatchCommand.h"
 #include "cli/DecideCommand.h"
 #include "cli/OutputSink.h"
 #include "cli/SimulateCommand.h"
@@ -28,6 +29,7 @@ const std::vector<Command>& commands() {
         {"sweep", texts::cli::kSweepSummary, runSweepCommand, sweepHelp},
         {"simulate", texts::cli::kSimulateSummary, runSimulateCommand, simulateHelp},
         {"decide", texts::cli::kDecideSummary, runDecideCommand, decideHelp},
+        {"batch", texts::batch::kSummary, runBatchCommand, batchHelp},
         {"unit", texts::cli::kUnitSummary, runUnitCommand, unitHelp},
     };
     return list;

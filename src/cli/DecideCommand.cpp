@@ -162,7 +162,9 @@ DecisionRow shownRow(const DecisionResult& r, const DecisionRow& row) {
     return shown;
 }
 
-void printJson(std::ostream& out, InputVariables& inputs, const DecisionResult& r) {
+}  // namespace
+
+Json decisionDocument(InputVariables& inputs, const DecisionResult& r) {
     Json rows = Json::array();
     for (const DecisionRow& stored : r.rows) {
         const DecisionRow row = shownRow(r, stored);
@@ -211,8 +213,10 @@ void printJson(std::ostream& out, InputVariables& inputs, const DecisionResult& 
         {"evpi", std::move(evpi)},
         {"tornado",
          {{"base", {{"minCost", r.tornado.baseMinCost}, {"eyd", r.tornado.baseEyd}}}, {"bars", std::move(bars)}}}};
-    writeJson(out, document);
+    return document;
 }
+
+namespace {
 
 // The per-step figures; every row carries the seed, so that a CSV file alone
 // says how to repeat the run.
@@ -331,23 +335,29 @@ private:
 
 }  // namespace
 
+DecideRun readDecideRun(const std::vector<std::string>& args, const std::string& command, std::ostream& err) {
+    DecideRequest request = parse(args);
+    printWarnings(request.common, command, err);
+
+    DecideRun run{InMemoryInputs(environmentLocale()), request.settings, request.common.format, request.common.unit};
+    applyEntries(request.common, run.inputs);
+    warnLowAboveHigh(run.inputs, command, err);
+    Repair_Variables(run.inputs);
+    run.settings.seed = request.seed ? *request.seed : seedFromClock();
+    return run;
+}
+
 int runDecide(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
               const DecideSurroundings& surroundings) {
-    DecideRequest request;
+    std::optional<DecideRun> run;
     try {
-        request = parse(args);
+        run = readDecideRun(args, "decide", err);
     } catch (const UsageError& e) {
         err << fmt::format(t::kCommandError, "decide", e.what()) << '\n';
         return e.status();
     }
-    printWarnings(request.common, "decide", err);
-
-    InMemoryInputs inputs(environmentLocale());
-    applyEntries(request.common, inputs);
-    warnLowAboveHigh(inputs, "decide", err);
-    Repair_Variables(inputs);
+    InMemoryInputs& inputs = run->inputs;
     const RunInputs ranges(inputs);
-    request.settings.seed = request.seed ? *request.seed : seedFromClock();
 
     std::atomic<bool> stop{false};
     static_assert(std::atomic<bool>::is_always_lock_free);
@@ -367,24 +377,24 @@ int runDecide(const std::vector<std::string>& args, std::ostream& out, std::ostr
     int stoppedStatus = kInterruptedStatus;
     {
         StopSignals signals([](void* flag) { static_cast<std::atomic<bool>*>(flag)->store(true); }, &stop);
-        result = runDecisionAnalysis(ranges, request.settings, &stop, progress);
+        result = runDecisionAnalysis(ranges, run->settings, &stop, progress);
         stoppedStatus = signals.stoppedStatus();
     }
     line.clear();
 
-    switch (request.common.format) {
+    switch (run->format) {
         case OutputFormat::Json:
-            printJson(out, inputs, result);
+            writeJson(out, decisionDocument(inputs, result));
             break;
         case OutputFormat::Csv:
             printCsv(out, result);
             break;
         case OutputFormat::Table:
-            printTable(out, inputs, result, request.settings);
+            printTable(out, inputs, result, run->settings);
             break;
     }
     if (result.capped) {
-        err << fmt::format(t::kCommandNote, "decide", decisionCapNote(request.settings.maxScenarios)) << '\n';
+        err << fmt::format(t::kCommandNote, "decide", decisionCapNote(run->settings.maxScenarios)) << '\n';
     }
     if (result.nonFinite > 0) {
         err << fmt::format(t::kCommandNote, "decide", fmt::format(t::kScenariosNotFinite, result.nonFinite)) << '\n';
