@@ -337,11 +337,10 @@ private:
 
 DecideRun readDecideRun(const std::vector<std::string>& args, const std::string& command, std::ostream& err) {
     DecideRequest request = parse(args);
-    printWarnings(request.common, command, err);
-
-    DecideRun run{InMemoryInputs(environmentLocale()), request.settings, request.common.format, request.common.unit};
-    applyEntries(request.common, run.inputs);
-    warnLowAboveHigh(run.inputs, command, err);
+    DecideRun run{InMemoryInputs(request.common.locale), request.settings, request.common.format, request.common.unit};
+    if (!takeCommandInputs(request.common, Intake::TakenIn, command, run.inputs, err)) {
+        throw InputsRefused(t::kStrictRefused);
+    }
     Repair_Variables(run.inputs);
     run.settings.seed = request.seed ? *request.seed : seedFromClock();
     return run;
@@ -352,6 +351,8 @@ int runDecide(const std::vector<std::string>& args, std::ostream& out, std::ostr
     std::optional<DecideRun> run;
     try {
         run = readDecideRun(args, "decide", err);
+    } catch (const InputsRefused& e) {
+        return e.status();  // the reasons are said
     } catch (const UsageError& e) {
         err << fmt::format(t::kCommandError, "decide", e.what()) << '\n';
         return e.status();

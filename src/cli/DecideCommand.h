@@ -37,6 +37,13 @@ struct DecideRun {
     std::optional<UnitDocument> unit;  // the last --unit file read
 };
 
+// Inputs --strict refuses; what was wrong with them is said on the error
+// stream already.
+class InputsRefused : public UsageError {
+public:
+    using UsageError::UsageError;
+};
+
 // Reads decide's arguments as decide does, printing on `err` what it says of
 // them under `command`'s name. Throws UsageError.
 DecideRun readDecideRun(const std::vector<std::string>& args, const std::string& command, std::ostream& err);
