@@ -569,12 +569,15 @@ inline constexpr char kStoppedNote[] = "stopped: {} of {} units written";
 // The Units Overview window.
 inline constexpr char kMenuItem[] = "Units Overview...";
 inline constexpr char kCaption[] = "Units Overview";
-inline constexpr char kOpenFolder[] = "Open Folder...";
-inline constexpr char kOpenCsv[] = "Open Batch CSV...";
+inline constexpr char kMenuTip[] = "Lists the units of a folder or a batch CSV and runs the decision analysis of each";
+inline constexpr char kOpen[] = "Open...";
+inline constexpr char kOpenCaption[] = "Open a Batch CSV, or a Unit File to List Its Folder";
+inline constexpr char kOpenFilter[] = "Batch CSV or unit files (*.csv *.qvunit)";
 inline constexpr char kRun[] = "Run";
 inline constexpr char kCancel[] = "Cancel";
 inline constexpr char kSaveCsv[] = "Save as CSV...";
-inline constexpr char kCsvFilter[] = "Batch CSV (*.csv)";
+inline constexpr char kCsvFilter[] = "CSV files (*.csv)";
+inline constexpr char kSaveCaption[] = "Save the Units Overview as CSV";
 inline constexpr char kColumnName[] = "Unit";
 inline constexpr char kColumnPattern[] = "Pattern";
 inline constexpr char kColumnEyd[] = "EYD (stations)";
@@ -583,12 +586,16 @@ inline constexpr char kColumnBand[] = "Band (stations)";
 inline constexpr char kColumnStatus[] = "Status";
 inline constexpr char kStatusWaiting[] = "waiting";
 inline constexpr char kStatusCancelled[] = "cancelled";
-// {} done, total.
+// %1 done, %2 total.
 inline constexpr char kProgressText[] = "%1 of %2 units";
-inline constexpr char kNoUnits[] = "No units: open a folder of unit files or a batch CSV.";
+// %1 failed, %2 total.
+inline constexpr char kFinishedText[] = "%2 units, %1 failed";
+inline constexpr char kCancelledText[] = "Cancelled after %1 of %2 units";
+inline constexpr char kNoUnits[] = "No units: open a batch CSV, or a unit file to list its folder.";
+// %1 what could not be read.
+inline constexpr char kListFailed[] = "The units could not be listed: %1";
 inline constexpr char kSaveFailed[] = "The table could not be saved as %1: %2";
-inline constexpr char kCannotOpenCsvRow[] =
-    "%1 is a row of a batch CSV: open a unit file, or save the row with quorvale-cli unit.";
+inline constexpr char kOpenRowFailed[] = "The row %1 cannot be opened: %2";
 
 }  // namespace batch
 

@@ -83,6 +83,7 @@ BatchSummary runBatch(BatchInput& input, const BatchJob& job, const std::atomic<
                 row = job.evaluate(*unit);
             } catch (const std::exception& e) {
                 row.error = e.what();
+                row.name = unit->file.empty() ? unit->name : BatchInput::fileStem(unit->file);
             }
             row.index = unit->index;
             lock.lock();
@@ -131,6 +132,8 @@ BatchSummary runBatch(BatchInput& input, const BatchJob& job, const std::atomic<
                 break;
             }
             if (run.changed.wait_for(lock, std::chrono::milliseconds(250)) == std::cv_status::timeout) {
+                // A signal sets the stop flag without waking anyone.
+                run.changed.notify_all();
                 lock.unlock();
                 report();
                 lock.lock();

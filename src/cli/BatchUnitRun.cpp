@@ -8,6 +8,7 @@
 #include "base/CsvWriter.h"
 #include "base/Texts.h"
 #include "cli/DecideCommand.h"
+#include "cli/UnitCommand.h"
 #include "decision/DecisionAnalysis.h"
 
 namespace quorvale::cli {
@@ -146,6 +147,23 @@ Json batchRowJson(const BatchRow& row, InputVariables* inputs) {
         }
     }
     return json;
+}
+
+UnitReadResult batchRowUnit(const BatchUnit& unit) {
+    UnitReadResult read;
+    std::ostringstream out, err;
+    try {
+        std::vector<std::string> args = {"--name", unit.name};
+        const std::vector<std::string> cells = unitArgs(unit);
+        args.insert(args.end(), cells.begin(), cells.end());
+        if (runUnitCommand(args, out, err) == 0) {
+            return readUnitDocument(unit.name, out.str());
+        }
+        read.error = lines(err.str()).empty() ? std::string() : lines(err.str()).back();
+    } catch (const UsageError& e) {
+        read.error = e.what();
+    }
+    return read;
 }
 
 void writeBatchCsvHeader(std::ostream& out) {

@@ -14,6 +14,7 @@
 #include "batch/BatchRunner.h"
 #include "cli/JsonOutput.h"
 #include "inputs/InputVariables.h"
+#include "units/UnitDocument.h"
 
 namespace quorvale::cli {
 
@@ -38,6 +39,10 @@ BatchRow runBatchUnit(const BatchUnit& unit, const BatchSettings& settings, cons
 // topDriver, and worthMeasuring and plan where decide gives them). A failed
 // unit's figures are null. `inputs` are the run's; none for a failed unit.
 Json batchRowJson(const BatchRow& row, InputVariables* inputs);
+
+// A batch CSV row as the unit file `quorvale-cli unit` writes of its name,
+// pattern and cells; refused, with the reason, when they cannot be read.
+UnitReadResult batchRowUnit(const BatchUnit& unit);
 
 // The CSV header, and a row's cells taken from its JSON object.
 void writeBatchCsvHeader(std::ostream& out);
