@@ -15,6 +15,7 @@
 #include "cli/BatchUnitRun.h"
 #include "cli/CommandLine.h"
 #include "cli/DecideCommand.h"
+#include "cli/ProgressLine.h"
 #include "cli/StopSignals.h"
 #include "decision/DecisionResult.h"
 #include "simulator/MonteCarloRun.h"
@@ -134,9 +135,10 @@ int batchCommand(const std::vector<std::string>& args, std::ostream& out, std::o
         // them stops the batch before any unit runs.
         readDecideRun(request.settings.decideArgs, "batch", err);
         total = request.shard.share(BatchInput::count(request.paths));
+    } catch (const InputsRefused& e) {
+        return e.status();  // the reasons are said
     } catch (const UsageError& e) {
-        err << fmt::format(texts::cli::kCommandError, "batch", e.what()) << '\n';
-        return e.status();
+        return sayUsageError("batch", e, err);
     } catch (const BatchInputError& e) {
         err << fmt::format(texts::cli::kCommandError, "batch", e.what()) << '\n';
         return 1;
@@ -144,13 +146,7 @@ int batchCommand(const std::vector<std::string>& args, std::ostream& out, std::o
     request.settings.seed = request.seed ? *request.seed : seedFromClock();
 
     std::atomic<bool> stop{false};
-    bool drawn = false;
-    auto clearLine = [&] {
-        if (drawn) {
-            err << "\r\033[K" << std::flush;
-            drawn = false;
-        }
-    };
+    ProgressLine line(err);
     const bool jsonLines = request.format == RowFormat::JsonLines;
     BatchJob job;
     job.threads = request.threads;
@@ -170,7 +166,7 @@ int batchCommand(const std::vector<std::string>& args, std::ostream& out, std::o
     };
     std::size_t written = 0;
     job.emit = [&](BatchRow& row) {
-        clearLine();
+        line.clear();
         for (const std::string& note : row.notes) {
             err << note << '\n';
         }
@@ -180,10 +176,7 @@ int batchCommand(const std::vector<std::string>& args, std::ostream& out, std::o
         }
     };
     if (surroundings.showProgress) {
-        job.progress = [&](const BatchProgress& p) {
-            err << "\r\033[K" << progressText(p) << std::flush;
-            drawn = true;
-        };
+        job.progress = [&](const BatchProgress& p) { line.redraw([&] { return progressText(p); }); };
     }
 
     if (!jsonLines) {
@@ -197,11 +190,11 @@ int batchCommand(const std::vector<std::string>& args, std::ostream& out, std::o
         summary = runBatch(input, job, &stop);
         stoppedStatus = signals.stoppedStatus();
     } catch (const BatchInputError& e) {
-        clearLine();
+        line.clear();
         err << fmt::format(texts::cli::kCommandError, "batch", e.what()) << '\n';
         return 1;
     }
-    clearLine();
+    line.clear();
     if (summary.stopped) {
         err << fmt::format(texts::cli::kCommandNote, "batch", fmt::format(t::kStoppedNote, summary.written, total))
             << '\n';
