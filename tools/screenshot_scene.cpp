@@ -24,6 +24,7 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScreen>
+#include <QTableView>
 #include <QTimer>
 #include <cstdio>
 #include <string>

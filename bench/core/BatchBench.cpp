@@ -47,7 +47,7 @@ void batchUnits(benchmark::State& state) {
         });
     };
     std::size_t bytes = 0;
-    job.emit = [&](BatchRow& row) { bytes += row.text.size(); };
+    job.deliver = [&](BatchRow& row) { bytes += row.text.size(); };
     std::int64_t units = 0;
     for (auto _ : state) {
         BatchInput input({csv});

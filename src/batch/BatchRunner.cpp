@@ -119,7 +119,7 @@ BatchSummary runBatch(BatchInput& input, const BatchJob& job, const std::atomic<
                 run.changed.notify_all();
                 lock.unlock();
                 if (!row.stopped && !(row.result && row.result->stopped)) {
-                    job.emit(row);
+                    job.deliver(row);
                     ++summary.written;
                     summary.failed += row.error.empty() ? 0 : 1;
                     ++progress.done;

@@ -70,7 +70,7 @@ struct BatchJob {
     // Runs one unit on a worker thread.
     std::function<BatchRow(const BatchUnit&)> evaluate;
     // Takes each row in input order, on the calling thread.
-    std::function<void(BatchRow&)> emit;
+    std::function<void(BatchRow&)> deliver;
     // Called on the calling thread after every row and a few times a second.
     std::function<void(const BatchProgress&)> progress;
 };

@@ -165,7 +165,7 @@ int batchCommand(const std::vector<std::string>& args, std::ostream& out, std::o
         });
     };
     std::size_t written = 0;
-    job.emit = [&](BatchRow& row) {
+    job.deliver = [&](BatchRow& row) {
         line.clear();
         for (const std::string& note : row.notes) {
             err << note << '\n';

@@ -117,7 +117,7 @@ TEST(BatchInput, RunnerKeepsFewUnitsAheadOfTheOldestAndHandsRowsBackInOrder) {
         }
         return row;
     };
-    job.emit = [&](quorvale::BatchRow& row) {
+    job.deliver = [&](quorvale::BatchRow& row) {
         std::lock_guard lock(mutex);
         order.push_back(row.index);
         ++emitted;

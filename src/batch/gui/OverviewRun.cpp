@@ -26,7 +26,7 @@ void OverviewRun::work() {
     BatchJob job;
     job.threads = m_threads;
     job.evaluate = [&](const BatchUnit& unit) { return cli::runBatchUnit(unit, settings, &m_cancel); };
-    job.emit = [this](BatchRow& row) {
+    job.deliver = [this](BatchRow& row) {
         std::lock_guard lock(m_mutex);
         m_rows.push_back(std::move(row));
         ++m_done;

@@ -17,7 +17,9 @@
 #include "GuiTestSupport.h"
 #include "batch/gui/FrmUnitsOverview.h"
 #include "cli/Cli.h"
+#include "inputs/gui/EntryField.h"
 #include "inputs/gui/FrmData.h"
+#include "units/gui/UnitActions.h"
 
 using namespace quorvale;
 using namespace quorvale::testing;
@@ -160,7 +162,14 @@ private slots:
         w->table()->sortByColumn(FrmUnitsOverview::Name, Qt::DescendingOrder);
         const QModelIndex ridge = w->table()->model()->index(0, FrmUnitsOverview::Name);
         QCOMPARE(ridge.data().toString(), QStringLiteral("ridge"));
+        QSignalSpy opened(w->table(), &QTableView::doubleClicked);
+        DialogAnswers answers;
+        settle();
+        QVERIFY(w->table()->visualRect(ridge).isValid());
+        QTest::mouseClick(w->table()->viewport(), Qt::LeftButton, {}, w->table()->visualRect(ridge).center());
         QTest::mouseDClick(w->table()->viewport(), Qt::LeftButton, {}, w->table()->visualRect(ridge).center());
+        QCOMPARE(opened.count(), 1);
+        QCOMPARE(answers.messages, QStringList());
         QCOMPARE(m_f->data()->field(0)->text(), QStringLiteral("30.0"));
         QCOMPARE(m_f->data()->field(1)->text(), QStringLiteral("40.0"));
         QCOMPARE(m_f->main().units().unitName(), QStringLiteral("ridge"));
