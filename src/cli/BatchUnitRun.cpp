@@ -8,6 +8,7 @@
 #include "base/CsvWriter.h"
 #include "base/Texts.h"
 #include "cli/DecideCommand.h"
+#include "cli/DecideOutput.h"
 #include "cli/UnitCommand.h"
 #include "decision/DecisionAnalysis.h"
 

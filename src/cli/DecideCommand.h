@@ -48,14 +48,11 @@ public:
 // them under `command`'s name. Throws UsageError.
 DecideRun readDecideRun(const std::vector<std::string>& args, const std::string& command, std::ostream& err);
 
-// decide's JSON document of a run; `inputs` are the run's, for the tornado's
-// Low and High as entered.
-Json decisionDocument(InputVariables& inputs, const DecisionResult& r);
-
 // Returns the exit status: 0 (also when the scenario cap ended the run);
-// kInterruptedStatus or kTerminatedStatus when Ctrl+C or SIGTERM stopped it
-// (the scenarios so far are printed); 2 on a usage error, with nothing on
-// `out`.
+// 1 when no scenario gave finite costs (the figures are printed, the
+// reason is on `err`); kInterruptedStatus or kTerminatedStatus when Ctrl+C
+// or SIGTERM stopped it (the scenarios so far are printed); 2 on a usage
+// error, with nothing on `out`.
 int runDecide(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
               const DecideSurroundings& surroundings);
 
