@@ -94,7 +94,7 @@ TEST(CliBatch, EachRowIsDecidesRunOfThatUnitWithItsDerivedSeed) {
         EXPECT_EQ(row["status"], "ok");
         EXPECT_EQ(row["scenarios"], decided["scenarios"]);
         EXPECT_EQ(row["pattern"], decided["pattern"]);
-        for (const char* key : {"recommended", "band", "evpi"}) {
+        for (const char* key : {"recommended", "band", "evpi", "plan"}) {
             EXPECT_EQ(row[key], decided[key]) << key << " of " << row["name"];
         }
         const int step = decided["recommended"]["step"].get<int>();

@@ -50,8 +50,7 @@ TEST(Guide, ExplainsEveryFigureAndInputOfTheProgram) {
     for (const std::vector<std::string>& command : std::vector<std::vector<std::string>>{
              {"sweep", "--format", "csv", "--eyd", "2"},
              {"simulate", "--format", "csv", "--eyd", "2", "--seed", "1"},
-             {"decide", "--format", "csv", "--eyd", "2", "--seed", "1", "--scenarios", "10"},
-             {"batch", kSourceDir + "/examples", "--eyd", "2", "--seed", "1", "--scenarios", "10"}}) {
+             {"decide", "--format", "csv", "--eyd", "2", "--seed", "1", "--scenarios", "10"}}) {
         const auto run = runTool(command);
         ASSERT_EQ(run.status, 0) << run.err;
         // Every name in the output, the headings and the names of decide's
