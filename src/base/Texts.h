@@ -496,7 +496,8 @@ inline constexpr char kLow[] = "Low";
 inline constexpr char kHigh[] = "High";
 inline constexpr char kUnit[] = "Unit";
 inline constexpr char kRepairNote[] =
-    "Texts are shown as entered; an entry that is not a positive number is read as its default.";
+    "Entries are shown as the Variables window shows them, with one decimal; an entry that is not a positive "
+    "number is read as its default.";
 
 inline constexpr char kStaticHeading[] = "Static analysis: %1";  // the range case
 inline constexpr char kLowRange[] = "Low Range";
