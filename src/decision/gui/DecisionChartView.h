@@ -6,6 +6,7 @@
 
 #include <QChartView>
 #include <QString>
+#include <memory>
 
 #include "charts/gui/ChartExport.h"
 #include "charts/gui/ChartFit.h"
@@ -57,7 +58,7 @@ protected:
 
 private:
     ChartExport* m_export;
-    LegendStrip* m_legend = nullptr;
+    std::unique_ptr<LegendStrip> m_legend;
     QString m_hoverText;
     QString m_title;
     ChartDetail m_detail;
