@@ -2,7 +2,6 @@
 
 #include <unistd.h>
 
-#include <charconv>
 #include <cmath>
 #include <iostream>
 #include <thread>
@@ -17,6 +16,7 @@
 #include "cli/DecideCommand.h"
 #include "cli/ProgressLine.h"
 #include "cli/StopSignals.h"
+#include "cli/WholeNumberOptions.h"
 #include "decision/DecisionResult.h"
 #include "simulator/MonteCarloRun.h"
 
@@ -35,16 +35,6 @@ struct BatchRequest {
     BatchShard shard;
     RowFormat format = RowFormat::Csv;
 };
-
-std::optional<std::uint64_t> readWhole(const std::string& text) {
-    std::uint64_t value = 0;
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    if (text.empty() || ec != std::errc{} || ptr != end) {
-        return std::nullopt;
-    }
-    return value;
-}
 
 // The batch's own options; decide's go on to every unit.
 void readOwnOption(const std::string& option, const std::string& value, BatchRequest& request) {
