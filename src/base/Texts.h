@@ -235,6 +235,26 @@ inline constexpr char kAxisAeyd[] = "AEYD (stations)";
 inline constexpr char kAxisCorridors[] = "Corridors per landing";
 inline constexpr char kAxisLandings[] = "Landings per unit";
 
+// The short forms an axis title takes where the whole title has no room:
+// the quantity's unit alone, in its brief spelling.
+inline constexpr char kAxisEydShort[] = "EYD (stat)";
+inline constexpr char kShortCost[] = "$/mbf";
+inline constexpr char kShortMbfDay[] = "mbf/day";
+inline constexpr char kShortTonsDay[] = "tons/day";
+inline constexpr char kShortLoadsDay[] = "loads/day";
+inline constexpr char kShortTensOfDays[] = "10 days";
+inline constexpr char kShortMinutesTurn[] = "min/turn";
+inline constexpr char kShortHoursLanding[] = "hrs/landing";
+inline constexpr char kShortMilesSection[] = "mi/section";
+inline constexpr char kShortStations[] = "stat";
+inline constexpr char kShortPerLanding[] = "per landing";
+inline constexpr char kShortPerUnit[] = "per unit";
+inline constexpr char kAxisAydShort[] = "AYD (stat)";
+inline constexpr char kAxisLydShort[] = "LYD (stat)";
+inline constexpr char kAxisAlydShort[] = "ALYD (stat)";
+inline constexpr char kAxisAeydShort[] = "AEYD (stat)";
+inline constexpr char kAxisLandingSpacingShort[] = "Spacing (stat)";
+
 // Units of the charted values, as the hover tip and mixed axes give them.
 inline constexpr char kUnitCost[] = "$/mbf";
 inline constexpr char kUnitMbfDay[] = "mbf/day";
@@ -266,6 +286,9 @@ namespace decision {
 
 inline constexpr char kMenuItem[] = "&Decision Analysis...";
 inline constexpr char kCaption[] = "Decision Analysis";
+// The header: %1 the unit's name, %2 the corridor pattern.
+inline constexpr char kHeader[] = "Unit: %1 \u2014 %2";
+inline constexpr char kUnnamedUnit[] = "unnamed";
 
 inline constexpr char kRun[] = "Run";
 inline constexpr char kRunAgain[] = "Run again";
@@ -302,9 +325,18 @@ inline constexpr char kCostHover[] =
     "EYD %1 stations\nMean %2 $/mbf\nP10\u2013P90 %3\u2013%4 $/mbf\nP50 %5 $/mbf\n"
     "Cheapest in %6 % of scenarios\nRegret %7 $/mbf";
 
+// The axis titles' short forms, where the whole titles have no room.
+inline constexpr char kEydAxisShort[] = "EYD (stat)";
+inline constexpr char kCostAxisShort[] = "$/mbf";
+inline constexpr char kShareAxisShort[] = "Cheapest (%)";
+
 // Tornado.
 inline constexpr char kTornadoTitle[] = "What moves the minimum cost";
 inline constexpr char kTornadoAxis[] = "Minimum total cost ($/mbf)";
+inline constexpr char kTornadoAxisShort[] = "Min. cost ($/mbf)";
+// At a bar's end: %1 the minimum cost ($/mbf), %2 the EYD it is reached at
+// (stations).
+inline constexpr char kBarEnd[] = "%1 at EYD %2";
 inline constexpr char kSeriesLow[] = "Variable at its Low";
 inline constexpr char kSeriesHigh[] = "Variable at its High";
 // %1 base cost.
@@ -340,8 +372,6 @@ inline constexpr char kRecommendOne[] = "Lay out at 1 station (mean {} $/mbf).";
 inline constexpr char kBand[] = "Anywhere from {} to {} stations is within {} % of that.";
 // The tolerance in percent.
 inline constexpr char kBandAlone[] = "No other number of stations is within {} % of that.";
-// $/mbf, two decimals.
-inline constexpr char kEvpi[] = "Knowing the inputs exactly would save {} $/mbf.";
 // The variable's caption in the Variables window.
 inline constexpr char kDriver[] = "{} moves the cost most.";
 inline constexpr char kNoDriver[] = "No single input moves the lowest cost.";
@@ -352,12 +382,48 @@ inline constexpr char kNoCostAtEither[] = "With {} at its Low or its High, no EY
 inline constexpr char kNoSteps[] = "The High EYD is below one station, so there is nothing to lay out.";
 inline constexpr char kNoScenario[] = "No scenario gave finite costs, so there is no recommendation.";
 // The scenarios.
-inline constexpr char kStopped[] = "Stopped after {} scenarios; the figures are those so far.";
+inline constexpr char kStopped[] = "Stopped after {} scenarios; not final: the figures are those so far.";
 // The cap on scenarios.
 inline constexpr char kCapped[] =
     "The run reached its cap of {} scenarios before the target was met; the figures are less sure than asked.";
 
 }  // namespace decision
+
+// The plan terms of a decision analysis in words; {} are filled in order by
+// fmt.
+namespace plan {
+
+// {} stations, road spacing (ft), road (miles), landings, corridors, the
+// unit's dollars, its mean cost ($/mbf) and its volume (mbf).
+inline constexpr char kAtRecommended[] =
+    "At {} stations the roads lie {} ft apart: {} miles of road, {} landings and {} corridors in the unit, which "
+    "costs {} in all ({} $/mbf on {} mbf).";
+// {} the band's two ends in stations; road (miles), landings and dollars at
+// each end.
+inline constexpr char kAtBandEnds[] =
+    "At the band's ends, {} and {} stations: {} and {} miles of road, {} and {} landings, {} and {}.";
+// A figure the model cannot give for the average scenario.
+inline constexpr char kNone[] = "-";
+
+// How often the recommended EYD is the cheapest ({} percent), and the step
+// that is the cheapest most often ({} stations, percent) when another.
+inline constexpr char kCheapest[] =
+    "It is the cheapest EYD in {} % of the scenarios; {} stations is the cheapest most often, in {} %.";
+inline constexpr char kCheapestMostOften[] =
+    "It is the cheapest EYD in {} % of the scenarios; no other is the cheapest more often.";
+inline constexpr char kWiden[] = "The lowest cost lies at the largest EYD swept: widen the High EYD.";
+// {} $/mbf, two decimals; then the dollars for the unit.
+inline constexpr char kEvpi[] = "Knowing the inputs exactly would save {} $/mbf.";
+inline constexpr char kEvpiDollars[] = "Knowing the inputs exactly would save {} $/mbf, {} for the unit.";
+// {} the recommended stations, the simulation's optimum, the band's ends.
+inline constexpr char kFollowInside[] =
+    "Follow the decision analysis, which compares every EYD on the same scenarios: lay out at {} stations; the "
+    "simulation's optimum, {} stations, lies inside its band of {} to {} stations.";
+inline constexpr char kFollowOutside[] =
+    "Follow the decision analysis, which compares every EYD on the same scenarios: lay out at {} stations; the "
+    "simulation's optimum, {} stations, lies outside its band of {} to {} stations.";
+
+}  // namespace plan
 
 // Unit documents: the reader's messages (one line each, filled with fmt: the
 // file, then the place in it, a JSON pointer or line:column), and the
@@ -470,7 +536,8 @@ inline constexpr char kLow[] = "Low";
 inline constexpr char kHigh[] = "High";
 inline constexpr char kUnit[] = "Unit";
 inline constexpr char kRepairNote[] =
-    "Texts are shown as entered; an entry that is not a positive number is read as its default.";
+    "Entries are shown as the Variables window shows them, with one decimal; an entry that is not a positive "
+    "number is read as its default.";
 
 inline constexpr char kStaticHeading[] = "Static analysis: %1";  // the range case
 inline constexpr char kLowRange[] = "Low Range";
@@ -484,6 +551,10 @@ inline constexpr char kLogging[] = "Logging";
 inline constexpr char kRoad[] = "Road";
 inline constexpr char kMinimumLabel[] = "Minimum @yPoint $/mbf at @xPoint stations";
 inline constexpr char kStaticMinimum[] = "Lowest total cost: %1 $/mbf at an EYD of %2 stations.";
+// %1 which EYD entry bounds the sweep.
+inline constexpr char kStaticWiden[] = "The lowest cost lies at the largest EYD swept: raise the %1.";
+inline constexpr char kLowEyd[] = "Low EYD";
+inline constexpr char kHighEyd[] = "High EYD";
 inline constexpr char kNoSweep[] = "The static analysis gave no finite costs for these inputs.";
 
 inline constexpr char kSimulationHeading[] = "Last simulation";
@@ -492,10 +563,54 @@ inline constexpr char kNoOptimum[] = "The last simulation ended before any step 
 inline constexpr char kStoppedRun[] = "The run was ended early; the optimum is over the finished steps only.";
 inline constexpr char kRunFacts[] = "Seed %1, %2 samples over %3 of %4 steps.";
 
+// %1 to %2 stations overlap the optimum's interval, %3 the optimum's stations.
+inline constexpr char kRunOverlap[] =
+    "The 95 % intervals of %1 to %2 stations overlap that of the lowest mean (%3 stations): the simulation cannot "
+    "tell these apart. The decision analysis compares them on the same scenarios.";
+inline constexpr char kRunLeftOut[] =
+    "Left out: the last simulation was run on other inputs or another corridor pattern than those above. Press Go "
+    "in the Simulator window to run it on these.";
+inline constexpr char kRunNotPart[] =
+    "Not part of a report written by quorvale-cli: the decision analysis below compares the EYDs on paired "
+    "scenarios.";
+
 inline constexpr char kDecisionHeading[] = "Last decision analysis";
-inline constexpr char kNoDecision[] = "No decision analysis has been run since the program started.";
-inline constexpr char kDecisionOutOfDate[] =
-    "The inputs have changed since this analysis ran; run it again for these inputs.";
+inline constexpr char kNoDecision[] =
+    "No decision analysis to report: Tools > Decision Analysis... runs one; its window keeps the result.";
+inline constexpr char kDecisionLeftOutNote[] =
+    "Left out: the decision analysis was run on other inputs or another corridor pattern than those above. Run it "
+    "again in its window to report it.";
+// Asked at "Save Report..." when the decision analysis shown is out of date.
+inline constexpr char kRerunDecision[] =
+    "The decision analysis was run on other inputs or another corridor pattern than the Variables window's.\n"
+    "Run it again on these before the report is written? With No, the report leaves it out.";
+// %1 seed, %2 scenarios; then %1 the scenarios left out.
+inline constexpr char kDecisionFacts[] = "Seed %1, %2 scenarios.";
+inline constexpr char kDecisionLeftOut[] = " %1 more scenarios gave figures that are not finite and were left out.";
+inline constexpr char kRepeat[] = "The same analysis from the command line:";
+// %1 the tolerance in percent.
+inline constexpr char kBandHeading[] = "The steps within %1 % of the lowest mean";
+inline constexpr char kBandEyd[] = "EYD (stations)";
+inline constexpr char kBandMean[] = "Mean ($/mbf)";
+inline constexpr char kBandP10[] = "P10 ($/mbf)";
+inline constexpr char kBandP90[] = "P90 ($/mbf)";
+inline constexpr char kBandCheapest[] = "Cheapest in (%)";
+inline constexpr char kBandRegret[] = "Regret ($/mbf)";
+inline constexpr char kPlanHeading[] = "Plan terms";
+// %1 stations: the recommended EYD, or an end of the band.
+inline constexpr char kPlanRecommended[] = "Recommended: %1 stations";
+inline constexpr char kPlanBandEnd[] = "Band end: %1 stations";
+inline constexpr char kPlanSpacing[] = "Road spacing (ft)";
+inline constexpr char kPlanRoad[] = "Road length (miles)";
+inline constexpr char kPlanLandings[] = "Landings";
+inline constexpr char kPlanCorridors[] = "Corridors";
+inline constexpr char kPlanVolume[] = "Volume (mbf)";
+inline constexpr char kPlanMean[] = "Mean cost ($/mbf)";
+inline constexpr char kPlanDollars[] = "The unit's total cost";
+inline constexpr char kPlanEvpi[] = "EVPI for the unit";
+inline constexpr char kPlanNote[] =
+    "The layout is that of the average scenario, every input at the middle of its range; the unit's cost is the "
+    "scenarios' mean cost times the unit's volume.";
 
 }  // namespace report
 
@@ -510,6 +625,102 @@ inline constexpr char kContents[] = "Contents";
 inline constexpr char kMissing[] = "The user guide is not part of this build of the program.";
 
 }  // namespace guide
+
+// A batch of units: the units' input, its rows and its messages, for
+// `quorvale-cli batch` and the Units Overview window.
+namespace batch {
+
+// Reading the units. {} the file, then what is wrong.
+inline constexpr char kFolderUnreadable[] = "{}: the folder cannot be read: {}";
+inline constexpr char kCsvUnreadable[] = "{}: the batch CSV cannot be opened";
+inline constexpr char kCsvNoHeader[] = "{}: the batch CSV has no header row {}";
+inline constexpr char kCsvUnknownColumn[] =
+    "{}: unknown column \"{}\"; the columns are name, pattern and the variables' option names (harvest-volume, ...)";
+inline constexpr char kCsvDoubledColumn[] = "{}: the column \"{}\" is given twice";
+// {} the line, the limit.
+inline constexpr char kRecordTooLong[] = "the row at line {} is longer than {} bytes";
+inline constexpr char kQuoteNotClosed[] = "the quote opened at line {} is never closed";
+inline constexpr char kCsvBroken[] = "{}: {}; the rows after it were not read";
+// {} the file, the line, the cells, the columns.
+inline constexpr char kCellCount[] = "{} line {}: {} cells for {} columns";
+// The name of a CSV row without a name: {} the file without its suffix, the line.
+inline constexpr char kRowName[] = "{} line {}";
+// A row's status when the unit ran.
+inline constexpr char kStatusOk[] = "ok";
+// A row whose analysis found no finite cost at any step.
+inline constexpr char kNoFiniteCost[] =
+    "no scenario gave finite costs at any step; check the inputs for extreme values";
+// {} the column, the cell.
+inline constexpr char kModeNotTaken[] =
+    "{} \"{}\": a most-likely value (LOW:MODE:HIGH) is not taken; give LOW or LOW:HIGH";
+inline constexpr char kUnknownPatternCell[] = "pattern \"{}\": give parallel or fan";
+
+// quorvale-cli batch.
+inline constexpr char kSummary[] = "runs decide over many units: unit files, folders or a batch CSV, one row a unit";
+inline constexpr char kSynopsis[] =
+    "Runs the decision analysis of every unit given, units side by side on the\n"
+    "threads, and writes one row a unit in the order given: the recommended EYD\n"
+    "with its mean cost and band, pOptimal, EVPI, the input that moves the cost\n"
+    "most, the seed, the scenario count and a status. PATH is a unit file, a\n"
+    "folder of them or a batch CSV whose columns are name, pattern and the\n"
+    "variables' option names, each cell LOW or LOW:HIGH (blank: the default).\n"
+    "Each unit's seed is derived from --seed and the unit's name, so its row is\n"
+    "the same in any order, on any thread count and in any shard; it equals\n"
+    "  quorvale-cli decide --unit FILE --seed SEED_OF_THE_ROW [the same options]\n"
+    "PATH... come first. Every other option of decide (quorvale-cli decide --help)\n"
+    "applies to every unit, after the unit's own inputs.";
+inline constexpr char kPathsOption[] = "unit files, folders of unit files, batch CSVs";
+inline constexpr char kSeedOption[] =
+    "the batch's seed, 0 to 2^64-1 (default: from the clock); each row gives its unit's seed";
+inline constexpr char kThreadsOption[] = "units run side by side, 1 to 64 (default: every core)";
+inline constexpr char kShardOption[] = "runs every N-th unit from the K-th, K from 1 to N (default: 1/1)";
+inline constexpr char kFormatOption[] = "output format (default: csv)";
+inline constexpr char kNoPaths[] = "no unit files, folders or batch CSVs given";
+inline constexpr char kNotShard[] = "--shard \"{}\": give K/N with whole numbers 1 <= K <= N";
+inline constexpr char kBatchFormat[] = "--format \"{}\": give csv or jsonl";
+inline constexpr char kFixedBySeed[] = "{} is set for each unit by the batch";
+// A unit's lines on standard error: {} its name, the line.
+inline constexpr char kUnitLine[] = "{}: {}";
+// The progress line: {} done, total, percent, rate, time left.
+inline constexpr char kProgress[] = "{} of {} units ({:.0f} %), {:.2f} units/s, {} left";
+inline constexpr char kUnknownTimeLeft[] = "time";
+// {} failed, written.
+inline constexpr char kFailedNote[] = "{} of {} units failed; their rows say why";
+// {} written, total.
+inline constexpr char kStoppedNote[] = "stopped: {} of {} units written";
+
+// The Units Overview window.
+inline constexpr char kMenuItem[] = "Units Overview...";
+inline constexpr char kCaption[] = "Units Overview";
+inline constexpr char kMenuTip[] = "Lists the units of a folder or a batch CSV and runs the decision analysis of each";
+inline constexpr char kOpen[] = "Open...";
+inline constexpr char kOpenCaption[] = "Open a Batch CSV, or a Unit File to List Its Folder";
+inline constexpr char kOpenFilter[] = "Batch CSV or unit files (*.csv *.qvunit)";
+inline constexpr char kRun[] = "Run";
+inline constexpr char kCancel[] = "Cancel";
+inline constexpr char kSaveCsv[] = "Save as CSV...";
+inline constexpr char kCsvFilter[] = "CSV files (*.csv)";
+inline constexpr char kSaveCaption[] = "Save the Units Overview as CSV";
+inline constexpr char kColumnName[] = "Unit";
+inline constexpr char kColumnPattern[] = "Pattern";
+inline constexpr char kColumnEyd[] = "EYD (stations)";
+inline constexpr char kColumnCost[] = "Cost ($/mbf)";
+inline constexpr char kColumnBand[] = "Band (stations)";
+inline constexpr char kColumnStatus[] = "Status";
+inline constexpr char kStatusWaiting[] = "waiting";
+inline constexpr char kStatusCancelled[] = "cancelled";
+// %1 done, %2 total.
+inline constexpr char kProgressText[] = "%1 of %2 units";
+// %1 failed, %2 total.
+inline constexpr char kFinishedText[] = "%2 units, %1 failed";
+inline constexpr char kCancelledText[] = "Cancelled after %1 of %2 units";
+inline constexpr char kNoUnits[] = "No units: open a batch CSV, or a unit file to list its folder.";
+// %1 what could not be read.
+inline constexpr char kListFailed[] = "The units could not be listed: %1";
+inline constexpr char kSaveFailed[] = "The table could not be saved as %1: %2";
+inline constexpr char kOpenRowFailed[] = "The row %1 cannot be opened: %2";
+
+}  // namespace batch
 
 // The command-line tool (quorvale-cli): its usage and help, the headings of
 // its tables, its result lines, notes and messages. {} are filled in order by
@@ -529,10 +740,10 @@ inline constexpr char kExitStatus[] =
     "\nExit status:\n"
     "  0    success\n"
     "  1    a step's figures overflow (sweep; the rows before it are printed), no\n"
-    "       scenario gives finite costs (decide), a unit file is refused, or the\n"
-    "       output cannot be written\n"
+    "       scenario gives finite costs (decide), a unit file is refused, a unit of\n"
+    "       a batch failed (its row says why), or the output cannot be written\n"
     "  2    usage error: an unknown command or option, or a value that cannot be read\n"
-    "  130  stopped by Ctrl+C (simulate, decide; what was finished is printed)\n"
+    "  130  stopped by Ctrl+C (simulate, decide, batch; what was finished is printed)\n"
     "  143  stopped by SIGTERM (the same)\n";
 inline constexpr char kSweepSummary[] = "static analysis over EYD for the low, average or high values";
 inline constexpr char kSimulateSummary[] = "Monte Carlo run over EYD until each step's mean cost is known to a target";
@@ -662,6 +873,8 @@ inline constexpr char kTonsPerDay[] = "tons/day";
 inline constexpr char kLoadsPerDay[] = "loads/day";
 inline constexpr char kCost[] = "$/mbf";
 inline constexpr char kPercent[] = "%";
+inline constexpr char kMiles[] = "mi";
+inline constexpr char kDollars[] = "$";
 
 // sweep: its help, the table's heading ({} case, pattern, steps), its last
 // line, and its messages.
@@ -710,6 +923,13 @@ inline constexpr char kOptimumLayout[] = "  landing spacing {} ft, road density 
 inline constexpr char kOptimumDistances[] = "  AYD {} ft, AEYD {} ft, LYD {} ft, ALYD {} ft";
 inline constexpr char kOptimumCounts[] = "  corridors per landing {}, landings per unit {}";
 inline constexpr char kNoOptimum[] = "Optimum: none (no step was measured)";
+// After the table: {} the first and the last station whose 95 % interval
+// overlaps the optimum's, then the optimum's station.
+inline constexpr char kIndistinguishable[] =
+    "Cannot be told apart: the 95 % intervals of {} to {} stations overlap that of the lowest mean ({} stations). "
+    "quorvale-cli decide compares the steps on the same draws and says which to lay out.";
+inline constexpr char kDistinguishable[] =
+    "No other step's 95 % interval overlaps that of the lowest mean ({} stations).";
 inline constexpr char kSamplesTotal[] = "Samples: {}";
 inline constexpr char kStoppedByUser[] = " (stopped by the user)";
 // {} the step, the samples left out; then the second part when the step
@@ -749,19 +969,55 @@ inline constexpr char kDecideHeading[] = "Decision analysis, {}, {} steps, {} sc
 inline constexpr char kDecideLeftOut[] = " ({} more left out: figures not finite)";
 inline constexpr char kDecideSeedOneThread[] = ", seed {}, 1 thread";
 inline constexpr char kDecideSeedThreads[] = ", seed {}, {} threads";
-// {} EYD, cost; the tolerance, from, to; EVPI.
-inline constexpr char kRecommended[] = "Recommended: EYD {} ft, mean total cost {} $/mbf";
-inline constexpr char kWithinBand[] = "Within {} %: EYD {} to {} ft";
-inline constexpr char kEvpi[] = "EVPI: {} $/mbf";
+// {} stations, feet, cost; the tolerance, from and to in stations, then in
+// feet; EVPI in $/mbf and in dollars for the unit.
+inline constexpr char kRecommended[] = "Recommended: {} stations ({} ft), mean total cost {} $/mbf";
+inline constexpr char kWithinBand[] = "Within {} %: {} to {} stations ({} to {} ft)";
+inline constexpr char kEvpi[] = "EVPI: {} $/mbf, {} for the unit";
+// The plan terms' table: its heading, columns and rows.
+inline constexpr char kPlanHeading[] =
+    "Plan: the layout with every input at its average; the unit's cost is the mean cost times its volume";
+inline constexpr char kRoadSpacing[] = "Road spacing";
+inline constexpr char kUnitCost[] = "Unit cost";
+inline constexpr char kBandFrom[] = "band from";
+inline constexpr char kRecommendedRow[] = "recommended";
+inline constexpr char kBandTo[] = "band to";
+// {} the variables whose swing is 0, after the tornado's rows.
+inline constexpr char kNoSwing[] = "No swing: {}";
 // In the table, a figure there is none of.
 inline constexpr char kNoFigure[] = "-";
 // {} the base cost and its EYD.
 inline constexpr char kTornadoHeading[] =
-    "Tornado: each variable at its Low and High, the others at their averages; base {} $/mbf at EYD {} ft";
+    "Tornado: each variable at its Low and High, the others at their averages; base {} $/mbf at {} stations";
+inline constexpr char kNoFiniteScenario[] =
+    "no scenario gave finite costs, so there is no recommendation. Check the inputs for extreme values.";
 inline constexpr char kScenariosNotFinite[] =
     "{} scenarios gave figures that are not finite numbers and were left out. Check the inputs for extreme values.";
 // The progress line: {} percent, scenarios, widest half-width, rate.
 inline constexpr char kDecideProgress[] = "{:3.0f} % {} scenarios, widest half-width {:.2f} $/mbf, {:.0f} scenarios/s";
+
+// report: its help and messages.
+inline constexpr char kReportSummary[] = "writes the unit report (PDF) of the static and the decision analysis";
+inline constexpr char kReportSynopsis[] =
+    "Writes the unit report, as the desktop program's \"Save Report...\" does, without a\n"
+    "display: the unit's name, notes and inputs, the static analysis of the low\n"
+    "values with its cost chart, and a decision analysis with its seed, scenario\n"
+    "count, recommended EYD and band, plan terms and charts. Give --seed and\n"
+    "--scenarios to make the report repeatable. The desktop program quorvale\n"
+    "draws the PDF; it must be installed beside quorvale-cli.";
+inline constexpr char kReportOutputOption[] = "the PDF file to write (required); an earlier file is replaced whole";
+inline constexpr char kReportScenariosOption[] =
+    "a fixed number of scenarios for the decision analysis (default: until its target is met)";
+inline constexpr char kReportNoOutput[] = "option --output is required: the PDF file to write";
+// {} the path looked for.
+inline constexpr char kReportNoDesktop[] =
+    "the report is drawn by the desktop program, which is not installed beside quorvale-cli (looked for {})";
+// {} the path, the reason.
+inline constexpr char kReportNotStarted[] = "the desktop program {} could not be started: {}";
+// {} the file.
+inline constexpr char kReportWritten[] = "Report written to {}";
+// {} the file, the reason.
+inline constexpr char kReportNotWritten[] = "the report could not be written to {}: {}";
 
 // unit: its help.
 inline constexpr char kUnitSynopsis[] =

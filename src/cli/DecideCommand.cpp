@@ -11,13 +11,11 @@
 
 #include <fmt/format.h>
 
-#include "base/CsvWriter.h"
 #include "base/Texts.h"
 #include "cli/CommandLine.h"
-#include "cli/JsonOutput.h"
+#include "cli/DecideOutput.h"
 #include "cli/ProgressLine.h"
-#include "cli/TextTable.h"
-#include "inputs/NumberText.h"
+#include "cli/WholeNumberOptions.h"
 #include "decision/DecisionAnalysis.h"
 #include "simulator/MonteCarloRun.h"
 
@@ -25,8 +23,6 @@ namespace quorvale::cli {
 namespace {
 
 namespace t = texts::cli;
-
-constexpr std::uint64_t kLargestCount = 1'000'000'000'000;  // a run of this size takes days
 
 struct DecideRequest {
     CommonOptions common;
@@ -44,24 +40,6 @@ std::optional<double> readNumber(const std::string& text) {
         return std::nullopt;
     }
     return value;
-}
-
-std::optional<std::uint64_t> readWhole(const std::string& text) {
-    std::uint64_t value = 0;
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    if (text.empty() || ec != std::errc{} || ptr != end) {
-        return std::nullopt;
-    }
-    return value;
-}
-
-std::uint64_t parseCount(const std::string& option, const std::string& text) {
-    const auto value = readWhole(text);
-    if (!value || *value < 1 || *value > kLargestCount) {
-        throw UsageError(fmt::format(t::kNotWholeNumber, option, text, 1, kLargestCount));
-    }
-    return *value;
 }
 
 std::unique_ptr<CommandLine> decideCommandLine() {
@@ -87,9 +65,9 @@ DecideRequest parse(const std::vector<std::string>& args) {
             continue;
         }
         if (option == "--scenarios") {
-            request.settings.scenarios = parseCount(option, value);
+            request.settings.scenarios = readCountOption(option, value);
         } else if (option == "--max-scenarios") {
-            request.settings.maxScenarios = parseCount(option, value);
+            request.settings.maxScenarios = readCountOption(option, value);
             request.capGiven = true;
         } else if (option == "--target") {
             request.settings.target = readPositiveNumber(option, value);
@@ -101,17 +79,9 @@ DecideRequest parse(const std::vector<std::string>& args) {
             }
             request.settings.bandTolerance = *band / 100;
         } else if (option == "--seed") {
-            request.seed = readWhole(value);
-            if (!request.seed) {
-                throw UsageError(
-                    fmt::format(t::kNotWholeNumber, option, value, 0, std::numeric_limits<std::uint64_t>::max()));
-            }
+            request.seed = readSeedOption(option, value);
         } else if (option == "--threads") {
-            const auto threads = readWhole(value);
-            if (!threads || *threads < 1 || *threads > kMostDecisionThreads) {
-                throw UsageError(fmt::format(t::kNotWholeNumber, option, value, 1, kMostDecisionThreads));
-            }
-            request.settings.threads = static_cast<unsigned>(*threads);
+            request.settings.threads = static_cast<unsigned>(readWholeOption(option, value, 1, kMostDecisionThreads));
         }
     }
     if (request.settings.scenarios && (request.targetGiven || request.capGiven)) {
@@ -121,195 +91,31 @@ DecideRequest parse(const std::vector<std::string>& args) {
     return request;
 }
 
-// The bars' Low and High as the user gives them (bdft, percent), not in
-// the model's units.
-double enteredValue(InputVariables& inputs, const TornadoBar& bar, bool high) {
-    const int variable = RunInputs::drawnVariable(bar.drawIndex);
-    return inputs.value(high ? highEntry(variable) : lowEntry(variable));
-}
-
-// Beyond this a figure's digits no longer fit a column, nor tell a reader
-// more than its magnitude: such figures (an extreme entry's) take the
-// exponent form.
-constexpr double kLargestPlainFigure = 1e12;
-
-std::string tableFigure(double value, int decimals) {
-    if (!std::isfinite(value)) {
-        return t::kNoFigure;
-    }
-    return std::fabs(value) < kLargestPlainFigure ? fixedDecimal(value, decimals) : fmt::format("{:.4g}", value);
-}
-
-// An entered value as given, in the exponent form once it is that large.
-std::string enteredText(double value) {
-    return std::fabs(value) < kLargestPlainFigure ? plainDecimal(value) : roundTripText(value);
-}
-
-// The statistics of a step; none without a scenario. A figure there is
-// none of goes out as not a number: null in JSON, an empty CSV field, a dash
-// in the table; never as 0.
-DecisionRow shownRow(const DecisionResult& r, const DecisionRow& row) {
-    const double none = kNoFigure;
-    if (r.scenarios == 0) {
-        return {row.step, row.eyd, none, none, none, none, none, none, none, none};
-    }
-    DecisionRow shown = row;
-    if (r.scenarios == 1) {
-        // One scenario has no spread to speak of: a 0 would claim certainty.
-        shown.stddev = none;
-        shown.halfWidth = none;
-    }
-    return shown;
-}
-
-void printJson(std::ostream& out, InputVariables& inputs, const DecisionResult& r) {
-    Json rows = Json::array();
-    for (const DecisionRow& stored : r.rows) {
-        const DecisionRow row = shownRow(r, stored);
-        rows.push_back({{"step", row.step},
-                        {"eyd", row.eyd},
-                        {"mean", row.mean},
-                        {"stddev", row.stddev},
-                        {"halfWidth", row.halfWidth},
-                        {"p10", row.p10},
-                        {"p50", row.p50},
-                        {"p90", row.p90},
-                        {"pOptimal", row.pOptimal},
-                        {"regret", row.regret}});
-    }
-    Json recommended = nullptr;
-    Json band = nullptr;
-    Json evpi = nullptr;
-    if (r.recommendedStep > 0) {
-        recommended = {{"step", r.recommendedStep}, {"eyd", r.recommendedEyd}, {"meanCost", r.recommendedMean}};
-        band = {{"tolerance", r.bandTolerance * 100}, {"fromEyd", r.bandFromEyd}, {"toEyd", r.bandToEyd}};
-        evpi = r.evpi;
-    }
-    Json bars = Json::array();
-    for (const TornadoBar& bar : r.tornado.bars) {
-        bars.push_back({{"variable", bar.variable},
-                        {"low", enteredValue(inputs, bar, false)},
-                        {"high", enteredValue(inputs, bar, true)},
-                        {"costAtLow", bar.costAtLow},
-                        {"costAtHigh", bar.costAtHigh},
-                        {"eydAtLow", bar.eydAtLow},
-                        {"eydAtHigh", bar.eydAtHigh},
-                        {"swing", bar.swing}});
-    }
-    const Json document = {
-        {"seed", r.seed},
-        {"pattern", patternName(r.pattern)},
-        {"steps", r.steps},
-        {"scenarios", r.scenarios},
-        {"nonFinite", r.nonFinite},
-        {"threads", r.threads},
-        {"stopped", r.stopped},
-        {"capped", r.capped},
-        {"rows", std::move(rows)},
-        {"recommended", std::move(recommended)},
-        {"band", std::move(band)},
-        {"evpi", std::move(evpi)},
-        {"tornado",
-         {{"base", {{"minCost", r.tornado.baseMinCost}, {"eyd", r.tornado.baseEyd}}}, {"bars", std::move(bars)}}}};
-    writeJson(out, document);
-}
-
-// The per-step figures; every row carries the seed, so that a CSV file alone
-// says how to repeat the run.
-void printCsv(std::ostream& out, const DecisionResult& r) {
-    CsvWriter csv(out);
-    for (const char* heading :
-         {"seed", "step", "eyd", "mean", "stddev", "halfWidth", "p10", "p50", "p90", "pOptimal", "regret"}) {
-        csv.text(heading);
-    }
-    csv.endRow();
-    for (const DecisionRow& stored : r.rows) {
-        const DecisionRow row = shownRow(r, stored);
-        csv.integer(r.seed).integer(row.step).number(row.eyd).number(row.mean).number(row.stddev);
-        csv.number(row.halfWidth).number(row.p10).number(row.p50).number(row.p90).number(row.pOptimal);
-        csv.number(row.regret);
-        csv.endRow();
-    }
-}
-
-void printTable(std::ostream& out, InputVariables& inputs, const DecisionResult& r, const DecisionSettings& settings) {
-    out << fmt::format(t::kDecideHeading, patternCaption(r.pattern), r.steps, r.scenarios);
-    if (r.nonFinite > 0) {
-        out << fmt::format(t::kDecideLeftOut, r.nonFinite);
-    }
-    out << (r.threads == 1 ? fmt::format(t::kDecideSeedOneThread, r.seed)
-                           : fmt::format(t::kDecideSeedThreads, r.seed, r.threads))
-        << "\n\n";
-    TextTable table;
-    table.addColumn(t::kStep, t::kStations);
-    table.addColumn(t::kEyd, t::kFeet);
-    table.addColumn(t::kMean, t::kCost);
-    table.addColumn(t::kStdDev, t::kCost);
-    table.addColumn(t::kHalfWidth, t::kCost);
-    table.addColumn(t::kP10, t::kCost);
-    table.addColumn(t::kP50, t::kCost);
-    table.addColumn(t::kP90, t::kCost);
-    table.addColumn(t::kPOptimal, t::kPercent);
-    table.addColumn(t::kRegret, t::kCost);
-    for (const DecisionRow& stored : r.rows) {
-        const DecisionRow row = shownRow(r, stored);
-        table.addRow({std::to_string(row.step), fixedDecimal(row.eyd, 0), tableFigure(row.mean, 2),
-                      tableFigure(row.stddev, 2), tableFigure(row.halfWidth, 2), tableFigure(row.p10, 2),
-                      tableFigure(row.p50, 2), tableFigure(row.p90, 2), tableFigure(row.pOptimal * 100, 1),
-                      tableFigure(row.regret, 2)});
-    }
-    table.print(out);
-    out << '\n';
-    if (r.recommendedStep > 0) {
-        out << fmt::format(t::kRecommended, fixedDecimal(r.recommendedEyd, 0), fixedDecimal(r.recommendedMean, 2))
-            << '\n'
-            << fmt::format(t::kWithinBand, plainDecimal(roundHalfEven(r.bandTolerance * 100, 6)),
-                           fixedDecimal(r.bandFromEyd, 0), fixedDecimal(r.bandToEyd, 0))
-            << '\n'
-            << fmt::format(t::kEvpi, fixedDecimal(r.evpi, 2)) << "\n\n";
-    }
-
-    out << fmt::format(t::kTornadoHeading, tableFigure(r.tornado.baseMinCost, 2), tableFigure(r.tornado.baseEyd, 0))
-        << "\n\n";
-    TextTable tornado;
-    tornado.addColumn(t::kVariable, "");
-    tornado.addColumn(t::kLow, "");
-    tornado.addColumn(t::kHigh, "");
-    tornado.addColumn(t::kCostAtLow, t::kCost);
-    tornado.addColumn(t::kEydAtLow, t::kFeet);
-    tornado.addColumn(t::kCostAtHigh, t::kCost);
-    tornado.addColumn(t::kEydAtHigh, t::kFeet);
-    tornado.addColumn(t::kSwing, t::kCost);
-    for (const TornadoBar& bar : r.tornado.bars) {
-        tornado.addRow({bar.variable, enteredText(enteredValue(inputs, bar, false)),
-                        enteredText(enteredValue(inputs, bar, true)), tableFigure(bar.costAtLow, 2),
-                        tableFigure(bar.eydAtLow, 0), tableFigure(bar.costAtHigh, 2), tableFigure(bar.eydAtHigh, 0),
-                        tableFigure(bar.swing, 2)});
-    }
-    tornado.print(out);
-    out << '\n';
-    if (r.stopped) {
-        out << decisionStoppedNote(r.scenarios + r.nonFinite) << '\n';
-    }
-    if (r.capped) {
-        out << decisionCapNote(settings.maxScenarios) << '\n';
-    }
-    out << decisionSummary(r) << '\n';
-}
-
 }  // namespace
+
+DecideRun readDecideRun(const std::vector<std::string>& args, const std::string& command, std::ostream& err) {
+    DecideRequest request = parse(args);
+    DecideRun run{InMemoryInputs(request.common.locale), request.settings, request.common.format, request.common.unit};
+    if (!takeCommandInputs(request.common, Intake::TakenIn, command, run.inputs, err)) {
+        throw InputsRefused(t::kStrictRefused);
+    }
+    Repair_Variables(run.inputs);
+    run.settings.seed = request.seed ? *request.seed : seedFromClock();
+    return run;
+}
 
 int runDecide(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
               const DecideSurroundings& surroundings) {
-    DecideRequest request;
-    InMemoryInputs inputs;
-    if (const auto status = startCommand(
-            "decide", [&] { return parse(args); }, request, inputs, err)) {
-        return *status;
+    std::optional<DecideRun> run;
+    try {
+        run = readDecideRun(args, "decide", err);
+    } catch (const InputsRefused& e) {
+        return e.status();  // the reasons are said
+    } catch (const UsageError& e) {
+        return sayUsageError("decide", e, err);
     }
-    Repair_Variables(inputs);
+    InMemoryInputs& inputs = run->inputs;
     const RunInputs ranges(inputs);
-    request.settings.seed = request.seed ? *request.seed : seedFromClock();
 
     std::atomic<bool> stop{false};
     static_assert(std::atomic<bool>::is_always_lock_free);
@@ -333,29 +139,38 @@ int runDecide(const std::vector<std::string>& args, std::ostream& out, std::ostr
     int stoppedStatus = kInterruptedStatus;
     {
         StopSignals signals([](void* flag) { static_cast<std::atomic<bool>*>(flag)->store(true); }, &stop);
-        result = runDecisionAnalysis(ranges, request.settings, &stop, progress);
+        result = runDecisionAnalysis(ranges, run->settings, &stop, progress);
         stoppedStatus = signals.stoppedStatus();
     }
     line.clear();
 
-    switch (request.common.format) {
+    switch (run->format) {
         case OutputFormat::Json:
-            printJson(out, inputs, result);
+            printDecisionJson(out, inputs, result);
             break;
         case OutputFormat::Csv:
-            printCsv(out, result);
+            printDecisionCsv(out, result);
             break;
         case OutputFormat::Table:
-            printTable(out, inputs, result, request.settings);
+            printDecisionTable(out, inputs, result, run->settings.maxScenarios);
             break;
     }
     if (result.capped) {
-        err << fmt::format(t::kCommandNote, "decide", decisionCapNote(request.settings.maxScenarios)) << '\n';
+        err << fmt::format(t::kCommandNote, "decide", decisionCapNote(run->settings.maxScenarios)) << '\n';
     }
     if (result.nonFinite > 0) {
         err << fmt::format(t::kCommandNote, "decide", fmt::format(t::kScenariosNotFinite, result.nonFinite)) << '\n';
     }
-    return result.stopped ? stoppedStatus : 0;
+    if (result.stopped) {
+        return stoppedStatus;
+    }
+    // As the sweep does when a step is not a finite number: the figures are
+    // printed, but a run that found no finite scenario has no answer.
+    if (result.steps > 0 && result.recommendedStep == 0) {
+        err << fmt::format(t::kCommandError, "decide", t::kNoFiniteScenario) << '\n';
+        return 1;
+    }
+    return 0;
 }
 
 int runDecideCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {

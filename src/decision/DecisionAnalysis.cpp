@@ -69,6 +69,7 @@ DecisionResult runDecisionAnalysis(const RunInputs& inputs, const DecisionSettin
     result.nonFinite = statistics.totals().nonFinite;
     result.rows = statistics.rows(sketches);
     summarise(result);
+    result.plan = planTerms(inputs, settings.pattern, result);
     if (progress) {
         const double worst = statistics.worstHalfWidth();
         progress({result.scenarios, worst, result.stopped ? pipeline.fraction() : 1.0});

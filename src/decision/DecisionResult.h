@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "inputs/InputRules.h"
+#include "decision/PlanTerms.h"
 #include "decision/Tornado.h"
 
 namespace quorvale {
@@ -67,6 +68,7 @@ struct DecisionResult {
     double bandToEyd = 0;
     double evpi = 0;  // mean at the recommended step - mean per-scenario minimum
     Tornado tornado;
+    std::optional<PlanTerms> plan;  // with a recommendation
 };
 
 struct DecisionProgress {

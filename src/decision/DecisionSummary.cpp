@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "base/Texts.h"
+#include "decision/AnswerSentences.h"
 #include "inputs/NumberText.h"
 
 namespace quorvale {
@@ -15,13 +16,20 @@ std::string stations(double eydFeet) { return plainDecimal(eydFeet / 100); }
 
 }  // namespace
 
-std::string decisionStoppedNote(std::uint64_t scenarios) { return fmt::format(texts::decision::kStopped, scenarios); }
+std::string decisionStoppedNote(std::uint64_t scenarios) {
+    return fmt::format(texts::decision::kStopped, countText(scenarios));
+}
 
-std::string decisionCapNote(std::uint64_t maxScenarios) { return fmt::format(texts::decision::kCapped, maxScenarios); }
+std::string decisionCapNote(std::uint64_t maxScenarios) {
+    return fmt::format(texts::decision::kCapped, countText(maxScenarios));
+}
 
 std::string decisionSummary(const DecisionResult& result) {
     namespace t = texts::decision;
     std::vector<std::string> sentences;
+    if (result.stopped) {
+        sentences.push_back(decisionStoppedNote(result.scenarios + result.nonFinite));
+    }
     if (result.steps == 0) {
         sentences.push_back(t::kNoSteps);
     } else if (result.recommendedStep == 0) {
@@ -31,13 +39,20 @@ std::string decisionSummary(const DecisionResult& result) {
         const std::string mean = fixedDecimal(result.recommendedMean, 2);
         sentences.push_back(result.recommendedStep == 1 ? fmt::format(t::kRecommendOne, mean)
                                                         : fmt::format(t::kRecommend, result.recommendedStep, mean));
+        sentences.push_back(cheapestSentence(result));
         if (result.bandFromEyd < result.bandToEyd) {
             sentences.push_back(
                 fmt::format(t::kBand, stations(result.bandFromEyd), stations(result.bandToEyd), tolerance));
         } else {
             sentences.push_back(fmt::format(t::kBandAlone, tolerance));
         }
-        sentences.push_back(fmt::format(t::kEvpi, fixedDecimal(result.evpi, 2)));
+        if (atLargestEyd(result)) {
+            sentences.push_back(texts::plan::kWiden);
+        }
+        sentences.push_back(evpiSentence(result));
+        if (result.plan) {
+            sentences.push_back(planSentences(*result.plan));
+        }
     }
     if (result.steps > 0) {
         const auto& bars = result.tornado.bars;

@@ -30,6 +30,7 @@ class FrmStats;
 class ShellMenus;
 class StaticChartWindow;
 class GuideActions;
+class OverviewActions;
 class ReportActions;
 class UnitActions;
 class WindowRegistry;
@@ -83,6 +84,7 @@ public:
     void setRunSeed(std::optional<std::uint64_t> seed) { m_runSeed = seed; }
     // What the last run did, once one has run.
     const std::optional<RunSummary>& lastRun() const override { return m_lastRun; }
+    bool lastRunMatches(InputVariables& inputs) override;
 
     // What the Simulator window reaches through the main window.
     InputVariables& variables() override { return m_variables; }
@@ -138,6 +140,7 @@ private:
     UnitActions* m_units = nullptr;
     ReportActions* m_reports = nullptr;
     GuideActions* m_guide = nullptr;
+    OverviewActions* m_overview = nullptr;
     QLabel* m_datePanel = nullptr;
     QLabel* m_timePanel = nullptr;
     QTimer* m_clock = nullptr;

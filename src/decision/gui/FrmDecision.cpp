@@ -2,7 +2,6 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSplitter>
@@ -13,18 +12,24 @@
 
 #include "base/Texts.h"
 #include "base/gui/QtText.h"
-#include "simulator/MonteCarloRun.h"
-#include "decision/gui/DecisionCharts.h"
+#include "decision/gui/DecisionCostChart.h"
 #include "decision/gui/DecisionJob.h"
+#include "decision/gui/DecisionTornadoChart.h"
+#include "inputs/InputRules.h"
+#include "inputs/NumberText.h"
+#include "simulator/MonteCarloRun.h"
 
 namespace quorvale {
 namespace {
 
 namespace tx = texts::decision;
 
-QString count(std::uint64_t n) { return QLocale().toString(static_cast<qulonglong>(n)); }
+QString count(std::uint64_t n) { return QString::fromStdString(countText(n)); }
 
 constexpr int kProgressSteps = 1000;
+// The charts stand side by side in a window at least this much wider than
+// high, else one above the other.
+constexpr double kSideBySideAspect = 1.1;
 
 }  // namespace
 
@@ -38,7 +43,7 @@ DecisionInputs DecisionInputs::capture(InputVariables& inputs) {
     }
     copy.setPattern(inputs.pattern());
     Repair_Variables(copy);
-    return {RunInputs(copy), copy.pattern()};
+    return {RunInputs(copy), copy.pattern(), {}};
 }
 
 bool DecisionInputs::sameAs(const DecisionInputs& other) const {
@@ -55,10 +60,12 @@ bool DecisionInputs::sameAs(const DecisionInputs& other) const {
     return true;
 }
 
-FrmDecision::FrmDecision(InputVariables& inputs, QWidget* parent) : ChildWindow(parent), m_inputs(inputs) {
+FrmDecision::FrmDecision(InputVariables& inputs, UnitName unitName, QWidget* parent)
+    : ChildWindow(parent), m_inputs(inputs), m_unitName(std::move(unitName)) {
     setObjectName(QStringLiteral("FrmDecision"));
     setWindowTitle(qtext(tx::kCaption));
     buildControls();
+    showHeader(captureInputs());
     m_poll = new QTimer(this);
     m_poll->setInterval(kProgressMs);
     connect(m_poll, &QTimer::timeout, this, &FrmDecision::showProgress);
@@ -71,7 +78,38 @@ FrmDecision::~FrmDecision() = default;
 
 QSize FrmDecision::sizeHint() const { return {1040, 640}; }
 
+// Side by side, the tornado's captions and both legends want the width; one
+// above the other, each chart wants the height of a plot, its axis and its
+// legend.
+QList<QSize> FrmDecision::legibleSizes() const { return {QSize(760, 430), QSize(430, 640)}; }
+
+bool FrmDecision::chartsSideBySide() const { return m_charts->orientation() == Qt::Horizontal; }
+
+DecisionInputs FrmDecision::captureInputs() const {
+    DecisionInputs inputs = DecisionInputs::capture(m_inputs);
+    inputs.unitName = m_unitName ? m_unitName() : QString();
+    return inputs;
+}
+
+void FrmDecision::showHeader(const DecisionInputs& inputs) {
+    m_header->setText(qtext(tx::kHeader)
+                          .arg(inputs.unitName.isEmpty() ? qtext(tx::kUnnamedUnit) : inputs.unitName,
+                               qtext(patternCaption(inputs.pattern))));
+}
+
+void FrmDecision::resizeEvent(QResizeEvent* event) {
+    ChildWindow::resizeEvent(event);
+    const bool sideBySide = width() >= kSideBySideAspect * height();
+    m_charts->setOrientation(sideBySide ? Qt::Horizontal : Qt::Vertical);
+}
+
 void FrmDecision::buildControls() {
+    m_header = new QLabel(this);
+    m_header->setObjectName(QStringLiteral("lblHeader"));
+    m_header->setWordWrap(true);
+    QFont bold = m_header->font();
+    bold.setBold(true);
+    m_header->setFont(bold);
     m_run = new QPushButton(qtext(tx::kRun), this);
     m_run->setObjectName(QStringLiteral("cmdRun"));
     m_cancel = new QPushButton(qtext(tx::kCancel), this);
@@ -102,18 +140,21 @@ void FrmDecision::buildControls() {
     controls->addWidget(m_run);
     controls->addWidget(m_cancel);
     controls->addWidget(m_progress, 1);
-    auto* charts = new QSplitter(Qt::Horizontal, this);
-    charts->addWidget(m_costChart);
-    charts->addWidget(m_tornadoChart);
-    charts->setStretchFactor(0, 11);
-    charts->setStretchFactor(1, 9);
-    charts->setChildrenCollapsible(false);
+    m_charts = new QSplitter(Qt::Horizontal, this);
+    m_charts->addWidget(m_costChart);
+    m_charts->addWidget(m_tornadoChart);
+    // The tornado's captions and the figures at its bars' ends want the
+    // width more than the cost curves do.
+    m_charts->setStretchFactor(0, 9);
+    m_charts->setStretchFactor(1, 11);
+    m_charts->setChildrenCollapsible(false);
 
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_header);
     layout->addLayout(controls);
     layout->addWidget(m_status);
     layout->addWidget(m_outOfDateNote);
-    layout->addWidget(charts, 1);
+    layout->addWidget(m_charts, 1);
     layout->addWidget(m_summary);
 
     connect(m_run, &QPushButton::clicked, this, &FrmDecision::run);
@@ -130,7 +171,7 @@ void FrmDecision::run() {
     settings.pattern = CorridorPattern::Parallel;
     settings.scenarios = m_scenarios;
     settings.seed = m_seed ? *m_seed : seedFromClock();
-    m_jobInputs = DecisionInputs::capture(m_inputs);
+    m_jobInputs = captureInputs();
     settings.pattern = m_jobInputs->pattern;
     m_jobOutOfDate = false;
 
@@ -184,10 +225,11 @@ void FrmDecision::jobFinished() {
             m_outOfDate = true;
         }
     } else {
-        QString status = result->stopped ? QString::fromStdString(decisionStoppedNote(result->scenarios)) +
-                                               QLatin1Char(' ') + qtext(tx::kSeed).arg(seedText)
-                                         : qtext(tx::kDone).arg(count(result->scenarios), seedText,
-                                                                QString::number(result->threads));
+        QString status =
+            result->stopped
+                ? QString::fromStdString(decisionStoppedNote(result->scenarios + result->nonFinite)) +
+                      QLatin1Char(' ') + qtext(tx::kSeed).arg(seedText)
+                : qtext(tx::kDone).arg(count(result->scenarios), seedText, QString::number(result->threads));
         if (result->capped) {
             status += QLatin1Char(' ') + QString::fromStdString(decisionCapNote(job->settings().maxScenarios));
         }
@@ -200,6 +242,7 @@ void FrmDecision::jobFinished() {
         m_summary->setText(QString::fromStdString(decisionSummary(*result)));
         m_result = std::move(result);
         m_resultInputs = m_jobInputs;
+        showHeader(*m_resultInputs);
         m_outOfDate = m_jobOutOfDate;
     }
     m_jobInputs.reset();
@@ -208,10 +251,18 @@ void FrmDecision::jobFinished() {
 }
 
 void FrmDecision::inputsMayHaveChanged() {
-    if (isUnloading() || (!m_resultInputs && !m_jobInputs)) {
+    if (isUnloading()) {
         return;
     }
-    const DecisionInputs now = DecisionInputs::capture(m_inputs);
+    const DecisionInputs now = captureInputs();
+    // The header names the unit of the result shown, else the one the
+    // Variables window holds.
+    if (!m_resultInputs) {
+        showHeader(now);
+    }
+    if (!m_resultInputs && !m_jobInputs) {
+        return;
+    }
     if (m_resultInputs) {
         m_outOfDate = !now.sameAs(*m_resultInputs);
     }
