@@ -15,6 +15,8 @@
 //                                        realistic unit
 //   quorvale_screenshot_scene guide [ANCHOR]  the User Guide window (F1) at a heading, by default the
 //                                        formulas of parallel corridors
+//   quorvale_screenshot_scene overview PATH  the Units Overview after a run over a folder or batch CSV,
+//                                        sorted by cost
 
 #include <QAction>
 #include <QApplication>
@@ -24,6 +26,7 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScreen>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
@@ -34,6 +37,7 @@
 #include "inputs/gui/FrmData.h"
 #include "app/gui/FrmMain.h"
 #include "app/gui/ShellMenus.h"
+#include "batch/gui/FrmUnitsOverview.h"
 #include "base/gui/WindowRegistry.h"
 #include "decision/gui/FrmDecision.h"
 #include "guide/gui/FrmGuide.h"
@@ -202,6 +206,24 @@ void showGuide(FrmMain& main, const QString& anchor) {
     });
 }
 
+// The units of a sale area, run and sorted by cost.
+void showOverview(FrmMain& main, const QString& path) {
+    main.findChild<QAction*>(QStringLiteral("mnuToolsUnitsOverview"))->trigger();
+    auto* overview = qobject_cast<FrmUnitsOverview*>(main.windows().window(WindowId::FrmUnitsOverview));
+    main.windows().frame(WindowId::FrmUnitsOverview)->setGeometry(0, 0, 900, 560);
+    overview->setSeed(1);
+    QObject::connect(overview, &FrmUnitsOverview::runEnded, &main, [&main, overview] {
+        overview->table()->sortByColumn(FrmUnitsOverview::Cost, Qt::AscendingOrder);
+        overview->table()->resizeColumnsToContents();
+        QTimer::singleShot(300, &main, [&main] {
+            main.windows().frame(WindowId::FrmUnitsOverview)->raise();
+            printFrame(main, WindowId::FrmUnitsOverview);
+        });
+    });
+    overview->openPaths({path});
+    overview->run();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -228,6 +250,8 @@ int main(int argc, char** argv) {
         showDecision(main);
     } else if (scene == "guide") {
         showGuide(main, QString::fromLatin1(argc < 3 ? "layout-with-parallel-corridors" : argv[2]));
+    } else if (scene == "overview" && argc >= 3) {
+        showOverview(main, QString::fromLocal8Bit(argv[2]));
     } else if (scene == "cascade") {
         showCascade(main);
     } else if (scene == "tile-h") {

@@ -93,17 +93,29 @@ DecideRequest parse(const std::vector<std::string>& args) {
 
 }  // namespace
 
+DecideRun readDecideRun(const std::vector<std::string>& args, const std::string& command, std::ostream& err) {
+    DecideRequest request = parse(args);
+    DecideRun run{InMemoryInputs(request.common.locale), request.settings, request.common.format, request.common.unit};
+    if (!takeCommandInputs(request.common, Intake::TakenIn, command, run.inputs, err)) {
+        throw InputsRefused(t::kStrictRefused);
+    }
+    Repair_Variables(run.inputs);
+    run.settings.seed = request.seed ? *request.seed : seedFromClock();
+    return run;
+}
+
 int runDecide(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
               const DecideSurroundings& surroundings) {
-    DecideRequest request;
-    InMemoryInputs inputs;
-    if (const auto status = startCommand(
-            "decide", [&] { return parse(args); }, request, inputs, err)) {
-        return *status;
+    std::optional<DecideRun> run;
+    try {
+        run = readDecideRun(args, "decide", err);
+    } catch (const InputsRefused& e) {
+        return e.status();  // the reasons are said
+    } catch (const UsageError& e) {
+        return sayUsageError("decide", e, err);
     }
-    Repair_Variables(inputs);
+    InMemoryInputs& inputs = run->inputs;
     const RunInputs ranges(inputs);
-    request.settings.seed = request.seed ? *request.seed : seedFromClock();
 
     std::atomic<bool> stop{false};
     static_assert(std::atomic<bool>::is_always_lock_free);
@@ -127,12 +139,12 @@ int runDecide(const std::vector<std::string>& args, std::ostream& out, std::ostr
     int stoppedStatus = kInterruptedStatus;
     {
         StopSignals signals([](void* flag) { static_cast<std::atomic<bool>*>(flag)->store(true); }, &stop);
-        result = runDecisionAnalysis(ranges, request.settings, &stop, progress);
+        result = runDecisionAnalysis(ranges, run->settings, &stop, progress);
         stoppedStatus = signals.stoppedStatus();
     }
     line.clear();
 
-    switch (request.common.format) {
+    switch (run->format) {
         case OutputFormat::Json:
             printDecisionJson(out, inputs, result);
             break;
@@ -140,11 +152,11 @@ int runDecide(const std::vector<std::string>& args, std::ostream& out, std::ostr
             printDecisionCsv(out, result);
             break;
         case OutputFormat::Table:
-            printDecisionTable(out, inputs, result, request.settings.maxScenarios);
+            printDecisionTable(out, inputs, result, run->settings.maxScenarios);
             break;
     }
     if (result.capped) {
-        err << fmt::format(t::kCommandNote, "decide", decisionCapNote(request.settings.maxScenarios)) << '\n';
+        err << fmt::format(t::kCommandNote, "decide", decisionCapNote(run->settings.maxScenarios)) << '\n';
     }
     if (result.nonFinite > 0) {
         err << fmt::format(t::kCommandNote, "decide", fmt::format(t::kScenariosNotFinite, result.nonFinite)) << '\n';

@@ -8,7 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "cli/CommandLine.h"
+#include "cli/JsonOutput.h"
 #include "cli/StopSignals.h"
+#include "decision/DecisionResult.h"
 
 namespace quorvale {
 struct DecisionProgress;
@@ -24,6 +27,26 @@ struct DecideSurroundings {
     // Ctrl+C sets; the tests press Ctrl+C from here.
     std::function<void(const DecisionProgress&, std::atomic<bool>& stop)> atProgress;
 };
+
+// A decide run as its arguments ask for it: the inputs, repaired as the
+// analysis reads them, and the settings with the seed.
+struct DecideRun {
+    InMemoryInputs inputs;
+    DecisionSettings settings;
+    OutputFormat format = OutputFormat::Table;
+    std::optional<UnitDocument> unit;  // the last --unit file read
+};
+
+// Inputs --strict refuses; what was wrong with them is said on the error
+// stream already.
+class InputsRefused : public UsageError {
+public:
+    using UsageError::UsageError;
+};
+
+// Reads decide's arguments as decide does, printing on `err` what it says of
+// them under `command`'s name. Throws UsageError.
+DecideRun readDecideRun(const std::vector<std::string>& args, const std::string& command, std::ostream& err);
 
 // Returns the exit status: 0 (also when the scenario cap ended the run);
 // 1 when no scenario gave finite costs (the figures are printed, the

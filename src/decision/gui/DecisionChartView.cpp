@@ -20,7 +20,7 @@ void DecisionChartView::adoptChart(QChart* chart) {
     ChartView::adoptChart(chart);
     chart->legend()->hide();
     chart->setBackgroundRoundness(0);
-    m_legend = new LegendStrip(chart);
+    m_legend = std::make_unique<LegendStrip>(chart);
     // Whoever sizes the chart, the view or a page of the report, the chart
     // fits itself to the new room.
     connect(chart, &QGraphicsWidget::geometryChanged, this, &DecisionChartView::refit);

@@ -5,6 +5,7 @@
 // whenever their chart is resized or shows new figures.
 
 #include <QString>
+#include <memory>
 
 #include "charts/gui/ChartView.h"
 #include "charts/gui/LegendStrip.h"
@@ -37,7 +38,7 @@ protected:
     void presentCommon(const ChartDetail& detail);
 
 private:
-    LegendStrip* m_legend = nullptr;
+    std::unique_ptr<LegendStrip> m_legend;
     QString m_title;
 };
 

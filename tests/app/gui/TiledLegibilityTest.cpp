@@ -133,6 +133,7 @@ private slots:
         }
         main.windows().show(WindowId::FrmGraphStats);
         f.trigger(QStringLiteral("mnuToolsUserGuide"));
+        f.trigger(QStringLiteral("mnuToolsUnitsOverview"));
         f.trigger(QStringLiteral("mnuToolsDecision"));
         auto* decision = qobject_cast<FrmDecision*>(f.window(WindowId::FrmDecision));
         QVERIFY(decision);
