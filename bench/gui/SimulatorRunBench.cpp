@@ -75,11 +75,12 @@ void BM_HeadlessRun(benchmark::State& state) {
 // A loaded, maximized main window whose Variables window holds the
 // headless run's inputs, with its seed and the Simulator's target, and the
 // simulation chart open when asked: the Simulator's "Go" button, ready to be
-// clicked; none if the window was never shown.
-QPushButton* prepareRun(FrmMain& main, bool chartShown) {
+// clicked; none, and the benchmark skipped, if the window was never shown.
+QPushButton* prepareRun(benchmark::State& state, FrmMain& main, bool chartShown) {
     main.load();
     main.showMaximized();
     if (!QTest::qWaitForWindowExposed(&main)) {
+        state.SkipWithError("the main window was never shown");
         return nullptr;
     }
     tools::spreadInputs(*main.frmData(), false);
@@ -103,9 +104,8 @@ void mainWindowRun(benchmark::State& state, bool chartShown, Tally& total) {
     for (auto _ : state) {
         state.PauseTiming();
         FrmMain main;
-        QPushButton* go = prepareRun(main, chartShown);
+        QPushButton* go = prepareRun(state, main, chartShown);
         if (!go) {
-            state.SkipWithError("the main window was never shown");
             break;
         }
         state.ResumeTiming();
@@ -146,9 +146,8 @@ void windowShareOfHeadless(benchmark::State& state, bool chartShown) {
     for (auto _ : state) {
         state.PauseTiming();
         FrmMain main;
-        QPushButton* go = prepareRun(main, chartShown);
+        QPushButton* go = prepareRun(state, main, chartShown);
         if (!go) {
-            state.SkipWithError("the main window was never shown");
             break;
         }
         InMemoryInputs inputs;
