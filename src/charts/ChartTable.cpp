@@ -68,8 +68,7 @@ std::string ChartTable::label(int row) const {
     if (!validRow(row)) {
         return {};
     }
-    const Row& r = m_rows[static_cast<size_t>(row - 1)];
-    return r.placeholder ? "R" + std::to_string(row) : plainDecimal(r.x);
+    return m_rows[static_cast<size_t>(row - 1)].placeholder ? "R" + std::to_string(row) : plainDecimal(x(row));
 }
 
 double ChartTable::value(int row, int column) const {
@@ -89,6 +88,28 @@ std::vector<double> ChartTable::columnValues(int column) const {
         values.push_back(row.cells[static_cast<size_t>(column - 1)]);
     }
     return values;
+}
+
+int ChartTable::nearestRow(int column, double x) const {
+    int nearest = 0;
+    double distance = std::numeric_limits<double>::infinity();
+    for (int r = 1; r <= rowCount(); ++r) {
+        const double d = std::fabs(this->x(r) - x);
+        if (std::isfinite(value(r, column)) && d < distance) {
+            distance = d;
+            nearest = r;
+        }
+    }
+    return nearest;
+}
+
+std::vector<std::string> ChartTable::savedRow(int row) const {
+    std::vector<std::string> line{label(row)};
+    for (int c = 1; c <= m_columns; ++c) {
+        const double cell = value(row, c);
+        line.push_back(std::isfinite(cell) ? roundTripText(cell) : std::string());
+    }
+    return line;
 }
 
 }  // namespace quorvale

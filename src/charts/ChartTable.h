@@ -40,13 +40,19 @@ public:
     // Where a row stands on the x axis; a row placed at no finite number
     // stands at its row number.
     double x(int row) const;
-    // "R<row>" for a placeholder, else its x as a plain decimal; empty
-    // outside the table.
+    // "R<row>" for a placeholder, else where it stands as a plain decimal;
+    // empty outside the table.
     std::string label(int row) const;
     // NaN outside the table.
     double value(int row, int column) const;
     // Every row's value in a column.
     std::vector<double> columnValues(int column) const;
+    // The row nearest to `x` on the axis among those whose value in
+    // `column` is a finite number, the first of equals; 0 for none.
+    int nearestRow(int column, double x) const;
+    // A row as saved data: its label, then each cell as the shortest text
+    // that reads back to it, empty where the cell holds no number.
+    std::vector<std::string> savedRow(int row) const;
 
 private:
     struct Row {

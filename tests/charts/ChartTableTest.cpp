@@ -5,6 +5,8 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
+#include <vector>
 
 #include "charts/ChartTable.h"
 
@@ -24,6 +26,7 @@ TEST(ChartTable, RowsStandWhereTheyArePlacedAndAreLabelledWithThatNumber) {
     // A place that is no number leaves the row at its row number.
     table.setRowX(std::numeric_limits<double>::quiet_NaN());
     EXPECT_EQ(table.x(2), 2.0);
+    EXPECT_EQ(table.label(2), "2");
     // Growing adds placeholders after the placed rows, which keep their place.
     table.setRow(1);
     table.setRowX(9);
@@ -61,4 +64,31 @@ TEST(ChartTable, WritesGoToTheSelectedCellAndNowhereOutsideTheTable) {
     EXPECT_EQ(table.rowCount(), 0);
     table.setRowCount(std::numeric_limits<int>::max());
     EXPECT_EQ(table.rowCount(), ChartTable::kMaxRows);
+}
+
+TEST(ChartTable, TheNearestRowSkipsCellsWithoutANumberAndRowsAreSavedAsText) {
+    ChartTable table(2, 3);
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double xs[] = {3, 6, 9};
+    const double firsts[] = {0.1, nan, 250};
+    for (int r = 1; r <= 3; ++r) {
+        table.setRow(r);
+        table.setRowX(xs[r - 1]);
+        table.setColumn(1);
+        table.setData(firsts[r - 1]);
+        table.setColumn(2);
+        table.setData(-r);
+    }
+    // Row 2 stands nearest but holds no number in column 1; of rows 1 and 3,
+    // equally far from 6, the first wins.
+    EXPECT_EQ(table.nearestRow(1, 5.9), 1);
+    EXPECT_EQ(table.nearestRow(1, 6), 1);
+    EXPECT_EQ(table.nearestRow(1, 6.1), 3);
+    EXPECT_EQ(table.nearestRow(2, 6.1), 2);
+    EXPECT_EQ(table.nearestRow(1, 1e6), 3);
+    EXPECT_EQ(table.nearestRow(3, 6), 0);
+    EXPECT_EQ(table.savedRow(1), (std::vector<std::string>{"3", "0.1", "-1"}));
+    EXPECT_EQ(table.savedRow(2), (std::vector<std::string>{"6", "", "-2"}));
+    table.setRowCount(4);
+    EXPECT_EQ(table.savedRow(4), (std::vector<std::string>{"R4", "0", "0"}));
 }

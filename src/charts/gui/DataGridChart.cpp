@@ -352,18 +352,7 @@ void DataGridChart::resizeEvent(QResizeEvent* event) {
 }
 
 QString DataGridChart::pointText(int column, const QPointF& point) const {
-    if (!m_table.validColumn(column)) {
-        return {};
-    }
-    int nearest = 0;
-    double distance = std::numeric_limits<double>::infinity();
-    for (int r = 1; r <= rowCount(); ++r) {
-        const double d = std::fabs(m_table.x(r) - point.x());
-        if (std::isfinite(m_table.value(r, column)) && d < distance) {
-            distance = d;
-            nearest = r;
-        }
-    }
+    const int nearest = m_table.nearestRow(column, point.x());
     if (nearest == 0) {
         return {};
     }
@@ -384,12 +373,7 @@ ChartExport::Table DataGridChart::table() const {
     }
     out.rows.reserve(static_cast<size_t>(rowCount()));
     for (int r = 1; r <= rowCount(); ++r) {
-        std::vector<std::string> line{m_table.label(r)};
-        for (int c = 1; c <= columnCount(); ++c) {
-            const double cell = m_table.value(r, c);
-            line.push_back(std::isfinite(cell) ? roundTripText(cell) : std::string());
-        }
-        out.rows.push_back(std::move(line));
+        out.rows.push_back(m_table.savedRow(r));
     }
     return out;
 }
