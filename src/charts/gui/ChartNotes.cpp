@@ -54,11 +54,6 @@ void fillNote(QGraphicsRectItem* box, const QString& content, const QFont& face,
     box->setVisible(!content.isEmpty());
 }
 
-bool shown(const ChartLook& look, int column) {
-    const auto index = static_cast<size_t>(column - 1);
-    return column < 1 || index >= look.series.size() || look.series[index].shown;
-}
-
 }  // namespace
 
 ChartNotes::ChartNotes(QChart* chart, QValueAxis* x, QValueAxis* y, QObject* owner)
@@ -87,15 +82,13 @@ void ChartNotes::update(const ChartTable& table, const ChartLook& look) {
     QList<QPointF> mark;
     m_minimumText.clear();
     const int column = look.minimumColumn;
-    if (table.validColumn(column) && shown(look, column)) {
+    if (table.validColumn(column) && look.isShown(column)) {
         const std::vector<double> values = table.columnValues(column);
         if (std::optional<int> row = lowestPositiveRow(values)) {
             mark.append(QPointF(table.x(*row), values[static_cast<size_t>(*row - 1)]));
-            const auto index = static_cast<size_t>(column - 1);
-            const QString unit = index < look.series.size() ? text(look.series[index].unit) : QString();
             m_minimumText = QString::fromUtf8(texts::charts::kMinimumLabel)
-                                .arg(text(plainDecimal(roundHalfEven(mark.first().y(), kMinimumDecimals))), unit,
-                                     text(table.label(*row)));
+                                .arg(text(plainDecimal(roundHalfEven(mark.first().y(), kMinimumDecimals))),
+                                     text(look.unit(column)), text(table.label(*row)));
         }
     }
     m_minimum->replace(mark);

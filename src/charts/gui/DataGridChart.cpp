@@ -181,15 +181,9 @@ void DataGridChart::setLook(const ChartLook& look) {
     refresh();
 }
 
-bool DataGridChart::isSeriesShown(int column) const {
-    const auto index = static_cast<size_t>(column - 1);
-    return column < 1 || index >= m_look.series.size() || m_look.series[index].shown;
-}
+bool DataGridChart::isSeriesShown(int column) const { return m_look.isShown(column); }
 
-QString DataGridChart::seriesUnit(int column) const {
-    const auto index = static_cast<size_t>(column - 1);
-    return column >= 1 && index < m_look.series.size() ? text(m_look.series[index].unit) : QString();
-}
+QString DataGridChart::seriesUnit(int column) const { return text(m_look.unit(column)); }
 
 void DataGridChart::redrawNow() {
     m_redrawQueued = false;
@@ -259,12 +253,6 @@ bool DataGridChart::isYTitleAbove() const { return m_notes->isYTitleAbove(); }
 
 void DataGridChart::placeNotes() { m_notes->place(); }
 
-QString DataGridChart::axisTitle(bool vertical, const ChartDetail& detail) const {
-    const std::string& whole = vertical ? m_look.yTitle : m_look.xTitle;
-    const std::string& brief = vertical ? m_look.yShortTitle : m_look.xShortTitle;
-    return text(detail.shortTitles && !brief.empty() ? brief : whole);
-}
-
 // Ticks, faces, titles and the legend for the room the chart has, at one
 // step of the ladder of detail, as the sizing policy decides; the fit keeps
 // the first step at which every text stands whole.
@@ -290,9 +278,9 @@ void DataGridChart::present(const ChartDetail& detail) {
     }
 
     const QFontMetrics metrics(face);
-    m_axisX->setTitleText(axisTitle(false, detail));
+    m_axisX->setTitleText(text(m_look.axisTitle(false, detail.shortTitles)));
     m_axisX->setTitleVisible(detail.axisTitles);
-    const QString yTitle = axisTitle(true, detail);
+    const QString yTitle = text(m_look.axisTitle(true, detail.shortTitles));
     m_axisY->setTitleText(yTitle);
     const ChartSizing::YTitle place = ChartSizing::yTitle(room, detail.axisTitles, metrics.horizontalAdvance(yTitle));
     m_axisY->setTitleVisible(place == ChartSizing::YTitle::Along);

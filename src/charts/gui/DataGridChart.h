@@ -111,7 +111,6 @@ private:
     void placeNotes();
     QStringList shownSeriesLabels() const;
     int placeLegend(const ChartSizing::Legend& place);
-    QString axisTitle(bool vertical, const ChartDetail& detail) const;
     void onHovered(int column, const QPointF& point, bool entered);
 
     QStringList m_labels;
