@@ -32,58 +32,48 @@ struct DecideRequest {
     bool capGiven = false;
 };
 
-std::optional<double> readNumber(const std::string& text) {
+// A band in percent: a number from 0 to 100.
+std::optional<double> readBand(const std::string& text) {
     double value = 0;
     const char* end = text.data() + text.size();
     const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    if (text.empty() || ec != std::errc{} || ptr != end || !std::isfinite(value)) {
+    if (text.empty() || ec != std::errc{} || ptr != end || !std::isfinite(value) || value < 0 || value > 100) {
         return std::nullopt;
     }
     return value;
 }
 
-std::unique_ptr<CommandLine> decideCommandLine() {
+std::unique_ptr<CommandLine> decideCommandLine(DecideRequest& request) {
     auto line = std::make_unique<CommandLine>("decide", t::kDecideSynopsis);
-    line->addOption("--scenarios", "N", t::kScenariosOption);
-    line->addOption("--target", "HALF_WIDTH", t::kDecideTargetOption);
-    line->addOption("--max-scenarios", "N", t::kMaxScenariosOption);
-    line->addOption("--band", "PCT", t::kBandOption);
-    line->addOption("--seed", "N", t::kSeedOption);
-    line->addOption("--threads", "K", t::kThreadsOption);
-    line->addPatternOption();
-    line->addFormatOption();
-    line->addVariableOptions();
+    DecisionSettings& settings = request.settings;
+    line->addWholeOption("--scenarios", "N", t::kScenariosOption, 1, kLargestCount,
+                         [&settings](std::uint64_t scenarios) { settings.scenarios = scenarios; });
+    line->addPositiveOption("--target", "HALF_WIDTH", t::kDecideTargetOption, [&request](double target) {
+        request.settings.target = target;
+        request.targetGiven = true;
+    });
+    line->addWholeOption("--max-scenarios", "N", t::kMaxScenariosOption, 1, kLargestCount,
+                         [&request](std::uint64_t cap) {
+                             request.settings.maxScenarios = cap;
+                             request.capGiven = true;
+                         });
+    line->addOption(
+        "--band", "PCT", t::kBandOption,
+        [&settings](const std::string& text) { settings.bandTolerance = *readBand(text) / 100; },
+        [](const std::string& text) { return readBand(text) ? std::string() : fmt::format(t::kNotBand, text); });
+    line->addWholeOption("--seed", "N", t::kSeedOption, 0, kLargestSeed,
+                         [&request](std::uint64_t seed) { request.seed = seed; });
+    line->addWholeOption("--threads", "K", t::kThreadsOption, 1, kMostDecisionThreads,
+                         [&settings](std::uint64_t threads) { settings.threads = static_cast<unsigned>(threads); });
+    line->addPatternOption(request.common);
+    line->addFormatOption(request.common);
+    line->addVariableOptions(request.common);
     return line;
 }
 
 DecideRequest parse(const std::vector<std::string>& args) {
     DecideRequest request;
-    const auto line = decideCommandLine();
-    line->parse(args);
-    for (const auto& [option, value] : line->given()) {
-        if (readCommonOption(option, value, request.common)) {
-            continue;
-        }
-        if (option == "--scenarios") {
-            request.settings.scenarios = readCountOption(option, value);
-        } else if (option == "--max-scenarios") {
-            request.settings.maxScenarios = readCountOption(option, value);
-            request.capGiven = true;
-        } else if (option == "--target") {
-            request.settings.target = readPositiveNumber(option, value);
-            request.targetGiven = true;
-        } else if (option == "--band") {
-            const auto band = readNumber(value);
-            if (!band || *band < 0 || *band > 100) {
-                throw UsageError(fmt::format(t::kNotBand, value));
-            }
-            request.settings.bandTolerance = *band / 100;
-        } else if (option == "--seed") {
-            request.seed = readSeedOption(option, value);
-        } else if (option == "--threads") {
-            request.settings.threads = static_cast<unsigned>(readWholeOption(option, value, 1, kMostDecisionThreads));
-        }
-    }
+    decideCommandLine(request)->parse(args);
     if (request.settings.scenarios && (request.targetGiven || request.capGiven)) {
         throw UsageError(fmt::format(t::kScenariosCombined, request.targetGiven ? "--target" : "--max-scenarios"));
     }
@@ -179,6 +169,9 @@ int runDecideCommand(const std::vector<std::string>& args, std::ostream& out, st
     return runDecide(args, out, err, surroundings);
 }
 
-std::string decideHelp() { return decideCommandLine()->help(); }
+std::string decideHelp() {
+    DecideRequest unused;
+    return decideCommandLine(unused)->help();
+}
 
 }  // namespace quorvale::cli
