@@ -346,6 +346,38 @@ inline constexpr char kStopped[] = "Stopped after %1 scenarios; the figures are 
 inline constexpr char kCapped[] =
     "The run reached its cap of %1 scenarios before the target was met; the figures are less sure than asked.";
 
+// What is worth measuring and comparisons, in words, filled with fmt: the
+// {} fields take the arguments in order.
+// The variable's caption, $/mbf (two decimals), dollars for the unit.
+inline constexpr char kVoiFirst[] =
+    "Measure {} first: knowing it before deciding would save {} $/mbf ({} $ for this unit).";
+inline constexpr char kVoiNone[] =
+    "No single input is worth measuring first: knowing any one exactly would save less than 0.01 $/mbf.";
+// The biggest cost driver's caption, what knowing it would save ($/mbf).
+inline constexpr char kVoiDriverHardly[] =
+    "{} moves the cost most but hardly changes the choice: knowing it would save {} $/mbf.";
+
+// A comparison of two alternatives: the choice, the share in percent,
+// "they cost" or "it costs", the other alternative, the mean difference and
+// its P10 and P90 ($/mbf, one decimal).
+inline constexpr char kCompare[] = "{}: in {} % of scenarios {} less than {}, by {} $/mbf on average (P10 {}, P90 {}).";
+// The pattern's word, the stations ("15 stations").
+inline constexpr char kCompareLayOut[] = "Lay out {} corridors at {}";
+// The unit's name, the pattern's word, the stations.
+inline constexpr char kCompareChoose[] = "Choose {} ({} corridors at {})";
+inline constexpr char kCompareTheyCost[] = "they cost";
+inline constexpr char kCompareItCosts[] = "it costs";
+// The other: the pattern's word and its step; with a unit, its name first.
+inline constexpr char kCompareOtherPattern[] = "{} at {}";
+inline constexpr char kCompareOtherUnit[] = "{} ({} at {})";
+inline constexpr char kParallelWord[] = "parallel";
+inline constexpr char kFanShapedWord[] = "fan-shaped";
+inline constexpr char kOneStation[] = "1 station";
+// A whole number of stations above 1.
+inline constexpr char kStations[] = "{} stations";
+// Without a recommendation on both sides.
+inline constexpr char kCompareNone[] = "No comparison: one of the alternatives has no recommendation.";
+
 }  // namespace decision
 
 // Unit documents: the reader's messages (one line each, %1 the file, %2 the

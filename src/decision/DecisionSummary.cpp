@@ -6,6 +6,7 @@
 
 #include "base/Texts.h"
 #include "inputs/NumberText.h"
+#include "decision/ValueSummary.h"
 
 namespace quorvale {
 namespace {
@@ -81,6 +82,9 @@ std::string decisionSummary(const DecisionResult& result) {
                 sentences.push_back(fill(t::kNoCostAtEither, {caption(bar)}));
             }
         }
+    }
+    for (std::string& s : informationValueSentences(result.voi, result.tornado)) {
+        sentences.push_back(std::move(s));
     }
     std::string text;
     for (const std::string& s : sentences) {
