@@ -9,6 +9,9 @@ packages=(
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-svg-dev
   libcli11-dev nlohmann-json3-dev libfmt-dev libtbb-dev
   fonts-dejavu-core
+  # A private X server for the test that starts the program again and
+  # again on a display with no other client.
+  xvfb
   nlohmann-json3-dev poppler-utils
   # The Debian package and its checks (scripts/package.sh): dpkg-shlibdeps
   # and file for the dependencies, lintian, desktop-file-validate,
@@ -16,6 +19,8 @@ packages=(
   dpkg-dev file lintian desktop-file-utils appstream shared-mime-info
   # Fuzzing: clang with libFuzzer and its sanitizer runtimes.
   clang-14 libclang-rt-14-dev
+  # The formatting check (scripts/test.sh) reads the tracked files from git.
+  clang-format-14 git
 )
 
 missing=()

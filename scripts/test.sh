@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: the layout
-# check, the whole project (warnings are errors), its Debian package installed
-# into a scratch root, then the whole project again, windows included, under
-# the address, leak and undefined-behaviour sanitizers, and the fuzz harnesses
-# for a bounded time each.
+# and formatting checks, the whole project (warnings are errors), its Debian
+# package installed into a scratch root, then the whole project again,
+# windows included, under the address, leak and undefined-behaviour
+# sanitizers, and the fuzz harnesses for a bounded time each.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc 2>/dev/null || echo 2)
@@ -11,6 +11,16 @@ jobs=$(nproc 2>/dev/null || echo 2)
 
 echo "== Layout check"
 "$root/tools/check_layout.sh"
+
+echo "== Formatting check (clang-format-14 with .clang-format, every tracked .h and .cpp file)"
+# One line per file that differs from its formatted self.
+if ! unformatted=$(cd "$root" && git ls-files -z -- '*.h' '*.cpp' |
+  xargs -0 clang-format-14 --dry-run --Werror --ferror-limit=1 2>&1); then
+  sed -n 's/^\([^:]*\):[0-9]*:[0-9]*: error: code should be clang-formatted.*/  \1/p' <<<"$unformatted" | sort -u >&2
+  echo "Formatting check failed: format each file named above with  clang-format-14 -i FILE" >&2
+  echo "(the repository's .clang-format applies; never run it on CMakeLists.txt or scripts)" >&2
+  exit 1
+fi
 
 echo "== Build and test (all targets)"
 "$root/scripts/build.sh" "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVALE_WERROR=ON

@@ -48,6 +48,13 @@ inline constexpr char kSettingsNotSaved[] =
     "folder can be written.";
 inline constexpr char kSettingsAccessError[] = "the file cannot be written";
 inline constexpr char kSettingsFormatError[] = "the file is damaged";
+// %1 the settings file, %2 what stands there ("a FIFO (named pipe)", ...).
+inline constexpr char kSettingsLeftAlone[] =
+    "quorvale: the settings file %1 is %2, not a regular file; it is left alone, and the settings of this run "
+    "are not kept.";
+// %1 the settings file, %2 where it went.
+inline constexpr char kSettingsMovedAside[] =
+    "quorvale: the settings file %1 was damaged; it was moved to %2, and the settings start afresh.";
 
 // Printed instead of opening windows when there is no screen to open them on.
 inline constexpr char kNoDisplay[] =
@@ -61,17 +68,19 @@ inline constexpr char kNoDisplay[] =
 inline constexpr char kUsage[] =
     "usage: quorvale [UNIT.qvunit]\n"
     "Starts the desktop application; a unit file given is opened once the main window is up.\n"
-    "The headless analyses are in quorvale-cli.\n";
+    "The headless analyses are in quorvale-cli.\n"
+    "\nExit status:\n"
+    "  0    the program was closed normally (also by Exit on the disclaimer)\n"
+    "  2    no graphical display is available, or the command line is wrong; the\n"
+    "       message on standard error says which\n";
 inline constexpr char kUsageError[] = "quorvale: %1\n";
 inline constexpr char kUnknownOption[] = "unknown option %1";
 inline constexpr char kTooManyFiles[] = "one unit file at most, not %1";
 
 }  // namespace shell
 
-// The About box's texts and the names it looks up, exactly as used.
+// The About box's texts and the programs it looks for, exactly as used.
 namespace about {
-
-inline constexpr const char* kAppTitle = "Quorvale_2000";
 
 inline constexpr const char* kCaption = "About Quorvale_2000 !.0_Beta";
 inline constexpr const char* kTitle = "Quorvale_2000 1.0_Beta";
@@ -88,15 +97,8 @@ inline constexpr const char* kSysInfo = "&System Info...";
 
 inline constexpr const char* kSysInfoUnavailable = "System Information Is Unavailable At This Time";
 
-// Where Windows records its system-information program.
-inline constexpr const char* kMsInfoKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
-inline constexpr const char* kMsInfoValue = "PATH";
-inline constexpr const char* kLocationKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
-inline constexpr const char* kLocationValue = "MSINFO";
-inline constexpr const char* kMsInfoProgram = "\\MSINFO32.EXE";
-
-// Where there is no registry: the system-information programs of the common
-// desktops, tried in this order on the PATH.
+// The system-information programs of the common desktops, tried in this
+// order on the PATH.
 inline constexpr std::array<const char*, 4> kDesktopSysInfoPrograms{"kinfocenter", "hardinfo2", "hardinfo",
                                                                     "gnome-system-monitor"};
 
@@ -198,8 +200,8 @@ inline constexpr char kSaveImageCaption[] = "Save Image";
 inline constexpr char kSaveDataCaption[] = "Save Data";
 inline constexpr char kImageFilter[] = "PNG image (*.png);;SVG drawing (*.svg)";
 inline constexpr char kDataFilter[] = "CSV table (*.csv)";
-inline constexpr char kSaveImageFailed[] = "The chart image could not be saved to %1.";
-inline constexpr char kSaveDataFailed[] = "The chart data could not be saved to %1.";
+inline constexpr char kSaveImageFailed[] = "The chart image could not be saved to %1: %2";
+inline constexpr char kSaveDataFailed[] = "The chart data could not be saved to %1: %2";
 
 // Heading of the row-label column in saved data.
 inline constexpr char kCsvRowHeading[] = "EYD (stat)";
@@ -387,6 +389,8 @@ namespace units {
 
 inline constexpr char kCannotRead[] = "%1: cannot be read: %2";
 inline constexpr char kIsFolder[] = "%1: is a folder, not a unit file";
+// %2 what stands there ("a FIFO (named pipe)", "a character device", ...).
+inline constexpr char kNotRegular[] = "%1: is %2, not a unit file; only a regular file is read";
 inline constexpr char kTooLarge[] = "%1: is %2 bytes; a unit file holds at most 1 MiB (1048576 bytes)";
 inline constexpr char kNotJson[] = "%1:%2: not a JSON document: %3";
 inline constexpr char kWrongType[] = "%1: %2: expected %3, found %4";
@@ -435,6 +439,8 @@ inline constexpr char kSaveFailed[] =
 inline constexpr char kOpenedWithWarnings[] = "The unit was opened. These parts of the file were not used:\n%1";
 inline constexpr char kBusy[] =
     "The inputs cannot change while a simulation runs. Press End, or wait for the run to finish.";
+// %1 what stands at the name ("a FIFO (named pipe)", "a character device", ...).
+inline constexpr char kNotReplaceable[] = "%1 stands there, not a file, and is left alone; choose another name";
 inline constexpr char kShortWrite[] = "only %1 of %2 bytes could be written; the disk may be full";
 inline constexpr char kRecentMissing[] = "The unit file %1 is no longer there; it was taken off the recent list.";
 inline constexpr char kNoLastInputs[] = "There are no kept inputs yet: they are kept when the Variables window closes.";
@@ -511,6 +517,16 @@ inline constexpr char kUsage[] =
     "       quorvale-cli --version\n\n"
     "Cable logging cost analysis: layout, time, production and road, logging and\n"
     "total cost ($/mbf) against the external yarding distance (EYD).\n\nCommands:\n";
+// The end of `quorvale-cli --help` and of every command's help.
+inline constexpr char kExitStatus[] =
+    "\nExit status:\n"
+    "  0    success\n"
+    "  1    a step's figures overflow (sweep; the rows before it are printed), no\n"
+    "       scenario gives finite costs (decide), a unit file is refused, or the\n"
+    "       output cannot be written\n"
+    "  2    usage error: an unknown command or option, or a value that cannot be read\n"
+    "  130  stopped by Ctrl+C (simulate, decide; what was finished is printed)\n"
+    "  143  stopped by SIGTERM (the same)\n";
 inline constexpr char kSweepSummary[] = "static analysis over EYD for the low, average or high values";
 inline constexpr char kSimulateSummary[] = "Monte Carlo run over EYD until each step's mean cost is known to a target";
 inline constexpr char kDecideSummary[] = "which EYD to lay out, how sure that is, and which input moves the cost most";

@@ -44,23 +44,78 @@ size_t sequenceLength(std::string_view s, size_t& bad) {
     return need + 1;
 }
 
+// Hands each well-formed sequence to `good` and each maximal ill-formed part
+// to `bad`, in order.
+template <class Good, class Bad>
+void walkUtf8(std::string_view text, Good good, Bad bad) {
+    size_t pos = 0;
+    while (pos < text.size()) {
+        size_t badLength = 0;
+        const size_t n = sequenceLength(text.substr(pos), badLength);
+        if (n > 0) {
+            good(text.substr(pos, n));
+            pos += n;
+        } else {
+            bad(text.substr(pos, badLength));
+            pos += badLength;
+        }
+    }
+}
+
+void appendEscape(std::string& out, unsigned char byte) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    switch (byte) {
+        case '\n':
+            out += "\\n";
+            return;
+        case '\r':
+            out += "\\r";
+            return;
+        case '\t':
+            out += "\\t";
+            return;
+        default:
+            break;
+    }
+    out += "\\x";
+    out += kHex[byte >> 4];
+    out += kHex[byte & 0xF];
+}
+
 }  // namespace
+
+std::string escapedControls(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    const auto escapeEach = [&out](std::string_view bytes) {
+        for (const char byte : bytes) {
+            appendEscape(out, static_cast<unsigned char>(byte));
+        }
+    };
+    walkUtf8(
+        text,
+        [&](std::string_view sequence) {
+            const auto b0 = static_cast<unsigned char>(sequence[0]);
+            // C0 and DEL; C1 is U+0080 to U+009F, 0xC2 then 0x80 to 0x9F.
+            const bool control = sequence.size() == 1 ? b0 < 0x20 || b0 == 0x7F
+                                                      : sequence.size() == 2 && b0 == 0xC2 &&
+                                                            static_cast<unsigned char>(sequence[1]) <= 0x9F;
+            if (control) {
+                escapeEach(sequence);
+            } else {
+                out.append(sequence);
+            }
+        },
+        escapeEach);
+    return out;
+}
 
 std::string validUtf8(std::string_view text) {
     std::string out;
     out.reserve(text.size());
-    size_t pos = 0;
-    while (pos < text.size()) {
-        size_t bad = 0;
-        const size_t n = sequenceLength(text.substr(pos), bad);
-        if (n > 0) {
-            out.append(text.substr(pos, n));
-            pos += n;
-        } else {
-            out.append(kReplacement);
-            pos += bad;
-        }
-    }
+    walkUtf8(
+        text, [&out](std::string_view sequence) { out.append(sequence); },
+        [&out](std::string_view) { out.append(kReplacement); });
     return out;
 }
 

@@ -13,4 +13,10 @@ namespace quorvale {
 // recommendation, which is also what browsers and ICU do).
 std::string validUtf8(std::string_view text);
 
+// The text with every control character (C0, DEL and C1) and every byte that
+// is not part of well-formed UTF-8 written as an escape ("\n", "\t", "\r",
+// otherwise "\x1b" for each byte), so that a file name printed in a message
+// can neither move a terminal's cursor, start a new line nor change colours.
+std::string escapedControls(std::string_view text);
+
 }  // namespace quorvale

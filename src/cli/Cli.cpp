@@ -40,7 +40,7 @@ std::string usage() {
         name.resize(12, ' ');
         text += name + c.summary + "\n";
     }
-    return text;
+    return text + texts::cli::kExitStatus;
 }
 
 int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {

@@ -101,7 +101,7 @@ void CommandLine::parse(const std::vector<std::string>& args) {
     }
 }
 
-std::string CommandLine::help() const { return m_app->help(); }
+std::string CommandLine::help() const { return m_app->help() + texts::cli::kExitStatus; }
 
 bool readCommonOption(const std::string& option, const std::string& value, CommonOptions& options) {
     if (option == "--pattern") {

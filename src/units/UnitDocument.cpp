@@ -2,12 +2,12 @@
 
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <initializer_list>
 #include <nlohmann/json.hpp>
 
+#include "base/FileKind.h"
 #include "base/Texts.h"
+#include "base/Utf8.h"
 #include "inputs/InputVariables.h"
 
 namespace quorvale {
@@ -347,38 +347,24 @@ UnitReadResult readUnitDocument(std::string_view fileName, std::string_view byte
 
 UnitReadResult readUnitFile(const std::string& path) {
     UnitReadResult result;
-    std::error_code code;
-    const std::filesystem::file_status status = std::filesystem::status(path, code);
-    if (std::filesystem::is_directory(status)) {
-        result.error = fill(kIsFolder, {path});
-        return result;
+    // The name as messages print it: a name is any bytes, and a terminal
+    // would act on the escapes and line breaks among them.
+    const std::string name = escapedControls(path);
+    const RegularFileRead file = readRegularFile(path, kUnitFileLimit);
+    if (file.kind == FileKind::Folder) {
+        result.error = fill(kIsFolder, {name});
+    } else if (file.kind != FileKind::Regular && file.kind != FileKind::Missing) {
+        result.error = fill(kNotRegular, {name, fileKindName(file.kind)});
+    } else if (file.error != 0) {
+        result.error = fill(kCannotRead, {name, std::strerror(file.error)});
+    } else if (file.tooLarge) {
+        result.error =
+            fill(kTooLarge, {name, file.size > kUnitFileLimit ? std::to_string(file.size)
+                                                              : "more than " + std::to_string(kUnitFileLimit)});
+    } else {
+        return readUnitDocument(name, file.bytes);
     }
-    if (std::filesystem::is_regular_file(status)) {
-        const std::uintmax_t size = std::filesystem::file_size(path, code);
-        if (!code && size > kUnitFileLimit) {
-            result.error = fill(kTooLarge, {path, std::to_string(size)});
-            return result;
-        }
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        result.error = fill(kCannotRead, {path, std::strerror(errno)});
-        return result;
-    }
-    // Read at most one byte past the limit: a file that grew since, or a
-    // device or pipe with no size, is refused without being read whole.
-    std::string bytes(kUnitFileLimit + 1, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (in.bad()) {
-        result.error = fill(kCannotRead, {path, std::strerror(errno)});
-        return result;
-    }
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    if (bytes.size() > kUnitFileLimit) {
-        result.error = fill(kTooLarge, {path, "more than " + std::to_string(kUnitFileLimit)});
-        return result;
-    }
-    return readUnitDocument(path, bytes);
+    return result;
 }
 
 std::string writeUnitDocument(const UnitDocument& unit) {

@@ -8,6 +8,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -155,5 +156,26 @@ TEST(CliOutput, JsonNumbersReadBackAsTheSameDouble) {
         quorvale::cli::writeJson(out, quorvale::cli::Json{{"x", x}});
         const double back = nlohmann::json::parse(out.str())["x"].get<double>();
         EXPECT_EQ(std::memcmp(&back, &x, sizeof x), 0) << out.str();
+    }
+}
+
+TEST(CliOutput, EveryHelpAndTheManualPageListEachExitStatusWithItsCauses) {
+    std::ifstream page(QUORVALE_CLI_MANUAL_PAGE);
+    std::stringstream manual;
+    manual << page.rdbuf();
+    std::vector<std::string> texts{manual.str(), quorvale::testing::runTool({"--help"}).out};
+    for (const char* command : {"sweep", "simulate", "decide", "unit"}) {
+        texts.push_back(quorvale::testing::runTool({command, "--help"}).out);
+    }
+    for (const std::string& text : texts) {
+        // The statuses end the help; in the manual page nothing after them
+        // names a cause.
+        const size_t at = std::min(text.find("\nExit status:\n"), text.find(".SH EXIT STATUS"));
+        ASSERT_NE(at, std::string::npos) << text;
+        const std::string block = text.substr(at);
+        for (const char* said : {" 0", "uccess", " 1", "overflow", "finite", "unit file", "cannot be written", " 2",
+                                 "sage", " 130", "Ctrl+C", " 143", "SIGTERM"}) {
+            EXPECT_NE(block.find(said), std::string::npos) << said << " in\n" << block;
+        }
     }
 }

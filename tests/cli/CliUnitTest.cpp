@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -52,6 +55,31 @@ TEST(CliUnit, AUnitWrittenByTheToolRunsAsItsOptionsAndLaterOptionsOverrideIt) {
     EXPECT_NE(changed.out.find("\"name\": \"North slope\""), std::string::npos);
     EXPECT_NE(changed.out.find("\"eyd\": [\n      \"7\",\n      \"7\"\n    ]"), std::string::npos);
     std::remove(unit.c_str());
+}
+
+TEST(CliUnit, AFifoOrALinkToOneIsRefusedUnopenedAndNamesArePrintedEscaped) {
+    // A terminal would clear the screen and start a new line at this name.
+    const std::string fifo = tempPath("odd\x1b[2J\nname.qvunit");
+    const std::string link = tempPath("link-to-fifo.qvunit");
+    std::remove(fifo.c_str());
+    std::remove(link.c_str());
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    ASSERT_EQ(symlink(fifo.c_str(), link.c_str()), 0);
+    const std::string shown = tempPath("odd\\x1b[2J\\nname.qvunit");
+    for (const std::string& file : {fifo, link}) {
+        const CliRun r = runTool({"sweep", "--unit", file});
+        EXPECT_EQ(r.status, 1);
+        EXPECT_TRUE(r.out.empty());
+        EXPECT_EQ(count(r.err, "\n"), 1) << r.err;
+        EXPECT_NE(r.err.find("is a FIFO (named pipe), not a unit file"), std::string::npos) << r.err;
+    }
+    EXPECT_EQ(runTool({"sweep", "--unit", fifo}).err.rfind("quorvale-cli sweep: " + shown + ": ", 0), 0u);
+    std::remove(link.c_str());
+    std::remove(fifo.c_str());
+    // The same for a file that is not there.
+    const CliRun missing = runTool({"decide", "--unit", fifo});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.err.rfind("quorvale-cli decide: " + shown + ": cannot be read: ", 0), 0u) << missing.err;
 }
 
 TEST(CliUnit, ARefusedUnitFileIsOneLineNamingTheFileAndNothingOnStdout) {

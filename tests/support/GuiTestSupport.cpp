@@ -53,16 +53,17 @@ void prepareEnvironment() {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QStandardPaths::setTestModeEnabled(true);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir().path());
+    SettingsStore::setFolder(settingsDir().path());
 }
 
-QString settingsFile() { return SettingsStore::open()->fileName(); }
+QString settingsFile() { return SettingsStore::fileName(); }
 
 void clearSettings() {
     std::unique_ptr<QSettings> store = SettingsStore::open();
     store->clear();
     store->sync();
     QFile::remove(store->fileName());
+    QFile::remove(settingsFile());
 }
 
 void settle() {
@@ -176,12 +177,23 @@ DialogAnswers::DialogAnswers() {
         return openAs;
     });
     DialogHooks::setMessage([this](QWidget*, const QString& text) { messages.append(text); });
+    DialogHooks::setModal([this](QDialog& dialog) {
+        modals.append(dialog.objectName());
+        if (modal) {
+            modal(dialog);
+        } else {
+            dialog.close();
+        }
+    });
+    DialogHooks::setExit([this](int code) { exits.append(code); });
 }
 
 DialogAnswers::~DialogAnswers() {
     DialogHooks::setSaveFileName({});
     DialogHooks::setOpenFileName({});
     DialogHooks::setMessage({});
+    DialogHooks::setModal({});
+    DialogHooks::setExit({});
 }
 
 }  // namespace quorvale::testing

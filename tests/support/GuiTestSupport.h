@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QMdiSubWindow>
 #include <QString>
 #include <QStringList>
@@ -120,7 +121,8 @@ private:
     QTimer m_timer;
 };
 
-// Records what the program would have asked or told the user.
+// Records what the program would have asked or told the user, and that it
+// asked to end; answers its dialogs without a modal loop.
 class DialogAnswers {
 public:
     DialogAnswers();
@@ -128,10 +130,15 @@ public:
 
     QString saveAs;  // the file name chosen in the next save dialog
     QString openAs;  // the file chosen in the next open dialog
+    // What the user does with a modal dialog while it is shown; by default
+    // it is closed at once.
+    std::function<void(QDialog& dialog)> modal;
     QStringList messages;
     QStringList saveCaptions;
     QStringList openCaptions;
     QStringList suggestedNames;  // the file names the save dialogs offered
+    QStringList modals;          // the object names of the modal dialogs shown
+    QList<int> exits;            // the codes the program asked to end with
 };
 
 }  // namespace quorvale::testing

@@ -2,12 +2,12 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QStyle>
 
 #include "base/Texts.h"
+#include "base/gui/DialogHooks.h"
 #include "base/gui/Twips.h"
 
 namespace quorvale {
@@ -18,47 +18,15 @@ constexpr int kClientWidth = 5865;
 constexpr int kClientHeight = 3630;
 constexpr int kSeparatorTop = 2640;
 
-FrmAbout::ModalRunner& modalRunner() {
-    static FrmAbout::ModalRunner runner;
-    return runner;
-}
-
-void showMessageBox(QWidget* owner, const QString& title, const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, owner);
-    box.exec();
-}
-
-// Closes an opened key whichever way the read ends.
-class KeyCloser {
-public:
-    KeyCloser(Registry& registry, RegistryKey key) : m_registry(registry), m_key(key) {}
-    ~KeyCloser() { m_registry.closeKey(m_key); }
-    KeyCloser(const KeyCloser&) = delete;
-    KeyCloser& operator=(const KeyCloser&) = delete;
-
-private:
-    Registry& m_registry;
-    RegistryKey m_key;
-};
-
 }  // namespace
 
-FrmAbout::FrmAbout(QWidget* owner, AboutServices services)
+FrmAbout::FrmAbout(QWidget* owner, ProgramLauncher* launcher)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                          Qt::WindowCloseButtonHint),
-      m_registry(services.registry),
-      m_launcher(services.launcher),
-      m_message(std::move(services.message)) {
-    if (m_registry == nullptr) {
-        m_ownRegistry = systemRegistry();
-        m_registry = m_ownRegistry.get();
-    }
+      m_launcher(launcher) {
     if (m_launcher == nullptr) {
         m_ownLauncher = std::make_unique<DesktopLauncher>();
         m_launcher = m_ownLauncher.get();
-    }
-    if (!m_message) {
-        m_message = showMessageBox;
     }
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QString::fromUtf8(texts::about::kCaption));
@@ -132,82 +100,24 @@ void FrmAbout::buildControls() {
 void FrmAbout::showModal(QWidget* owner) {
     // The owner may go away while the box is open (the application ends).
     QPointer<FrmAbout> box = new FrmAbout(owner);
-    if (modalRunner()) {
-        box->setWindowModality(Qt::ApplicationModal);
-        box->show();
-        modalRunner()(*box);
-    } else {
-        box->exec();
-    }
+    DialogHooks::runModal(*box);
     delete box.data();
-}
-
-void FrmAbout::setModalRunner(ModalRunner runner) { modalRunner() = std::move(runner); }
-
-QString FrmAbout::findSysInfoProgram() {
-    std::string value;
-    if (GetKeyValue(RegistryRoot::LocalMachine, texts::about::kMsInfoKey, texts::about::kMsInfoValue, value)) {
-        return QString::fromLocal8Bit(value.c_str());
-    }
-    if (GetKeyValue(RegistryRoot::LocalMachine, texts::about::kLocationKey, texts::about::kLocationValue, value)) {
-        const QString program = QString::fromLocal8Bit(value.c_str()) + QString::fromUtf8(texts::about::kMsInfoProgram);
-        if (m_launcher->fileExists(program)) {
-            return program;
-        }
-    }
-    return {};
 }
 
 void FrmAbout::StartSysInfo() {
     try {
-        if (m_registry->present()) {
-            const QString program = findSysInfoProgram();
+        // The desktop's own system-information program: the first on the
+        // PATH that starts.
+        for (const char* name : texts::about::kDesktopSysInfoPrograms) {
+            const QString program = m_launcher->findOnPath(QString::fromUtf8(name));
             if (!program.isEmpty() && m_launcher->start(program)) {
                 return;
-            }
-        } else {
-            // No registry: the desktop's own system-information program, the
-            // first on the PATH that starts.
-            for (const char* name : texts::about::kDesktopSysInfoPrograms) {
-                const QString program = m_launcher->findOnPath(QString::fromUtf8(name));
-                if (!program.isEmpty() && m_launcher->start(program)) {
-                    return;
-                }
             }
         }
     } catch (const std::exception&) {
         // Whatever went wrong, the user hears only that it is unavailable.
     }
-    m_message(this, QString::fromUtf8(texts::about::kAppTitle), QString::fromUtf8(texts::about::kSysInfoUnavailable));
-}
-
-bool FrmAbout::GetKeyValue(RegistryRoot keyRoot, const std::string& keyName, const std::string& subKeyRef,
-                           std::string& keyVal) {
-    RegistryKey key = 0;
-    if (!m_registry->openKey(keyRoot, keyName, key)) {
-        keyVal.clear();
-        return false;
-    }
-    KeyCloser closer(*m_registry, key);
-    std::string bytes;
-    RegistryType type = RegistryType::Other;
-    if (!m_registry->queryValue(key, subKeyRef, kValueCapacity, bytes, type)) {
-        keyVal.clear();
-        return false;
-    }
-    switch (type) {
-        case RegistryType::String:
-            keyVal = bytes.substr(0, bytes.find('\0'));
-            break;
-        case RegistryType::DWord:
-            // All four bytes count: a zero byte or a byte below 16 inside the
-            // number is part of its value.
-            keyVal = dwordText(bytes);
-            break;
-        case RegistryType::Other:
-            break;
-    }
-    return true;
+    DialogHooks::message(this, QString::fromUtf8(texts::about::kSysInfoUnavailable));
 }
 
 }  // namespace quorvale

@@ -1,7 +1,7 @@
 #pragma once
-// How the About box finds and starts another program: a file-existence test,
-// a look-up on the PATH and a detached start. DesktopLauncher does it for
-// real; the tests use a fake.
+// How the About box finds and starts another program: a look-up on the PATH
+// and a detached start. DesktopLauncher does it for real; the tests use a
+// fake.
 
 #include <QString>
 
@@ -10,7 +10,6 @@ namespace quorvale {
 class ProgramLauncher {
 public:
     virtual ~ProgramLauncher() = default;
-    virtual bool fileExists(const QString& path) = 0;
     // The full path of `program` on the PATH, or an empty text.
     virtual QString findOnPath(const QString& program) = 0;
     // Starts the program with a normal, focused window, independent of
@@ -20,7 +19,6 @@ public:
 
 class DesktopLauncher final : public ProgramLauncher {
 public:
-    bool fileExists(const QString& path) override;
     QString findOnPath(const QString& program) override;
     bool start(const QString& path) override;
 };

@@ -72,9 +72,24 @@ std::optional<std::string> DisplayCheck::problem(const char* qpaPlatform, const 
 bool DisplayCheck::x11Answers(const char*) { return false; }
 bool DisplayCheck::waylandAnswers(const char*) { return false; }
 #else
-bool DisplayCheck::x11Answers(const char* display) {
-    // Loaded at run time: the toolkit's X11 plugin uses the same library, and
-    // a system without it has no X11 to offer anyway.
+namespace {
+
+// The probe's X11 connection while it is kept, and the library it came from.
+struct HeldConnection {
+    void* library = nullptr;
+    void* connection = nullptr;
+    void (*disconnect)(void*) = nullptr;
+};
+
+HeldConnection& held() {
+    static HeldConnection connection;
+    return connection;
+}
+
+// Connects through the system's libxcb, loaded at run time: the toolkit's
+// X11 plugin uses the same library, and a system without it has no X11 to
+// offer anyway. Leaves the connection in `into` when it answers.
+bool connectX11(const char* display, HeldConnection& into) {
     void* xcb = dlopen("libxcb.so.1", RTLD_NOW | RTLD_LOCAL);
     if (!xcb) {
         return false;
@@ -85,13 +100,34 @@ bool DisplayCheck::x11Answers(const char* display) {
     auto connect = reinterpret_cast<Connect>(dlsym(xcb, "xcb_connect"));
     auto hasError = reinterpret_cast<HasError>(dlsym(xcb, "xcb_connection_has_error"));
     auto disconnect = reinterpret_cast<Disconnect>(dlsym(xcb, "xcb_disconnect"));
-    bool answers = false;
-    if (connect && hasError && disconnect) {
-        void* connection = connect(display, nullptr);
-        answers = connection && hasError(connection) == 0;
-        disconnect(connection);  // also for a failed connection, which is a static one
+    if (!connect || !hasError || !disconnect) {
+        dlclose(xcb);
+        return false;
     }
-    dlclose(xcb);
+    void* connection = connect(display, nullptr);
+    if (!connection || hasError(connection) != 0) {
+        disconnect(connection);  // also for a failed connection, which is a static one
+        dlclose(xcb);
+        return false;
+    }
+    into = HeldConnection{xcb, connection, disconnect};
+    return true;
+}
+
+void release(HeldConnection& connection) {
+    if (connection.connection) {
+        connection.disconnect(connection.connection);
+        dlclose(connection.library);
+    }
+    connection = HeldConnection{};
+}
+
+}  // namespace
+
+bool DisplayCheck::x11Answers(const char* display) {
+    HeldConnection probe;
+    const bool answers = connectX11(display, probe);
+    release(probe);
     return answers;
 }
 
@@ -128,7 +164,14 @@ std::optional<std::string> DisplayCheck::prepareHere() {
     const char* x11 = std::getenv("DISPLAY");
     const char* wayland = std::getenv("WAYLAND_DISPLAY");
     bool x11Answered = false;
-    const Probes probes{[&](const char* display) { return x11Answered = x11Answers(display); }, waylandAnswers};
+    // The connection stays open until the toolkit has its own: an X server
+    // with no other client resets itself when its last client leaves, and
+    // a toolkit connecting during that reset is turned away.
+    const Probes probes{[&](const char* display) {
+                            release(held());
+                            return x11Answered = connectX11(display, held());
+                        },
+                        waylandAnswers};
     if (auto why = problem(platform, x11, wayland, probes)) {
         return why;
     }
@@ -136,6 +179,12 @@ std::optional<std::string> DisplayCheck::prepareHere() {
         setenv("QT_QPA_PLATFORM", "wayland", 1);
     }
     return std::nullopt;
+#endif
+}
+
+void DisplayCheck::toolkitConnected() {
+#if !defined(_WIN32) && !defined(__APPLE__)
+    release(held());
 #endif
 }
 

@@ -35,8 +35,12 @@ public:
     // Checks this process's environment and display servers (always fine on
     // systems whose windowing needs no display variable). When the platform
     // is left to the toolkit and only Wayland answers, the toolkit is pointed
-    // at Wayland instead of trying the silent X display first.
+    // at Wayland instead of trying the silent X display first. An X server
+    // that answered keeps the probe's connection until toolkitConnected().
     static std::optional<std::string> prepareHere();
+    // Called once the toolkit has made its own connection (QApplication is
+    // constructed): only now may the probe's connection go.
+    static void toolkitConnected();
     // The full message printed instead of starting.
     static std::string message(const std::string& problem);
 };

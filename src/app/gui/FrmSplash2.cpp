@@ -1,7 +1,6 @@
 #include "app/gui/FrmSplash2.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -13,14 +12,10 @@
 
 #include "app/gui/AppIcon.h"
 #include "base/Texts.h"
+#include "base/gui/DialogHooks.h"
 
 namespace quorvale {
 namespace {
-
-FrmSplash2::ExitHook& exitHook() {
-    static FrmSplash2::ExitHook hook;
-    return hook;
-}
 
 QLabel* textLabel(const char* text, const char* name, double points, bool bold, QWidget* parent) {
     auto* label = new QLabel(QString::fromUtf8(text), parent);
@@ -93,15 +88,9 @@ FrmSplash2::FrmSplash2(QWidget* parent)
     }
 }
 
-void FrmSplash2::setExitHook(ExitHook hook) { exitHook() = std::move(hook); }
-
 void FrmSplash2::exitNow() {
     m_exiting = true;
-    if (exitHook()) {
-        exitHook()();
-        return;
-    }
-    QCoreApplication::exit(0);
+    DialogHooks::exit(0);
 }
 
 void FrmSplash2::closeEvent(QCloseEvent* event) {

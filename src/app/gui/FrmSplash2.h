@@ -4,7 +4,6 @@
 // no other window opened and nothing written.
 
 #include <QWidget>
-#include <functional>
 
 class QPushButton;
 
@@ -15,11 +14,6 @@ class FrmSplash2 : public QWidget {
 
 public:
     explicit FrmSplash2(QWidget* parent = nullptr);
-
-    // How "Exit" ends the program; tests replace it. The default leaves the
-    // event loop at once.
-    using ExitHook = std::function<void()>;
-    static void setExitHook(ExitHook hook);
 
     QPushButton* acceptButton() const { return m_accept; }
     QPushButton* exitButton() const { return m_exit; }

@@ -61,12 +61,4 @@ std::optional<QString> StringTable::text(int number) {
     return std::nullopt;
 }
 
-QList<int> StringTable::numbers() {
-    QList<int> out;
-    for (const auto& entry : kEntries) {
-        out.append(entry.first);
-    }
-    return out;
-}
-
 }  // namespace quorvale

@@ -2,7 +2,6 @@
 // The program's table of numbered strings. Window definitions can hold a
 // string number instead of a text; LoadFormStrings swaps in the text.
 
-#include <QList>
 #include <QString>
 #include <optional>
 
@@ -12,8 +11,6 @@ class StringTable {
 public:
     // The text of entry `number`, or nothing when the table has no such entry.
     static std::optional<QString> text(int number);
-    // Every number the table holds, ascending.
-    static QList<int> numbers();
 };
 
 }  // namespace quorvale

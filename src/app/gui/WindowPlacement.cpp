@@ -1,11 +1,11 @@
 #include "app/gui/WindowPlacement.h"
 
-#include <QDir>
 #include <QSettings>
 #include <algorithm>
 #include <cmath>
 
 #include "base/Texts.h"
+#include "base/gui/ShownPath.h"
 #include "base/gui/Twips.h"
 
 namespace quorvale {
@@ -55,8 +55,7 @@ QString WindowPlacement::write(QSettings& store, const Placement& p) {
     }
     const char* why = store.status() == QSettings::AccessError ? texts::shell::kSettingsAccessError
                                                                : texts::shell::kSettingsFormatError;
-    return QString::fromUtf8(texts::shell::kSettingsNotSaved)
-        .arg(QDir::toNativeSeparators(store.fileName()), QString::fromUtf8(why));
+    return QString::fromUtf8(texts::shell::kSettingsNotSaved).arg(shownPath(store.fileName()), QString::fromUtf8(why));
 }
 
 QRect WindowPlacement::toPixels(const Placement& p, double dpi) {

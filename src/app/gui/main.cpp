@@ -6,9 +6,10 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/gui/DisplayCheck.h"
 #include "base/Texts.h"
+#include "base/gui/ShownPath.h"
 #include "app/gui/StartUp.h"
+#include "app/gui/ToolkitStart.h"
 
 namespace {
 
@@ -42,18 +43,18 @@ int main(int argc, char** argv) {
     }
     // Without a screen the toolkit would abort with a message about plugins
     // and a core dump; say plainly what is missing and what works instead.
-    if (const auto problem = quorvale::DisplayCheck::prepareHere()) {
-        std::fputs(quorvale::DisplayCheck::message(*problem).c_str(), stderr);
+    const std::unique_ptr<QApplication> app = quorvale::startToolkit(argc, argv);
+    if (!app) {
         return 2;
     }
-    QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(quorvale::texts::shell::kAppTitle));
 
     // What is left once the toolkit has taken its own options.
     const QStringList arguments = QApplication::arguments().mid(1);
     for (const QString& argument : arguments) {
         if (argument.startsWith(QLatin1Char('-'))) {
-            return usageError(QString::fromLatin1(quorvale::texts::shell::kUnknownOption).arg(argument));
+            return usageError(
+                QString::fromLatin1(quorvale::texts::shell::kUnknownOption).arg(quorvale::shownPath(argument)));
         }
     }
     if (arguments.size() > 1) {

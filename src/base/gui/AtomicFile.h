@@ -1,7 +1,8 @@
 #pragma once
 // Saving a file so that a failure never damages the file it replaces: the
 // bytes go to a temporary file beside it, which takes the file's name only
-// when every byte is written.
+// when every byte is written. Only a regular file is replaced: a path that
+// is, or links to, a device, FIFO, socket or folder is refused untouched.
 
 #include <QByteArray>
 #include <QString>

@@ -1,5 +1,7 @@
 #include "base/gui/DialogHooks.h"
 
+#include <QCoreApplication>
+#include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -8,42 +10,42 @@
 namespace quorvale {
 namespace {
 
-DialogHooks::SaveFileName& saveFileNameHook() {
-    static DialogHooks::SaveFileName hook;
-    return hook;
-}
+// The test's answers in place of the real dialogs and exit; empty while the
+// program runs for real.
+struct Hooks {
+    DialogHooks::SaveFileName saveFileName;
+    DialogHooks::OpenFileName openFileName;
+    DialogHooks::Message message;
+    DialogHooks::Modal modal;
+    DialogHooks::Exit exit;
+};
 
-DialogHooks::OpenFileName& openFileNameHook() {
-    static DialogHooks::OpenFileName hook;
-    return hook;
-}
-
-DialogHooks::Message& messageHook() {
-    static DialogHooks::Message hook;
-    return hook;
+Hooks& hooks() {
+    static Hooks all;
+    return all;
 }
 
 }  // namespace
 
 QString DialogHooks::saveFileName(QWidget* parent, const QString& caption, const QString& suggestedName,
                                   const QString& filter) {
-    if (saveFileNameHook()) {
-        return saveFileNameHook()(parent, caption, suggestedName, filter);
+    if (hooks().saveFileName) {
+        return hooks().saveFileName(parent, caption, suggestedName, filter);
     }
     return QFileDialog::getSaveFileName(parent, caption, suggestedName, filter);
 }
 
 QString DialogHooks::openFileName(QWidget* parent, const QString& caption, const QString& directory,
                                   const QString& filter) {
-    if (openFileNameHook()) {
-        return openFileNameHook()(parent, caption, directory, filter);
+    if (hooks().openFileName) {
+        return hooks().openFileName(parent, caption, directory, filter);
     }
     return QFileDialog::getOpenFileName(parent, caption, directory, filter);
 }
 
 void DialogHooks::message(QWidget* parent, const QString& text) {
-    if (messageHook()) {
-        messageHook()(parent, text);
+    if (hooks().message) {
+        hooks().message(parent, text);
         return;
     }
     // Every message of the program carries the application title and a
@@ -51,10 +53,32 @@ void DialogHooks::message(QWidget* parent, const QString& text) {
     QMessageBox::information(parent, QString::fromUtf8(texts::shell::kAppTitle), text, QMessageBox::Ok);
 }
 
-void DialogHooks::setSaveFileName(SaveFileName hook) { saveFileNameHook() = std::move(hook); }
+void DialogHooks::runModal(QDialog& dialog) {
+    if (hooks().modal) {
+        dialog.setWindowModality(Qt::ApplicationModal);
+        dialog.show();
+        hooks().modal(dialog);
+        return;
+    }
+    dialog.exec();
+}
 
-void DialogHooks::setOpenFileName(OpenFileName hook) { openFileNameHook() = std::move(hook); }
+void DialogHooks::exit(int code) {
+    if (hooks().exit) {
+        hooks().exit(code);
+        return;
+    }
+    QCoreApplication::exit(code);
+}
 
-void DialogHooks::setMessage(Message hook) { messageHook() = std::move(hook); }
+void DialogHooks::setSaveFileName(SaveFileName hook) { hooks().saveFileName = std::move(hook); }
+
+void DialogHooks::setOpenFileName(OpenFileName hook) { hooks().openFileName = std::move(hook); }
+
+void DialogHooks::setMessage(Message hook) { hooks().message = std::move(hook); }
+
+void DialogHooks::setModal(Modal hook) { hooks().modal = std::move(hook); }
+
+void DialogHooks::setExit(Exit hook) { hooks().exit = std::move(hook); }
 
 }  // namespace quorvale

@@ -1,6 +1,7 @@
 #include "charts/gui/ChartExport.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QChart>
 #include <QChartView>
 #include <QClipboard>
@@ -10,13 +11,15 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPainter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 #include <sstream>
 
 #include "base/CsvWriter.h"
 #include "base/Texts.h"
+#include "base/gui/AtomicFile.h"
 #include "base/gui/DialogHooks.h"
+#include "base/gui/QtText.h"
+#include "base/gui/ShownPath.h"
 #include "charts/ChartFileName.h"
 
 namespace quorvale {
@@ -125,27 +128,31 @@ QImage ChartExport::image() {
 
 void ChartExport::copyImage() { QApplication::clipboard()->setImage(image()); }
 
-bool ChartExport::saveImage(const QString& path) {
+bool ChartExport::saveImage(const QString& path, QString* reason) {
+    // Drawn in memory and saved whole: the picture writers would open the
+    // name themselves and write into whatever stands there.
+    QBuffer bytes;
+    bytes.open(QIODevice::WriteOnly);
     if (QFileInfo(path).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) != 0) {
-        return image().save(path, "PNG");
+        if (!image().save(&bytes, "PNG")) {
+            return false;
+        }
+    } else {
+        if (m_beforePicture) {
+            m_beforePicture();
+        }
+        const QSize chartSize = m_view->viewport()->size();
+        const int height = captionHeight(chartSize.width());
+        const QSize total(chartSize.width(), chartSize.height() + height);
+        QSvgGenerator svg;
+        svg.setOutputDevice(&bytes);
+        svg.setSize(total);
+        svg.setViewBox(QRect(QPoint(0, 0), total));
+        svg.setTitle(caption().trimmed());
+        QPainter painter(&svg);
+        paint(painter, height);
     }
-    if (m_beforePicture) {
-        m_beforePicture();
-    }
-    const QSize chartSize = m_view->viewport()->size();
-    const int height = captionHeight(chartSize.width());
-    const QSize total(chartSize.width(), chartSize.height() + height);
-    QSvgGenerator svg;
-    svg.setFileName(path);
-    svg.setSize(total);
-    svg.setViewBox(QRect(QPoint(0, 0), total));
-    svg.setTitle(caption().trimmed());
-    QPainter painter;
-    if (!painter.begin(&svg)) {
-        return false;
-    }
-    paint(painter, height);
-    return painter.end();
+    return AtomicFile::save(path, bytes.data(), reason);
 }
 
 QString ChartExport::csvText() const {
@@ -165,13 +172,8 @@ QString ChartExport::csvText() const {
     return QString::fromStdString(out.str());
 }
 
-bool ChartExport::saveData(const QString& path) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
-        return false;
-    }
-    file.write(csvText().toUtf8());
-    return file.commit();
+bool ChartExport::saveData(const QString& path, QString* reason) {
+    return AtomicFile::save(path, csvText().toUtf8(), reason);
 }
 
 QString ChartExport::suggestedImageName() const {
@@ -189,8 +191,8 @@ void ChartExport::askSaveImage() {
         return;
     }
     path = withSuffix(path, "png");
-    if (!saveImage(path)) {
-        DialogHooks::message(m_view, QString::fromUtf8(texts::charts::kSaveImageFailed).arg(path));
+    if (QString reason; !saveImage(path, &reason)) {
+        DialogHooks::message(m_view, qtext(texts::charts::kSaveImageFailed).arg(shownPath(path), reason));
     }
 }
 
@@ -201,8 +203,8 @@ void ChartExport::askSaveData() {
         return;
     }
     path = withSuffix(path, "csv");
-    if (!saveData(path)) {
-        DialogHooks::message(m_view, QString::fromUtf8(texts::charts::kSaveDataFailed).arg(path));
+    if (QString reason; !saveData(path, &reason)) {
+        DialogHooks::message(m_view, qtext(texts::charts::kSaveDataFailed).arg(shownPath(path), reason));
     }
 }
 

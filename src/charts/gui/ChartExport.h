@@ -50,9 +50,10 @@ public:
     // The picture: the caption above the chart as the view shows it.
     QImage image();
     void copyImage();
-    // PNG, or SVG when the name ends in ".svg".
-    bool saveImage(const QString& path);
-    bool saveData(const QString& path);
+    // PNG, or SVG when the name ends in ".svg". Saved whole or not at all,
+    // and never over anything but a regular file; `reason` says why not.
+    bool saveImage(const QString& path, QString* reason = nullptr);
+    bool saveData(const QString& path, QString* reason = nullptr);
     QString csvText() const;
 
     // The names the save dialogs offer.

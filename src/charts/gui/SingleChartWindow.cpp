@@ -4,23 +4,21 @@
 
 #include "charts/gui/DataGridChart.h"
 #include "base/gui/Twips.h"
+#include "base/gui/QtText.h"
 
 namespace quorvale {
-namespace {
-QString text(std::string_view view) { return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size())); }
-}  // namespace
 
 SingleChartWindow::SingleChartWindow(const SingleChartDesign& design, ClearMark clearMark, QWidget* parent)
     : ChildWindow(parent), m_clearedOnClose(design.clearedOnClose), m_clearMark(std::move(clearMark)) {
-    setObjectName(text(design.windowName));
-    setWindowTitle(text(design.caption));
+    setObjectName(qtext(design.windowName));
+    setWindowTitle(qtext(design.caption));
 
     QStringList labels;
     for (std::string_view label : design.seriesLabels) {
-        labels.append(text(label));
+        labels.append(qtext(label));
     }
     m_chart = new DataGridChart(labels, this);
-    m_chart->setObjectName(text(design.chartName));
+    m_chart->setObjectName(qtext(design.chartName));
 
     // No margin on any side: the chart is the window. The layout keeps it so
     // through every resize and ignores the sizes of a minimized window.
@@ -39,7 +37,7 @@ void SingleChartWindow::unloadWindow() {
         return;
     }
     for (std::string_view item : m_clearedOnClose) {
-        m_clearMark(text(item));
+        m_clearMark(qtext(item));
     }
 }
 

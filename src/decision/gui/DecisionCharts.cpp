@@ -15,6 +15,7 @@
 #include <limits>
 
 #include "base/Texts.h"
+#include "base/gui/QtText.h"
 #include "charts/AxisRange.h"
 #include "inputs/InputRules.h"
 #include "inputs/NumberText.h"
@@ -32,7 +33,6 @@ constexpr double kHalfBar = 0.4;
 // mean (the hover and the saved data still give every step).
 constexpr double kCostAxisReach = 1.5;
 
-QString qtext(const char* text) { return QString::fromUtf8(text); }
 QString money(double value) { return QString::fromStdString(fixedDecimal(value, 2)); }
 QString stations(double feet) { return QString::fromStdString(plainDecimal(feet / 100)); }
 std::string cell(double value) { return std::isfinite(value) ? roundTripText(value) : std::string(); }
@@ -320,8 +320,7 @@ QString DecisionTornadoChart::caption(const TornadoBar& bar) {
     if (bar.drawIndex < 0 || bar.drawIndex >= RunInputs::kDrawnCount) {
         return QString::fromStdString(bar.variable);
     }
-    const std::string_view text = variableRule(RunInputs::drawnVariable(bar.drawIndex)).caption;
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return qtext(variableRule(RunInputs::drawnVariable(bar.drawIndex)).caption);
 }
 
 void DecisionTornadoChart::clear() { showTornado(Tornado{}); }

@@ -12,6 +12,7 @@
 #include <cmath>
 
 #include "base/Texts.h"
+#include "base/gui/QtText.h"
 #include "simulator/MonteCarloRun.h"
 #include "decision/gui/DecisionCharts.h"
 #include "decision/gui/DecisionJob.h"
@@ -21,7 +22,6 @@ namespace {
 
 namespace tx = texts::decision;
 
-QString qtext(const char* text) { return QString::fromUtf8(text); }
 QString count(std::uint64_t n) { return QLocale().toString(static_cast<qulonglong>(n)); }
 
 constexpr int kProgressSteps = 1000;

@@ -12,6 +12,7 @@
 #include "inputs/gui/EntryField.h"
 #include "inputs/gui/SpinButton.h"
 #include "base/Texts.h"
+#include "base/gui/QtText.h"
 #include "base/gui/Twips.h"
 
 namespace quorvale {
@@ -20,8 +21,6 @@ namespace {
 using namespace texts::variables;
 
 enum Column { CaptionColumn = 0, LowField, LowSpin, HighField, HighSpin, ColumnCount };
-
-QString text(std::string_view view) { return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size())); }
 
 QLabel* label(const QString& caption, const QString& name, QWidget* parent) {
     auto* l = new QLabel(caption, parent);
@@ -43,7 +42,7 @@ QLabel* heading(const QString& caption, const QString& name, QWidget* parent) {
 }
 
 QString groupLabelName(std::string_view group) {
-    QString name = text(group).simplified();
+    QString name = qtext(group).simplified();
     name.remove(QLatin1Char(' '));
     return QStringLiteral("lbl") + name;
 }
@@ -81,7 +80,7 @@ void FrmData::buildRows() {
         const VariableRule& rule = variableRule(k);
         if (rule.group != currentGroup) {
             currentGroup = rule.group;
-            QLabel* head = heading(text(rule.group), groupLabelName(rule.group), this);
+            QLabel* head = heading(qtext(rule.group), groupLabelName(rule.group), this);
             if (k == FixedLandingTime) {
                 // "Setup" shares its line with the unit and the corridor
                 // pattern, which applies to the whole analysis.
@@ -90,9 +89,9 @@ void FrmData::buildRows() {
                 line->addWidget(head);
                 line->addWidget(label(QString::fromUtf8(kCrewHours), QStringLiteral("lblCrewHrs"), this));
                 line->addStretch(1);
-                m_option1 = new QRadioButton(text(patternCaption(CorridorPattern::Parallel)), this);
+                m_option1 = new QRadioButton(qtext(patternCaption(CorridorPattern::Parallel)), this);
                 m_option1->setObjectName(QStringLiteral("Option1"));
-                m_option2 = new QRadioButton(text(patternCaption(CorridorPattern::FanShaped)), this);
+                m_option2 = new QRadioButton(qtext(patternCaption(CorridorPattern::FanShaped)), this);
                 m_option2->setObjectName(QStringLiteral("Option2"));
                 line->addWidget(m_option1);
                 line->addWidget(m_option2);
@@ -103,7 +102,7 @@ void FrmData::buildRows() {
             ++row;
         }
 
-        QLabel* caption = label(text(rule.caption), QStringLiteral("lblVariable_%1").arg(k), this);
+        QLabel* caption = label(qtext(rule.caption), QStringLiteral("lblVariable_%1").arg(k), this);
         caption->setWordWrap(true);
         if (k == OperatorCost) {
             QFont f = font();

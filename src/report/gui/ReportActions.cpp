@@ -12,6 +12,8 @@
 #include "base/Texts.h"
 #include "base/gui/AtomicFile.h"
 #include "base/gui/DialogHooks.h"
+#include "base/gui/QtText.h"
+#include "base/gui/ShownPath.h"
 #include "inputs/gui/FrmData.h"
 #include "report/gui/ReportHost.h"
 #include "units/gui/UnitActions.h"
@@ -23,17 +25,15 @@ namespace {
 
 using namespace texts::report;
 
-QString tr8(const char* text) { return QString::fromUtf8(text); }
-
 }  // namespace
 
 ReportActions::ReportActions(ReportHost& host) : QObject(&host.mainWindow()), m_host(host), m_main(host.mainWindow()) {
     setObjectName(QStringLiteral("reportActions"));
     const QIcon icon = QIcon::fromTheme(QStringLiteral("x-office-document"),
                                         QApplication::style()->standardIcon(QStyle::SP_FileDialogContentsView));
-    m_save = m_host.toolsMenu()->addAction(icon, tr8(kSaveReport));
+    m_save = m_host.toolsMenu()->addAction(icon, qtext(kSaveReport));
     m_save->setObjectName(QStringLiteral("mnuToolsSaveReport"));
-    m_save->setToolTip(tr8(kSaveReportTip));
+    m_save->setToolTip(qtext(kSaveReportTip));
     connect(m_save, &QAction::triggered, this, &ReportActions::chooseAndSave);
     if (QToolBar* bar = m_host.units().toolBar()) {
         bar->addAction(m_save);
@@ -65,7 +65,7 @@ void ReportActions::chooseAndSave() {
         base = QStringLiteral("unit");
     }
     const QString suggested = QDir(QDir::homePath()).filePath(base + QStringLiteral("-report.pdf"));
-    QString path = DialogHooks::saveFileName(&m_main, tr8(kSaveCaption), suggested, tr8(kFilter));
+    QString path = DialogHooks::saveFileName(&m_main, qtext(kSaveCaption), suggested, qtext(kFilter));
     if (path.isEmpty()) {
         return;
     }
@@ -78,7 +78,7 @@ void ReportActions::chooseAndSave() {
 bool ReportActions::saveReport(const QString& path) {
     QString reason;
     if (!AtomicFile::save(path, UnitReport::pdf(content()), &reason)) {
-        DialogHooks::message(&m_main, tr8(kSaveFailed).arg(QDir::toNativeSeparators(path), reason));
+        DialogHooks::message(&m_main, qtext(kSaveFailed).arg(shownPath(path), reason));
         return false;
     }
     return true;

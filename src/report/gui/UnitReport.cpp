@@ -20,6 +20,7 @@
 #include <memory>
 
 #include "base/Texts.h"
+#include "base/gui/QtText.h"
 #include "inputs/InputRules.h"
 #include "decision/gui/DecisionCharts.h"
 
@@ -28,8 +29,6 @@ namespace {
 
 using namespace texts::report;
 
-QString tr8(const char* text) { return QString::fromUtf8(text); }
-QString tr8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 QString esc(const QString& text) { return text.toHtmlEscaped(); }
 QString esc(const std::string& text) { return QString::fromStdString(text).toHtmlEscaped(); }
 
@@ -46,11 +45,11 @@ struct CollectSweep final : SweepSink {
 QString rangeName(RangeCase rangeCase) {
     switch (rangeCase) {
         case RangeCase::Low:
-            return tr8(kLowRange);
+            return qtext(kLowRange);
         case RangeCase::Average:
-            return tr8(kAverageRange);
+            return qtext(kAverageRange);
         case RangeCase::High:
-            return tr8(kHighRange);
+            return qtext(kHighRange);
     }
     return {};
 }
@@ -190,9 +189,9 @@ std::size_t cheapestStep(const std::vector<YardingResult>& sweep) {
 }
 
 QChart* costChart(const std::vector<YardingResult>& sweep) {
-    QChart* chart = newChart(tr8(kCostChartTitle));
-    auto* x = axis(tr8(kEydAxis));
-    auto* y = axis(tr8(kCostAxis));
+    QChart* chart = newChart(qtext(kCostChartTitle));
+    auto* x = axis(qtext(kEydAxis));
+    auto* y = axis(qtext(kCostAxis));
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     struct Line {
@@ -205,7 +204,7 @@ QChart* costChart(const std::vector<YardingResult>& sweep) {
                              Line{kLogging, &YardingResult::loggingCost, QColor(0x2e, 0x8b, 0x57)},
                              Line{kRoad, &YardingResult::roadCost, QColor(0xc0, 0x50, 0x20)}}) {
         auto* series = new QLineSeries;
-        series->setName(tr8(line.name));
+        series->setName(qtext(line.name));
         series->setPen(QPen(line.colour, 2.2));
         for (const YardingResult& r : sweep) {
             series->append(r.eyd / 100, r.*line.value);
@@ -215,7 +214,7 @@ QChart* costChart(const std::vector<YardingResult>& sweep) {
     }
     const YardingResult& best = sweep[cheapestStep(sweep)];
     auto* minimum = new QScatterSeries;
-    minimum->setName(tr8(kMinimumLabel)
+    minimum->setName(qtext(kMinimumLabel)
                          .replace(QStringLiteral("@yPoint"), QString::number(best.totalCost, 'f', 2))
                          .replace(QStringLiteral("@xPoint"), QString::number(best.eyd / 100, 'f', 0)));
     minimum->setMarkerSize(11);
@@ -236,17 +235,18 @@ QString inputsTable(const UnitDocument& unit) {
     QString html = QStringLiteral(
                        "<table width=\"100%\" cellspacing=\"0\"><tr><th>%1</th><th class=\"num\">%2</th>"
                        "<th class=\"num\">%3</th><th>%4</th></tr>")
-                       .arg(esc(tr8(kInput)), esc(tr8(kLow)), esc(tr8(kHigh)), esc(tr8(kUnit)));
+                       .arg(esc(qtext(kInput)), esc(qtext(kLow)), esc(qtext(kHigh)), esc(qtext(kUnit)));
     std::string_view group;
     for (int k = 0; k < kVariableCount; ++k) {
         const VariableRule& rule = variableRule(k);
         if (rule.group != group) {
             group = rule.group;
-            html += QStringLiteral("<tr class=\"group\"><td colspan=\"4\">%1</td></tr>").arg(esc(tr8(group).trimmed()));
+            html +=
+                QStringLiteral("<tr class=\"group\"><td colspan=\"4\">%1</td></tr>").arg(esc(qtext(group).trimmed()));
         }
         html += QStringLiteral("<tr><td>%1</td><td class=\"num\">%2</td><td class=\"num\">%3</td><td>%4</td></tr>")
-                    .arg(esc(tr8(rule.caption).simplified()), esc(unit.entryText(lowEntry(k))),
-                         esc(unit.entryText(highEntry(k))), esc(tr8(rule.unit)));
+                    .arg(esc(qtext(rule.caption).simplified()), esc(unit.entryText(lowEntry(k))),
+                         esc(unit.entryText(highEntry(k))), esc(qtext(rule.unit)));
     }
     return html + QStringLiteral("</table>");
 }
@@ -272,7 +272,7 @@ QString optimumTable(const RunSummary& run, const NumberLocale& locale) {
     };
     QString html = QStringLiteral("<table cellspacing=\"0\">");
     for (const auto& [label, value] : rows) {
-        html += QStringLiteral("<tr><td>%1</td><td class=\"num\">%2</td></tr>").arg(esc(tr8(label)), esc(value));
+        html += QStringLiteral("<tr><td>%1</td><td class=\"num\">%2</td></tr>").arg(esc(qtext(label)), esc(value));
     }
     return html + QStringLiteral("</table>");
 }
@@ -296,56 +296,56 @@ QByteArray UnitReport::pdf(const ReportContent& c) {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter writer(&buffer);
-    const QString name = c.unitName.isEmpty() ? tr8(kUnnamed) : c.unitName;
-    writer.setTitle(tr8(kTitle) + QStringLiteral(": ") + name);
+    const QString name = c.unitName.isEmpty() ? qtext(kUnnamed) : c.unitName;
+    writer.setTitle(qtext(kTitle) + QStringLiteral(": ") + name);
     writer.setCreator(QStringLiteral("Quorvale ") + c.version);
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(16, 14, 16, 12),
                                      QPageLayout::Millimeter));
     writer.setResolution(300);
     const QString date = QLocale().toString(c.written, QLocale::LongFormat);
     {
-        PageFlow flow(writer, [&](int page) { return tr8(kFooter).arg(name, c.version).arg(page); });
+        PageFlow flow(writer, [&](int page) { return qtext(kFooter).arg(name, c.version).arg(page); });
 
         QString head = QStringLiteral("<h1>%1: %2</h1><p class=\"note\">%3</p>")
-                           .arg(esc(tr8(kTitle)), esc(name), esc(tr8(kMadeBy).arg(date, c.version)));
+                           .arg(esc(qtext(kTitle)), esc(name), esc(qtext(kMadeBy).arg(date, c.version)));
         if (!c.unit.notes.empty()) {
             head +=
                 QStringLiteral("<p>%1</p>").arg(esc(c.unit.notes).replace(QLatin1Char('\n'), QStringLiteral("<br>")));
         }
         head += QStringLiteral("<p>%1: <b>%2</b><br>%3: <b>%4</b></p>")
-                    .arg(esc(tr8(kPattern)), esc(tr8(patternCaption(c.unit.pattern))), esc(tr8(kTarget)),
+                    .arg(esc(qtext(kPattern)), esc(qtext(patternCaption(c.unit.pattern))), esc(qtext(kTarget)),
                          esc(c.unit.target));
         flow.html(head);
-        flow.html(QStringLiteral("<h2>%1</h2>").arg(esc(tr8(kInputs))) + inputsTable(c.unit) +
-                  QStringLiteral("<p class=\"note\">%1</p>").arg(esc(tr8(kRepairNote))));
+        flow.html(QStringLiteral("<h2>%1</h2>").arg(esc(qtext(kInputs))) + inputsTable(c.unit) +
+                  QStringLiteral("<p class=\"note\">%1</p>").arg(esc(qtext(kRepairNote))));
 
-        flow.html(QStringLiteral("<h2>%1</h2>").arg(esc(tr8(kStaticHeading).arg(rangeName(c.rangeCase)))));
+        flow.html(QStringLiteral("<h2>%1</h2>").arg(esc(qtext(kStaticHeading).arg(rangeName(c.rangeCase)))));
         if (c.sweep.empty()) {
-            flow.html(QStringLiteral("<p>%1</p>").arg(esc(tr8(kNoSweep))));
+            flow.html(QStringLiteral("<p>%1</p>").arg(esc(qtext(kNoSweep))));
         } else {
             const YardingResult& best = c.sweep[cheapestStep(c.sweep)];
             flow.html(QStringLiteral("<p>%1</p>")
-                          .arg(esc(tr8(kStaticMinimum)
+                          .arg(esc(qtext(kStaticMinimum)
                                        .arg(QString::fromStdString(plainDecimal(best.totalCost, c.locale)),
                                             QString::fromStdString(plainDecimal(best.eyd / 100, c.locale))))));
             flow.chart(costChart(c.sweep), 0.5);
         }
 
         flow.space();
-        QString simulation = QStringLiteral("<h2>%1</h2>").arg(esc(tr8(kSimulationHeading)));
+        QString simulation = QStringLiteral("<h2>%1</h2>").arg(esc(qtext(kSimulationHeading)));
         if (!c.lastRun) {
-            simulation += QStringLiteral("<p>%1</p>").arg(esc(tr8(kNoSimulation)));
+            simulation += QStringLiteral("<p>%1</p>").arg(esc(qtext(kNoSimulation)));
         } else if (!c.lastRun->optimum) {
-            simulation += QStringLiteral("<p>%1</p>").arg(esc(tr8(kNoOptimum)));
+            simulation += QStringLiteral("<p>%1</p>").arg(esc(qtext(kNoOptimum)));
         } else {
             simulation += optimumTable(*c.lastRun, c.locale);
             if (c.lastRun->stopped) {
-                simulation += QStringLiteral("<p>%1</p>").arg(esc(tr8(kStoppedRun)));
+                simulation += QStringLiteral("<p>%1</p>").arg(esc(qtext(kStoppedRun)));
             }
         }
         if (c.lastRun) {
             simulation += QStringLiteral("<p class=\"note\">%1</p>")
-                              .arg(esc(tr8(kRunFacts)
+                              .arg(esc(qtext(kRunFacts)
                                            .arg(c.lastRun->seed)
                                            .arg(c.lastRun->samplesTotal)
                                            .arg(c.lastRun->rows.size())
@@ -355,14 +355,15 @@ QByteArray UnitReport::pdf(const ReportContent& c) {
 
         flow.space();
         if (!c.decision) {
-            flow.html(QStringLiteral("<h2>%1</h2><p>%2</p>").arg(esc(tr8(kDecisionHeading)), esc(tr8(kNoDecision))));
+            flow.html(
+                QStringLiteral("<h2>%1</h2><p>%2</p>").arg(esc(qtext(kDecisionHeading)), esc(qtext(kNoDecision))));
         } else {
             QString decision =
                 QStringLiteral("<h2>%1</h2><p>%2</p>")
-                    .arg(esc(tr8(kDecisionHeading)),
+                    .arg(esc(qtext(kDecisionHeading)),
                          esc(decisionSummary(*c.decision)).replace(QLatin1Char('\n'), QStringLiteral("<br>")));
             if (c.decisionOutOfDate) {
-                decision += QStringLiteral("<p class=\"note\">%1</p>").arg(esc(tr8(kDecisionOutOfDate)));
+                decision += QStringLiteral("<p class=\"note\">%1</p>").arg(esc(qtext(kDecisionOutOfDate)));
             }
             flow.html(decision);
             // The decision window's own charts, drawn again at the page's

@@ -18,9 +18,11 @@
 #include "base/Texts.h"
 #include "base/gui/AtomicFile.h"
 #include "base/gui/DialogHooks.h"
+#include "base/gui/QtText.h"
 #include "base/gui/ToolsHost.h"
 #include "base/gui/WindowRegistry.h"
 #include "base/gui/SettingsStore.h"
+#include "base/gui/ShownPath.h"
 #include "inputs/gui/FrmData.h"
 #include "simulator/gui/FrmStats.h"
 
@@ -28,8 +30,6 @@ namespace quorvale {
 namespace {
 
 using namespace texts::units;
-
-QString tr8(const char* text) { return QString::fromUtf8(text); }
 
 QString groupKey(const char* group, const char* key) {
     return QString::fromLatin1(group) + QLatin1Char('/') + QString::fromLatin1(key);
@@ -71,25 +71,25 @@ UnitActions::UnitActions(ToolsHost& host) : QObject(&host.mainWindow()), m_host(
 
 void UnitActions::buildActions() {
     QMenu* tools = m_host.toolsMenu();
-    m_toolBar = m_main.addToolBar(tr8(kToolBar));
+    m_toolBar = m_main.addToolBar(qtext(kToolBar));
     m_toolBar->setObjectName(QStringLiteral("tbTools"));
     m_toolBar->setMovable(false);
 
-    m_open = tools->addAction(icon("document-open", QStyle::SP_DialogOpenButton), tr8(kOpenUnit));
+    m_open = tools->addAction(icon("document-open", QStyle::SP_DialogOpenButton), qtext(kOpenUnit));
     m_open->setObjectName(QStringLiteral("mnuToolsOpenUnit"));
     m_open->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
-    m_open->setToolTip(tr8(kOpenUnitTip));
+    m_open->setToolTip(qtext(kOpenUnitTip));
     connect(m_open, &QAction::triggered, this, &UnitActions::chooseAndOpen);
 
-    m_saveAs = tools->addAction(icon("document-save-as", QStyle::SP_DialogSaveButton), tr8(kSaveUnitAs));
+    m_saveAs = tools->addAction(icon("document-save-as", QStyle::SP_DialogSaveButton), qtext(kSaveUnitAs));
     m_saveAs->setObjectName(QStringLiteral("mnuToolsSaveUnitAs"));
     m_saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    m_saveAs->setToolTip(tr8(kSaveUnitTip));
+    m_saveAs->setToolTip(qtext(kSaveUnitTip));
     connect(m_saveAs, &QAction::triggered, this, &UnitActions::chooseAndSave);
 
-    m_restore = tools->addAction(icon("document-revert", QStyle::SP_BrowserReload), tr8(kRestoreLastInputs));
+    m_restore = tools->addAction(icon("document-revert", QStyle::SP_BrowserReload), qtext(kRestoreLastInputs));
     m_restore->setObjectName(QStringLiteral("mnuToolsRestoreLastInputs"));
-    m_restore->setToolTip(tr8(kRestoreTip));
+    m_restore->setToolTip(qtext(kRestoreTip));
     connect(m_restore, &QAction::triggered, this, &UnitActions::restoreLastInputs);
 
     m_recentSeparator = tools->addSeparator();
@@ -109,15 +109,15 @@ void UnitActions::buildActions() {
 
 void UnitActions::chooseAndOpen() {
     const QString directory = m_path.isEmpty() ? QDir::homePath() : QFileInfo(m_path).absolutePath();
-    const QString path = DialogHooks::openFileName(&m_main, tr8(kOpenCaption), directory, tr8(kFilter));
+    const QString path = DialogHooks::openFileName(&m_main, qtext(kOpenCaption), directory, qtext(kFilter));
     if (!path.isEmpty()) {
         openUnit(path);
     }
 }
 
 void UnitActions::chooseAndSave() {
-    const QString suggested = m_path.isEmpty() ? QDir(QDir::homePath()).filePath(tr8(kUntitled)) : m_path;
-    QString path = DialogHooks::saveFileName(&m_main, tr8(kSaveCaption), suggested, tr8(kFilter));
+    const QString suggested = m_path.isEmpty() ? QDir(QDir::homePath()).filePath(qtext(kUntitled)) : m_path;
+    QString path = DialogHooks::saveFileName(&m_main, qtext(kSaveCaption), suggested, qtext(kFilter));
     if (path.isEmpty()) {
         return;
     }
@@ -131,7 +131,7 @@ bool UnitActions::openUnit(const QString& path) {
     const QString absolute = QFileInfo(path).absoluteFilePath();
     const UnitReadResult read = readUnitFile(QFile::encodeName(QDir::toNativeSeparators(absolute)).toStdString());
     if (!read) {
-        DialogHooks::message(&m_main, tr8(kOpenFailed).arg(QString::fromStdString(read.error)));
+        DialogHooks::message(&m_main, qtext(kOpenFailed).arg(QString::fromStdString(read.error)));
         return false;
     }
     if (!fill(*read.document)) {
@@ -144,7 +144,7 @@ bool UnitActions::openUnit(const QString& path) {
         for (const std::string& warning : read.warnings) {
             lines.append(QString::fromStdString(warning));
         }
-        DialogHooks::message(&m_main, tr8(kOpenedWithWarnings).arg(lines.join(QLatin1Char('\n'))));
+        DialogHooks::message(&m_main, qtext(kOpenedWithWarnings).arg(lines.join(QLatin1Char('\n'))));
     }
     return true;
 }
@@ -157,7 +157,7 @@ bool UnitActions::fill(const UnitDocument& unit) {
     // While a run reads the inputs the Variables window is disabled, and the
     // inputs must not change under the run.
     if (!data->isEnabled()) {
-        DialogHooks::message(&m_main, tr8(kBusy));
+        DialogHooks::message(&m_main, qtext(kBusy));
         return false;
     }
     m_name = unit.name;
@@ -168,6 +168,7 @@ bool UnitActions::fill(const UnitDocument& unit) {
         simulator->setTargetText(QString::fromStdString(unit.target));
     }
     data->fillInputs(unit);
+    m_inputsPutIn = true;
     return true;
 }
 
@@ -180,7 +181,7 @@ bool UnitActions::saveUnit(const QString& path) {
 
     QString reason;
     if (!AtomicFile::save(path, QByteArray::fromStdString(bytes), &reason)) {
-        DialogHooks::message(&m_main, tr8(kSaveFailed).arg(QDir::toNativeSeparators(path), reason));
+        DialogHooks::message(&m_main, qtext(kSaveFailed).arg(shownPath(path), reason));
         return false;
     }
     m_path = QFileInfo(path).absoluteFilePath();
@@ -215,16 +216,29 @@ QString UnitActions::unitName() const {
 
 void UnitActions::watchVariablesWindow(FrmData* data) {
     if (data) {
+        // What a new window starts with is not the user's: until they edit
+        // it or put a unit in, closing it keeps nothing, so the inputs kept
+        // last survive a start that only looked.
+        m_startInputs = inputsToKeep(*data);
+        m_inputsPutIn = false;
         connect(data, &FrmData::unloading, this, [this, data] { keepInputs(*data); });
     }
 }
 
-void UnitActions::keepInputs(FrmData& data) {
+UnitDocument UnitActions::inputsToKeep(FrmData& data) const {
     UnitDocument unit = unitFromInputs(data, std::string());
     auto* simulator = qobject_cast<FrmStats*>(m_host.windows().window(WindowId::FrmStats));
     unit.target = simulator ? simulator->targetText().toStdString() : texts::simulator::kDefaultTarget;
     unit.name = m_name;
     unit.notes = m_notes;
+    return unit;
+}
+
+void UnitActions::keepInputs(FrmData& data) {
+    const UnitDocument unit = inputsToKeep(data);
+    if (!m_inputsPutIn && unit == m_startInputs) {
+        return;
+    }
     std::unique_ptr<QSettings> store = SettingsStore::open();
     store->setValue(groupKey(kLastInputsGroup, kDocumentKey), QString::fromStdString(writeUnitDocument(unit)));
     store->sync();
@@ -246,7 +260,7 @@ std::optional<UnitDocument> UnitActions::keptInputs() const {
 bool UnitActions::restoreLastInputs() {
     const std::optional<UnitDocument> kept = keptInputs();
     if (!kept) {
-        DialogHooks::message(&m_main, tr8(kNoLastInputs));
+        DialogHooks::message(&m_main, qtext(kNoLastInputs));
         return false;
     }
     return fill(*kept);
@@ -285,9 +299,9 @@ void UnitActions::updateRecentActions() {
     for (int i = 0; i < m_recent.size(); ++i) {
         QAction* action = m_recent[i];
         if (i < files.size()) {
-            QString shown = QDir::toNativeSeparators(files[i]);
+            QString shown = shownPath(files[i]);
             shown.replace(QLatin1Char('&'), QLatin1String("&&"));
-            action->setText(tr8(kRecentUnit).arg(i + 1).arg(shown));
+            action->setText(qtext(kRecentUnit).arg(i + 1).arg(shown));
             action->setData(files[i]);
             action->setVisible(true);
         } else {
@@ -306,7 +320,7 @@ void UnitActions::openRecent(int index) {
     }
     if (!QFileInfo::exists(path)) {
         forgetRecent(path);
-        DialogHooks::message(&m_main, tr8(kRecentMissing).arg(QDir::toNativeSeparators(path)));
+        DialogHooks::message(&m_main, qtext(kRecentMissing).arg(shownPath(path)));
         return;
     }
     openUnit(path);

@@ -2,7 +2,8 @@
 // The unit commands of the main window: "Open Unit...", "Save Unit As...",
 // the four most recent units and "Restore Last Inputs" in the Tools menu and
 // on the main window's toolbar, unit files dropped on the main window, and
-// the inputs kept in the settings store whenever the Variables window closes.
+// the inputs kept in the settings store when the Variables window closes with
+// inputs the user set or opened.
 //
 // A unit goes into the Variables window as one edit (thirty texts and the
 // pattern, one analysis); a file that is refused changes nothing.
@@ -62,6 +63,9 @@ private:
     void forgetRecent(const QString& path);
     void updateRecentActions();
     void watchVariablesWindow(FrmData* data);
+    // The Variables window's inputs with the Simulator's target and the
+    // unit's name and notes: what closing the window keeps.
+    UnitDocument inputsToKeep(FrmData& data) const;
     void keepInputs(FrmData& data);
     std::optional<UnitDocument> keptInputs() const;
     // Puts a unit into the windows; false when a run holds the inputs.
@@ -79,6 +83,10 @@ private:
     QString m_path;  // the unit file last opened or saved
     std::string m_name;
     std::string m_notes;
+    // The inputs the Variables window opened with, and whether a unit or the
+    // kept inputs were put into it since.
+    UnitDocument m_startInputs;
+    bool m_inputsPutIn = false;
 };
 
 }  // namespace quorvale

@@ -174,16 +174,17 @@ private slots:
         bool shown = false;
         bool closedByEsc = false;
         QString caption;
-        FrmAbout::setModalRunner([&](FrmAbout& box) {
+        DialogAnswers answers;
+        answers.modal = [&](QDialog& box) {
             owner = box.parentWidget();
             modal = box.isModal() && box.windowModality() == Qt::ApplicationModal;
             shown = box.isVisible();
             caption = box.windowTitle();
             QTest::keyClick(&box, Qt::Key_Escape);
             closedByEsc = !box.isVisible() && box.result() == QDialog::Accepted;
-        });
+        };
         m_f->trigger(QStringLiteral("mnuHelpAbout"));
-        FrmAbout::setModalRunner({});
+        QCOMPARE(answers.modals, QStringList{"frmAbout"});
         QCOMPARE(owner, &m_f->main());
         QVERIFY(modal);
         QVERIFY(shown);

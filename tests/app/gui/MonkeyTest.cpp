@@ -37,7 +37,6 @@
 #include "inputs/gui/EntryField.h"
 #include "inputs/gui/FrmData.h"
 #include "inputs/gui/SpinButton.h"
-#include "about/gui/FrmAbout.h"
 #include "simulator/gui/FrmStats.h"
 
 using namespace quorvale;
@@ -391,19 +390,9 @@ class MonkeyTest : public QObject {
     }
 
 private slots:
-    void init() {
-        m_f = std::make_unique<MainWindowFixture>();
-        // The About box: shown, the events of a moment, then its OK.
-        FrmAbout::setModalRunner([](FrmAbout& box) {
-            QTest::qWait(5);
-            box.close();
-        });
-    }
+    void init() { m_f = std::make_unique<MainWindowFixture>(); }
 
-    void cleanup() {
-        FrmAbout::setModalRunner({});
-        m_f.reset();
-    }
+    void cleanup() { m_f.reset(); }
 
     void randomActionsLeaveTheWindowsSound() {
         const quint32 seed = envNumber("QUORVALE_MONKEY_SEED", kDefaultSeed);
@@ -412,6 +401,11 @@ private slots:
         m_random.seed(seed);
         m_f->main().setRunSeed(seed);
         DialogAnswers answers;  // message boxes and file dialogs answer at once
+        // The About box: shown, the events of a moment, then its OK.
+        answers.modal = [](QDialog& box) {
+            QTest::qWait(5);
+            box.close();
+        };
 
         // Any other modal dialog is dismissed as soon as it shows.
         QTimer dismiss;

@@ -1,5 +1,6 @@
 // The main window's placement in the settings store: defaults, saving,
-// damaged values and a store that cannot be read or written.
+// damaged values, a damaged file, a store that cannot be read or written and
+// one that is not a regular file.
 
 #include <QDir>
 #include <QFile>
@@ -7,6 +8,7 @@
 #include <QScreen>
 #include <QRegularExpression>
 #include <QSettings>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "GuiTestSupport.h"
@@ -109,7 +111,7 @@ private slots:
         QCOMPARE(WindowPlacement::reachable(there, {screen, second}, QSize(320, 240)), there);
     }
 
-    void aCorruptStoreGivesTheDefaults() {
+    void aDamagedStoreIsMovedAsideOnceAndGivesTheDefaults() {
         clearSettings();
         QDir().mkpath(QFileInfo(settingsFile()).absolutePath());
         QFile file(settingsFile());
@@ -118,12 +120,60 @@ private slots:
         // length cannot be taken by searching for the terminator.
         static constexpr char kGarbage[] =
             "[Settings\nMainLeft=\x01\x02\xff\xfe\nMainTop=1,2,3\n\0\0[\n=====\nMainWidth=@Variant(\x7f)\n";
-        file.write(QByteArray(kGarbage, sizeof kGarbage - 1));
+        const QByteArray garbage(kGarbage, sizeof kGarbage - 1);
+        file.write(garbage);
         file.close();
+        const QString aside = settingsFile() + QStringLiteral(".damaged");
+        // Said once; the save at exit then works and says nothing.
+        QTest::ignoreMessage(QtWarningMsg,
+                             qPrintable(QStringLiteral("quorvale: the settings file %1 was damaged; it was moved to "
+                                                       "%2, and the settings start afresh.")
+                                            .arg(settingsFile(), aside)));
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("damaged|could not be saved")));
         MainWindowFixture f(true);
         QCOMPARE(f.main().normalGeometry(), QRect(67, 67, 433, 433));
-        f.main().close();  // and saving over it works
+        f.main().close();
         QCOMPARE(stored("MainLeft"), QStringLiteral("1005"));
+        QFile kept(aside);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), garbage);
+        std::unique_ptr<QSettings> s = SettingsStore::open();
+        QCOMPARE(s->status(), QSettings::NoError);
+        QCOMPARE(s->allKeys(),
+                 (QStringList{"Settings/MainHeight", "Settings/MainLeft", "Settings/MainTop", "Settings/MainWidth"}));
+        QFile::remove(aside);
+    }
+
+    void aSettingsFileThatIsAFifoOrLinksToOneIsLeftAloneWithOneWarning() {
+        // Reading a FIFO waits for a writer for good; saving over a link
+        // would put the settings where the link points.
+        clearSettings();
+        const QString folder = QFileInfo(settingsFile()).absolutePath();
+        QDir().mkpath(folder);
+        const QString fifo = folder + QStringLiteral("/elsewhere");
+        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QTest::ignoreMessage(QtWarningMsg, qPrintable(QStringLiteral("quorvale: the settings file %1 is a FIFO (named "
+                                                                     "pipe), not a regular file; it is left alone, "
+                                                                     "and the settings of this run are not kept.")
+                                                          .arg(settingsFile())));
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("settings file|could not be saved")));
+        for (const bool viaLink : {false, true}) {
+            if (viaLink) {
+                QVERIFY(QFile::remove(settingsFile()));
+                QVERIFY(QFile::link(fifo, settingsFile()));
+            } else {
+                QCOMPARE(mkfifo(QFile::encodeName(settingsFile()).constData(), 0600), 0);
+            }
+            MainWindowFixture f(true);
+            QCOMPARE(f.main().normalGeometry(), QRect(67, 67, 433, 433));
+            f.main().close();
+            struct stat status {};
+            QVERIFY(lstat(QFile::encodeName(fifo).constData(), &status) == 0 && S_ISFIFO(status.st_mode));
+            QVERIFY(lstat(QFile::encodeName(settingsFile()).constData(), &status) == 0);
+            QVERIFY(viaLink ? S_ISLNK(status.st_mode) : S_ISFIFO(status.st_mode));
+        }
+        QFile::remove(settingsFile());
+        QFile::remove(fifo);
     }
 
     void aStoreThatCannotBeWrittenIsReportedOnceAtExit() {

@@ -16,7 +16,7 @@ using namespace quorvale::testing;
 class StartUpTest : public QObject {
     Q_OBJECT
 
-    int m_exits = 0;
+    std::unique_ptr<DialogAnswers> m_answers;
 
     static QList<FrmMain*> mainWindows() {
         QList<FrmMain*> out;
@@ -31,11 +31,10 @@ class StartUpTest : public QObject {
 private slots:
     void init() {
         clearSettings();
-        m_exits = 0;
-        FrmSplash2::setExitHook([this] { ++m_exits; });
+        m_answers = std::make_unique<DialogAnswers>();
     }
     void cleanup() {
-        FrmSplash2::setExitHook({});
+        m_answers.reset();
         settle();
     }
 
@@ -65,7 +64,7 @@ private slots:
         StartUp startUp;
         startUp.begin();
         QTest::mouseClick(startUp.splash()->exitButton(), Qt::LeftButton);
-        QCOMPARE(m_exits, 1);
+        QCOMPARE(m_answers->exits, QList<int>{0});
         QVERIFY(mainWindows().isEmpty());
         // Whatever closes the window afterwards, nothing else happens.
         startUp.splash()->close();
@@ -86,7 +85,7 @@ private slots:
         QVERIFY(main && main->isVisible() && main->isMaximized());
         QVERIFY(main->results().isChecked(QStringLiteral("MnuGraphLow")));
         QVERIFY(main->windows().isLoaded(WindowId::FrmData));
-        QCOMPARE(m_exits, 0);
+        QVERIFY(m_answers->exits.isEmpty());
         main->close();
         settle();
         QVERIFY(!startUp.mainWindow());  // deleted on close

@@ -1,6 +1,9 @@
-// Twips to pixels: the scale at a screen's resolution, edges that touch in
-// twips touching in pixels, and absurd lengths held within bounds.
+// Twips to pixels, as properties over many lengths and resolutions: an inch
+// is the resolution, a pixel length goes there and back unchanged, rounding
+// is to the nearest pixel, edges that touch in twips touch in pixels, and
+// absurd lengths and resolutions stay within bounds.
 
+#include <cmath>
 #include <limits>
 
 #include "GuiTestSupport.h"
@@ -8,31 +11,50 @@
 
 using namespace quorvale;
 
+namespace {
+
+// Ordinary screens, a fractional one and one with unequal axes.
+const QList<QPair<double, double>> kScreens{{96, 96}, {120, 120}, {144, 144}, {192, 192}, {110.5, 110.5}, {144, 96}};
+
+}  // namespace
+
 class TwipsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void fifteenTwipsMakeAPixelAt96Dpi() {
-        const Twips twips(96);
-        QCOMPARE(twips.x(1440), 96);
-        QCOMPARE(twips.y(15), 1);
-        QCOMPARE(twips.size(6345, 3465), QSize(423, 231));
-        QCOMPARE(twips.fromX(433), 6495.0);
-        // 22 twips is 1.47 pixels; 23 is 1.53.
-        QCOMPARE(twips.x(22), 1);
-        QCOMPARE(twips.x(23), 2);
-        QCOMPARE(twips.x(-120), -8);
-        const Twips wide(144, 96);
-        QCOMPARE(wide.size(1440, 1440), QSize(144, 96));
-        QCOMPARE(wide.fromY(96), 1440.0);
+    void pixelsAreTheNearestToTheTwipsAtTheResolution() {
+        for (const auto& [dpiX, dpiY] : kScreens) {
+            const Twips twips(dpiX, dpiY);
+            for (int inches = -3; inches <= 20; ++inches) {
+                QCOMPARE(twips.x(1440.0 * inches), static_cast<int>(std::lround(dpiX * inches)));
+                QCOMPARE(twips.y(1440.0 * inches), static_cast<int>(std::lround(dpiY * inches)));
+            }
+            for (int t = -3000; t <= 30000; t += 7) {
+                QVERIFY2(std::abs(twips.x(t) - t * dpiX / 1440.0) <= 0.5, qPrintable(QString::number(t)));
+                QVERIFY2(std::abs(twips.y(t) - t * dpiY / 1440.0) <= 0.5, qPrintable(QString::number(t)));
+                QCOMPARE(twips.size(t, t + 7), QSize(twips.x(t), twips.y(t + 7)));
+            }
+            for (int pixels = -200; pixels <= 2000; ++pixels) {
+                QCOMPARE(twips.x(twips.fromX(pixels)), pixels);
+                QCOMPARE(twips.y(twips.fromY(pixels)), pixels);
+            }
+        }
     }
 
     void controlsThatTouchInTwipsTouchInPixels() {
-        const Twips twips(120);
-        const QRect left = twips.rect(100, 100, 505, 250);
-        const QRect right = twips.rect(605, 100, 505, 250);
-        QCOMPARE(right.left(), left.right() + 1);
-        QCOMPARE(left.top(), right.top());
+        for (const auto& [dpiX, dpiY] : kScreens) {
+            const Twips twips(dpiX, dpiY);
+            for (int left = -120; left <= 6000; left += 37) {
+                for (int width : {15, 22, 240, 495, 1335}) {
+                    const QRect first = twips.rect(left, left / 2, width, width);
+                    const QRect beside = twips.rect(left + width, left / 2, 600, width);
+                    const QRect below = twips.rect(left, left / 2 + width, width, 300);
+                    QCOMPARE(beside.left(), first.right() + 1);
+                    QCOMPARE(below.top(), first.bottom() + 1);
+                    QCOMPARE(first.left(), twips.x(left));
+                }
+            }
+        }
     }
 
     void absurdLengthsAndResolutionsStayWithinBounds() {

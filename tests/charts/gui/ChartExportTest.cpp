@@ -1,5 +1,6 @@
 // The chart export on a chart of its own: the picture carries the caption and
-// the axis titles, and the save dialogs offer a name made from the caption.
+// the axis titles, the save dialogs offer a name made from the caption, and
+// nothing but a regular file is saved over.
 
 #include <QChart>
 #include <QChartView>
@@ -9,6 +10,7 @@
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QValueAxis>
+#include <sys/stat.h>
 
 #include "GuiTestSupport.h"
 #include "charts/gui/ChartExport.h"
@@ -67,6 +69,27 @@ private slots:
         exporter.setCaptionSource([] { return QStringLiteral("Spread"); });
         QCOMPARE(exporter.suggestedImageName(), QStringLiteral("Spread.png"));
         QVERIFY(answers.messages.isEmpty());
+
+        // Nothing is written into a FIFO (a picture writer would wait for
+        // a reader for good) or put in its place, also through a link.
+        const QString fifo = dir.filePath(QStringLiteral("pipe"));
+        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        for (const char* name : {"pipe.png", "pipe.svg", "pipe.csv"}) {
+            QVERIFY(QFile::link(fifo, dir.filePath(QString::fromLatin1(name))));
+        }
+        for (const auto& [action, name] : {std::pair{"actSaveImage", "pipe.png"}, std::pair{"actSaveImage", "pipe.svg"},
+                                           std::pair{"actSaveData", "pipe.csv"}}) {
+            answers.saveAs = dir.filePath(QString::fromLatin1(name));
+            menu->findChild<QAction*>(QString::fromLatin1(action))->trigger();
+            QVERIFY(QFileInfo(answers.saveAs).isSymLink());
+            QVERIFY2(answers.messages.last().endsWith(answers.saveAs + QStringLiteral(": a FIFO (named pipe) stands "
+                                                                                      "there, not a file, and is left "
+                                                                                      "alone; choose another name")),
+                     qPrintable(answers.messages.last()));
+        }
+        QCOMPARE(answers.messages.size(), 3);
+        struct stat status {};
+        QVERIFY(lstat(QFile::encodeName(fifo).constData(), &status) == 0 && S_ISFIFO(status.st_mode));
     }
 };
 

@@ -17,6 +17,7 @@
 #include <optional>
 #include <sstream>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include "GuiTestSupport.h"
 #include "cli/Cli.h"
@@ -239,6 +240,44 @@ private slots:
         QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), filesBefore);  // no temporary file left
     }
 
+    void aFifoIsNeitherOpenedNorSavedOverAndNamesAreShownEscaped() {
+        // Opening a FIFO would wait for a writer for good; saving would put
+        // a file in its place. A link to one is the same.
+        const QString fifo = path("pipe.qvunit");
+        const QString link = path("link.qvunit");
+        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QVERIFY(QFile::link(fifo, link));
+        const QString file = writeFile(path("real.qvunit"), writeUnitDocument(sampleUnit()));
+        QVERIFY(m_f->main().units().openUnit(file));
+        const QStringList texts = fieldTexts(data());
+        DialogAnswers answers;
+        for (const QString& odd : {fifo, link}) {
+            QVERIFY(!m_f->main().units().openUnit(odd));
+            QVERIFY(!m_f->main().units().saveUnit(odd));
+        }
+        QCOMPARE(answers.messages.size(), 4);
+        QVERIFY2(answers.messages[0].contains(fifo + QStringLiteral(": is a FIFO (named pipe), not a unit file")),
+                 qPrintable(answers.messages[0]));
+        QCOMPARE(answers.messages[1],
+                 QStringLiteral("The unit could not be saved to %1: a FIFO (named pipe) stands there, not a file, and "
+                                "is left alone; choose another name\nAny earlier file of that name is unchanged.")
+                     .arg(fifo));
+        struct stat status {};
+        QVERIFY(lstat(QFile::encodeName(fifo).constData(), &status) == 0 && S_ISFIFO(status.st_mode));
+        QVERIFY(QFileInfo(link).isSymLink());
+        QCOMPARE(fieldTexts(data()), texts);
+        QCOMPARE(m_f->main().units().recentUnits(), QStringList{file});
+
+        // A name with a terminal escape and a line break in it.
+        const QString odd = writeFile(path("bad\x1b[2J\nname.qvunit"), "not json");
+        QVERIFY(!m_f->main().units().openUnit(odd));
+        const QString shown = m_dir.filePath(QStringLiteral("bad\\x1b[2J\\nname.qvunit"));
+        QVERIFY2(answers.messages[4].contains(shown + QStringLiteral(":1:2: not a JSON document")),
+                 qPrintable(answers.messages[4]));
+        QVERIFY(!answers.messages[4].contains(QChar(0x1b)));
+        QCOMPARE(answers.messages[4].count(QLatin1Char('\n')), 1);
+    }
+
     void theRecentListHoldsTheFourLastUnitsNewestFirst() {
         DialogAnswers answers;
         UnitDocument unit = sampleUnit();
@@ -340,20 +379,34 @@ private slots:
         QCOMPARE(fieldTexts(data()), during);
     }
 
-    void aUnitNamedOnTheCommandLineOpensWithTheMainWindow() {
+    void aUnitNamedOnTheCommandLineOpensAndStaysTheLastInputsThroughAStartThatOnlyLooks() {
         m_f.reset();
         const QString file = writeFile(path("start.qvunit"), writeUnitDocument(sampleUnit()));
-        StartUp startUp;
-        startUp.setUnitFile(file);
-        startUp.begin();
-        QTest::mouseClick(startUp.splash()->acceptButton(), Qt::LeftButton);
-        QTRY_VERIFY(startUp.mainWindow());
-        auto* data = qobject_cast<FrmData*>(startUp.mainWindow()->windows().window(WindowId::FrmData));
-        QVERIFY(data);
-        QTRY_COMPARE(data->field(0)->text(), QStringLiteral("20.0"));
-        QVERIFY(data->option2()->isChecked());
-        startUp.mainWindow()->close();
-        settle();
+        {
+            StartUp startUp;
+            startUp.setUnitFile(file);
+            startUp.begin();
+            QTest::mouseClick(startUp.splash()->acceptButton(), Qt::LeftButton);
+            QTRY_VERIFY(startUp.mainWindow());
+            auto* data = qobject_cast<FrmData*>(startUp.mainWindow()->windows().window(WindowId::FrmData));
+            QVERIFY(data);
+            QTRY_COMPARE(data->field(0)->text(), QStringLiteral("20.0"));
+            QVERIFY(data->option2()->isChecked());
+            startUp.mainWindow()->close();
+            settle();
+        }
+        // The last inputs are what the user set or opened. A start that only
+        // looks keeps nothing: neither at exit nor when its Variables window
+        // closes and opens again with the defaults.
+        m_f = std::make_unique<MainWindowFixture>(/*keepSettings=*/true);
+        m_f->main().windows().close(WindowId::FrmData);
+        m_f->trigger(QStringLiteral("MnuVariables"));
+        m_f->main().close();
+        m_f = std::make_unique<MainWindowFixture>(/*keepSettings=*/true);
+        QCOMPARE(data().field(0)->text(), QStringLiteral("35.0"));
+        m_f->trigger(QStringLiteral("mnuToolsRestoreLastInputs"));
+        QCOMPARE(data().field(0)->text(), QStringLiteral("20.0"));
+        QVERIFY(data().option2()->isChecked());
     }
 };
 
