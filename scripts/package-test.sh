@@ -34,6 +34,16 @@ gui_version=$("$bin/quorvale" --version)
 [[ $(wc -l <"$scratch/packaged.csv") -eq 13 ]] || fail "the sweep printed $(wc -l <"$scratch/packaged.csv") lines, not 13"
 cmp "$scratch/packaged.csv" "$scratch/built.csv" || fail "the packaged sweep differs from the built one"
 
+# The user guide and the example units it works through are installed, and
+# the examples run as they stand.
+[[ -s $scratch/usr/share/doc/quorvale/guide.md ]] || fail "the user guide is not installed"
+for example in example-parallel example-fan; do
+  unit=$scratch/usr/share/quorvale/examples/$example.qvunit
+  [[ -s $unit ]] || fail "the example unit $example.qvunit is not installed"
+  "$bin/quorvale-cli" sweep --unit "$unit" --case average >"$scratch/$example.txt" 2>&1 ||
+    fail "the installed $example.qvunit does not run: $(cat "$scratch/$example.txt")"
+done
+
 # The desktop program starts, finds no display here and says so (status 2).
 status=0
 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$bin/quorvale" 2>"$scratch/gui.err" || status=$?

@@ -9,6 +9,7 @@
 #   docs/simulation-chart.png          the simulation chart after such a run
 #   docs/report-page.png               the first page of a unit report (PDF), from its test
 #   docs/decision-window.png           the Decision Analysis window after a run on a realistic unit
+#   docs/guide-window.png              the User Guide window at the formulas of parallel corridors
 # Usage: scripts/screenshots.sh [build-dir]
 set -euo pipefail
 
@@ -51,13 +52,14 @@ shrink "$work/tile-v.png" "$out/charts-tiled-vertical.png"
 shoot costchart "$work/costchart.png"
 shrink "$work/costchart.png" "$out/cost-chart.png" "$(window_of costchart)"
 
-for name in variables simulator simchart decision; do
+for name in variables simulator simchart decision guide; do
     shoot "$name" "$work/$name.png"
 done
 shrink "$work/variables.png" "$out/variables-window.png" "$(window_of variables)"
 shrink "$work/simulator.png" "$out/simulator-window-running.png" "$(window_of simulator)"
 shrink "$work/simchart.png" "$out/simulation-chart.png" "$(window_of simchart)"
 shrink "$work/decision.png" "$out/decision-window.png" "$(window_of decision)"
+shrink "$work/guide.png" "$out/guide-window.png" "$(window_of guide)"
 
 # The unit report's first page, rendered by poppler from the PDF its test writes.
 QUORVALE_KEEP_REPORT="$work/report.pdf" QT_QPA_PLATFORM=offscreen \

@@ -12,6 +12,8 @@
 //   quorvale_screenshot_scene simulator  the Simulator window during a run over wide input ranges
 //   quorvale_screenshot_scene simchart   the simulation chart after a run over wide input ranges
 //   quorvale_screenshot_scene decision   the Decision Analysis window after a run on a realistic unit
+//   quorvale_screenshot_scene guide [ANCHOR]  the User Guide window (F1) at a heading, by default the
+//                                        formulas of parallel corridors
 
 #include <QAction>
 #include <QApplication>
@@ -30,6 +32,7 @@
 #include "app/gui/ShellMenus.h"
 #include "base/gui/WindowRegistry.h"
 #include "decision/gui/FrmDecision.h"
+#include "guide/gui/FrmGuide.h"
 #include "simulator/gui/FrmStats.h"
 
 using namespace quorvale;
@@ -169,6 +172,19 @@ void showDecision(FrmMain& main) {
     decision->run();
 }
 
+// The guide as F1 opens it, turned to a heading.
+void showGuide(FrmMain& main, const QString& anchor) {
+    main.findChild<QAction*>(QStringLiteral("mnuToolsUserGuide"))->trigger();
+    QMdiSubWindow* frame = main.windows().frame(WindowId::FrmGuide);
+    frame->setGeometry(0, 0, 1180, 780);
+    QTimer::singleShot(300, &main, [&main, anchor] {
+        auto* guide = qobject_cast<FrmGuide*>(main.windows().window(WindowId::FrmGuide));
+        guide->showHeading(anchor);
+        main.windows().frame(WindowId::FrmGuide)->raise();
+        printFrame(main, WindowId::FrmGuide);
+    });
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -193,6 +209,8 @@ int main(int argc, char** argv) {
         showSimulationChart(main);
     } else if (scene == "decision") {
         showDecision(main);
+    } else if (scene == "guide") {
+        showGuide(main, QString::fromLatin1(argc < 3 ? "layout-with-parallel-corridors" : argv[2]));
     } else if (scene == "cascade") {
         showCascade(main);
     } else if (scene == "tile-h") {

@@ -504,6 +504,18 @@ inline constexpr char kDecisionOutOfDate[] =
 
 }  // namespace report
 
+// The user guide's window and its Tools menu item.
+namespace guide {
+
+inline constexpr char kMenuItem[] = "User Guide";
+inline constexpr char kMenuTip[] = "Open the user guide: the inputs, the figures and how they are computed (F1)";
+inline constexpr char kCaption[] = "User Guide";
+inline constexpr char kContents[] = "Contents";
+// Shown in place of the guide should a build lack it.
+inline constexpr char kMissing[] = "The user guide is not part of this build of the program.";
+
+}  // namespace guide
+
 // The command-line tool (quorvale-cli): its usage and help, the headings of
 // its tables, its result lines, notes and messages. {} are filled in order by
 // fmt. The option names, the CSV column names and the JSON keys are a format

@@ -29,6 +29,7 @@
 #include "app/gui/ShellMenus.h"
 #include "report/gui/ReportActions.h"
 #include "units/gui/UnitActions.h"
+#include "guide/gui/GuideActions.h"
 #include "base/Texts.h"
 #include "base/gui/Twips.h"
 #include "app/gui/WindowPlacement.h"
@@ -105,6 +106,7 @@ FrmMain::FrmMain(QWidget* parent)
     registerWindows();
     m_units = new UnitActions(*this);
     m_reports = new ReportActions(*this);
+    m_guide = new GuideActions(*this);
     connect(m_windows, &WindowRegistry::windowClosed, this, [this](WindowId id) {
         if (id == WindowId::FrmData) {
             m_variables.windowClosed();

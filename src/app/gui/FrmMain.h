@@ -29,6 +29,7 @@ class FrmData;
 class FrmStats;
 class ShellMenus;
 class StaticChartWindow;
+class GuideActions;
 class ReportActions;
 class UnitActions;
 class WindowRegistry;
@@ -134,6 +135,7 @@ private:
     QMenu* m_tools = nullptr;
     UnitActions* m_units = nullptr;
     ReportActions* m_reports = nullptr;
+    GuideActions* m_guide = nullptr;
     QLabel* m_datePanel = nullptr;
     QLabel* m_timePanel = nullptr;
     QTimer* m_clock = nullptr;

@@ -16,12 +16,13 @@ enum class WindowId {
     FrmGraphRoad,
     FrmGraphSettings,
     FrmDecision,
+    FrmGuide,
 };
 
-inline constexpr std::array<WindowId, 9> kAllWindows{
-    WindowId::FrmData,      WindowId::FrmStats,         WindowId::FrmGraphStats,
-    WindowId::FrmGraph,     WindowId::FrmGraphLoads,    WindowId::FrmGraphLogging,
-    WindowId::FrmGraphRoad, WindowId::FrmGraphSettings, WindowId::FrmDecision,
+inline constexpr std::array<WindowId, 10> kAllWindows{
+    WindowId::FrmData,       WindowId::FrmStats,        WindowId::FrmGraphStats, WindowId::FrmGraph,
+    WindowId::FrmGraphLoads, WindowId::FrmGraphLogging, WindowId::FrmGraphRoad,  WindowId::FrmGraphSettings,
+    WindowId::FrmDecision,   WindowId::FrmGuide,
 };
 
 // The window's name, also its objectName.
@@ -45,6 +46,8 @@ constexpr const char* windowName(WindowId id) {
             return "FrmGraphSettings";
         case WindowId::FrmDecision:
             return "FrmDecision";
+        case WindowId::FrmGuide:
+            return "FrmGuide";
     }
     return "";
 }
