@@ -128,6 +128,8 @@ inline constexpr double kDesignedFacePoints = 8.25;
 // %2 the spin value put in its place.
 inline constexpr char kRepairedTip[] = "\"%1\" is not a usable number, so the spin value %2 was put in its place.";
 inline constexpr char kLowAboveHighTip[] = "Low is above High.";
+// %1 the text, %2 the number it is read as.
+inline constexpr char kReadAsTip[] = "\"%1\" read as %2";
 
 }  // namespace variables
 
@@ -404,6 +406,20 @@ inline constexpr char kUnknownPattern[] = "%1: /pattern: expected \"parallel\" o
 inline constexpr char kControlCharacter[] =
     "%1: %2: holds a line break or other control character; a text here is one line";
 inline constexpr char kUnknownKey[] = "%1: %2: unknown key, ignored";
+inline constexpr char kDuplicateKey[] = "%1: %2: given twice; a unit document gives each key once";
+inline constexpr char kNulByte[] = "a NUL byte; a unit document is text, and nothing may follow it";
+// %3 the limit in bytes.
+inline constexpr char kTextCut[] = "%1: %2: longer than %3 bytes; only the first %3 are kept";
+
+// A number of the file not read as its text says (%2 the place, %3 the
+// text, %4 the value taken, %5 why, or nothing).
+inline constexpr char kReadAs[] = "%1: %2 \"%3\" read as %4%5";
+inline constexpr char kEntryPlace[] = "%1 %2";  // option name, Low or High
+inline constexpr char kLow[] = "Low";
+inline constexpr char kHigh[] = "High";
+inline constexpr char kTargetPlace[] = "target";
+inline constexpr char kWhyOtherForm[] = " (unit files write numbers with \".\" as the decimal point and no grouping)";
+inline constexpr char kWhyRepaired[] = " (not a usable number: the default)";
 
 // What a JSON value was, for "found %4".
 inline constexpr char kAnObject[] = "an object";
@@ -414,6 +430,7 @@ inline constexpr char kTrueFalse[] = "true/false";
 inline constexpr char kNull[] = "null";
 inline constexpr char kAListOfTwoTexts[] = "a list of two texts [Low, High]";
 inline constexpr char kAWholeNumber[] = "a whole number";
+inline constexpr char kATextOrNumber[] = "a text or a number";
 inline constexpr char kItems[] = "%1 items";
 
 // Tools menu and toolbar.
@@ -437,6 +454,8 @@ inline constexpr char kOpenFailed[] = "The unit was not opened, nothing was chan
 inline constexpr char kSaveFailed[] =
     "The unit could not be saved to %1: %2\nAny earlier file of that name is unchanged.";
 inline constexpr char kOpenedWithWarnings[] = "The unit was opened. These parts of the file were not used:\n%1";
+inline constexpr char kOpenedWithNotes[] =
+    "The unit was opened. These numbers of the file are not read as it writes them:\n%1";
 inline constexpr char kBusy[] =
     "The inputs cannot change while a simulation runs. Press End, or wait for the run to finish.";
 // %1 what stands at the name ("a FIFO (named pipe)", "a character device", ...).
@@ -571,7 +590,24 @@ inline constexpr char kVariableOption[] = "{}, default {}";
 inline constexpr char kVariablesFooter[] =
     "Variables: each takes LOW or LOW:HIGH (one value sets both), in the units\n"
     "of the Variables window. Texts go through the same rules as the window's\n"
-    "fields: a value that is not a positive number is replaced by the default.";
+    "fields: a value that is not a positive number is replaced by the default.\n"
+    "The analyses read them as the window holds them once it has taken them in\n"
+    "at start-up: one decimal, and a Low corridor correction time not below\n"
+    "the Low fixed corridor time written back as half of it (sweep --case low\n"
+    "reads them as typed, as the window's first analysis does). An entry not\n"
+    "read as it is written is named on stderr, with the value read.";
+// {} the longest name in bytes.
+inline constexpr char kNameTooLong[] = "option --name: a unit's name holds at most {} bytes";
+inline constexpr char kStrictOption[] =
+    "refuse a variable or unit file entry that is not read as it is written (exit status 2, no output)";
+
+// An entry not read as it is written: {} the option, its text, the value
+// read, why (or nothing). A unit file's entry: its reader's line.
+inline constexpr char kReadAsLine[] = "quorvale-cli: {} \"{}\" read as {}{}";
+inline constexpr char kToolLine[] = "quorvale-cli: {}";
+inline constexpr char kWhyOneDecimal[] = " (one decimal, as the Variables window keeps it)";
+inline constexpr char kStrictRefused[] =
+    "--strict: not every entry is read as it is written (see above); nothing was run";
 
 // What is wrong with the command line (after "quorvale-cli COMMAND: ").
 inline constexpr char kUnexpectedArgument[] = "unexpected argument '{}' (options start with --; see --help)";

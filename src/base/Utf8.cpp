@@ -119,4 +119,17 @@ std::string validUtf8(std::string_view text) {
     return out;
 }
 
+std::string quotedText(std::string_view text, std::size_t longest) {
+    std::string out = escapedControls(text);
+    if (out.size() <= longest) {
+        return out;
+    }
+    std::size_t end = longest;
+    while (end > 0 && (static_cast<unsigned char>(out[end]) & 0xC0) == 0x80) {
+        --end;
+    }
+    out.resize(end);
+    return out + "...";
+}
+
 }  // namespace quorvale

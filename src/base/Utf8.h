@@ -3,6 +3,7 @@
 // bytes a terminal or a file sent us, and one stray byte makes a JSON or CSV
 // file unreadable for the program that opens it next.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -18,5 +19,9 @@ std::string validUtf8(std::string_view text);
 // otherwise "\x1b" for each byte), so that a file name printed in a message
 // can neither move a terminal's cursor, start a new line nor change colours.
 std::string escapedControls(std::string_view text);
+
+// A text the user gave, as a one-line message quotes it: escaped as above
+// and cut after `longest` bytes, at a whole character, with "...".
+std::string quotedText(std::string_view text, std::size_t longest = 40);
 
 }  // namespace quorvale

@@ -10,12 +10,52 @@
 #include <map>
 
 #include "base/Texts.h"
+#include "base/Utf8.h"
 #include "inputs/NumberText.h"
 
 namespace quorvale::cli {
 namespace {
 
 bool startsWithDashes(const std::string& text) { return text.rfind("--", 0) == 0; }
+
+// Sets an entry's text and where it came from.
+void setEntry(CommonOptions& options, int entry, std::string text, EntrySource source) {
+    options.entries[static_cast<size_t>(entry)] = std::move(text);
+    options.sourceOf[static_cast<size_t>(entry)] = options.sources.size();
+    options.sources.push_back(std::move(source));
+}
+
+// --unit FILE: every entry and the pattern. The file's fixed-form numbers
+// become texts in the user's locale, which read back as the same numbers.
+void readUnitOption(const std::string& path, CommonOptions& options) {
+    UnitReadResult read = readUnitFile(path);
+    if (!read) {
+        throw UsageError(read.error, 1);
+    }
+    for (std::string& warning : read.warnings) {
+        options.warnings.push_back(std::move(warning));
+    }
+    const ValueRule rule(options.locale);
+    for (int i = 0; i < kEntryCount; ++i) {
+        // Entries the reader took as written get a note of their own, in
+        // case taking them in changes them.
+        const std::string& fixed = read.document->entryText(i);
+        UnitEntryNote note{i, unitEntryPlace(i), fixed, readUnitNumber(fixed, spinRule(i).defaultValue), {}};
+        for (const UnitEntryNote& given : read.notes) {
+            if (given.entry == i) {
+                note = given;
+            }
+        }
+        setEntry(options, i, unitEntryIn(*read.document, i, rule), {{}, {}, escapedControls(path), std::move(note)});
+    }
+    for (const UnitEntryNote& note : read.notes) {
+        if (note.entry == UnitEntryNote::kTarget) {
+            options.sources.push_back({{}, {}, path, note});
+        }
+    }
+    options.pattern = read.document->pattern;
+    options.unit = std::move(read.document);
+}
 
 }  // namespace
 
@@ -51,6 +91,7 @@ void CommandLine::addVariableOptions() {
                   fmt::format(texts::cli::kVariableOption, rule.unit, rule.low.defaultValue));
         m_app->get_option(fmt::format("--{}", rule.option))->group(texts::cli::kVariablesGroup);
     }
+    m_app->add_flag("--strict")->description(texts::cli::kStrictOption);
     m_app->footer(texts::cli::kVariablesFooter);
 }
 
@@ -126,19 +167,12 @@ bool readCommonOption(const std::string& option, const std::string& value, Commo
         }
         return true;
     }
+    if (option == "--strict") {
+        options.strict = true;
+        return true;
+    }
     if (option == "--unit") {
-        UnitReadResult read = readUnitFile(value);
-        if (!read) {
-            throw UsageError(read.error, 1);
-        }
-        for (std::string& warning : read.warnings) {
-            options.warnings.push_back(std::move(warning));
-        }
-        for (int i = 0; i < kEntryCount; ++i) {
-            options.entries[static_cast<size_t>(i)] = read.document->entryText(i);
-        }
-        options.pattern = read.document->pattern;
-        options.unit = std::move(read.document);
+        readUnitOption(value, options);
         return true;
     }
     for (int k = 0; k < kVariableCount; ++k) {
@@ -149,9 +183,14 @@ bool readCommonOption(const std::string& option, const std::string& value, Commo
         // LOW or LOW:HIGH; a single value sets both entries.
         const auto colon = value.find(':');
         const std::string low = value.substr(0, colon);
-        const std::string high = colon == std::string::npos ? low : value.substr(colon + 1);
-        options.entries[static_cast<size_t>(lowEntry(k))] = low;
-        options.entries[static_cast<size_t>(highEntry(k))] = high;
+        setEntry(options, lowEntry(k), low, {option, low, {}, {}});
+        if (colon == std::string::npos) {
+            options.entries[static_cast<size_t>(highEntry(k))] = low;
+            options.sourceOf[static_cast<size_t>(highEntry(k))] = options.sources.size() - 1;
+        } else {
+            const std::string high = value.substr(colon + 1);
+            setEntry(options, highEntry(k), high, {option, high, {}, {}});
+        }
         return true;
     }
     return false;

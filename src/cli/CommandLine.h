@@ -6,6 +6,7 @@
 // that a later option overrides an earlier one.
 
 #include <array>
+#include <cstddef>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -37,18 +38,39 @@ private:
 
 enum class OutputFormat { Table, Csv, Json };
 
+// The user's number locale, from the environment.
+NumberLocale environmentLocale();
+
+// Where an entry's text came from, to name it when it is not read as it is
+// written: a variable option, or an entry of a unit file.
+struct EntrySource {
+    std::string option;  // "--unit-size"; empty for a unit file's entry
+    std::string text;    // the option's text as given
+    // A unit file's entry: the file and how the reader took it.
+    std::string file;
+    std::optional<UnitEntryNote> note;
+};
+
 // Options every command shares.
 struct CommonOptions {
     CorridorPattern pattern = CorridorPattern::Parallel;
     OutputFormat format = OutputFormat::Table;
+    // Variable texts are read in the user's locale, as the window reads its
+    // fields; a unit file's numbers are written into them in that locale.
+    NumberLocale locale = environmentLocale();
     // Entry texts given on the command line; unset entries keep their default.
     std::array<std::optional<std::string>, kEntryCount> entries;
+    // For each entry, the index in `sources` of what set it last.
+    std::array<std::optional<std::size_t>, kEntryCount> sourceOf;
+    std::vector<EntrySource> sources;
     // The last unit file read with --unit: it set every entry and the
     // pattern where it stood among the options; its name, notes and target
     // are kept for the commands that use them.
     std::optional<UnitDocument> unit;
     // Lines for stderr, such as a unit file's unknown keys.
     std::vector<std::string> warnings;
+    // --strict: an entry not read as it is written is an error.
+    bool strict = false;
 };
 
 class CommandLine {
@@ -63,8 +85,8 @@ public:
     // The shared options, in the order the help lists them.
     void addPatternOption();
     void addFormatOption();
-    // --unit FILE and the fifteen variables, with the help's note on how
-    // their texts are read.
+    // --unit FILE, the fifteen variables and --strict, with the help's note
+    // on how their texts are read.
     void addVariableOptions();
     // A command's own option taking one value ("--case", "low|average|high").
     void addOption(const std::string& name, const std::string& valueName, const std::string& description);
@@ -94,6 +116,22 @@ bool readCommonOption(const std::string& option, const std::string& value, Commo
 // given texts as typed, the others at their defaults in display form.
 void applyEntries(const CommonOptions& options, InMemoryInputs& inputs);
 
+// Which analysis the entries are for. The command line gives the inputs
+// the Variables window holds after it has taken them in at start-up, with
+// "Low Range" checked: that Low analysis reads them as typed; every other
+// one reads them repaired, with the corrected Low corridor correction time
+// written back and in the one-decimal form (takeInEntries).
+enum class Intake { FirstLowSweep, TakenIn };
+
+// The shared prologue of every command that takes variables: prints the
+// options' warnings, fills `inputs` for the intake, then prints one line
+// for every variable or unit file entry the analysis does not read as it is
+// written (quorvale-cli: --unit-size "8O" read as 8) and warns of a Low
+// above its High. With --strict such an entry is an error: false, after
+// saying so, and the command runs nothing (exit status 2).
+bool takeCommandInputs(CommonOptions& options, Intake intake, const std::string& command, InMemoryInputs& inputs,
+                       std::ostream& err);
+
 // The value of an option that takes a positive number, written plainly
 // ("2.5", "1e3"); throws UsageError naming the option otherwise.
 double readPositiveNumber(const std::string& option, const std::string& text);
@@ -106,9 +144,6 @@ void printWarnings(CommonOptions& options, const std::string& command, std::ostr
 // entries are repaired: the analyses run on them as given, as the window's
 // do, but a swapped pair is more often a typing slip than a wish.
 void warnLowAboveHigh(const InMemoryInputs& inputs, const std::string& command, std::ostream& err);
-
-// The user's number locale, from the environment.
-NumberLocale environmentLocale();
 
 const char* patternName(CorridorPattern pattern);
 

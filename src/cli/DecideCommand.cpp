@@ -340,11 +340,10 @@ int runDecide(const std::vector<std::string>& args, std::ostream& out, std::ostr
         err << fmt::format(t::kCommandError, "decide", e.what()) << '\n';
         return e.status();
     }
-    printWarnings(request.common, "decide", err);
-
-    InMemoryInputs inputs(environmentLocale());
-    applyEntries(request.common, inputs);
-    warnLowAboveHigh(inputs, "decide", err);
+    InMemoryInputs inputs(request.common.locale);
+    if (!takeCommandInputs(request.common, Intake::TakenIn, "decide", inputs, err)) {
+        return 2;
+    }
     Repair_Variables(inputs);
     const RunInputs ranges(inputs);
     request.settings.seed = request.seed ? *request.seed : seedFromClock();

@@ -57,10 +57,8 @@ std::int64_t parseSampleCap(const std::string& option, const std::string& text) 
 // A unit's target is the Simulator field's text, typed in the user's locale;
 // like "Go", the run puts the default in place of one that is not a positive
 // number.
-double unitTarget(const std::string& text) {
-    const EntryReading reading = ValueRule(environmentLocale()).reading(text);
-    return reading.usable ? reading.value : kDefaultTarget;
-}
+// A unit file keeps its target in the fixed number form, as its entries.
+double unitTarget(const std::string& text) { return readUnitNumber(text, static_cast<int>(kDefaultTarget)).value; }
 
 std::uint64_t parseSeed(const std::string& text) {
     std::uint64_t value = 0;
@@ -227,11 +225,10 @@ int runSimulate(const std::vector<std::string>& args, std::ostream& out, std::os
         err << fmt::format(t::kCommandError, "simulate", e.what()) << '\n';
         return e.status();
     }
-    printWarnings(request.common, "simulate", err);
-
-    InMemoryInputs inputs(environmentLocale());
-    applyEntries(request.common, inputs);
-    warnLowAboveHigh(inputs, "simulate", err);
+    InMemoryInputs inputs(request.common.locale);
+    if (!takeCommandInputs(request.common, Intake::TakenIn, "simulate", inputs, err)) {
+        return 2;
+    }
     HeadlessRunView view(request.target);
     ProgressLine progress(err);
     if (surroundings.showProgress || surroundings.atYield) {

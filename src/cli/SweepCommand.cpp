@@ -279,11 +279,12 @@ int runSweepCommand(const std::vector<std::string>& args, std::ostream& out, std
         err << fmt::format(t::kCommandError, "sweep", e.what()) << '\n';
         return e.status();
     }
-    printWarnings(request.common, "sweep", err);
-
-    InMemoryInputs inputs(environmentLocale());
-    applyEntries(request.common, inputs);
-    warnLowAboveHigh(inputs, "sweep", err);
+    InMemoryInputs inputs(request.common.locale);
+    if (!takeCommandInputs(request.common,
+                           request.rangeCase == RangeCase::Low ? Intake::FirstLowSweep : Intake::TakenIn, "sweep",
+                           inputs, err)) {
+        return 2;
+    }
     RowCollector rows;
     const SweepOutcome outcome = graph_itmain(inputs, marksFor(request.rangeCase), rows);
     // The Variables window reformats its fields after every analysis.

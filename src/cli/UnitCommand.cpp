@@ -18,29 +18,31 @@ std::unique_ptr<CommandLine> unitCommandLine() {
     return line;
 }
 
-UnitDocument parse(const std::vector<std::string>& args, CommonOptions& common) {
-    UnitDocument unit = defaultUnitDocument();
+// The unit's own texts: its name and notes, and the Simulator target.
+struct UnitTexts {
+    std::string name;
+    std::string notes;
+    std::string target = texts::simulator::kDefaultTarget;
+};
+
+UnitTexts parse(const std::vector<std::string>& args, CommonOptions& common) {
+    UnitTexts unit;
     const auto line = unitCommandLine();
     line->parse(args);
     for (const auto& [option, value] : line->given()) {
         if (readCommonOption(option, value, common)) {
             if (option == "--unit") {
-                unit = *common.unit;
+                unit = {common.unit->name, common.unit->notes, common.unit->target};
             }
         } else if (option == "--name") {
+            if (value.size() > kUnitNameLimit) {
+                throw UsageError(fmt::format(texts::cli::kNameTooLong, kUnitNameLimit));
+            }
             unit.name = value;
         } else if (option == "--target") {
-            readPositiveNumber(option, value);
-            unit.target = value;
+            unit.target = fixedNumberText(readPositiveNumber(option, value));
         }
     }
-    // The entries as typed: the document keeps texts, not their readings.
-    for (int i = 0; i < kEntryCount; ++i) {
-        if (const auto& text = common.entries[static_cast<size_t>(i)]) {
-            unit.entryText(i) = *text;
-        }
-    }
-    unit.pattern = common.pattern;
     return unit;
 }
 
@@ -48,14 +50,22 @@ UnitDocument parse(const std::vector<std::string>& args, CommonOptions& common) 
 
 int runUnitCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     CommonOptions common;
-    UnitDocument unit;
+    UnitTexts texts;
     try {
-        unit = parse(args, common);
+        texts = parse(args, common);
     } catch (const UsageError& e) {
         err << fmt::format(texts::cli::kCommandError, "unit", e.what()) << '\n';
         return e.status();
     }
-    printWarnings(common, "unit", err);
+    // The unit the Variables window would save once it has taken these
+    // inputs in: the values it reads, in the fixed form.
+    InMemoryInputs inputs(common.locale);
+    if (!takeCommandInputs(common, Intake::TakenIn, "unit", inputs, err)) {
+        return 2;
+    }
+    UnitDocument unit = unitFromInputs(inputs, texts.target);
+    unit.name = texts.name;
+    unit.notes = texts.notes;
     // Invalid UTF-8 in a text becomes U+FFFD as the document is written.
     out << writeUnitDocument(unit);
     return 0;

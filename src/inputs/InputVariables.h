@@ -33,6 +33,21 @@ void Repair_Variables(InputVariables& inputs);
 // Rewrites every entry in the one-decimal display form.
 void formatEntries(InputVariables& inputs);
 
+// The multiple corridor correction rule on one side's entries (the Low
+// entries when `high` is false): a correction time not below the fixed
+// corridor time becomes half of it, written back into the correction entry
+// as plain text that reads back as exactly that half. True when it wrote.
+bool correctCorridorEntry(InputVariables& inputs, bool high);
+
+// What the Variables window holds once it has taken a set of entries in (a
+// unit opened, entries typed, the defaults at start-up): the Low analysis
+// that follows has repaired them and written back the corrected Low
+// correction time, and the window has rewritten them in the one-decimal
+// form. The command-line tool and unit files go through the same steps, so
+// every analysis but that first Low sweep reads the same numbers wherever
+// it runs. True when the correction entry was rewritten.
+bool takeInEntries(InputVariables& inputs);
+
 class InMemoryInputs final : public InputVariables {
 public:
     // Every entry starts as its spin default written as a whole number.

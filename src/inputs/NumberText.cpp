@@ -174,4 +174,6 @@ std::string roundTripText(double x) {
     return std::string(buf.data(), end);
 }
 
+std::string shortestText(double x, const NumberLocale& locale) { return withDecimalPoint(roundTripText(x), locale); }
+
 }  // namespace quorvale

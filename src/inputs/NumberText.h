@@ -16,6 +16,9 @@ struct NumberLocale {
     static NumberLocale english() { return {".", ","}; }
     static NumberLocale german() { return {",", "."}; }
     static NumberLocale french() { return {",", "\u202f"}; }
+    // The form unit files keep their numbers in, the same on every machine:
+    // "." as the decimal point and no grouping.
+    static NumberLocale fixed() { return {".", ""}; }
     bool operator==(const NumberLocale&) const = default;
 };
 
@@ -40,5 +43,9 @@ std::string percentText(float fraction);
 // Text that parses back as the same double (shortest round-trip, '.' decimal,
 // exponent allowed): for machine-readable output such as JSON and CSV.
 std::string roundTripText(double x);
+
+// The same shortest round-trip text with the locale's decimal point: a
+// value named in a message, compact at any magnitude ("8", "2,5", "1e+22").
+std::string shortestText(double x, const NumberLocale& locale);
 
 }  // namespace quorvale

@@ -100,8 +100,10 @@ double leadingNumberWith(std::string_view text, std::string_view point) {
 
 // The plain form of a text that is a complete number in the locale: digits
 // with grouping marks between them, the locale's decimal point, an exponent,
-// blanks around; nothing when the text is anything else.
-std::optional<std::string> completePlain(std::string_view text, const NumberLocale& locale) {
+// blanks around; nothing when the text is anything else. `inThrees`, when
+// given, tells whether every grouping mark stands where the locale writes
+// one: after one to three leading digits, then every three digits.
+std::optional<std::string> completePlain(std::string_view text, const NumberLocale& locale, bool* inThrees = nullptr) {
     const std::string_view point = locale.decimalPoint;
     const std::string_view group = locale.groupSeparator;
     size_t pos = 0;
@@ -115,17 +117,27 @@ std::optional<std::string> completePlain(std::string_view text, const NumberLoca
     }
     // Integer part: digits, with grouping marks allowed between digits.
     size_t digits = 0;
+    size_t run = 0;  // digits since the last grouping mark
+    bool grouped = false;
+    bool regular = true;
     while (pos < text.size()) {
         if (isDigit(text[pos])) {
             plain.push_back(text[pos]);
             ++pos;
             ++digits;
+            ++run;
         } else if (digits > 0 && !group.empty() && text.substr(pos, group.size()) == group &&
                    pos + group.size() < text.size() && isDigit(text[pos + group.size()])) {
+            regular = regular && (grouped ? run == 3 : run <= 3);
+            grouped = true;
+            run = 0;
             pos += group.size();
         } else {
             break;
         }
+    }
+    if (inThrees != nullptr) {
+        *inThrees = regular && (!grouped || run == 3);
     }
     if (!point.empty() && text.substr(pos, point.size()) == point) {
         pos += point.size();
@@ -223,6 +235,21 @@ EntryReading ValueRule::reading(std::string_view text) const {
     // its 1 and is used as 1500, "0,500" is repaired.
     const bool leadingPositive = !whole || (leading && parsePlain(*leading) > 0);
     return {value, value > 0 && leadingPositive};
+}
+
+ValueReading ValueRule::readEntry(std::string_view text, int fallback) const {
+    ValueReading result;
+    const EntryReading entry = reading(text);
+    if (entry.usable) {
+        result.value = entry.value;
+        bool inThrees = false;
+        result.exact = completePlain(text, m_locale, &inThrees).has_value() && inThrees;
+    } else {
+        result.value = fallback;
+        result.repaired = true;
+    }
+    result.readAs = shortestText(result.value, m_locale);
+    return result;
 }
 
 double ValueRule::value(std::string_view text) const { return reading(text).value; }

@@ -28,6 +28,19 @@ struct EntryReading {
     bool usable = false;  // survives the repair step
 };
 
+// An entry's reading together with what its text plainly says. The value is
+// the value rule's, repair included; `exact` tells whether the text, as
+// written, says that number, so that a reader can be told when it does not:
+// trailing characters ("8O" is used as 8), a grouping mark outside groups of
+// three digits ("80,5" is used as 805), or a repair ("abc" is used as the
+// spin value).
+struct ValueReading {
+    double value = 0;
+    bool exact = false;
+    bool repaired = false;  // not a usable number: the fallback took its place
+    std::string readAs;     // the value, shortest text in the rule's locale
+};
+
 class ValueRule {
 public:
     explicit ValueRule(NumberLocale locale = NumberLocale::english());
@@ -47,6 +60,10 @@ public:
     // number is above 0, its ungrouped leading part is too, and it neither
     // overflowed nor underflowed; a number out of range reads as 0.
     EntryReading reading(std::string_view text) const;
+
+    // The entry's reading with `fallback` (its spin value) standing in for
+    // a text that is not usable, and whether the text says that number.
+    ValueReading readEntry(std::string_view text, int fallback) const;
 
     // reading(text).value and reading(text).usable.
     double value(std::string_view text) const;

@@ -4,71 +4,25 @@
 #include <cstring>
 #include <initializer_list>
 #include <nlohmann/json.hpp>
+#include <vector>
 
 #include "base/FileKind.h"
 #include "base/Texts.h"
 #include "base/Utf8.h"
+#include "units/UnitJson.h"
 #include "inputs/InputVariables.h"
 
 namespace quorvale {
 namespace {
 
-using nlohmann::json;
 using namespace texts::units;
-
-// The message template with %1, %2, ... replaced in one pass, so an
-// argument that itself holds "%2" stays as it is.
-std::string fill(std::string_view pattern, std::initializer_list<std::string_view> args) {
-    std::string out;
-    out.reserve(pattern.size() + 64);
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        if (pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' && pattern[i + 1] <= '9') {
-            const auto index = static_cast<std::size_t>(pattern[i + 1] - '1');
-            if (index < args.size()) {
-                out += *(args.begin() + index);
-                ++i;
-                continue;
-            }
-        }
-        out += pattern[i];
-    }
-    return out;
-}
-
-// A JSON pointer token: "~" and "/" escaped as the pointer syntax wants,
-// control characters shown as \uXXXX so a message stays on one line.
-std::string pointerToken(std::string_view key) {
-    std::string out;
-    for (const char c : key) {
-        if (c == '~') {
-            out += "~0";
-        } else if (c == '/') {
-            out += "~1";
-        } else if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) {
-            static constexpr char kHex[] = "0123456789abcdef";
-            out += "\\u00";
-            out += kHex[(static_cast<unsigned char>(c) >> 4) & 0xf];
-            out += kHex[static_cast<unsigned char>(c) & 0xf];
-        } else {
-            out += c;
-        }
-    }
-    return out;
-}
+using namespace unitjson;
 
 // A value quoted in a message: its JSON text, cut short.
 std::string shown(const json& value) {
     constexpr std::size_t kLongest = 40;
     std::string text = value.dump(-1, ' ', false, json::error_handler_t::replace);
-    if (text.size() > kLongest) {
-        text.resize(kLongest);
-        // Never end inside a UTF-8 sequence.
-        while (!text.empty() && (static_cast<unsigned char>(text.back()) & 0xc0) == 0x80) {
-            text.pop_back();
-        }
-        if (!text.empty() && static_cast<unsigned char>(text.back()) >= 0xc0) {
-            text.pop_back();
-        }
+    if (cutAtCharacter(text, kLongest)) {
         text += "...";
     }
     return text;
@@ -91,15 +45,6 @@ std::string kindOf(const json& value) {
     }
 }
 
-bool isOneLine(std::string_view text) {
-    for (const char c : text) {
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) {
-            return false;
-        }
-    }
-    return true;
-}
-
 // Notes may run over several lines and hold tabs, nothing else below blank.
 bool isNoteText(std::string_view text) {
     for (const char c : text) {
@@ -110,56 +55,9 @@ bool isNoteText(std::string_view text) {
     return true;
 }
 
-// "line:column" of a byte offset, both counted from 1.
-std::string lineColumn(std::string_view bytes, std::size_t offset) {
-    offset = std::min(offset, bytes.size());
-    std::size_t line = 1;
-    std::size_t column = 1;
-    for (std::size_t i = 0; i < offset; ++i) {
-        if (bytes[i] == '\n') {
-            ++line;
-            column = 1;
-        } else if ((static_cast<unsigned char>(bytes[i]) & 0xc0) != 0x80) {
-            ++column;  // a UTF-8 character counts once
-        }
-    }
-    return std::to_string(line) + ":" + std::to_string(column);
-}
-
-bool isUtf8(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        const std::size_t length = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xe ? 3 : (c >> 3) == 0x1e ? 4 : 0;
-        if (length == 0 || i + length > text.size()) {
-            return false;
-        }
-        for (std::size_t j = 1; j < length; ++j) {
-            if ((static_cast<unsigned char>(text[i + j]) & 0xc0) != 0x80) {
-                return false;
-            }
-        }
-        i += length;
-    }
-    return true;
-}
-
-// The library's own explanation without its prefix and position, which the
-// message gives in the usual line:column form.
-std::string parseDetail(const json::parse_error& error) {
-    std::string what = error.what();
-    const std::size_t column = what.find("column ");
-    const std::size_t start = what.find(": ", column == std::string::npos ? 0 : column);
-    if (start != std::string::npos) {
-        what = what.substr(start + 2);
-    }
-    // The bytes it last read are quoted as they are; bytes that are no text
-    // would spoil the message, and the place says enough.
-    if (!isUtf8(what)) {
-        what = what.substr(0, what.find("; last read"));
-    }
-    return isOneLine(what) ? what : pointerToken(what);
-}
+// The Simulator's default target, standing in for a target that is no
+// usable number, as "Go" puts it in.
+int defaultTarget() { return static_cast<int>(leadingNumber(texts::simulator::kDefaultTarget)); }
 
 class Reader {
 public:
@@ -190,6 +88,36 @@ public:
         if (!(multiLine ? isNoteText(out) : isOneLine(out))) {
             return refuse(fill(kControlCharacter, {m_file, place}));
         }
+        const std::size_t limit = multiLine ? kUnitNotesLimit : kUnitNameLimit;
+        if (cutAtCharacter(out, limit)) {
+            m_result.warnings.push_back(fill(kTextCut, {m_file, place, std::to_string(limit)}));
+        }
+        return true;
+    }
+
+    // A number at `place`: a text or a JSON number, read in the fixed form;
+    // its fixed-form text goes to `out`, and a note when it is not read as
+    // the file writes it.
+    bool number(const json& value, const std::string& place, int entry, std::string notePlace, int fallback,
+                std::string& out) {
+        std::string text;
+        if (value.is_string()) {
+            text = value.get<std::string>();
+            if (!isOneLine(text)) {
+                return refuse(fill(kControlCharacter, {m_file, place}));
+            }
+        } else if (value.is_number()) {
+            text = fixedNumberText(value.get<double>());
+        } else {
+            return wrongType(place, kATextOrNumber, value);
+        }
+        UnitNumber read = readUnitNumber(text, fallback);
+        UnitEntryNote note{entry, std::move(notePlace), std::move(text), std::move(read), {}};
+        out = note.number.text;
+        if (note.number.difference != UnitNumber::Difference::None) {
+            note.line = unitNoteLine(m_file, note, note.number.text);
+            m_result.notes.push_back(std::move(note));
+        }
         return true;
     }
 
@@ -217,7 +145,14 @@ public:
 
         std::string pattern;
         if (!text(root, "name", false, false, unit.name) || !text(root, "notes", false, true, unit.notes) ||
-            !text(root, "pattern", true, false, pattern) || !text(root, "target", true, false, unit.target)) {
+            !text(root, "pattern", true, false, pattern)) {
+            return false;
+        }
+        const auto target = root.find("target");
+        if (target == root.end()) {
+            return refuse(fill(kMissing, {m_file, "/target"}));
+        }
+        if (!number(*target, "/target", UnitEntryNote::kTarget, kTargetPlace, defaultTarget(), unit.target)) {
             return false;
         }
         const std::optional<CorridorPattern> parsed = patternFromKey(pattern);
@@ -259,16 +194,11 @@ private:
                 return refuse(fill(kWrongCount, {m_file, place, fill(kItems, {std::to_string(pair->size())})}));
             }
             for (std::size_t side = 0; side < 2; ++side) {
-                const json& entry = (*pair)[side];
-                const std::string entryPlace = place + "/" + std::to_string(side);
-                if (!entry.is_string()) {
-                    return wrongType(entryPlace, kAText, entry);
+                const int entry = side == 0 ? lowEntry(k) : highEntry(k);
+                if (!number((*pair)[side], place + "/" + std::to_string(side), entry, unitEntryPlace(entry),
+                            spinRule(entry).defaultValue, unit.entryText(entry))) {
+                    return false;
                 }
-                const auto& text = entry.get_ref<const std::string&>();
-                if (!isOneLine(text)) {
-                    return refuse(fill(kControlCharacter, {m_file, entryPlace}));
-                }
-                unit.entries.at(static_cast<std::size_t>(k)).at(side) = text;
             }
         }
         for (const auto& [key, value] : it->items()) {
@@ -287,26 +217,65 @@ private:
     UnitReadResult& m_result;
 };
 
+// A text as a reader takes it: control characters (but line breaks and
+// tabs in the notes) become blanks, and it is cut to its limit.
+std::string writable(std::string text, bool multiLine, std::size_t limit) {
+    for (char& c : text) {
+        const bool control = static_cast<unsigned char>(c) < 0x20 || c == 0x7f;
+        if (control && !(multiLine && (c == '\n' || c == '\r' || c == '\t'))) {
+            c = ' ';
+        }
+    }
+    cutAtCharacter(text, limit);
+    return text;
+}
+
 }  // namespace
 
+std::string unitEntryPlace(int entry) {
+    return fill(kEntryPlace, {variableRule(entry / 2).option, entry % 2 == 0 ? kLow : kHigh});
+}
+
+std::string unitNoteLine(std::string_view fileName, const UnitEntryNote& note, std::string_view valueText) {
+    std::string_view why;
+    switch (note.number.difference) {
+        case UnitNumber::Difference::OtherForm:
+            why = kWhyOtherForm;
+            break;
+        case UnitNumber::Difference::Repaired:
+            why = kWhyRepaired;
+            break;
+        default:
+            break;
+    }
+    return fill(kReadAs, {fileName, note.place, quotedText(note.text), valueText, why});
+}
+
 UnitDocument defaultUnitDocument() {
+    // As the window holds them after its start-up analysis.
     InMemoryInputs defaults;
+    takeInEntries(defaults);
     return unitFromInputs(defaults, texts::simulator::kDefaultTarget);
 }
 
 UnitDocument unitFromInputs(InputVariables& inputs, std::string target) {
     UnitDocument unit;
+    const ValueRule& rule = inputs.valueRule();
     for (int i = 0; i < kEntryCount; ++i) {
-        unit.entryText(i) = inputs.entryText(i);
+        unit.entryText(i) = fixedNumberText(rule.readEntry(inputs.entryText(i), inputs.spinValue(i)).value);
     }
     unit.pattern = inputs.pattern();
     unit.target = std::move(target);
     return unit;
 }
 
+std::string unitEntryIn(const UnitDocument& unit, int entry, const ValueRule& rule) {
+    return unitNumberIn(unit.entryText(entry), spinRule(entry).defaultValue, rule);
+}
+
 void applyUnit(const UnitDocument& unit, InMemoryInputs& inputs) {
     for (int i = 0; i < kEntryCount; ++i) {
-        inputs.setEntryText(i, unit.entryText(i));
+        inputs.setEntryText(i, unitEntryIn(unit, i, inputs.valueRule()));
     }
     inputs.setPattern(unit.pattern);
 }
@@ -318,21 +287,7 @@ UnitReadResult readUnitDocument(std::string_view fileName, std::string_view byte
         return result;
     }
     json root;
-    try {
-        root = json::parse(bytes.begin(), bytes.end());
-    } catch (const json::parse_error& error) {
-        result.error =
-            fill(kNotJson, {fileName, lineColumn(bytes, error.byte == 0 ? 0 : error.byte - 1), parseDetail(error)});
-        return result;
-    } catch (const json::out_of_range& error) {
-        // A number too large for any type ("5E0888..."): the parser names
-        // the number, which places it in the file.
-        const std::string what = error.what();
-        const size_t open = what.find('\'');
-        const size_t close = what.rfind('\'');
-        const size_t at = open < close ? bytes.find(what.substr(open + 1, close - open - 1)) : std::string_view::npos;
-        result.error = fill(
-            kNotJson, {fileName, lineColumn(bytes, at == std::string_view::npos ? 0 : at), "a number out of range"});
+    if (!parseUnitJson(fileName, bytes, root, result.error)) {
         return result;
     }
     UnitDocument unit;
@@ -341,6 +296,7 @@ UnitReadResult readUnitDocument(std::string_view fileName, std::string_view byte
         result.document = std::move(unit);
     } else {
         result.warnings.clear();  // the error says all there is to say
+        result.notes.clear();
     }
     return result;
 }
@@ -372,17 +328,18 @@ std::string writeUnitDocument(const UnitDocument& unit) {
     root["format"] = kUnitFormatName;
     root["version"] = kUnitFormatVersion;
     if (!unit.name.empty()) {
-        root["name"] = unit.name;
+        root["name"] = writable(unit.name, false, kUnitNameLimit);
     }
     if (!unit.notes.empty()) {
-        root["notes"] = unit.notes;
+        root["notes"] = writable(unit.notes, true, kUnitNotesLimit);
     }
     root["pattern"] = std::string(patternKey(unit.pattern));
-    root["target"] = unit.target;
+    root["target"] = writable(unit.target, false, kUnitTextLimit);
     nlohmann::ordered_json variables = nlohmann::ordered_json::object();
     for (int k = 0; k < kVariableCount; ++k) {
         const auto& pair = unit.entries.at(static_cast<std::size_t>(k));
-        variables[std::string(variableRule(k).option)] = {pair[0], pair[1]};
+        variables[std::string(variableRule(k).option)] = {writable(pair[0], false, kUnitTextLimit),
+                                                          writable(pair[1], false, kUnitTextLimit)};
     }
     root["variables"] = std::move(variables);
     // Texts that are not valid UTF-8 are written with replacement

@@ -32,7 +32,7 @@ TEST(CliUnit, AUnitWrittenByTheToolRunsAsItsOptionsAndLaterOptionsOverrideIt) {
                                     "--harvest-volume", "1,500", "--target", "2.5"});
     ASSERT_EQ(written.status, 0) << written.err;
     EXPECT_NE(written.out.find("\"name\": \"North slope\""), std::string::npos);
-    EXPECT_NE(written.out.find("\"harvest-volume\": [\n      \"1,500\","), std::string::npos) << "texts as typed";
+    EXPECT_NE(written.out.find("\"harvest-volume\": [\n      \"1500\","), std::string::npos) << "the fixed form";
     const std::string unit = writeFile("north.qvunit", written.out);
 
     const CliRun fromUnit = runTool({"sweep", "--unit", unit, "--format", "json", "--case", "high"});

@@ -1,8 +1,9 @@
 // Fuzzes the unit-file reader with arbitrary bytes.
 //
 // Properties: a document is either read whole or refused with one line (no
-// line break); a document read is written and read back unchanged, and its
-// entries reach the inputs as they stand in it.
+// line break); a document read holds every number in the fixed form, is
+// written and read back unchanged, and its entries reach the inputs as the
+// same numbers.
 
 #include "FuzzCheck.h"
 #include "inputs/InputVariables.h"
@@ -21,6 +22,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const std::string& warning : result.warnings) {
         FUZZ_CHECK(warning.find('\n') == std::string::npos);
     }
+    for (const UnitEntryNote& note : result.notes) {
+        FUZZ_CHECK(note.line.find('\n') == std::string::npos);
+    }
     const UnitDocument& unit = *result.document;
     const UnitReadResult again = readUnitDocument("again.qvunit", writeUnitDocument(unit));
     FUZZ_CHECK(again && *again.document == unit);
@@ -28,7 +32,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     InMemoryInputs inputs;
     applyUnit(unit, inputs);
     for (int e = 0; e < kEntryCount; ++e) {
-        FUZZ_CHECK(inputs.entryText(e) == unit.entryText(e));
+        const UnitNumber number = readUnitNumber(unit.entryText(e), spinRule(e).defaultValue);
+        FUZZ_CHECK(number.difference == UnitNumber::Difference::None);
+        FUZZ_CHECK(inputs.value(e) == number.value);
     }
     FUZZ_CHECK(inputs.pattern() == unit.pattern);
     return 0;

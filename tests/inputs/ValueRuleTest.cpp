@@ -6,6 +6,7 @@
 #include <limits>
 #include <random>
 #include <string>
+#include <tuple>
 #include <utility>
 
 #include "inputs/InputVariables.h"
@@ -224,7 +225,60 @@ TEST(ValueRule, EveryUsableTextReadsAsItsLeadingNumberInEachLocale) {
                 ASSERT_TRUE(std::isfinite(r.value) && r.value > 0) << text;
                 ASSERT_EQ(r.value, expected) << '"' << text << "\" " << locale.decimalPoint;
             }
+            // The text says its number only when nothing follows it but a
+            // grouping mark that closes a group of three after at most three digits.
+            const ValueReading says = rule.readEntry(text, 7);
+            const bool expectExact = expectUsable && (tail.empty() || (grouped && whole.size() <= 3));
+            ASSERT_EQ(says.exact, expectExact) << '"' << text << "\" " << locale.decimalPoint;
+            ASSERT_EQ(says.repaired, !expectUsable) << text;
+            ASSERT_EQ(says.value, expectUsable ? expected : 7.0) << text;
+            ASSERT_EQ(rule.value(says.readAs), says.value) << says.readAs;
         }
         EXPECT_GT(usable, 5000) << locale.decimalPoint;  // the generator reaches the usable case
     }
+}
+
+// The texts a forest engineer mistypes are used as the value rule has
+// always read them, and the reading says that the text says otherwise.
+TEST(ValueRule, AReadingSaysWhenTheValueIsNotWhatTheTextSays) {
+    const ValueRule english(NumberLocale::english());
+    const ValueRule german(NumberLocale::german());
+    const std::tuple<const ValueRule&, const char*, double, bool, const char*> cases[] = {
+        {english, "8O", 8, false, "8"},         {english, "2OOO", 2, false, "2"},
+        {english, "12abc", 12, false, "12"},    {english, "80,5", 805, false, "805"},
+        {english, "1,500", 1500, true, "1500"}, {english, "-80", 35, false, "35"},
+        {german, "2,5", 2.5, true, "2,5"},      {german, "2.5", 25, false, "25"},
+    };
+    for (const auto& [rule, text, value, exact, readAs] : cases) {
+        const ValueReading r = rule.readEntry(text, 35);
+        EXPECT_EQ(r.value, value) << text;
+        EXPECT_EQ(r.exact, exact) << text;
+        EXPECT_EQ(r.readAs, readAs) << text;
+    }
+}
+
+// Taking entries in is what the window's start-up Low analysis does to its
+// fields: repair, the corrected Low correction time written back, then the
+// one-decimal form; the High correction entry keeps its text.
+TEST(InputVariables, TakingEntriesInRepairsCorrectsTheLowCorridorEntryAndFormats) {
+    InMemoryInputs defaults;
+    EXPECT_TRUE(takeInEntries(defaults));
+    EXPECT_EQ(defaults.entryText(lowEntry(MultipleCorridorCorrection)), "0.5");
+    EXPECT_EQ(defaults.entryText(highEntry(MultipleCorridorCorrection)), "1.0");
+    EXPECT_EQ(defaults.entryText(0), "35.0");
+
+    InMemoryInputs typed(NumberLocale::german());
+    typed.setEntryText(lowEntry(FixedCorridorTime), "1,25");
+    typed.setEntryText(lowEntry(MultipleCorridorCorrection), "2");
+    typed.setEntryText(highEntry(MultipleCorridorCorrection), "4");
+    EXPECT_TRUE(takeInEntries(typed));
+    // Half of 1.25 is 0.625, then shown as 0.6 (an exact half goes to even).
+    EXPECT_EQ(typed.entryText(lowEntry(MultipleCorridorCorrection)), "0,6");
+    EXPECT_EQ(typed.entryText(lowEntry(FixedCorridorTime)), "1,2");
+    EXPECT_EQ(typed.entryText(highEntry(MultipleCorridorCorrection)), "4,0");
+
+    InMemoryInputs below;
+    below.setEntryText(lowEntry(MultipleCorridorCorrection), "0.4");
+    EXPECT_FALSE(takeInEntries(below));
+    EXPECT_EQ(below.entryText(lowEntry(MultipleCorridorCorrection)), "0.4");
 }

@@ -29,6 +29,11 @@ void EntryField::showRepaired(const QString& tip) {
     applyHighlight();
 }
 
+void EntryField::setReadAs(const QString& tip) {
+    m_readAsTip = tip;
+    applyHighlight();
+}
+
 void EntryField::setInverted(bool inverted, const QString& tip) {
     m_inverted = inverted;
     m_invertedTip = inverted ? tip : QString();
@@ -37,6 +42,7 @@ void EntryField::setInverted(bool inverted, const QString& tip) {
 
 void EntryField::clearFeedback() {
     m_repairedTip.clear();
+    m_readAsTip.clear();
     ++m_flashes;
     m_flashing = false;
     setInverted(false, {});
@@ -45,12 +51,12 @@ void EntryField::clearFeedback() {
 void EntryField::applyHighlight() {
     QPalette colours = palette();
     const QPalette standard = QApplication::palette(this);
-    colours.setColor(QPalette::Base, m_flashing   ? kRepairedColour
-                                     : m_inverted ? kInvertedColour
-                                                  : standard.color(QPalette::Base));
+    colours.setColor(QPalette::Base, m_flashing || isReadOtherwise() ? kRepairedColour
+                                     : m_inverted                    ? kInvertedColour
+                                                                     : standard.color(QPalette::Base));
     setPalette(colours);
     QStringList tips;
-    for (const QString& tip : {m_repairedTip, m_invertedTip}) {
+    for (const QString& tip : {m_repairedTip, m_readAsTip, m_invertedTip}) {
         if (!tip.isEmpty()) {
             tips.append(tip);
         }

@@ -16,12 +16,16 @@ public:
     explicit EntryField(QWidget* parent = nullptr);
 
     // Feedback that changes neither the text nor any event: a repaired
-    // field flashes and keeps a tool tip saying so; a Low above its High
+    // field flashes and keeps a tool tip saying so; a field whose text is
+    // read as another number than it says ("8O" as 8) keeps the repaired
+    // colour and a tool tip saying what it is read as; a Low above its High
     // stays highlighted with a tool tip. An empty tip clears the tool tip.
     void showRepaired(const QString& tip);
+    void setReadAs(const QString& tip);
     void setInverted(bool inverted, const QString& tip);
     void clearFeedback();
     bool isFlashing() const { return m_flashing; }
+    bool isReadOtherwise() const { return !m_readAsTip.isEmpty(); }
     bool isInverted() const { return m_inverted; }
 
 signals:
@@ -38,6 +42,7 @@ private:
     void applyHighlight();
 
     QString m_repairedTip;
+    QString m_readAsTip;
     QString m_invertedTip;
     bool m_flashing = false;
     bool m_inverted = false;

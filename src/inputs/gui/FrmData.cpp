@@ -180,8 +180,9 @@ void FrmData::loadWindow() {
 }
 
 void FrmData::fillInputs(const UnitDocument& unit) {
+    // The document's numbers in the fixed form, shown in the user's locale.
     for (int i = 0; i < kEntryCount; ++i) {
-        setEntryText(i, unit.entryText(i));
+        setEntryText(i, unitEntryIn(unit, i, m_rule));
     }
     const bool parallel = unit.pattern == CorridorPattern::Parallel;
     m_option1->setChecked(parallel);
@@ -207,12 +208,13 @@ void FrmData::noticeEdit() {
     if (isUnloading()) {
         return;
     }
-    // The texts the analysis is about to repair, as the user left them.
-    std::vector<std::pair<int, std::string>> repaired;
+    // The texts the analysis is about to read otherwise than they say, as
+    // the user left them.
+    std::vector<std::pair<int, std::string>> misread;
     for (int i = 0; i < kEntryCount; ++i) {
         std::string typed = entryText(i);
-        if (!m_rule.isUsable(typed)) {
-            repaired.emplace_back(i, std::move(typed));
+        if (!m_rule.readEntry(typed, spinValue(i)).exact) {
+            misread.emplace_back(i, std::move(typed));
         }
     }
     // The analysis reads the texts as the user left them, so a value typed
@@ -221,20 +223,32 @@ void FrmData::noticeEdit() {
         m_graphItmain();
     }
     Format_Variables();
-    showFeedback(repaired);
+    showFeedback(misread);
     emit edited();
 }
 
-// Says what the repair did and where a Low stands above its High; the texts
-// and the rules stay as they are.
-void FrmData::showFeedback(const std::vector<std::pair<int, std::string>>& repaired) {
+// Says where an entry was not read as its text said, and where a Low stands
+// above its High; the texts and the rules stay as they are. A repair, and a
+// text the reformat has since shown as the number read ("80,5" now shows
+// 805.0), flash; a text that still says otherwise ("8O") keeps its mark.
+void FrmData::showFeedback(const std::vector<std::pair<int, std::string>>& misread) {
     for (int i = 0; i < kEntryCount; ++i) {
         field(i)->clearFeedback();
     }
-    for (const auto& [entry, typed] : repaired) {
-        field(entry)->showRepaired(
-            QString::fromUtf8(texts::variables::kRepairedTip)
-                .arg(QString::fromStdString(typed), QString::fromStdString(m_rule.wholeNumber(spinValue(entry)))));
+    for (const auto& [entry, typed] : misread) {
+        const ValueReading reading = m_rule.readEntry(typed, spinValue(entry));
+        const QString text = QString::fromStdString(typed);
+        if (reading.repaired) {
+            field(entry)->showRepaired(QString::fromUtf8(texts::variables::kRepairedTip)
+                                           .arg(text, QString::fromStdString(m_rule.wholeNumber(spinValue(entry)))));
+            continue;
+        }
+        const QString tip = qtext(texts::variables::kReadAsTip).arg(text, QString::fromStdString(reading.readAs));
+        if (m_rule.readEntry(entryText(entry), spinValue(entry)).exact) {
+            field(entry)->showRepaired(tip);
+        } else {
+            field(entry)->setReadAs(tip);
+        }
     }
     const QString tip = QString::fromUtf8(texts::variables::kLowAboveHighTip);
     for (int k = 0; k < kVariableCount; ++k) {

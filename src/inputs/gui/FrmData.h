@@ -74,7 +74,7 @@ protected:
 private:
     void buildRows();
     void noticeEdit();
-    void showFeedback(const std::vector<std::pair<int, std::string>>& repaired);
+    void showFeedback(const std::vector<std::pair<int, std::string>>& misread);
     void stepSpin(int entry, int direction);
     void clickOption(bool parallel);
 

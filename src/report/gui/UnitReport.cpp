@@ -22,6 +22,7 @@
 #include "base/Texts.h"
 #include "base/gui/QtText.h"
 #include "inputs/InputRules.h"
+#include "inputs/ValueRule.h"
 #include "decision/gui/DecisionCharts.h"
 
 namespace quorvale {
@@ -231,7 +232,14 @@ QChart* costChart(const std::vector<YardingResult>& sweep) {
     return chart;
 }
 
-QString inputsTable(const UnitDocument& unit) {
+// An entry as the Variables window shows it: in the user's locale, with one
+// decimal (a unit keeps its numbers in the fixed form).
+QString shownEntry(const UnitDocument& unit, int entry, const ValueRule& rule) {
+    return QString::fromStdString(rule.display(unitEntryIn(unit, entry, rule)));
+}
+
+QString inputsTable(const UnitDocument& unit, const NumberLocale& locale) {
+    const ValueRule shown(locale);
     QString html = QStringLiteral(
                        "<table width=\"100%\" cellspacing=\"0\"><tr><th>%1</th><th class=\"num\">%2</th>"
                        "<th class=\"num\">%3</th><th>%4</th></tr>")
@@ -245,8 +253,8 @@ QString inputsTable(const UnitDocument& unit) {
                 QStringLiteral("<tr class=\"group\"><td colspan=\"4\">%1</td></tr>").arg(esc(qtext(group).trimmed()));
         }
         html += QStringLiteral("<tr><td>%1</td><td class=\"num\">%2</td><td class=\"num\">%3</td><td>%4</td></tr>")
-                    .arg(esc(qtext(rule.caption).simplified()), esc(unit.entryText(lowEntry(k))),
-                         esc(unit.entryText(highEntry(k))), esc(qtext(rule.unit)));
+                    .arg(esc(qtext(rule.caption).simplified()), esc(shownEntry(unit, lowEntry(k), shown)),
+                         esc(shownEntry(unit, highEntry(k), shown)), esc(qtext(rule.unit)));
     }
     return html + QStringLiteral("</table>");
 }
@@ -316,7 +324,7 @@ QByteArray UnitReport::pdf(const ReportContent& c) {
                     .arg(esc(qtext(kPattern)), esc(qtext(patternCaption(c.unit.pattern))), esc(qtext(kTarget)),
                          esc(c.unit.target));
         flow.html(head);
-        flow.html(QStringLiteral("<h2>%1</h2>").arg(esc(qtext(kInputs))) + inputsTable(c.unit) +
+        flow.html(QStringLiteral("<h2>%1</h2>").arg(esc(qtext(kInputs))) + inputsTable(c.unit, c.locale) +
                   QStringLiteral("<p class=\"note\">%1</p>").arg(esc(qtext(kRepairNote))));
 
         flow.html(QStringLiteral("<h2>%1</h2>").arg(esc(qtext(kStaticHeading).arg(rangeName(c.rangeCase)))));

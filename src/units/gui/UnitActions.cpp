@@ -47,6 +47,21 @@ QIcon icon(const char* themeName, QStyle::StandardPixmap fallback) {
     return QIcon::fromTheme(QString::fromLatin1(themeName), QApplication::style()->standardIcon(fallback));
 }
 
+int defaultTarget() { return QString::fromUtf8(texts::simulator::kDefaultTarget).toInt(); }
+
+// Numbers are shown in the user's locale, as the windows read them.
+ValueRule userRule() { return ValueRule(FrmData::userNumberLocale()); }
+
+// The target a unit keeps: the number the Simulator reads from its field,
+// or the one "Go" puts in; a closed Simulator window holds no target and
+// opens again with the default one.
+std::string targetOf(FrmStats* simulator) {
+    if (!simulator) {
+        return texts::simulator::kDefaultTarget;
+    }
+    return fixedNumberText(userRule().readEntry(simulator->targetText().toStdString(), defaultTarget()).value);
+}
+
 }  // namespace
 
 UnitActions::UnitActions(ToolsHost& host) : QObject(&host.mainWindow()), m_host(host), m_main(host.mainWindow()) {
@@ -139,12 +154,25 @@ bool UnitActions::openUnit(const QString& path) {
     }
     m_path = absolute;
     rememberRecent(absolute);
+    // One message after opening: the numbers not read as the file writes
+    // them, then the parts of it that were not used.
+    QStringList parts;
+    if (!read.notes.empty()) {
+        QStringList lines;
+        for (const UnitEntryNote& note : read.notes) {
+            lines.append(QString::fromStdString(note.line));
+        }
+        parts.append(qtext(kOpenedWithNotes).arg(lines.join(QLatin1Char('\n'))));
+    }
     if (!read.warnings.empty()) {
         QStringList lines;
         for (const std::string& warning : read.warnings) {
             lines.append(QString::fromStdString(warning));
         }
-        DialogHooks::message(&m_main, qtext(kOpenedWithWarnings).arg(lines.join(QLatin1Char('\n'))));
+        parts.append(qtext(kOpenedWithWarnings).arg(lines.join(QLatin1Char('\n'))));
+    }
+    if (!parts.isEmpty()) {
+        DialogHooks::message(&m_main, parts.join(QStringLiteral("\n\n")));
     }
     return true;
 }
@@ -165,7 +193,7 @@ bool UnitActions::fill(const UnitDocument& unit) {
     // The target first: the analysis that the inputs start reads nothing of
     // it, but the Simulator window is then complete when the charts redraw.
     if (auto* simulator = m_host.windows().loadAs<FrmStats>(WindowId::FrmStats)) {
-        simulator->setTargetText(QString::fromStdString(unit.target));
+        simulator->setTargetText(QString::fromStdString(unitNumberIn(unit.target, defaultTarget(), userRule())));
     }
     data->fillInputs(unit);
     m_inputsPutIn = true;
@@ -195,9 +223,7 @@ UnitDocument UnitActions::currentUnit() const {
     // defaults, as any other reference to it would.
     FrmData* data = m_host.windows().loadAs<FrmData>(WindowId::FrmData);
     auto* simulator = qobject_cast<FrmStats*>(m_host.windows().window(WindowId::FrmStats));
-    // A closed Simulator window holds no target: it opens again with the
-    // default one.
-    const std::string target = simulator ? simulator->targetText().toStdString() : texts::simulator::kDefaultTarget;
+    const std::string target = targetOf(simulator);
     UnitDocument unit = data ? unitFromInputs(*data, target) : defaultUnitDocument();
     unit.target = target;
     unit.name = m_name;
@@ -226,9 +252,8 @@ void UnitActions::watchVariablesWindow(FrmData* data) {
 }
 
 UnitDocument UnitActions::inputsToKeep(FrmData& data) const {
-    UnitDocument unit = unitFromInputs(data, std::string());
-    auto* simulator = qobject_cast<FrmStats*>(m_host.windows().window(WindowId::FrmStats));
-    unit.target = simulator ? simulator->targetText().toStdString() : texts::simulator::kDefaultTarget;
+    UnitDocument unit =
+        unitFromInputs(data, targetOf(qobject_cast<FrmStats*>(m_host.windows().window(WindowId::FrmStats))));
     unit.name = m_name;
     unit.notes = m_notes;
     return unit;

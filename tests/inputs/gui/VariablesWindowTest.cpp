@@ -75,6 +75,42 @@ private slots:
         QCOMPARE(field(0)->palette().color(QPalette::Base), field(2)->palette().color(QPalette::Base));
     }
 
+    // A text the analysis reads as another number than it says: the value
+    // rule decides as ever, the field says what it is read as. No message.
+    void aFieldNotReadAsItsTextSaysCarriesTheMarkAndWhatItIsReadAs() {
+        DialogAnswers answers;
+        const QColor plain = field(2)->palette().color(QPalette::Base);
+        typeInto(4, QStringLiteral("8O"));
+        leaveWithTab(4);
+        QCOMPARE(m_f->main().lastSweep().inputs.unitSize, 8.0);
+        QCOMPARE(text(4), QStringLiteral("8O"));  // the text stays as typed
+        QVERIFY(field(4)->isReadOtherwise());
+        QCOMPARE(field(4)->toolTip(), QStringLiteral("\"8O\" read as 8"));
+        // A grouping mark outside groups of three: shown as read once
+        // reformatted, and flagged with what was typed.
+        typeInto(1, QStringLiteral("80,5"));
+        leaveWithTab(1);
+        QCOMPARE(m_f->data()->value(1), 805.0);
+        QCOMPARE(text(1), QStringLiteral("805.0"));
+        QVERIFY(field(1)->isFlashing() && !field(1)->isReadOtherwise());
+        QCOMPARE(field(1)->toolTip(), QStringLiteral("\"80,5\" read as 805"));
+        // Numbers written as numbers, grouped or not, carry no mark.
+        typeInto(28, QStringLiteral("1,500"));
+        leaveWithTab(28);
+        QVERIFY(!field(28)->isFlashing() && !field(28)->isReadOtherwise() && field(28)->toolTip().isEmpty());
+        // The "8O" mark outlasts the flash and every later edit, until the
+        // text says its number.
+        QTRY_VERIFY_WITH_TIMEOUT(!field(1)->isFlashing(), EntryField::kFlashMs * 3);
+        QVERIFY(field(4)->isReadOtherwise());
+        QVERIFY(field(4)->palette().color(QPalette::Base) != plain);
+        QCOMPARE(field(1)->palette().color(QPalette::Base), plain);
+        typeInto(4, QStringLiteral("8"));
+        leaveWithTab(4);
+        QVERIFY(!field(4)->isReadOtherwise() && field(4)->toolTip().isEmpty());
+        QCOMPARE(field(4)->palette().color(QPalette::Base), plain);
+        QVERIFY(answers.messages.isEmpty());
+    }
+
     void openingShowsDefaultsInOneDecimalFormAndHasRunTheAnalysisOnce() {
         FrmData* data = m_f->data();
         QVERIFY(data);

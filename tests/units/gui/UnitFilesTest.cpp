@@ -4,6 +4,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QLocale>
 #include <QMdiArea>
 #include <QMenu>
 #include <QPushButton>
@@ -57,9 +59,9 @@ UnitDocument sampleUnit() {
     unit.name = "North slope";
     unit.pattern = CorridorPattern::FanShaped;
     unit.target = "2";
-    unit.entries[HarvestVolume] = {"20.0", "30.0"};
-    unit.entries[ExternalYardingDistance] = {"12.0", "16.0"};
-    unit.entries[OperatorCost] = {"2500.0", "3500.0"};
+    unit.entries[HarvestVolume] = {"20", "30"};
+    unit.entries[ExternalYardingDistance] = {"12", "16"};
+    unit.entries[OperatorCost] = {"2500", "3500"};
     return unit;
 }
 
@@ -184,7 +186,7 @@ private slots:
         const QStringList before = fieldTexts(data());
         const int runs = m_f->main().analysisRuns();
         std::string wrongCount = writeUnitDocument(sampleUnit());
-        wrongCount.replace(wrongCount.find("\"12.0\""), 6, "\"12.0\", \"13\"");
+        wrongCount.replace(wrongCount.find("\"12\""), 4, "\"12\", \"13\"");
         const std::vector<std::pair<QString, QString>> cases = {
             {writeFile(path("text.qvunit"), "harvest volume 20"), QStringLiteral("text.qvunit:1:1: not a JSON")},
             {writeFile(path("version.qvunit"), "{\"format\": \"quorvale-unit\", \"version\": 7}"),
@@ -207,6 +209,71 @@ private slots:
             QCOMPARE(m_f->main().analysisRuns(), runs);
         }
         QVERIFY(m_f->main().units().recentUnits().isEmpty());
+    }
+
+    // Numbers not in the file form, or no numbers at all, are named in one
+    // message after opening, with the value each is read as; the fields
+    // show those values.
+    void entriesNotReadAsTheFileWritesThemAreListedInOneMessage() {
+        std::string text = writeUnitDocument(sampleUnit());
+        text.replace(text.find("\"20\""), 4, "\"-80\"");
+        text.replace(text.find("\"30\""), 4, "\"abc\"");
+        text.replace(text.find("\"12\""), 4, "\"12,0\"");
+        text.replace(text.find("\"2500\""), 6, "2500");  // a JSON number is a number
+        text.replace(text.find("\"3500\""), 6, "\"1e999\"");
+        text.replace(text.find("\"pattern\""), 0, "\"colour\": \"red\",\n  ");
+        const QString file = writeFile(path("odd.qvunit"), text);
+        DialogAnswers answers;
+        QVERIFY(m_f->main().units().openUnit(file));
+        QCOMPARE(answers.messages.size(), 1);
+        const QString name = QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath());
+        const QString repaired = QStringLiteral(" (not a usable number: the default)");
+        QCOMPARE(answers.messages[0],
+                 QStringLiteral("The unit was opened. These numbers of the file are not read as it writes them:\n") +
+                     name + QStringLiteral(": harvest-volume Low \"-80\" read as 35") + repaired + QLatin1Char('\n') +
+                     name + QStringLiteral(": harvest-volume High \"abc\" read as 35") + repaired + QLatin1Char('\n') +
+                     name +
+                     QStringLiteral(": eyd Low \"12,0\" read as 12 (unit files write numbers with \".\" as the "
+                                    "decimal point and no grouping)\n") +
+                     name + QStringLiteral(": operator-cost High \"1e999\" read as 3000") + repaired +
+                     QStringLiteral("\n\nThe unit was opened. These parts of the file were not used:\n") + name +
+                     QStringLiteral(": /colour: unknown key, ignored"));
+        const QStringList expected = {QStringLiteral("35.0"), QStringLiteral("35.0"), QStringLiteral("12.0"),
+                                      QStringLiteral("2500.0"), QStringLiteral("3000.0")};
+        QCOMPARE((QStringList{data().field(0)->text(), data().field(1)->text(), data().field(8)->text(),
+                              data().field(10)->text(), data().field(11)->text()}),
+                 expected);
+        // Nothing flashes: the fields say what they hold.
+        QVERIFY(!data().field(0)->isFlashing() && !data().field(0)->isReadOtherwise());
+    }
+
+    // The file holds numbers in one form in every locale; the window shows
+    // them in the user's, and saves what it reads.
+    void aUnitMeansTheSameNumbersInACommaLocale() {
+        m_f.reset();
+        struct RestoreLocale {
+            QLocale saved;
+            ~RestoreLocale() { QLocale::setDefault(saved); }
+        } restore;
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        m_f = std::make_unique<MainWindowFixture>();
+        UnitDocument unit = sampleUnit();
+        unit.entries[HarvestVolume] = {"20.5", "1500"};
+        unit.target = "2.5";
+        QVERIFY(m_f->main().units().openUnit(writeFile(path("de.qvunit"), writeUnitDocument(unit))));
+        QCOMPARE(data().field(0)->text(), QStringLiteral("20,5"));
+        QCOMPARE(data().field(1)->text(), QStringLiteral("1500,0"));
+        QCOMPARE(data().value(0), 20.5);
+        QCOMPARE(m_f->simulator()->targetText(), QStringLiteral("2,5"));
+        data().field(2)->setText(QStringLiteral("412,5"));
+        QVERIFY(m_f->main().units().saveUnit(path("saved.qvunit")));
+        const UnitReadResult saved = readUnitFile(path("saved.qvunit").toStdString());
+        QVERIFY2(saved, saved.error.c_str());
+        QCOMPARE(saved.document->entryText(0), std::string("20.5"));
+        QCOMPARE(saved.document->entryText(2), std::string("412.5"));
+        QCOMPARE(saved.document->entryText(lowEntry(MultipleCorridorCorrection)), std::string("0.5"));
+        QCOMPARE(saved.document->target, std::string("2.5"));
+        QVERIFY(saved.notes.empty());
     }
 
     void aFailedSaveLeavesTheEarlierFileWhole() {
@@ -283,7 +350,7 @@ private slots:
         UnitDocument unit = sampleUnit();
         int number = 20;
         for (const char* name : {"a.qvunit", "b.qvunit", "c.qvunit", "d.qvunit", "e.qvunit", "b.qvunit"}) {
-            unit.entries[HarvestVolume][0] = std::string(name).substr(0, 1) == "e" ? "44.0" : std::to_string(++number);
+            unit.entries[HarvestVolume][0] = std::string(name).substr(0, 1) == "e" ? "44" : std::to_string(++number);
             writeFile(path(name), writeUnitDocument(unit));
             QVERIFY(m_f->main().units().openUnit(path(name)));
         }
