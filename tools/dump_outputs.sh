@@ -54,6 +54,12 @@ for fmt in table csv json; do
     run "decide-target-$fmt" decide --seed 13 --target 2 --max-scenarios 4000 --format "$fmt" "${realistic[@]}"
     run "decide-extreme-$fmt" decide --road-cost 1e308 --scenarios 10 --eyd 3 --seed 1 --format "$fmt"
 done
+# Entries not read as they are written: named on stderr, refused by --strict.
+sed -e 's/"2500"/"2500,0"/' -e 's/"80"/"8O"/' "$unit" >odd.qvunit
+run sweep-odd-unit sweep --unit odd.qvunit --case average --format csv
+run decide-odd-unit-strict decide --unit odd.qvunit --strict --seed 1 --scenarios 200
+run sweep-strict sweep --unit-size 8O --strict
+run sweep-strict-clean sweep --unit-size 8 --eyd 5 --strict
 run sweep-columns-all sweep --columns all --eyd 12:40 --unit-size 120
 run unit-plain unit
 run unit-fan unit --name "Fan unit" --pattern fan --target 2.5 --eyd 25:40

@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <charconv>
-#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -16,6 +15,7 @@
 #include "base/Texts.h"
 #include "cli/CommandLine.h"
 #include "cli/JsonOutput.h"
+#include "cli/ProgressLine.h"
 #include "cli/TextTable.h"
 #include "inputs/NumberText.h"
 #include "decision/DecisionAnalysis.h"
@@ -297,38 +297,6 @@ void printTable(std::ostream& out, InputVariables& inputs, const DecisionResult&
     out << decisionSummary(r) << '\n';
 }
 
-// The progress line on a terminal: scenarios, the widest half-width and how
-// far the run is, redrawn in place at most ten times a second.
-class DecideProgressLine {
-public:
-    explicit DecideProgressLine(std::ostream& err) : m_err(err), m_start(std::chrono::steady_clock::now()) {}
-
-    void update(const DecisionProgress& p) {
-        const auto now = std::chrono::steady_clock::now();
-        if (m_drawn && now - m_last < std::chrono::milliseconds(100)) {
-            return;
-        }
-        m_last = now;
-        m_drawn = true;
-        const double seconds = std::chrono::duration<double>(now - m_start).count();
-        const double rate = seconds > 0 ? static_cast<double>(p.scenarios) / seconds : 0;
-        m_err << "\r\033[K" << fmt::format(t::kDecideProgress, p.fraction * 100, p.scenarios, p.worstHalfWidth, rate)
-              << std::flush;
-    }
-    void clear() {
-        if (m_drawn) {
-            m_err << "\r\033[K" << std::flush;
-            m_drawn = false;
-        }
-    }
-
-private:
-    std::ostream& m_err;
-    bool m_drawn = false;
-    std::chrono::steady_clock::time_point m_start;
-    std::chrono::steady_clock::time_point m_last;
-};
-
 }  // namespace
 
 int runDecide(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
@@ -350,12 +318,16 @@ int runDecide(const std::vector<std::string>& args, std::ostream& out, std::ostr
 
     std::atomic<bool> stop{false};
     static_assert(std::atomic<bool>::is_always_lock_free);
-    DecideProgressLine line(err);
+    ProgressLine line(err);
     DecisionProgressFn progress;
     if (surroundings.showProgress || surroundings.atProgress) {
         progress = [&](const DecisionProgress& p) {
             if (surroundings.showProgress) {
-                line.update(p);
+                line.redraw([&] {
+                    const double seconds = line.seconds();
+                    const double rate = seconds > 0 ? static_cast<double>(p.scenarios) / seconds : 0;
+                    return fmt::format(t::kDecideProgress, p.fraction * 100, p.scenarios, p.worstHalfWidth, rate);
+                });
             }
             if (surroundings.atProgress) {
                 surroundings.atProgress(p, stop);

@@ -23,14 +23,20 @@ std::string ProgressLine::text(const RunProgress& progress) {
                        progress.samples, rate / 1e6);
 }
 
-void ProgressLine::update(const RunProgress& progress) {
+bool ProgressLine::due() {
     const auto now = std::chrono::steady_clock::now();
     if (m_drawn && now - m_last < kRedrawInterval) {
-        return;
+        return false;
     }
     m_last = now;
     m_drawn = true;
-    m_err << "\r\033[K" << text(progress) << std::flush;
+    return true;
+}
+
+void ProgressLine::draw(const std::string& text) { m_err << "\r\033[K" << text << std::flush; }
+
+double ProgressLine::seconds() const {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - m_start).count();
 }
 
 void ProgressLine::clear() {

@@ -26,46 +26,56 @@ const char* rangeCaseName(RangeCase rangeCase) {
     return "low";
 }
 
-ModelInputs readModelInputs(InputVariables& inputs, RangeCase rangeCase) {
+namespace {
+
+// Each model field, the variable behind it and how an entered value becomes
+// model units: divided by `divisor` (turn volume to mbf, production delay to
+// a fraction) or multiplied by `factor` (EYD stations to feet).
+struct ModelField {
+    double ModelInputs::*field;
+    int variable;
+    double divisor;
+    double factor;
+};
+
+constexpr ModelField kModelFields[] = {
+    {&ModelInputs::harvestVolume, HarvestVolume, 1, 1},
+    {&ModelInputs::turnVolume, TurnVolume, 1000, 1},
+    {&ModelInputs::unitSize, UnitSize, 1, 1},
+    {&ModelInputs::roadDensityFactor, RoadDensityFactor, 1, 1},
+    {&ModelInputs::maxEyd, ExternalYardingDistance, 1, 100},
+    {&ModelInputs::operatorCost, OperatorCost, 1, 1},
+    {&ModelInputs::externalSpeed, ExternalSpeed, 1, 1},
+    {&ModelInputs::fixedTime, TotalFixedTime, 1, 1},
+    {&ModelInputs::lateralSpeed, LateralSpeed, 1, 1},
+    {&ModelInputs::productionDelay, ProductionDelay, 100, 1},
+    {&ModelInputs::fixedLandingTime, FixedLandingTime, 1, 1},
+    {&ModelInputs::variableTime, VariableTime, 1, 1},
+    {&ModelInputs::fixedCorridorTime, FixedCorridorTime, 1, 1},
+    {&ModelInputs::multipleCorridorCorrection, MultipleCorridorCorrection, 1, 1},
+    {&ModelInputs::roadCostPerStation, LifeCycleRoadCost, 1, 1},
+};
+
+}  // namespace
+
+ModelInputs modelInputs(const InputValues& values, RangeCase rangeCase) {
     ModelInputs m;
-    if (rangeCase == RangeCase::Average) {
-        auto sum = [&](int variable) { return inputs.value(lowEntry(variable)) + inputs.value(highEntry(variable)); };
-        auto mid = [&](int variable) { return sum(variable) / 2; };
-        m.harvestVolume = mid(HarvestVolume);
-        m.turnVolume = sum(TurnVolume) / 2000;
-        m.unitSize = mid(UnitSize);
-        m.roadDensityFactor = mid(RoadDensityFactor);
-        m.maxEyd = (sum(ExternalYardingDistance) * 100) / 2;
-        m.operatorCost = mid(OperatorCost);
-        m.externalSpeed = mid(ExternalSpeed);
-        m.fixedTime = mid(TotalFixedTime);
-        m.lateralSpeed = mid(LateralSpeed);
-        m.productionDelay = sum(ProductionDelay) / 200;
-        m.fixedLandingTime = mid(FixedLandingTime);
-        m.variableTime = mid(VariableTime);
-        m.fixedCorridorTime = mid(FixedCorridorTime);
-        m.multipleCorridorCorrection = mid(MultipleCorridorCorrection);
-        m.roadCostPerStation = mid(LifeCycleRoadCost);
-        return m;
+    for (const ModelField& f : kModelFields) {
+        if (rangeCase == RangeCase::Average) {
+            // Grouped as (Low + High) / 2000 and (Low + High) * 100 / 2: one
+            // rounding fewer than halving first.
+            const double sum = values.low(f.variable) + values.high(f.variable);
+            m.*f.field = f.factor != 1 ? (sum * f.factor) / 2 : sum / (2 * f.divisor);
+        } else {
+            const double v = rangeCase == RangeCase::Low ? values.low(f.variable) : values.high(f.variable);
+            m.*f.field = f.factor != 1 ? v * f.factor : v / f.divisor;
+        }
     }
-    const bool low = rangeCase == RangeCase::Low;
-    auto v = [&](int variable) { return inputs.value(low ? lowEntry(variable) : highEntry(variable)); };
-    m.harvestVolume = v(HarvestVolume);
-    m.turnVolume = v(TurnVolume) / 1000;
-    m.unitSize = v(UnitSize);
-    m.roadDensityFactor = v(RoadDensityFactor);
-    m.maxEyd = v(ExternalYardingDistance) * 100;
-    m.operatorCost = v(OperatorCost);
-    m.externalSpeed = v(ExternalSpeed);
-    m.fixedTime = v(TotalFixedTime);
-    m.lateralSpeed = v(LateralSpeed);
-    m.productionDelay = v(ProductionDelay) / 100;
-    m.fixedLandingTime = v(FixedLandingTime);
-    m.variableTime = v(VariableTime);
-    m.fixedCorridorTime = v(FixedCorridorTime);
-    m.multipleCorridorCorrection = v(MultipleCorridorCorrection);
-    m.roadCostPerStation = v(LifeCycleRoadCost);
     return m;
+}
+
+ModelInputs readModelInputs(InputVariables& inputs, RangeCase rangeCase) {
+    return modelInputs(InputValues::read(inputs), rangeCase);
 }
 
 int stepCount(double maxEydFeet) {
@@ -74,6 +84,26 @@ int stepCount(double maxEydFeet) {
         return 0;
     }
     return stations >= kMaxSteps ? kMaxSteps : static_cast<int>(stations);
+}
+
+void sweepSteps(const ModelInputs& inputs, const std::function<CorridorPattern()>& pattern, SweepSink& sink,
+                SweepOutcome& outcome) {
+    ModelInputs m = inputs;
+    outcome.steps = stepCount(m.maxEyd);
+    sink.prepare(outcome.steps);
+
+    FanCarry carry;
+    for (int i = 1; i <= outcome.steps; ++i) {
+        m.pattern = pattern();
+        YardingResult result = evaluateUncapped(m, i, carry);
+        if (!isFinite(result)) {
+            outcome.failedStep = i;
+            break;
+        }
+        applyCaps(result);
+        sink.writeStep(i, result);
+        outcome.stepsWritten = i;
+    }
 }
 
 SweepOutcome graph_itmain(InputVariables& inputs, const GraphMarks& marks, SweepSink& sink) {
@@ -94,21 +124,8 @@ SweepOutcome graph_itmain(InputVariables& inputs, const GraphMarks& marks, Sweep
         }
     }
 
-    outcome.steps = stepCount(m.maxEyd);
-    sink.prepare(outcome.steps);
-
-    FanCarry carry;
-    for (int i = 1; i <= outcome.steps; ++i) {
-        m.pattern = inputs.pattern();
-        YardingResult result = evaluateUncapped(m, i, carry);
-        if (!isFinite(result)) {
-            outcome.failedStep = i;
-            break;
-        }
-        applyCaps(result);
-        sink.writeStep(i, result);
-        outcome.stepsWritten = i;
-    }
+    sweepSteps(
+        m, [&inputs] { return inputs.pattern(); }, sink, outcome);
     return outcome;
 }
 

@@ -2,8 +2,10 @@
 // The static analysis: one deterministic sweep over EYD for the Low, Average
 // or High values of the inputs.
 
+#include <functional>
 #include <optional>
 
+#include "inputs/InputValues.h"
 #include "inputs/InputVariables.h"
 #include "model/GraphMarks.h"
 #include "model/YardingModel.h"
@@ -27,8 +29,10 @@ public:
     virtual void writeStep(int step, const YardingResult& result) = 0;
 };
 
-// Reads one case's values (after repair) into model units: turn volume to
-// mbf, production delay to a fraction, EYD to feet. The pattern is not read.
+// One case's values in model units: turn volume to mbf, production delay to
+// a fraction, EYD to feet. The pattern is left to the caller.
+ModelInputs modelInputs(const InputValues& values, RangeCase rangeCase);
+// The same of a set of entries, read once as the analyses read them.
 ModelInputs readModelInputs(InputVariables& inputs, RangeCase rangeCase);
 
 // The longest sweep: 1000 stations (19 miles), far beyond any skyline
@@ -50,9 +54,16 @@ struct SweepOutcome {
     std::optional<int> failedStep;
 };
 
-// graph_itmain: repair, choose the case, read, correct the multiple corridor
-// correction time (writing it back for Low and High), then evaluate and write
-// steps 1 to N. The corridor pattern is read anew at every step.
+// Evaluates and writes steps 1 to N of one set of model inputs, N from its
+// maxEyd, each step capped; a step whose figures are not finite ends the
+// sweep. `pattern` gives the corridor pattern anew at every step. Fills in
+// the outcome's steps, stepsWritten and failedStep.
+void sweepSteps(const ModelInputs& m, const std::function<CorridorPattern()>& pattern, SweepSink& sink,
+                SweepOutcome& outcome);
+
+// graph_itmain: repair the entries, choose the case, read the values once,
+// correct the multiple corridor correction time (writing it back for Low and
+// High), then sweep with the pattern read anew at every step.
 SweepOutcome graph_itmain(InputVariables& inputs, const GraphMarks& marks, SweepSink& sink);
 
 }  // namespace quorvale

@@ -1,5 +1,7 @@
 #include "simulator/RunInputs.h"
 
+#include "inputs/InputVariables.h"
+
 namespace quorvale {
 namespace {
 
@@ -58,14 +60,16 @@ ModelInputs RunInputs::midpoints() const {
     return m;
 }
 
-RunInputs::RunInputs(InputVariables& inputs) {
+RunInputs::RunInputs(const InputValues& values) {
     for (size_t i = 0; i < kDrawOrder.size(); ++i) {
         const DrawnVariable& v = kDrawOrder[i];
-        m_ranges[i].low = inputs.value(lowEntry(v.variable)) / v.divisor;
-        m_ranges[i].high = inputs.value(highEntry(v.variable)) / v.divisor;
+        m_ranges[i].low = values.low(v.variable) / v.divisor;
+        m_ranges[i].high = values.high(v.variable) / v.divisor;
     }
-    m_lowEydFeet = inputs.value(lowEntry(ExternalYardingDistance)) * 100;
-    m_highEydFeet = inputs.value(highEntry(ExternalYardingDistance)) * 100;
+    m_lowEydFeet = values.low(ExternalYardingDistance) * 100;
+    m_highEydFeet = values.high(ExternalYardingDistance) * 100;
 }
+
+RunInputs::RunInputs(InputVariables& inputs) : RunInputs(InputValues::read(inputs)) {}
 
 }  // namespace quorvale

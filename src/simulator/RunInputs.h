@@ -5,11 +5,13 @@
 #include <array>
 #include <cmath>
 
-#include "inputs/InputVariables.h"
+#include "inputs/InputValues.h"
 #include "model/YardingModel.h"
 #include "simulator/RandomSource.h"
 
 namespace quorvale {
+
+class InputVariables;
 
 // One variable's interval. A Low above its High is kept as it is and
 // simply reverses the interval.
@@ -23,8 +25,10 @@ public:
     // The fourteen drawn variables, in the order a sample draws them.
     static constexpr int kDrawnCount = 14;
 
-    // Reads the thirty entries (after Repair_Variables) by the value rule:
-    // turn volume to mbf, production delay to a fraction, EYD to feet.
+    // The ranges of a set of input values in model units: turn volume to
+    // mbf, production delay to a fraction, EYD to feet.
+    explicit RunInputs(const InputValues& values);
+    // The same of a set of entries, read once as the analyses read them.
     explicit RunInputs(InputVariables& inputs);
 
     // The High EYD in feet; the Low EYD plays no part in a run.

@@ -21,6 +21,7 @@
 #include "base/Utf8.h"
 #include "cli/CliTestSupport.h"
 #include "cli/JsonOutput.h"
+#include "cli/ProgressLine.h"
 
 extern char** environ;
 
@@ -178,4 +179,23 @@ TEST(CliOutput, EveryHelpAndTheManualPageListEachExitStatusWithItsCauses) {
             EXPECT_NE(block.find(said), std::string::npos) << said << " in\n" << block;
         }
     }
+}
+
+// The one progress line of the long commands is drawn in place and erased
+// once at the end, so the table that follows starts on a clean line; a line
+// erased is drawn again at once when a run goes on.
+TEST(CliOutput, TheProgressLineIsDrawnInPlaceAndErasedOnce) {
+    std::ostringstream err;
+    quorvale::cli::ProgressLine line(err);
+    line.clear();
+    EXPECT_EQ(err.str(), "");
+    line.redraw([] { return std::string("12 % 300 scenarios"); });
+    line.clear();
+    line.clear();
+    // Step 6 of 12 sampling: five of twelve finished fill ten of the 24 places.
+    const quorvale::cli::RunProgress run{6, 12, 2500, 0.5};
+    line.update(run);
+    EXPECT_EQ(err.str(), "\r\033[K12 % 300 scenarios\r\033[K\r\033[K" + quorvale::cli::ProgressLine::text(run));
+    EXPECT_EQ(quorvale::cli::ProgressLine::text(run),
+              "step 6/12 [##########..............] 2500 samples, 0.01 M samples/s");
 }

@@ -9,6 +9,7 @@
 #include <tuple>
 #include <utility>
 
+#include "inputs/InputValues.h"
 #include "inputs/InputVariables.h"
 #include "inputs/ValueRule.h"
 
@@ -127,7 +128,14 @@ TEST(InputVariables, RepairReplacesNonPositiveEntriesWithSpinValue) {
     inputs.setEntryText(7, "1e999");
     inputs.setSpinValue(8, 44);
     inputs.setEntryText(8, "0.0");
+    // The numbers the analyses take are those of the repaired entries, read
+    // without touching a text.
+    const InputValues values = InputValues::read(inputs);
+    EXPECT_EQ(inputs.entryText(0), "abc");
     Repair_Variables(inputs);
+    for (int i = 0; i < kEntryCount; ++i) {
+        EXPECT_EQ(values.entry(i), inputs.value(i)) << i;
+    }
     EXPECT_EQ(inputs.entryText(0), "35");
     EXPECT_EQ(inputs.entryText(1), "35");
     EXPECT_EQ(inputs.entryText(2), "400");
