@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <functional>
 
+#include <CLI/CLI.hpp>
 #include <fmt/format.h>
 
 #include "base/Texts.h"
@@ -43,22 +44,47 @@ std::string usage() {
     return text + texts::cli::kExitStatus;
 }
 
+// CLI11 chooses from the first argument: a command, the tool's help ("help",
+// "--help", "-h") or its version. The rest goes to the command's own line,
+// unless it asks for that command's help.
 int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.empty()) {
         err << texts::cli::kNoCommand << '\n';
         return 2;
     }
-    const std::string& first = args.front();
-    if (first == "--help" || first == "-h" || first == "help") {
+    // A flag takes no value and stands alone: "--help=1", "-hh" or "-hx" is
+    // no command of the tool's.
+    const auto alone = [](CLI::Option* flag) { return flag->multi_option_policy(CLI::MultiOptionPolicy::Throw); };
+    if (args.front().find('=') != std::string::npos) {
+        err << fmt::format(texts::cli::kUnknownCommand, args.front()) << '\n';
+        return 2;
+    }
+    CLI::App app;
+    alone(app.set_help_flag("--help"));
+    const CLI::Option* shortHelp = alone(app.add_flag("-h"));
+    alone(app.set_version_flag("--version", fmt::format(texts::cli::kVersion, QUORVALE_VERSION)));
+    const CLI::App* help = app.add_subcommand("help");
+    for (const Command& c : commands()) {
+        app.add_subcommand(c.name, c.summary);
+    }
+    try {
+        app.parse(std::vector<std::string>{args.front()});
+    } catch (const CLI::CallForHelp&) {
+        out << usage();
+        return 0;
+    } catch (const CLI::CallForVersion& version) {
+        out << version.what() << '\n';
+        return 0;
+    } catch (const CLI::ParseError&) {
+        err << fmt::format(texts::cli::kUnknownCommand, args.front()) << '\n';
+        return 2;
+    }
+    if (shortHelp->count() > 0 || help->parsed()) {
         out << usage();
         return 0;
     }
-    if (first == "--version") {
-        out << fmt::format(texts::cli::kVersion, QUORVALE_VERSION) << '\n';
-        return 0;
-    }
     for (const Command& c : commands()) {
-        if (first != c.name) {
+        if (!app.got_subcommand(c.name)) {
             continue;
         }
         std::vector<std::string> rest(args.begin() + 1, args.end());
@@ -68,7 +94,7 @@ int runCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
         }
         return c.run(rest, out, err);
     }
-    err << fmt::format(texts::cli::kUnknownCommand, first) << '\n';
+    err << fmt::format(texts::cli::kUnknownCommand, args.front()) << '\n';
     return 2;
 }
 

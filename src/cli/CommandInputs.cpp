@@ -42,6 +42,11 @@ std::optional<std::string> readingLine(const EntrySource& source, int entry, InM
 
 }  // namespace
 
+int sayUsageError(const std::string& command, const UsageError& error, std::ostream& err) {
+    err << fmt::format(t::kCommandError, command, error.what()) << '\n';
+    return error.status();
+}
+
 bool takeCommandInputs(CommonOptions& options, Intake intake, const std::string& command, InMemoryInputs& inputs,
                        std::ostream& err) {
     printWarnings(options, command, err);

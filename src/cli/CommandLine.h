@@ -132,6 +132,36 @@ enum class Intake { FirstLowSweep, TakenIn };
 bool takeCommandInputs(CommonOptions& options, Intake intake, const std::string& command, InMemoryInputs& inputs,
                        std::ostream& err);
 
+// Says a usage error as the command's one error line; its exit status.
+int sayUsageError(const std::string& command, const UsageError& error, std::ostream& err);
+
+// The start every command that takes variables shares: reads its options
+// with `parse` into `request` (a usage error is said on stderr and its
+// status returned), then takes the inputs in for the intake `intakeOf`
+// names, in the user's locale (2 when --strict refuses an entry). Nothing
+// when the command goes on.
+template <class Request, class Parse, class IntakeOf>
+std::optional<int> startCommand(const std::string& command, const Parse& parse, Request& request,
+                                InMemoryInputs& inputs, std::ostream& err, const IntakeOf& intakeOf) {
+    try {
+        request = parse();
+    } catch (const UsageError& e) {
+        return sayUsageError(command, e, err);
+    }
+    inputs = InMemoryInputs(request.common.locale);
+    if (!takeCommandInputs(request.common, intakeOf(request), command, inputs, err)) {
+        return 2;
+    }
+    return std::nullopt;
+}
+
+// The same for a command whose analyses read the inputs taken in.
+template <class Request, class Parse>
+std::optional<int> startCommand(const std::string& command, const Parse& parse, Request& request,
+                                InMemoryInputs& inputs, std::ostream& err) {
+    return startCommand(command, parse, request, inputs, err, [](const Request&) { return Intake::TakenIn; });
+}
+
 // The value of an option that takes a positive number, written plainly
 // ("2.5", "1e3"); throws UsageError naming the option otherwise.
 double readPositiveNumber(const std::string& option, const std::string& text);

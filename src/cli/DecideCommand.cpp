@@ -302,15 +302,10 @@ void printTable(std::ostream& out, InputVariables& inputs, const DecisionResult&
 int runDecide(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
               const DecideSurroundings& surroundings) {
     DecideRequest request;
-    try {
-        request = parse(args);
-    } catch (const UsageError& e) {
-        err << fmt::format(t::kCommandError, "decide", e.what()) << '\n';
-        return e.status();
-    }
-    InMemoryInputs inputs(request.common.locale);
-    if (!takeCommandInputs(request.common, Intake::TakenIn, "decide", inputs, err)) {
-        return 2;
+    InMemoryInputs inputs;
+    if (const auto status = startCommand(
+            "decide", [&] { return parse(args); }, request, inputs, err)) {
+        return *status;
     }
     Repair_Variables(inputs);
     const RunInputs ranges(inputs);

@@ -219,15 +219,10 @@ void reportOverflow(std::ostream& err, const RunSummary& run) {
 int runSimulate(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                 const SimulateSurroundings& surroundings) {
     SimulateRequest request;
-    try {
-        request = parse(args);
-    } catch (const UsageError& e) {
-        err << fmt::format(t::kCommandError, "simulate", e.what()) << '\n';
-        return e.status();
-    }
-    InMemoryInputs inputs(request.common.locale);
-    if (!takeCommandInputs(request.common, Intake::TakenIn, "simulate", inputs, err)) {
-        return 2;
+    InMemoryInputs inputs;
+    if (const auto status = startCommand(
+            "simulate", [&] { return parse(args); }, request, inputs, err)) {
+        return *status;
     }
     HeadlessRunView view(request.target);
     ProgressLine progress(err);

@@ -273,17 +273,13 @@ void printTable(std::ostream& out, const SweepRequest& request, const SweepOutco
 
 int runSweepCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     SweepRequest request;
-    try {
-        request = parse(args);
-    } catch (const UsageError& e) {
-        err << fmt::format(t::kCommandError, "sweep", e.what()) << '\n';
-        return e.status();
-    }
-    InMemoryInputs inputs(request.common.locale);
-    if (!takeCommandInputs(request.common,
-                           request.rangeCase == RangeCase::Low ? Intake::FirstLowSweep : Intake::TakenIn, "sweep",
-                           inputs, err)) {
-        return 2;
+    InMemoryInputs inputs;
+    const auto intake = [](const SweepRequest& r) {
+        return r.rangeCase == RangeCase::Low ? Intake::FirstLowSweep : Intake::TakenIn;
+    };
+    if (const auto status = startCommand(
+            "sweep", [&] { return parse(args); }, request, inputs, err, intake)) {
+        return *status;
     }
     RowCollector rows;
     const SweepOutcome outcome = graph_itmain(inputs, marksFor(request.rangeCase), rows);

@@ -25,8 +25,15 @@ struct UnitTexts {
     std::string target = texts::simulator::kDefaultTarget;
 };
 
-UnitTexts parse(const std::vector<std::string>& args, CommonOptions& common) {
-    UnitTexts unit;
+struct UnitRequest {
+    CommonOptions common;
+    UnitTexts texts;
+};
+
+UnitRequest parse(const std::vector<std::string>& args) {
+    UnitRequest request;
+    CommonOptions& common = request.common;
+    UnitTexts& unit = request.texts;
     const auto line = unitCommandLine();
     line->parse(args);
     for (const auto& [option, value] : line->given()) {
@@ -43,26 +50,21 @@ UnitTexts parse(const std::vector<std::string>& args, CommonOptions& common) {
             unit.target = fixedNumberText(readPositiveNumber(option, value));
         }
     }
-    return unit;
+    return request;
 }
 
 }  // namespace
 
 int runUnitCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    CommonOptions common;
-    UnitTexts texts;
-    try {
-        texts = parse(args, common);
-    } catch (const UsageError& e) {
-        err << fmt::format(texts::cli::kCommandError, "unit", e.what()) << '\n';
-        return e.status();
-    }
     // The unit the Variables window would save once it has taken these
     // inputs in: the values it reads, in the fixed form.
-    InMemoryInputs inputs(common.locale);
-    if (!takeCommandInputs(common, Intake::TakenIn, "unit", inputs, err)) {
-        return 2;
+    UnitRequest request;
+    InMemoryInputs inputs;
+    if (const auto status = startCommand(
+            "unit", [&] { return parse(args); }, request, inputs, err)) {
+        return *status;
     }
+    const UnitTexts& texts = request.texts;
     UnitDocument unit = unitFromInputs(inputs, texts.target);
     unit.name = texts.name;
     unit.notes = texts.notes;

@@ -10,6 +10,7 @@
 #include "base/Texts.h"
 #include "base/Utf8.h"
 #include "units/UnitJson.h"
+#include "inputs/InputValues.h"
 #include "inputs/InputVariables.h"
 
 namespace quorvale {
@@ -260,9 +261,9 @@ UnitDocument defaultUnitDocument() {
 
 UnitDocument unitFromInputs(InputVariables& inputs, std::string target) {
     UnitDocument unit;
-    const ValueRule& rule = inputs.valueRule();
+    const InputValues values = InputValues::read(inputs);
     for (int i = 0; i < kEntryCount; ++i) {
-        unit.entryText(i) = fixedNumberText(rule.readEntry(inputs.entryText(i), inputs.spinValue(i)).value);
+        unit.entryText(i) = fixedNumberText(values.entry(i));
     }
     unit.pattern = inputs.pattern();
     unit.target = std::move(target);

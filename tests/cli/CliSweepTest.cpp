@@ -135,6 +135,21 @@ TEST(CliSweep, HelpAndVersion) {
         EXPECT_NE(r.out.find(option), std::string::npos) << option;
     }
     EXPECT_NE(r.out.find("stations, default 30"), std::string::npos);
+
+    // The first argument is a command, the help or the version, whole; a
+    // flag with a value, given twice or clustered with another is none.
+    const std::string usage = cli({"--help"}).out;
+    ASSERT_EQ(usage.rfind("Usage: quorvale-cli COMMAND", 0), 0u) << usage;
+    for (const char* help : {"-h", "help"}) {
+        EXPECT_EQ(cli({help, "sweep"}).out, usage) << help;
+    }
+    EXPECT_EQ(cli({"--version", "sweep"}).out, cli({"--version"}).out);
+    for (const char* odd : {"-hx", "-hh", "--help=1", "--version=", "-help", "Sweep", "--sweep", ""}) {
+        r = cli({odd});
+        EXPECT_EQ(r.status, 2) << odd;
+        EXPECT_TRUE(r.out.empty()) << odd;
+        EXPECT_EQ(r.err, std::string("quorvale-cli: unknown command '") + odd + "' (try quorvale-cli --help)\n");
+    }
 }
 
 TEST(CliSweep, TableIsReadable) {
