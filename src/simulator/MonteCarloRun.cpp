@@ -1,11 +1,11 @@
 #include "simulator/MonteCarloRun.h"
 
 #include <chrono>
-#include <cstring>
 #include <limits>
 #include <string>
 
 #include "model/RangeSweep.h"
+#include "model/StepCost.h"
 #include "simulator/RandomSource.h"
 #include "simulator/RunDisplay.h"
 #include "simulator/RunInputs.h"
@@ -22,23 +22,6 @@ RunChartRow chartRow(const StepSummary& row) {
             finiteOrZero(row.minimum), finiteOrZero(row.maximum)};
 }
 
-// isFinite() for the run, which asks it after every sample: a double is
-// infinite or not a number exactly when its exponent bits are all ones, and
-// the 21 figures are tested together rather than one branch at a time.
-bool allFinite(const YardingResult& result) {
-    constexpr size_t kFigures = sizeof(YardingResult) / sizeof(double);
-    static_assert(sizeof(YardingResult) == kFigures * sizeof(double) && kFigures == 21,
-                  "a YardingResult is its 21 figures and nothing else");
-    std::uint64_t bits[kFigures];
-    std::memcpy(bits, &result, sizeof bits);
-    constexpr std::uint64_t kExponent = 0x7ff0000000000000;
-    bool finite = true;
-    for (std::uint64_t b : bits) {
-        finite &= (b & kExponent) != kExponent;
-    }
-    return finite;
-}
-
 bool usableCarry(const FanCarry& carry) {
     return std::isfinite(carry.corridorsPerUnit) && std::isfinite(carry.landingsPerUnit) &&
            carry.corridorsPerUnit > 0 && carry.landingsPerUnit > 0;
@@ -49,6 +32,20 @@ bool usableCarry(const FanCarry& carry) {
 // absurd inputs still finishes.
 bool overflowDominates(long long nonFinite, std::int64_t finite) {
     return nonFinite >= kMinSamplesPerStep && nonFinite > finite;
+}
+
+// Whether every sample of a run is sure to have finite figures: every draw,
+// and half a drawn fixed corridor time, within the model's safe inputs (with
+// room for a draw's rounding), and every step's EYD within its safe range.
+bool samplesAlwaysFinite(const RunInputs& ranges, int steps) {
+    for (int i = 0; i < RunInputs::kDrawnCount; ++i) {
+        for (double end : {ranges.range(i).low, ranges.range(i).high}) {
+            if (!(end >= 4 * kSafeInputLowest && end <= kSafeInputHighest / 2)) {
+                return false;
+            }
+        }
+    }
+    return 100.0 * steps <= kSafeEydHighest;
 }
 
 // A count of 0 (or below) bounds nothing.
@@ -68,6 +65,7 @@ public:
 
     RunSummary execute(const RunInputs& ranges) {
         m_summary.steps = stepCount(ranges.highEydFeet());
+        m_alwaysFinite = samplesAlwaysFinite(ranges, m_summary.steps);
         m_summary.rows.reserve(static_cast<size_t>(m_summary.steps));
         m_view.chart().startRun(m_summary.steps);
         m_view.clearStop();
@@ -81,8 +79,16 @@ public:
 
 private:
     // Samples one step until it reaches the target; false when the stop
-    // flag was found set before a sample.
+    // flag was found set before a sample. The loop comes in two versions:
+    // one for inputs that keep every figure finite, with no test of them
+    // and no path for a sample that overflows, and one that completes each
+    // sample to find out.
     bool sampleStep(const RunInputs& ranges, int step) {
+        return m_alwaysFinite ? sampleStepOf<true>(ranges, step) : sampleStepOf<false>(ranges, step);
+    }
+
+    template <bool kAlwaysFinite>
+    bool sampleStepOf(const RunInputs& ranges, int step) {
         const double eyd = 100.0 * step;
         m_display.showEyd(eyd);
         m_view.stepStarted(step, m_summary.steps);
@@ -91,23 +97,33 @@ private:
         long long nonFinite = 0;
         std::int64_t drawn = 0;
         bool converged = false;
-        YardingResult last;
-        ModelInputs sample;
         bool keepSampling = true;
+        bool yielded = false;
         while (keepSampling) {
             if (m_view.stopRequested()) {
                 return false;
             }
+            ModelInputs& sample = m_samples[m_drawing];
             ranges.draw(m_random, sample);
-            sample.pattern = m_inputs.pattern();
+            // The pattern can change only while the event loop runs, so it is
+            // read anew with the first sample after each yield.
+            if (m_readPattern) {
+                m_pattern = m_inputs.pattern();
+                m_readPattern = false;
+            }
+            sample.pattern = m_pattern;
             const FanCarry before = m_carry;
-            const YardingResult result = evaluateUncapped(sample, step, m_carry);
+            const StepCost cost = evaluateCost(sample, step, m_carry);
             ++m_summary.samplesTotal;
             const double target = m_view.target();
-            if (allFinite(result)) {
-                statistics.add(result.totalCost);
-                last = result;
-                m_display.showSample(result.totalCost, statistics);
+            if (kAlwaysFinite || isFinite(completeStep(sample, cost))) [[likely]] {
+                statistics.add(cost.totalCost);
+                // The step's latest finite sample: its inputs stay in their
+                // buffer, and the carry it started from is kept beside them.
+                m_kept = m_drawing;
+                m_keptCarry = before;
+                m_drawing ^= 1;
+                m_display.showSample(cost.totalCost, statistics);
                 m_display.showStepProgress(target, statistics.halfWidth());
             } else {
                 // An overflowing sample stays out of the statistics. The
@@ -130,19 +146,21 @@ private:
             if (drawn >= m_cap) {
                 keepSampling = false;
             }
-            if (statistics.count() >= kMinSamplesPerStep) {
-                syncChartWindow();
-            }
-            if (m_view.yieldDue()) {
+            yielded = m_view.yieldDue();
+            if (yielded) {
+                syncChartWindow(statistics);
                 yield();
             }
         }
-        finishStep(step, eyd, statistics, nonFinite, converged, last);
+        // The step ends with a yield of its own.
+        if (!yielded) {
+            syncChartWindow(statistics);
+        }
+        finishStep(step, eyd, statistics, nonFinite, converged);
         return true;
     }
 
-    void finishStep(int step, double eyd, const StepStatistics& statistics, long long nonFinite, bool converged,
-                    const YardingResult& last) {
+    void finishStep(int step, double eyd, const StepStatistics& statistics, long long nonFinite, bool converged) {
         StepSummary row;
         row.step = step;
         row.eyd = eyd;
@@ -160,7 +178,11 @@ private:
         // equal means the longer EYD.
         const bool measured = statistics.count() > 0 && !overflowDominates(nonFinite, statistics.count());
         if (measured && (!m_summary.optimum || row.mean <= m_summary.optimum->minCost)) {
-            m_summary.optimum = SimulationOptimum{row.mean, eyd, last};
+            // Only the optimum's last sample is worked out in full, from
+            // the inputs and the carry it was drawn with.
+            const ModelInputs& kept = m_samples[m_kept];
+            FanCarry carry = m_keptCarry;
+            m_summary.optimum = SimulationOptimum{row.mean, eyd, completeStep(kept, evaluateCost(kept, step, carry))};
             m_display.showOptimum(*m_summary.optimum);
         }
         m_display.showBar(RunBar::Run,
@@ -171,9 +193,14 @@ private:
         yield();
     }
 
-    // The chart window follows the "Simulation Graph" mark; it is only told
-    // when its visibility has to change.
-    void syncChartWindow() {
+    // The chart window follows the "Simulation Graph" mark from a step's
+    // 31st sample on; it is only told when its visibility has to change.
+    // Mark and window change only while the event loop runs, so the run
+    // looks right before it yields rather than after every sample.
+    void syncChartWindow(const StepStatistics& statistics) {
+        if (statistics.count() < kMinSamplesPerStep) {
+            return;
+        }
         const bool checked = m_view.simulationGraphChecked();
         const bool visible = m_view.chartVisible();
         if (checked != visible) {
@@ -192,6 +219,7 @@ private:
     void yield() {
         m_display.flush(m_view);
         m_view.yieldToEvents();
+        m_readPattern = true;
     }
 
     RunSummary finished() {
@@ -222,6 +250,17 @@ private:
     // One carry for the whole run: each fan-shaped sample starts from the
     // corridors and landings of the sample before it, across step ends too.
     FanCarry m_carry;
+    // The inputs of the sample being drawn and of the latest finite one,
+    // with the carry that one started from.
+    ModelInputs m_samples[2];
+    int m_drawing = 0;
+    int m_kept = 1;
+    FanCarry m_keptCarry;
+    CorridorPattern m_pattern = CorridorPattern::Parallel;
+    bool m_readPattern = true;
+    // Whether the inputs keep every sample's figures finite, so that none
+    // needs to be completed to find out.
+    bool m_alwaysFinite = false;
     RunSummary m_summary;
     const std::int64_t m_cap;
     const std::int64_t m_noticeCount;

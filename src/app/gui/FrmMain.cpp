@@ -89,7 +89,6 @@ FrmMain::FrmMain(QWidget* parent)
     m_area->setObjectName(QStringLiteral("mdiArea"));
     m_area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    m_area->viewport()->installEventFilter(this);
     setCentralWidget(m_area);
 
     QMenuBar* bar = menuBar();
@@ -136,6 +135,7 @@ void FrmMain::registerWindows() {
         // A close of the main window asked for during a run completes once
         // the run has left the stack.
         connect(simulator, &FrmStats::idle, this, &FrmMain::closeWhenAsked, Qt::QueuedConnection);
+        connect(this, &FrmMain::lastRunOutOfDate, simulator, &FrmStats::markResultsStale);
         return simulator;
     });
     m_windows->setFactory(WindowId::FrmGraphStats, [this] {
@@ -259,19 +259,6 @@ void FrmMain::closeWhenAsked() {
     }
 }
 
-// The Simulator window opens at the top of the client area, its left edge
-// at the middle. The area takes its final size only once the main window is
-// shown (maximized by the window system, which may come later), so the
-// window keeps to that place as the area changes until it is moved.
-bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_area->viewport() && event->type() == QEvent::Resize) {
-        if (FrmStats* simulator = openSimulator(); simulator && simulator->isWherePlaced()) {
-            simulator->placeInArea();
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
 FrmStats* FrmMain::openSimulator() const { return qobject_cast<FrmStats*>(m_windows->window(WindowId::FrmStats)); }
 
 FrmData* FrmMain::frmData() { return m_windows->loadAs<FrmData>(WindowId::FrmData); }
@@ -352,13 +339,9 @@ RunSummary FrmMain::stat_itmain(RunView& view) {
 // Once an edit leaves the inputs other than the last run read them, the
 // Simulator shows that run's results as out of date.
 void FrmMain::inputsEdited() {
-    FrmStats* simulator = openSimulator();
     auto* data = qobject_cast<FrmData*>(sender());
-    if (!simulator || !data || !m_lastRun || simulator->isRunning()) {
-        return;
-    }
-    if (inputValues(*data) != m_lastRunInputs) {
-        simulator->setResultsStale(true);
+    if (data && m_lastRun && inputValues(*data) != m_lastRunInputs) {
+        emit lastRunOutOfDate();
     }
 }
 

@@ -105,6 +105,9 @@ public:
 signals:
     // A static analysis has run: the inputs may have changed.
     void staticAnalysisRan();
+    // An edit has left the inputs other than the last simulation run read
+    // them.
+    void lastRunOutOfDate();
 
 public slots:
     // Help > About: the About box, modal, with this window as its owner.
@@ -112,7 +115,6 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void registerWindows();

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFontMetricsF>
 #include <QFrame>
 #include <QKeyEvent>
@@ -19,6 +20,7 @@
 #include "inputs/NumberText.h"
 #include "base/gui/Twips.h"
 #include "simulator/gui/FractionBar.h"
+#include "simulator/gui/StatsRunView.h"
 #include "base/Texts.h"
 #include "simulator/gui/TargetUpDown.h"
 #include "simulator/StepStatistics.h"
@@ -136,18 +138,17 @@ private:
 };
 
 FrmStats::FrmStats(SimulatorHost& host, QWidget* parent)
-    : ChildWindow(parent),
-      m_host(host),
-      m_rule(host.variables().valueRule()),
-      m_chart([this]() -> DataGrid& { return openChart(); }) {
+    : ChildWindow(parent), m_host(host), m_rule(host.variables().valueRule()) {
     setObjectName(QStringLiteral("FrmStats"));
     setWindowTitle(QString::fromUtf8(texts::simulator::kCaption));
     buildControls();
-    m_sinceYield.start();
 }
 
 void FrmStats::loadWindow() {
     placeInArea();
+    if (QMdiArea* area = mdiArea()) {
+        area->viewport()->installEventFilter(this);
+    }
     m_targetField->setText(QString::fromUtf8(texts::simulator::kDefaultTarget));
     Initiate_Variables();
     m_host.loadStatsChartHidden();
@@ -251,9 +252,14 @@ void FrmStats::fitFont(const std::vector<QLabel*>& labels) {
     setFont(face);
 }
 
+QMdiArea* FrmStats::mdiArea() const {
+    auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
+    return sub != nullptr ? sub->mdiArea() : nullptr;
+}
+
 void FrmStats::placeInArea() {
     auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
-    QMdiArea* area = sub != nullptr ? sub->mdiArea() : nullptr;
+    QMdiArea* area = mdiArea();
     if (area == nullptr) {
         return;
     }
@@ -272,11 +278,10 @@ bool FrmStats::isWherePlaced() const {
 
 void FrmStats::Initiate_Variables() {
     for (RunField field : kResetOrder) {
-        setField(field, texts::simulator::kZero);
+        showField(field, texts::simulator::kZero);
     }
-    setBar(RunBar::Step, 0.0F, percentText(0.0F));
-    setBar(RunBar::Run, 0.0F, percentText(0.0F));
-    flushFields();
+    showBar(RunBar::Step, 0.0F, percentText(0.0F));
+    showBar(RunBar::Run, 0.0F, percentText(0.0F));
 }
 
 void FrmStats::setResultsStale(bool stale) {
@@ -297,6 +302,12 @@ void FrmStats::setResultsStale(bool stale) {
         face.setStrikeOut(stale);
         shown->setFont(face);
         shown->setToolTip(stale ? QString::fromUtf8(texts::simulator::kStaleTip) : QString());
+    }
+}
+
+void FrmStats::markResultsStale() {
+    if (!m_running) {
+        setResultsStale(true);
     }
 }
 
@@ -321,99 +332,22 @@ void FrmStats::requestStop() {
     m_pauseAbort = true;
 }
 
-// Writes land in the widgets at once between runs; during a run only the
-// latest text of each field counts, and it is written before the next yield.
-void FrmStats::setField(RunField field, const std::string& text) {
+void FrmStats::showField(RunField field, const std::string& text) {
     const auto index = static_cast<size_t>(field);
-    if (index >= m_fields.size()) {
-        return;
+    if (index < m_fields.size()) {
+        m_fields[index]->setText(QString::fromStdString(text));
     }
-    if (m_running) {
-        m_pendingFields[index] = text;
-    } else {
-        writeField(static_cast<int>(index), text);
-    }
-}
-
-void FrmStats::setBar(RunBar bar, float value, const std::string& percent) {
-    const auto index = static_cast<size_t>(bar);
-    if (index >= m_bars.size()) {
-        return;
-    }
-    if (m_running) {
-        // A refused value must not displace an accepted one still pending.
-        if (value >= 0.0F && value <= 1.0F) {
-            m_pendingBars[index] = PendingBar{value, percent};
-        }
-    } else {
-        writeBar(static_cast<int>(index), value, percent);
-    }
-}
-
-void FrmStats::writeField(int index, const std::string& text) {
-    m_fields[static_cast<size_t>(index)]->setText(QString::fromStdString(text));
 }
 
 // The label follows the bar: a value the bar refuses leaves both as they were.
-void FrmStats::writeBar(int index, float value, const std::string& percent) {
-    if (m_bars[static_cast<size_t>(index)]->setFraction(value)) {
-        m_percents[static_cast<size_t>(index)]->setText(QString::fromStdString(percent));
+void FrmStats::showBar(RunBar bar, float value, const std::string& percent) {
+    const auto index = static_cast<size_t>(bar);
+    if (index < m_bars.size() && m_bars[index]->setFraction(value)) {
+        m_percents[index]->setText(QString::fromStdString(percent));
     }
 }
 
-void FrmStats::flushFields() {
-    for (size_t i = 0; i < m_pendingFields.size(); ++i) {
-        if (m_pendingFields[i]) {
-            writeField(static_cast<int>(i), *m_pendingFields[i]);
-            m_pendingFields[i].reset();
-        }
-    }
-    for (size_t i = 0; i < m_pendingBars.size(); ++i) {
-        if (m_pendingBars[i]) {
-            writeBar(static_cast<int>(i), m_pendingBars[i]->value, m_pendingBars[i]->percent);
-            m_pendingBars[i].reset();
-        }
-    }
-}
-
-bool FrmStats::yieldDue() {
-    if (++m_yieldQuestions % kClockEvery != 0) {
-        return false;
-    }
-    return m_sinceYield.elapsed() >= kYieldBudgetMs;
-}
-
-void FrmStats::yieldToEvents() {
-    flushFields();
-    QCoreApplication::processEvents();
-    readChartState();
-    m_sinceYield.restart();
-}
-
-void FrmStats::readChartState() {
-    m_graphChecked = m_host.simulationGraphChecked();
-    m_chartVisible = m_host.statsChartVisible();
-}
-
-void FrmStats::setChartVisible(bool visible) {
-    m_host.setStatsChartVisible(visible);
-    m_chartVisible = m_host.statsChartVisible();
-}
-
-// Touching the chart opens a closed chart window, visible.
-DataGrid& FrmStats::openChart() {
-    DataGrid& grid = m_host.statsChart();
-    m_chartVisible = m_host.statsChartVisible();
-    return grid;
-}
-
-void FrmStats::runEnded(bool stopped) {
-    flushFields();
-    m_host.setVariablesEnabled(true);
-    if (!stopped) {
-        m_targetField->setReadOnly(false);
-    }
-}
+void FrmStats::unlockTarget() { m_targetField->setReadOnly(false); }
 
 void FrmStats::go() {
     if (m_running || m_closePending) {
@@ -430,15 +364,14 @@ void FrmStats::go() {
     // A second run inside the first would share its fields and flag.
     m_go->setEnabled(false);
     m_host.setVariablesEnabled(false);
-    readChartState();
-    m_sinceYield.restart();
+    StatsRunView view(*this, m_host);
     if (m_run) {
-        m_run(m_host.variables(), *this, seedFromClock());
+        m_run(m_host.variables(), view, seedFromClock());
     } else {
-        m_host.stat_itmain(*this);
+        m_host.stat_itmain(view);
     }
     m_running = false;
-    flushFields();
+    view.flush();
     m_go->setEnabled(true);
     // Whatever way the run ended, the inputs take edits again.
     m_host.setVariablesEnabled(true);
@@ -484,6 +417,14 @@ void FrmStats::stepTarget(int direction) {
 }
 
 bool FrmStats::eventFilter(QObject* watched, QEvent* event) {
+    // The area takes its final size only once the main window is shown
+    // (maximized by the window system, which may come later), so the window
+    // keeps to its place as the area changes until it is moved.
+    if (event->type() == QEvent::Resize && isWherePlaced()) {
+        if (QMdiArea* area = mdiArea(); area != nullptr && watched == area->viewport()) {
+            placeInArea();
+        }
+    }
     if (watched == m_targetField && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Up || key == Qt::Key_Down) {

@@ -1,8 +1,8 @@
 #pragma once
 // The Simulator window: the target half-width, "Go", "Pause 5 Sec." and
 // "End", two progress bars, the statistics of the step being sampled and the
-// optimum found so far. It is the Monte Carlo run's view: the run writes the
-// fields through RunView, and everything that concerns other windows goes
+// optimum found so far. "Go" runs the Monte Carlo run with a StatsRunView,
+// which writes the fields; everything that concerns other windows goes
 // through the SimulatorHost.
 //
 // A run lives inside the "Go" handler and lets the event loop run during its
@@ -11,7 +11,6 @@
 // never goes away under a run: a close during a run (or a pause) hides the
 // window at once, stops the run, and completes when the handler returns.
 
-#include <QElapsedTimer>
 #include <QPoint>
 #include <array>
 #include <cstdint>
@@ -24,11 +23,12 @@
 #include "base/gui/ChildWindow.h"
 #include "simulator/MonteCarloRun.h"
 #include "simulator/RunView.h"
-#include "simulator/gui/SimulationChartWriter.h"
 #include "simulator/gui/SimulatorHost.h"
+#include "simulator/gui/SimulatorPanel.h"
 
 class QLabel;
 class QLineEdit;
+class QMdiArea;
 class QPushButton;
 
 namespace quorvale {
@@ -36,20 +36,13 @@ namespace quorvale {
 class FractionBar;
 class TargetUpDown;
 
-class FrmStats final : public ChildWindow, public RunView {
+class FrmStats final : public ChildWindow, public SimulatorPanel {
     Q_OBJECT
 public:
     using RunFunction = std::function<RunSummary(InputVariables&, RunView&, std::uint64_t)>;
 
-    // Time the run may sample between two yields to the event loop: short
-    // enough that a press of "End" feels immediate, long enough that the
-    // repaints do not slow the sampling.
-    static constexpr qint64 kYieldBudgetMs = 12;
     // "Pause 5 Sec." holds for three seconds, as it always has.
     static constexpr qint64 kPauseMs = 3000;
-    // The run asks after every sample whether a yield is due; the clock is
-    // read on every 64th question only (a few microseconds of sampling).
-    static constexpr unsigned kClockEvery = 64;
 
     // The window in its design state: a fixed size, the controls in place.
     explicit FrmStats(SimulatorHost& host, QWidget* parent = nullptr);
@@ -60,25 +53,21 @@ public:
     // field "0", and the simulation chart window opened hidden.
     void loadWindow() override;
 
-    // Places the window's frame at the top of the client area, its left edge
-    // at the middle.
-    void placeInArea();
-    // Whether the frame still stands where placeInArea() put it: the user
-    // has not moved it since, nor has an arrangement.
-    bool isWherePlaced() const;
-
     // The target field's text, as typed (a unit file keeps it).
     QString targetText() const;
     void setTargetText(const QString& text);
 
     // Every output field "0", both bars empty.
-    void Initiate_Variables();
+    void Initiate_Variables() override;
 
     // Draws the last run's optimum as out of date (the inputs have changed
     // since), or as current; the texts stay as they are. "Go" makes them
     // current again.
     void setResultsStale(bool stale);
     bool resultsStale() const { return m_stale; }
+    // The inputs have changed since the last run: its results are out of
+    // date, unless a run is on its way.
+    void markResultsStale();
 
     // Whether a run is on the stack.
     bool isRunning() const { return m_running; }
@@ -93,23 +82,13 @@ public:
     // (tests script their own runs).
     void setRunFunction(RunFunction run) { m_run = std::move(run); }
 
-    // RunView.
-    void setField(RunField field, const std::string& text) override;
-    void setBar(RunBar bar, float value, const std::string& percent) override;
-    double target() override { return m_target; }
-    bool stopRequested() override { return m_stop || m_closePending; }
+    // What a run's view writes and reads (SimulatorPanel).
+    void showField(RunField field, const std::string& text) override;
+    void showBar(RunBar bar, float value, const std::string& percent) override;
+    double target() const override { return m_target; }
+    bool stopRequested() const override { return m_stop || m_closePending; }
     void clearStop() override { m_stop = false; }
-    bool yieldDue() override;
-    void yieldToEvents() override;
-    // The mark and the chart's visibility can change only while the event
-    // loop runs, so the run, which asks after every sample, gets the values
-    // read at its last yield.
-    bool simulationGraphChecked() override { return m_graphChecked; }
-    bool chartVisible() override { return m_chartVisible; }
-    void setChartVisible(bool visible) override;
-    RunChart& chart() override { return m_chart; }
-    void initiateVariables() override { Initiate_Variables(); }
-    void runEnded(bool stopped) override;
+    void unlockTarget() override;
     // Draws the step's sample count and its bar as not converged, with a
     // tool tip saying so; the run goes on sampling.
     void setStepOverSampleCount(bool over) override;
@@ -135,18 +114,19 @@ private:
     void end() { m_stop = true; }
     void targetEdited(const QString& text);
     void stepTarget(int direction);
-    void writeField(int index, const std::string& text);
-    void writeBar(int index, float value, const std::string& percent);
-    void flushFields();
     void leaveBusy();
-    void readChartState();
     QWidget* frame();
-    DataGrid& openChart();
+    QMdiArea* mdiArea() const;
+    // Places the window's frame at the top of the client area, its left edge
+    // at the middle.
+    void placeInArea();
+    // Whether the frame still stands where placeInArea() put it: the user
+    // has not moved it since, nor has an arrangement.
+    bool isWherePlaced() const;
 
     SimulatorHost& m_host;
     ValueRule m_rule;
     RunFunction m_run;
-    SimulationChartWriter m_chart;
 
     QPushButton* m_go = nullptr;
     QPushButton* m_pause = nullptr;
@@ -157,15 +137,6 @@ private:
     std::array<FractionBar*, 2> m_bars{};
     std::array<QLabel*, 2> m_percents{};
 
-    // Field and bar texts written since the last yield: only the latest
-    // counts, and nothing can see the window before the next yield.
-    std::array<std::optional<std::string>, kRunFieldCount> m_pendingFields;
-    struct PendingBar {
-        float value;
-        std::string percent;
-    };
-    std::array<std::optional<PendingBar>, 2> m_pendingBars;
-
     double m_target = 0;
     bool m_stop = false;
     bool m_stale = false;
@@ -173,11 +144,7 @@ private:
     bool m_running = false;
     bool m_closePending = false;
     bool m_pauseAbort = false;
-    bool m_graphChecked = false;
-    bool m_chartVisible = false;
     int m_busyDepth = 0;
-    unsigned m_yieldQuestions = 0;
-    QElapsedTimer m_sinceYield;
     // Where placeInArea() last put the frame, if it did.
     std::optional<QPoint> m_placedAt;
 };

@@ -20,6 +20,7 @@
 #include "simulator/gui/FractionBar.h"
 #include "GuiTestSupport.h"
 #include "simulator/gui/FrmStats.h"
+#include "simulator/gui/StatsRunView.h"
 #include "base/Texts.h"
 #include "simulator/gui/TargetUpDown.h"
 
@@ -47,7 +48,7 @@ struct RunRecord {
 // takes samples (each followed by a yield) until the flag is set or
 // `samples` are done, and ends through the stop path or normally.
 FrmStats::RunFunction scriptedRun(std::shared_ptr<RunRecord> record, FakeSimulatorHost& host, int samples,
-                                  std::function<void(int, FrmStats&)> onSample = {}) {
+                                  std::function<void(int)> onSample = {}) {
     return [record, &host, samples, onSample](InputVariables&, RunView& view, std::uint64_t seed) {
         ++record->runs;
         view.clearStop();
@@ -66,7 +67,7 @@ FrmStats::RunFunction scriptedRun(std::shared_ptr<RunRecord> record, FakeSimulat
             record->variablesEnabled.push_back(host.variablesEnabled);
             view.setField(RunField::TextRuns, std::to_string(i));
             if (onSample) {
-                onSample(i, static_cast<FrmStats&>(view));
+                onSample(i);
             }
             view.yieldToEvents();
         }
@@ -240,7 +241,7 @@ private slots:
             window.loadWindow();
             auto record = std::make_shared<RunRecord>();
             auto* end = testing::namedChild<QPushButton>(window, "Command1");
-            window.setRunFunction(scriptedRun(record, host, 10, [&](int sample, FrmStats&) {
+            window.setRunFunction(scriptedRun(record, host, 10, [&](int sample) {
                 if (stopIt && sample == 4) {
                     QTest::mouseClick(end, Qt::LeftButton);
                 }
@@ -285,7 +286,7 @@ private slots:
         window.loadWindow();
         auto record = std::make_shared<RunRecord>();
         auto* field = testing::namedChild<QLineEdit>(window, "TextADev");
-        window.setRunFunction(scriptedRun(record, host, 5, [&](int sample, FrmStats&) {
+        window.setRunFunction(scriptedRun(record, host, 5, [&](int sample) {
             if (sample == 1) {
                 // Typed during the run's yield.
                 QTimer::singleShot(0, field, [field] {
@@ -362,8 +363,8 @@ private slots:
         auto* bar2 = testing::namedChild<FractionBar>(window, "ProgressBar2");
         auto* percent1 = testing::namedChild<QLabel>(window, "LblPercent");
         auto* percent2 = testing::namedChild<QLabel>(window, "LblPercent2");
-        window.setBar(RunBar::Step, 0.25F, "25%");
-        window.setBar(RunBar::Run, 1.0F / 3.0F, "33%");
+        window.showBar(RunBar::Step, 0.25F, "25%");
+        window.showBar(RunBar::Run, 1.0F / 3.0F, "33%");
         QCOMPARE(bar1->fraction(), 0.25F);
         QCOMPARE(bar1->value(), 250);
         QCOMPARE(percent1->text(), QStringLiteral("25%"));
@@ -371,12 +372,12 @@ private slots:
         QCOMPARE(percent2->text(), QStringLiteral("33%"));
         // A value outside 0..1 (a negative target gives one) is refused:
         // bar and label stay as they were.
-        window.setBar(RunBar::Step, -0.4F, "-40%");
-        window.setBar(RunBar::Step, std::numeric_limits<float>::quiet_NaN(), "0%");
-        window.setBar(RunBar::Step, 1.5F, "150%");
+        window.showBar(RunBar::Step, -0.4F, "-40%");
+        window.showBar(RunBar::Step, std::numeric_limits<float>::quiet_NaN(), "0%");
+        window.showBar(RunBar::Step, 1.5F, "150%");
         QCOMPARE(bar1->fraction(), 0.25F);
         QCOMPARE(percent1->text(), QStringLiteral("25%"));
-        window.setBar(RunBar::Step, 1.0F, "100%");
+        window.showBar(RunBar::Step, 1.0F, "100%");
         QCOMPARE(bar1->value(), bar1->maximum());
         QCOMPARE(percent1->text(), QStringLiteral("100%"));
 
@@ -418,19 +419,20 @@ private slots:
         FakeSimulatorHost host;
         FrmStats window(host);
         window.loadWindow();
-        window.yieldToEvents();
+        StatsRunView view(window, host);
+        view.yieldToEvents();
         auto dueWithin = [&](int questions) {
             bool due = false;
             for (int i = 0; i < questions; ++i) {
-                due = window.yieldDue() || due;
+                due = view.yieldDue() || due;
             }
             return due;
         };
-        QVERIFY(!dueWithin(static_cast<int>(FrmStats::kClockEvery)));
-        QTest::qSleep(static_cast<int>(FrmStats::kYieldBudgetMs) + 5);
-        QVERIFY(dueWithin(static_cast<int>(FrmStats::kClockEvery)));
-        window.yieldToEvents();
-        QVERIFY(!dueWithin(static_cast<int>(FrmStats::kClockEvery)));
+        QVERIFY(!dueWithin(static_cast<int>(StatsRunView::kClockEvery)));
+        QTest::qSleep(static_cast<int>(StatsRunView::kYieldBudgetMs) + 5);
+        QVERIFY(dueWithin(static_cast<int>(StatsRunView::kClockEvery)));
+        view.yieldToEvents();
+        QVERIFY(!dueWithin(static_cast<int>(StatsRunView::kClockEvery)));
     }
 
     void pauseHoldsThreeSecondsWhileEventsAreHandled() {
@@ -465,7 +467,7 @@ private slots:
         auto* pause = testing::namedChild<QPushButton>(window, "Command2");
         QElapsedTimer clock;
         std::vector<qint64> sampleTimes;
-        window.setRunFunction(scriptedRun(record, host, 4, [&](int sample, FrmStats&) {
+        window.setRunFunction(scriptedRun(record, host, 4, [&](int sample) {
             sampleTimes.push_back(clock.elapsed());
             if (sample == 1) {
                 QTimer::singleShot(0, pause, [pause] { QTest::mouseClick(pause, Qt::LeftButton); });
@@ -507,11 +509,11 @@ private slots:
         int idleSignals = 0;
         connect(&window, &FrmStats::idle, this, [&] { ++idleSignals; });
         QElapsedTimer clock;
-        window.setRunFunction(scriptedRun(record, host, 1000000, [&](int sample, FrmStats& view) {
+        window.setRunFunction(scriptedRun(record, host, 1000000, [&](int sample) {
             if (sample == 2) {
-                QVERIFY(view.isBusy());
+                QVERIFY(window.isBusy());
                 QTimer::singleShot(0, pause, [pause] { QTest::mouseClick(pause, Qt::LeftButton); });
-                QTimer::singleShot(100, &view, [&view] { view.requestStop(); });
+                QTimer::singleShot(100, &window, [&window] { window.requestStop(); });
             }
         }));
         clock.start();

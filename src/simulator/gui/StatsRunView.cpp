@@ -1,0 +1,102 @@
+#include "simulator/gui/StatsRunView.h"
+
+#include <QCoreApplication>
+
+#include "simulator/gui/SimulatorHost.h"
+#include "simulator/gui/SimulatorPanel.h"
+
+namespace quorvale {
+
+StatsRunView::StatsRunView(SimulatorPanel& panel, SimulatorHost& host)
+    : m_panel(panel), m_host(host), m_chart([this]() -> DataGrid& { return openChart(); }) {
+    readWindowState();
+    m_sinceYield.start();
+}
+
+void StatsRunView::setField(RunField field, const std::string& text) {
+    const auto index = static_cast<size_t>(field);
+    if (index < m_pendingFields.size()) {
+        m_pendingFields[index] = text;
+    }
+}
+
+// A refused value must not displace an accepted one still pending.
+void StatsRunView::setBar(RunBar bar, float value, const std::string& percent) {
+    const auto index = static_cast<size_t>(bar);
+    if (index < m_pendingBars.size() && value >= 0.0F && value <= 1.0F) {
+        m_pendingBars[index] = PendingBar{value, percent};
+    }
+}
+
+void StatsRunView::flush() {
+    for (size_t i = 0; i < m_pendingFields.size(); ++i) {
+        if (m_pendingFields[i]) {
+            m_panel.showField(static_cast<RunField>(i), *m_pendingFields[i]);
+            m_pendingFields[i].reset();
+        }
+    }
+    for (size_t i = 0; i < m_pendingBars.size(); ++i) {
+        if (m_pendingBars[i]) {
+            m_panel.showBar(static_cast<RunBar>(i), m_pendingBars[i]->value, m_pendingBars[i]->percent);
+            m_pendingBars[i].reset();
+        }
+    }
+}
+
+// A window on its way out keeps asking the run to stop.
+void StatsRunView::clearStop() {
+    m_panel.clearStop();
+    m_stop = m_panel.stopRequested();
+}
+
+bool StatsRunView::yieldDue() {
+    if (++m_yieldQuestions % kClockEvery != 0) {
+        return false;
+    }
+    return m_sinceYield.elapsed() >= kYieldBudgetMs;
+}
+
+void StatsRunView::yieldToEvents() {
+    flush();
+    QCoreApplication::processEvents();
+    readWindowState();
+    m_sinceYield.restart();
+}
+
+void StatsRunView::readWindowState() {
+    m_target = m_panel.target();
+    m_stop = m_panel.stopRequested();
+    m_graphChecked = m_host.simulationGraphChecked();
+    m_chartVisible = m_host.statsChartVisible();
+}
+
+void StatsRunView::setChartVisible(bool visible) {
+    m_host.setStatsChartVisible(visible);
+    m_chartVisible = m_host.statsChartVisible();
+}
+
+// Touching the chart opens a closed chart window, visible.
+DataGrid& StatsRunView::openChart() {
+    DataGrid& grid = m_host.statsChart();
+    m_chartVisible = m_host.statsChartVisible();
+    return grid;
+}
+
+// The stop path resets the window at once; what was pending is void.
+void StatsRunView::initiateVariables() {
+    m_pendingFields.fill(std::nullopt);
+    m_pendingBars.fill(std::nullopt);
+    m_panel.Initiate_Variables();
+}
+
+void StatsRunView::runEnded(bool stopped) {
+    flush();
+    m_host.setVariablesEnabled(true);
+    if (!stopped) {
+        m_panel.unlockTarget();
+    }
+}
+
+void StatsRunView::setStepOverSampleCount(bool over) { m_panel.setStepOverSampleCount(over); }
+
+}  // namespace quorvale
