@@ -8,6 +8,7 @@
 
 #include "base/Texts.h"
 
+#include "cli/CompareCommand.h"
 #include "cli/DecideCommand.h"
 #include "cli/OutputSink.h"
 #include "cli/SimulateCommand.h"
@@ -29,6 +30,7 @@ const std::vector<Command>& commands() {
         {"sweep", texts::cli::kSweepSummary, runSweepCommand, sweepHelp},
         {"simulate", texts::cli::kSimulateSummary, runSimulateCommand, simulateHelp},
         {"decide", texts::cli::kDecideSummary, runDecideCommand, decideHelp},
+        {"compare", texts::cli::kCompareSummary, runCompareCommand, compareHelp},
         {"unit", texts::cli::kUnitSummary, runUnitCommand, unitHelp},
     };
     return list;

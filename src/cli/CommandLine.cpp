@@ -54,6 +54,17 @@ void readUnitOption(const std::string& path, CommonOptions& options) {
         }
     }
     options.pattern = read.document->pattern;
+    // The file's beliefs replace those given before it.
+    const std::string file = escapedControls(path);
+    for (int k = 0; k < kVariableCount; ++k) {
+        const VariableBelief& belief = read.document->beliefs.variables[static_cast<size_t>(k)];
+        options.modes[static_cast<size_t>(k)].reset();
+        if (belief.hasMode()) {
+            options.modes[static_cast<size_t>(k)] = GivenMode{
+                fmt::format("{}: /beliefs/{}", file, variableRule(k).option), false, {}, belief.mode, belief.shape};
+        }
+    }
+    options.correlations = read.document->beliefs.correlations;
     options.unit = std::move(read.document);
 }
 
@@ -77,6 +88,10 @@ void CommandLine::addOption(const std::string& name, const std::string& valueNam
     m_app->add_option(name, CLI::callback_t{}, description)
         ->type_name(valueName)
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+}
+
+void CommandLine::addFlag(const std::string& name, const std::string& description) {
+    m_app->add_flag(name)->description(description);
 }
 
 void CommandLine::addPatternOption() { addOption("--pattern", "parallel|fan", texts::cli::kPatternOption); }
@@ -180,9 +195,26 @@ bool readCommonOption(const std::string& option, const std::string& value, Commo
         if (!startsWithDashes(option) || option.compare(2, std::string::npos, rule.option) != 0) {
             continue;
         }
-        // LOW or LOW:HIGH; a single value sets both entries.
-        const auto colon = value.find(':');
-        const std::string low = value.substr(0, colon);
+        // LOW, LOW:HIGH or LOW:MODE:HIGH; a single value sets both entries.
+        auto colon = value.find(':');
+        const auto last = value.rfind(':');
+        std::optional<std::string> mode;
+        if (colon != last) {
+            if (!options.takesBeliefs) {
+                throw UsageError(fmt::format(texts::cli::kModeNotHere, option));
+            }
+            if (k == ExternalYardingDistance) {
+                throw UsageError(texts::cli::kModeForEyd);
+            }
+            mode = value.substr(colon + 1, last - colon - 1);
+        }
+        // A variable given anew is believed anew: uniform unless it says.
+        options.modes[static_cast<size_t>(k)].reset();
+        if (mode) {
+            options.modes[static_cast<size_t>(k)] = GivenMode{option, true, *mode, 0, std::nullopt};
+            colon = last;
+        }
+        const std::string low = value.substr(0, value.find(':'));
         setEntry(options, lowEntry(k), low, {option, low, {}, {}});
         if (colon == std::string::npos) {
             options.entries[static_cast<size_t>(highEntry(k))] = low;

@@ -15,6 +15,7 @@
 #include <utility>
 #include <vector>
 
+#include "inputs/Beliefs.h"
 #include "inputs/InputVariables.h"
 #include "units/UnitDocument.h"
 
@@ -51,6 +52,15 @@ struct EntrySource {
     std::optional<UnitEntryNote> note;
 };
 
+// A most-likely value given as LOW:MODE:HIGH, or by a unit file.
+struct GivenMode {
+    std::string source;  // "--harvest-volume", or the unit file's place
+    bool fromOption = true;
+    std::string text;                  // an option's, as typed
+    double value = 0;                  // a unit file's
+    std::optional<BeliefShape> shape;  // a unit file's
+};
+
 // Options every command shares.
 struct CommonOptions {
     CorridorPattern pattern = CorridorPattern::Parallel;
@@ -71,6 +81,13 @@ struct CommonOptions {
     std::vector<std::string> warnings;
     // --strict: an entry not read as it is written is an error.
     bool strict = false;
+    // What decide, compare and unit draw from beyond Low and High: they
+    // take LOW:MODE:HIGH (the other commands refuse it), --shape and
+    // --correlate; a unit file gives its own.
+    bool takesBeliefs = false;
+    std::array<std::optional<GivenMode>, kVariableCount> modes;
+    std::optional<BeliefShape> shape;
+    std::vector<RankCorrelation> correlations;
 };
 
 class CommandLine {
@@ -90,6 +107,8 @@ public:
     void addVariableOptions();
     // A command's own option taking one value ("--case", "low|average|high").
     void addOption(const std::string& name, const std::string& valueName, const std::string& description);
+    // A command's own option taking no value.
+    void addFlag(const std::string& name, const std::string& description);
 
     // Reads the arguments (without the program and command names). Both
     // "--name value" and "--name=value" are accepted; a value may be empty

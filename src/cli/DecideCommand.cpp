@@ -13,7 +13,9 @@
 
 #include "base/CsvWriter.h"
 #include "base/Texts.h"
+#include "cli/BeliefOptions.h"
 #include "cli/CommandLine.h"
+#include "cli/ComparisonOutput.h"
 #include "cli/JsonOutput.h"
 #include "cli/ProgressLine.h"
 #include "cli/TextTable.h"
@@ -26,97 +28,32 @@ namespace {
 
 namespace t = texts::cli;
 
-constexpr std::uint64_t kLargestCount = 1'000'000'000'000;  // a run of this size takes days
-
-struct DecideRequest {
-    CommonOptions common;
-    DecisionSettings settings;
-    std::optional<std::uint64_t> seed;
-    bool targetGiven = false;
-    bool capGiven = false;
-};
-
-std::optional<double> readNumber(const std::string& text) {
-    double value = 0;
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    if (text.empty() || ec != std::errc{} || ptr != end || !std::isfinite(value)) {
-        return std::nullopt;
-    }
-    return value;
-}
-
-std::optional<std::uint64_t> readWhole(const std::string& text) {
-    std::uint64_t value = 0;
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    if (text.empty() || ec != std::errc{} || ptr != end) {
-        return std::nullopt;
-    }
-    return value;
-}
-
-std::uint64_t parseCount(const std::string& option, const std::string& text) {
-    const auto value = readWhole(text);
-    if (!value || *value < 1 || *value > kLargestCount) {
-        throw UsageError(fmt::format(t::kNotWholeNumber, option, text, 1, kLargestCount));
-    }
-    return *value;
-}
-
 std::unique_ptr<CommandLine> decideCommandLine() {
     auto line = std::make_unique<CommandLine>("decide", t::kDecideSynopsis);
-    line->addOption("--scenarios", "N", t::kScenariosOption);
-    line->addOption("--target", "HALF_WIDTH", t::kDecideTargetOption);
-    line->addOption("--max-scenarios", "N", t::kMaxScenariosOption);
-    line->addOption("--band", "PCT", t::kBandOption);
-    line->addOption("--seed", "N", t::kSeedOption);
-    line->addOption("--threads", "K", t::kThreadsOption);
+    addDecisionRunOptions(*line);
+    line->addFlag("--compare-patterns", t::kComparePatternsOption);
     line->addPatternOption();
     line->addFormatOption();
     line->addVariableOptions();
+    addBeliefOptions(*line);
     return line;
 }
 
-DecideRequest parse(const std::vector<std::string>& args) {
+DecideRequest parse(const std::vector<std::string>& args, bool& comparePatterns) {
     DecideRequest request;
+    request.common.takesBeliefs = true;
+    request.settings.voiBins = DecisionSettings::kDefaultVoiBins;
     const auto line = decideCommandLine();
     line->parse(args);
     for (const auto& [option, value] : line->given()) {
-        if (readCommonOption(option, value, request.common)) {
-            continue;
-        }
-        if (option == "--scenarios") {
-            request.settings.scenarios = parseCount(option, value);
-        } else if (option == "--max-scenarios") {
-            request.settings.maxScenarios = parseCount(option, value);
-            request.capGiven = true;
-        } else if (option == "--target") {
-            request.settings.target = readPositiveNumber(option, value);
-            request.targetGiven = true;
-        } else if (option == "--band") {
-            const auto band = readNumber(value);
-            if (!band || *band < 0 || *band > 100) {
-                throw UsageError(fmt::format(t::kNotBand, value));
-            }
-            request.settings.bandTolerance = *band / 100;
-        } else if (option == "--seed") {
-            request.seed = readWhole(value);
-            if (!request.seed) {
-                throw UsageError(
-                    fmt::format(t::kNotWholeNumber, option, value, 0, std::numeric_limits<std::uint64_t>::max()));
-            }
-        } else if (option == "--threads") {
-            const auto threads = readWhole(value);
-            if (!threads || *threads < 1 || *threads > kMostDecisionThreads) {
-                throw UsageError(fmt::format(t::kNotWholeNumber, option, value, 1, kMostDecisionThreads));
-            }
-            request.settings.threads = static_cast<unsigned>(*threads);
+        if (option == "--compare-patterns") {
+            comparePatterns = true;
+        } else if (!readCommonOption(option, value, request.common) &&
+                   !readBeliefOption(option, value, request.common)) {
+            readDecisionRunOption(option, value, request);
         }
     }
-    if (request.settings.scenarios && (request.targetGiven || request.capGiven)) {
-        throw UsageError(fmt::format(t::kScenariosCombined, request.targetGiven ? "--target" : "--max-scenarios"));
-    }
+    checkDecisionRunOptions(request);
     request.settings.pattern = request.common.pattern;
     return request;
 }
@@ -210,7 +147,8 @@ void printJson(std::ostream& out, InputVariables& inputs, const DecisionResult& 
         {"band", std::move(band)},
         {"evpi", std::move(evpi)},
         {"tornado",
-         {{"base", {{"minCost", r.tornado.baseMinCost}, {"eyd", r.tornado.baseEyd}}}, {"bars", std::move(bars)}}}};
+         {{"base", {{"minCost", r.tornado.baseMinCost}, {"eyd", r.tornado.baseEyd}}}, {"bars", std::move(bars)}}},
+        {"voi", voiJson(r.voi)}};
     writeJson(out, document);
 }
 
@@ -294,7 +232,19 @@ void printTable(std::ostream& out, InputVariables& inputs, const DecisionResult&
     if (r.capped) {
         out << decisionCapNote(settings.maxScenarios) << '\n';
     }
+    printVoiTable(out, r.voi);
     out << decisionSummary(r) << '\n';
+}
+
+// The notes on stderr after the output, and the exit status.
+int finishNotes(std::ostream& err, const DecisionResult& result, const DecisionSettings& settings, int stoppedStatus) {
+    if (result.capped) {
+        err << fmt::format(t::kCommandNote, "decide", decisionCapNote(settings.maxScenarios)) << '\n';
+    }
+    if (result.nonFinite > 0) {
+        err << fmt::format(t::kCommandNote, "decide", fmt::format(t::kScenariosNotFinite, result.nonFinite)) << '\n';
+    }
+    return result.stopped ? stoppedStatus : 0;
 }
 
 }  // namespace
@@ -302,42 +252,40 @@ void printTable(std::ostream& out, InputVariables& inputs, const DecisionResult&
 int runDecide(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
               const DecideSurroundings& surroundings) {
     DecideRequest request;
+    bool comparePatterns = false;
     InMemoryInputs inputs;
     if (const auto status = startCommand(
-            "decide", [&] { return parse(args); }, request, inputs, err)) {
+            "decide", [&] { return parse(args, comparePatterns); }, request, inputs, err)) {
         return *status;
     }
+    Beliefs beliefs;
+    try {
+        beliefs = commandBeliefs(request.common, inputs);
+    } catch (const UsageError& e) {
+        return sayUsageError("decide", e, err);
+    }
     Repair_Variables(inputs);
-    const RunInputs ranges(inputs);
+    const DecisionAlternative alternative{RunInputs(inputs), beliefs, request.settings.pattern, ""};
     request.settings.seed = request.seed ? *request.seed : seedFromClock();
+    const DecisionSettings& settings = request.settings;
 
-    std::atomic<bool> stop{false};
-    static_assert(std::atomic<bool>::is_always_lock_free);
-    ProgressLine line(err);
-    DecisionProgressFn progress;
-    if (surroundings.showProgress || surroundings.atProgress) {
-        progress = [&](const DecisionProgress& p) {
-            if (surroundings.showProgress) {
-                line.redraw([&] {
-                    const double seconds = line.seconds();
-                    const double rate = seconds > 0 ? static_cast<double>(p.scenarios) / seconds : 0;
-                    return fmt::format(t::kDecideProgress, p.fraction * 100, p.scenarios, p.worstHalfWidth, rate);
-                });
-            }
-            if (surroundings.atProgress) {
-                surroundings.atProgress(p, stop);
-            }
-        };
+    if (comparePatterns) {
+        DecisionAlternative other = alternative;
+        other.pattern =
+            alternative.pattern == CorridorPattern::Parallel ? CorridorPattern::FanShaped : CorridorPattern::Parallel;
+        ComparisonResult comparison;
+        const int stoppedStatus =
+            runStoppable(err, surroundings, [&](const std::atomic<bool>* stop, const DecisionProgressFn& progress) {
+                comparison = runComparison(alternative, other, settings, stop, progress);
+            });
+        printComparison(out, request.common.format, comparison, settings.seed, settings);
+        return finishNotes(err, comparison.a, settings, stoppedStatus);
     }
     DecisionResult result;
-    int stoppedStatus = kInterruptedStatus;
-    {
-        StopSignals signals([](void* flag) { static_cast<std::atomic<bool>*>(flag)->store(true); }, &stop);
-        result = runDecisionAnalysis(ranges, request.settings, &stop, progress);
-        stoppedStatus = signals.stoppedStatus();
-    }
-    line.clear();
-
+    const int stoppedStatus =
+        runStoppable(err, surroundings, [&](const std::atomic<bool>* stop, const DecisionProgressFn& progress) {
+            result = runDecisionAnalysis(alternative, settings, stop, progress);
+        });
     switch (request.common.format) {
         case OutputFormat::Json:
             printJson(out, inputs, result);
@@ -346,16 +294,10 @@ int runDecide(const std::vector<std::string>& args, std::ostream& out, std::ostr
             printCsv(out, result);
             break;
         case OutputFormat::Table:
-            printTable(out, inputs, result, request.settings);
+            printTable(out, inputs, result, settings);
             break;
     }
-    if (result.capped) {
-        err << fmt::format(t::kCommandNote, "decide", decisionCapNote(request.settings.maxScenarios)) << '\n';
-    }
-    if (result.nonFinite > 0) {
-        err << fmt::format(t::kCommandNote, "decide", fmt::format(t::kScenariosNotFinite, result.nonFinite)) << '\n';
-    }
-    return result.stopped ? stoppedStatus : 0;
+    return finishNotes(err, result, settings, stoppedStatus);
 }
 
 int runDecideCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {

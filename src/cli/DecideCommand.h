@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/DecisionRunOptions.h"
 #include "cli/StopSignals.h"
 
 namespace quorvale {
@@ -15,15 +16,6 @@ struct DecisionProgress;
 }
 
 namespace quorvale::cli {
-
-// What the command takes from its surroundings besides the arguments.
-struct DecideSurroundings {
-    // Draw a live progress line on `err` (stderr is a terminal).
-    bool showProgress = false;
-    // Called with every progress report of the run, with the flag that
-    // Ctrl+C sets; the tests press Ctrl+C from here.
-    std::function<void(const DecisionProgress&, std::atomic<bool>& stop)> atProgress;
-};
 
 // Returns the exit status: 0 (also when the scenario cap ended the run);
 // kInterruptedStatus or kTerminatedStatus when Ctrl+C or SIGTERM stopped it

@@ -3,6 +3,7 @@
 #include <fmt/format.h>
 
 #include "base/Texts.h"
+#include "cli/BeliefOptions.h"
 #include "cli/CommandLine.h"
 #include "units/UnitDocument.h"
 
@@ -15,6 +16,7 @@ std::unique_ptr<CommandLine> unitCommandLine() {
     line->addOption("--target", "HALF_WIDTH", texts::cli::kUnitTargetOption);
     line->addPatternOption();
     line->addVariableOptions();
+    addBeliefOptions(*line);
     return line;
 }
 
@@ -34,9 +36,13 @@ UnitRequest parse(const std::vector<std::string>& args) {
     UnitRequest request;
     CommonOptions& common = request.common;
     UnitTexts& unit = request.texts;
+    common.takesBeliefs = true;
     const auto line = unitCommandLine();
     line->parse(args);
     for (const auto& [option, value] : line->given()) {
+        if (readBeliefOption(option, value, common)) {
+            continue;
+        }
         if (readCommonOption(option, value, common)) {
             if (option == "--unit") {
                 unit = {common.unit->name, common.unit->notes, common.unit->target};
@@ -66,6 +72,11 @@ int runUnitCommand(const std::vector<std::string>& args, std::ostream& out, std:
     }
     const UnitTexts& texts = request.texts;
     UnitDocument unit = unitFromInputs(inputs, texts.target);
+    try {
+        unit.beliefs = commandBeliefs(request.common, inputs);
+    } catch (const UsageError& e) {
+        return sayUsageError("unit", e, err);
+    }
     unit.name = texts.name;
     unit.notes = texts.notes;
     // Invalid UTF-8 in a text becomes U+FFFD as the document is written.

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "inputs/InputRules.h"
-#include "decision/Beliefs.h"
+#include "inputs/Beliefs.h"
 #include "decision/Tornado.h"
 #include "simulator/RunInputs.h"
 

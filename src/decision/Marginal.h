@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "decision/BetaQuantile.h"
-#include "decision/Beliefs.h"
+#include "inputs/Beliefs.h"
 #include "simulator/RunInputs.h"
 
 namespace quorvale {

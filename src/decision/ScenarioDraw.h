@@ -6,7 +6,7 @@
 
 #include <array>
 
-#include "decision/Beliefs.h"
+#include "inputs/Beliefs.h"
 #include "decision/GaussianCopula.h"
 #include "decision/Marginal.h"
 #include "model/YardingModel.h"

@@ -49,7 +49,7 @@ TEST(CliDecide, JsonShapeExactCountAndSameOutputForAnyThreads) {
     EXPECT_TRUE(r.err.empty()) << r.err;
     EXPECT_EQ(keysAt(r.out, 2),
               (std::vector<std::string>{"seed", "pattern", "steps", "scenarios", "nonFinite", "threads", "stopped",
-                                        "capped", "rows", "recommended", "band", "evpi", "tornado"}));
+                                        "capped", "rows", "recommended", "band", "evpi", "tornado", "voi"}));
     const std::vector<std::string> rowKeys = keysAt(r.out, 6);
     ASSERT_GE(rowKeys.size(), 10u);
     EXPECT_EQ(std::vector<std::string>(rowKeys.begin(), rowKeys.begin() + 10),

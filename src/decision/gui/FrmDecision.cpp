@@ -5,7 +5,9 @@
 #include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QFileInfo>
 #include <QSplitter>
+#include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -14,7 +16,12 @@
 #include "base/Texts.h"
 #include "base/gui/QtText.h"
 #include "simulator/MonteCarloRun.h"
+#include "decision/ValueSummary.h"
+#include "decision/gui/BeliefsPanel.h"
 #include "decision/gui/DecisionCharts.h"
+#include "decision/gui/DecisionComparisonChart.h"
+#include "decision/gui/DecisionVoiChart.h"
+#include "units/UnitDocument.h"
 #include "decision/gui/DecisionJob.h"
 
 namespace quorvale {
@@ -109,12 +116,33 @@ void FrmDecision::buildControls() {
     charts->setStretchFactor(1, 9);
     charts->setChildrenCollapsible(false);
 
+    m_voiChart = new DecisionVoiChart(this);
+    m_voiChart->setObjectName(QStringLiteral("chartVoi"));
+    m_compareChart = new DecisionComparisonChart(this);
+    m_compareChart->setObjectName(QStringLiteral("chartCompare"));
+    m_beliefs = new BeliefsPanel(m_inputs, this);
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("tabsDecision"));
+    m_tabs->addTab(charts, qtext(tx::kTabResults));
+    m_tabs->addTab(m_voiChart, qtext(tx::kTabVoi));
+    m_tabs->addTab(m_compareChart, qtext(tx::kTabCompare));
+    m_tabs->addTab(m_beliefs, qtext(tx::kTabBeliefs));
+
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(controls);
     layout->addWidget(m_status);
     layout->addWidget(m_outOfDateNote);
-    layout->addWidget(charts, 1);
+    layout->addWidget(m_tabs, 1);
     layout->addWidget(m_summary);
+
+    connect(m_beliefs, &BeliefsPanel::changed, this, &FrmDecision::beliefsChanged);
+    connect(m_beliefs, &BeliefsPanel::changed, this, [this] {
+        if (m_result || m_jobInputs) {
+            m_beliefsMoved = true;
+            m_outOfDate = m_result.has_value();
+            updateControls();
+        }
+    });
 
     connect(m_run, &QPushButton::clicked, this, &FrmDecision::run);
     connect(m_cancel, &QPushButton::clicked, this, &FrmDecision::cancelRun);
@@ -126,22 +154,75 @@ void FrmDecision::run() {
     if (isRunning() || isUnloading()) {
         return;
     }
+    const BeliefsPanel::Reading beliefs = m_beliefs->read();
+    if (!beliefs.problem.isEmpty()) {
+        setStatus(beliefs.problem);
+        m_tabs->setCurrentWidget(m_beliefs);
+        return;
+    }
+    const DecisionInputs inputs = DecisionInputs::capture(m_inputs);
+    DecisionAlternative first{inputs.ranges, beliefs.beliefs, inputs.pattern, {}};
+    std::optional<DecisionAlternative> second;
+    if (!comparedAlternative(first, second)) {
+        return;
+    }
     DecisionSettings settings;
-    settings.pattern = CorridorPattern::Parallel;
     settings.scenarios = m_scenarios;
     settings.seed = m_seed ? *m_seed : seedFromClock();
-    m_jobInputs = DecisionInputs::capture(m_inputs);
-    settings.pattern = m_jobInputs->pattern;
+    settings.pattern = inputs.pattern;
+    settings.voiBins = DecisionSettings::kDefaultVoiBins;
+    m_jobInputs = inputs;
     m_jobOutOfDate = false;
+    m_beliefsMoved = false;
 
     delete m_job;
-    m_job = new DecisionJob(m_jobInputs->ranges, settings, this);
+    m_job = new DecisionJob(std::move(first), std::move(second), settings, this);
     connect(m_job, &DecisionJob::finished, this, &FrmDecision::jobFinished);
     m_job->start();
     m_progress->setValue(0);
     m_poll->start();
     showProgress();
     updateControls();
+}
+
+bool FrmDecision::comparedAlternative(const DecisionAlternative& first, std::optional<DecisionAlternative>& second) {
+    const auto caption = [](CorridorPattern p) {
+        const std::string_view text = patternCaption(p);
+        return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    };
+    m_comparingUnit = false;
+    switch (m_beliefs->compareWith()) {
+        case BeliefsPanel::CompareWith::Nothing:
+            return true;
+        case BeliefsPanel::CompareWith::OtherPattern:
+            second = first;
+            second->pattern =
+                first.pattern == CorridorPattern::Parallel ? CorridorPattern::FanShaped : CorridorPattern::Parallel;
+            m_nameA = caption(first.pattern);
+            m_nameB = caption(second->pattern);
+            return true;
+        case BeliefsPanel::CompareWith::UnitFile:
+            break;
+    }
+    const UnitReadResult read = readUnitFile(m_beliefs->compareFile().toStdString());
+    if (!read) {
+        setStatus(qtext(tx::kCompareRefused).arg(QString::fromStdString(read.error)));
+        m_tabs->setCurrentWidget(m_beliefs);
+        return false;
+    }
+    // The other unit as the Variables window would hold it once opened.
+    InMemoryInputs other(m_inputs.valueRule().locale());
+    applyUnit(*read.document, other);
+    Repair_Variables(other);
+    std::string name = read.document->name;
+    if (name.empty()) {
+        name = QFileInfo(m_beliefs->compareFile()).completeBaseName().toStdString();
+    }
+    second = DecisionAlternative{RunInputs(other), read.document->beliefs, read.document->pattern, name};
+    m_nameA = qtext(tx::kThisUnit);
+    m_nameB = QString::fromStdString(name);
+    m_comparingUnit = true;
+    return true;
 }
 
 void FrmDecision::cancelRun() {
@@ -168,6 +249,17 @@ void FrmDecision::jobFinished() {
     }
     const std::uint64_t seed = job->settings().seed;
     std::optional<DecisionResult> result = job->takeResult();
+    std::optional<ComparisonResult> comparison = job->takeComparison();
+    if (comparison) {
+        // The unit's own side is the result the window shows; what is worth
+        // measuring is that of the choice between both.
+        result = comparison->a;
+        result->voi = comparison->voi;
+        if (m_comparingUnit) {
+            comparison->nameA = m_nameA.toStdString();
+            comparison->nameB = m_nameB.toStdString();
+        }
+    }
     const QString error = job->error();
     job->deleteLater();
     m_job = nullptr;
@@ -197,10 +289,19 @@ void FrmDecision::jobFinished() {
         setStatus(status);
         m_costChart->showResult(*result);
         m_tornadoChart->showTornado(result->tornado);
-        m_summary->setText(QString::fromStdString(decisionSummary(*result)));
+        m_voiChart->showValues(result->voi);
+        std::string summary = decisionSummary(*result);
+        if (comparison) {
+            m_compareChart->showComparison(*comparison, m_nameA, m_nameB);
+            summary += ' ' + comparisonSentence(*comparison);
+        } else {
+            m_compareChart->clear();
+        }
+        m_summary->setText(QString::fromStdString(summary));
+        m_comparison = std::move(comparison);
         m_result = std::move(result);
         m_resultInputs = m_jobInputs;
-        m_outOfDate = m_jobOutOfDate;
+        m_outOfDate = m_jobOutOfDate || m_beliefsMoved;
     }
     m_jobInputs.reset();
     updateControls();
@@ -211,15 +312,20 @@ void FrmDecision::inputsMayHaveChanged() {
     if (isUnloading() || (!m_resultInputs && !m_jobInputs)) {
         return;
     }
+    m_beliefs->refreshRanges();
     const DecisionInputs now = DecisionInputs::capture(m_inputs);
     if (m_resultInputs) {
-        m_outOfDate = !now.sameAs(*m_resultInputs);
+        m_outOfDate = !now.sameAs(*m_resultInputs) || m_beliefsMoved;
     }
     if (m_jobInputs) {
         m_jobOutOfDate = !now.sameAs(*m_jobInputs);
     }
     updateControls();
 }
+
+Beliefs FrmDecision::beliefsToKeep() const { return m_beliefs->beliefsToKeep(); }
+
+void FrmDecision::setBeliefs(const Beliefs& beliefs) { m_beliefs->setBeliefs(beliefs); }
 
 void FrmDecision::setStatus(const QString& text) { m_status->setText(text); }
 

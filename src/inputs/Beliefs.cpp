@@ -1,4 +1,4 @@
-#include "decision/Beliefs.h"
+#include "inputs/Beliefs.h"
 
 #include <algorithm>
 
