@@ -34,6 +34,20 @@ gui_version=$("$bin/quorvale" --version)
 [[ $(wc -l <"$scratch/packaged.csv") -eq 13 ]] || fail "the sweep printed $(wc -l <"$scratch/packaged.csv") lines, not 13"
 cmp "$scratch/packaged.csv" "$scratch/built.csv" || fail "the packaged sweep differs from the built one"
 
+# quorvale-cli needs no Qt; its report command has the packaged desktop
+# program beside it draw the PDF, without a display.
+if ldd "$bin/quorvale-cli" | grep -q 'libQt6'; then
+  fail "quorvale-cli links Qt: $(ldd "$bin/quorvale-cli" | grep libQt6)"
+fi
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$bin/quorvale-cli" report --harvest-volume 20:30 --seed 1 \
+  --scenarios 2000 --output "$scratch/report.pdf" >"$scratch/report.out" 2>&1 ||
+  fail "the packaged report failed: $(cat "$scratch/report.out")"
+report_text=$(pdftotext "$scratch/report.pdf" - | tr -s ' \n' '  ')
+for expected in "Seed 1, 2000 scenarios." "Road spacing (ft)" "The unit's total cost" "Recommended:" \
+  "Quorvale $(dpkg-deb -f "$deb" Version)"; do
+  [[ $report_text == *"$expected"* ]] || fail "the packaged report lacks '$expected': $report_text"
+done
+
 # The user guide and the example units it works through are installed, and
 # the examples run as they stand.
 [[ -s $scratch/usr/share/doc/quorvale/guide.md ]] || fail "the user guide is not installed"

@@ -8,6 +8,7 @@
 #   docs/simulator-window-running.png  the Simulator window during a run over wide input ranges
 #   docs/simulation-chart.png          the simulation chart after such a run
 #   docs/report-page.png               the first page of a unit report (PDF), from its test
+#   docs/report-decision-page.png      the decision page of the example unit's report, from quorvale-cli report
 #   docs/decision-window.png           the Decision Analysis window after a run on a realistic unit
 #   docs/guide-window.png              the User Guide window at the formulas of parallel corridors
 # Usage: scripts/screenshots.sh [build-dir]
@@ -67,5 +68,18 @@ QUORVALE_KEEP_REPORT="$work/report.pdf" QT_QPA_PLATFORM=offscreen \
     > /dev/null
 pdftoppm -png -r 80 -f 1 -l 1 -singlefile "$work/report.pdf" "$work/report"
 shrink "$work/report.png" "$out/report-page.png"
+
+# The example unit's report as quorvale-cli writes it without a display; its
+# decision section, the page that begins with it.
+env -u DISPLAY "$root/$build/bin/quorvale-cli" report --unit "$root/examples/example-parallel.qvunit" --seed 1 \
+    --scenarios 20000 --output "$work/example.pdf" > /dev/null
+pages=$(pdfinfo "$work/example.pdf" | awk '/^Pages:/ {print $2}')
+for page in $(seq "$pages"); do
+    if pdftotext -f "$page" -l "$page" "$work/example.pdf" - | grep -q '^Decision analysis'; then
+        pdftoppm -png -r 80 -f "$page" -l "$page" -singlefile "$work/example.pdf" "$work/decision-page"
+        shrink "$work/decision-page.png" "$out/report-decision-page.png"
+        break
+    fi
+done
 
 ls -l "$out"/*.png

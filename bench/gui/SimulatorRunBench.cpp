@@ -16,6 +16,7 @@
 #include "OffscreenBenchmarks.h"
 #include <chrono>
 #include <cstdio>
+#include <ctime>
 
 #include "WideInputs.h"
 #include "inputs/gui/FrmData.h"
@@ -115,9 +116,65 @@ void mainWindowRun(benchmark::State& state, bool chartShown, Tally& total) {
 void BM_MainWindowRun(benchmark::State& state) { mainWindowRun(state, false, g_hidden); }
 void BM_MainWindowRunChartShown(benchmark::State& state) { mainWindowRun(state, true, g_shown); }
 
+double threadSeconds() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + 1e-9 * static_cast<double>(t.tv_nsec);
+}
+
+// The window's run as a share of the headless run's rate, both timed within
+// every iteration on the same seed, one right after the other, in the CPU
+// time of this thread (which draws, paints and runs the event loop alike):
+// on a machine shared with other work, a load that changes between two
+// benchmarks would skew a ratio of their separate rates, and wall time would
+// count the time other processes hold the cores.
+void windowShareOfHeadless(benchmark::State& state, bool chartShown) {
+    double headlessSeconds = 0;
+    double windowSeconds = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        FrmMain main;
+        main.load();
+        main.showMaximized();
+        if (!QTest::qWaitForWindowExposed(&main)) {
+            state.SkipWithError("the main window was never shown");
+            break;
+        }
+        tools::spreadInputs(*main.frmData(), false);
+        main.setRunSeed(kSeed);
+        if (chartShown) {
+            main.results().action(QStringLiteral("MnuSimulation"))->trigger();
+        }
+        auto* simulator = main.windows().loadAs<FrmStats>(WindowId::FrmStats);
+        simulator->findChild<QLineEdit*>(QStringLiteral("TextADev"))->setText(QString::fromUtf8(kTargetText));
+        auto* go = simulator->findChild<QPushButton*>(QStringLiteral("Command3"));
+        QCoreApplication::processEvents();
+        InMemoryInputs inputs;
+        tools::spreadInputs(inputs, false);
+        state.ResumeTiming();
+
+        const double start = threadSeconds();
+        HeadlessRunView view(kTarget);
+        const RunSummary headless = stat_itmain(inputs, view, kSeed);
+        const double between = threadSeconds();
+        QTest::mouseClick(go, Qt::LeftButton);
+        const double end = threadSeconds();
+
+        if (!main.lastRun() || main.lastRun()->stopped || main.lastRun()->samplesTotal != headless.samplesTotal) {
+            state.SkipWithError("the window's run did not draw the headless run's samples");
+            break;
+        }
+        headlessSeconds += between - start;
+        windowSeconds += end - between;
+    }
+    state.counters["window_share"] = windowSeconds > 0 ? headlessSeconds / windowSeconds : 0;
+}
+
 BENCHMARK(BM_HeadlessRun)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
 BENCHMARK(BM_MainWindowRun)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
 BENCHMARK(BM_MainWindowRunChartShown)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
+BENCHMARK_CAPTURE(windowShareOfHeadless, chartHidden, false)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK_CAPTURE(windowShareOfHeadless, chartShown, true)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 }  // namespace
 

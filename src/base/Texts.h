@@ -384,8 +384,6 @@ inline constexpr char kRecommendOne[] = "Lay out at 1 station (mean %1 $/mbf).";
 inline constexpr char kBand[] = "Anywhere from %1 to %2 stations is within %3 % of that.";
 // %1 the tolerance in percent.
 inline constexpr char kBandAlone[] = "No other number of stations is within %1 % of that.";
-// %1 $/mbf, two decimals.
-inline constexpr char kEvpi[] = "Knowing the inputs exactly would save %1 $/mbf.";
 // %1 the variable's caption in the Variables window.
 inline constexpr char kDriver[] = "%1 moves the cost most.";
 inline constexpr char kNoDriver[] = "No single input moves the lowest cost.";
@@ -396,7 +394,7 @@ inline constexpr char kNoCostAtEither[] = "With %1 at its Low or its High, no EY
 inline constexpr char kNoSteps[] = "The High EYD is below one station, so there is nothing to lay out.";
 inline constexpr char kNoScenario[] = "No scenario gave finite costs, so there is no recommendation.";
 // %1 scenarios.
-inline constexpr char kStopped[] = "Stopped after %1 scenarios; the figures are those so far.";
+inline constexpr char kStopped[] = "Stopped after %1 scenarios; not final: the figures are those so far.";
 // %1 the cap on scenarios.
 inline constexpr char kCapped[] =
     "The run reached its cap of %1 scenarios before the target was met; the figures are less sure than asked.";
@@ -434,6 +432,42 @@ inline constexpr char kStations[] = "{} stations";
 inline constexpr char kCompareNone[] = "No comparison: one of the alternatives has no recommendation.";
 
 }  // namespace decision
+
+// The plan terms of a decision analysis in words; {} are filled in order by
+// fmt.
+namespace plan {
+
+// {} stations, road spacing (ft), road (miles), landings, corridors, the
+// unit's dollars, its mean cost ($/mbf) and its volume (mbf).
+inline constexpr char kAtRecommended[] =
+    "At {} stations the roads lie {} ft apart: {} miles of road, {} landings and {} corridors in the unit, which "
+    "costs {} in all ({} $/mbf on {} mbf).";
+// {} the band's two ends in stations; road (miles), landings and dollars at
+// each end.
+inline constexpr char kAtBandEnds[] =
+    "At the band's ends, {} and {} stations: {} and {} miles of road, {} and {} landings, {} and {}.";
+// A figure the model cannot give for the average scenario.
+inline constexpr char kNone[] = "-";
+
+// How often the recommended EYD is the cheapest ({} percent), and the step
+// that is the cheapest most often ({} stations, percent) when another.
+inline constexpr char kCheapest[] =
+    "It is the cheapest EYD in {} % of the scenarios; {} stations is the cheapest most often, in {} %.";
+inline constexpr char kCheapestMostOften[] =
+    "It is the cheapest EYD in {} % of the scenarios; no other is the cheapest more often.";
+inline constexpr char kWiden[] = "The lowest cost lies at the largest EYD swept: widen the High EYD.";
+// {} $/mbf, two decimals; then the dollars for the unit.
+inline constexpr char kEvpi[] = "Knowing the inputs exactly would save {} $/mbf.";
+inline constexpr char kEvpiDollars[] = "Knowing the inputs exactly would save {} $/mbf, {} for the unit.";
+// {} the recommended stations, the simulation's optimum, the band's ends.
+inline constexpr char kFollowInside[] =
+    "Follow the decision analysis, which compares every EYD on the same scenarios: lay out at {} stations; the "
+    "simulation's optimum, {} stations, lies inside its band of {} to {} stations.";
+inline constexpr char kFollowOutside[] =
+    "Follow the decision analysis, which compares every EYD on the same scenarios: lay out at {} stations; the "
+    "simulation's optimum, {} stations, lies outside its band of {} to {} stations.";
+
+}  // namespace plan
 
 // Unit documents: the reader's messages (one line each, %1 the file, %2 the
 // place in it: a JSON pointer or line:column), and the desktop's unit
@@ -566,6 +600,10 @@ inline constexpr char kLogging[] = "Logging";
 inline constexpr char kRoad[] = "Road";
 inline constexpr char kMinimumLabel[] = "Minimum @yPoint $/mbf at @xPoint stations";
 inline constexpr char kStaticMinimum[] = "Lowest total cost: %1 $/mbf at an EYD of %2 stations.";
+// %1 which EYD entry bounds the sweep.
+inline constexpr char kStaticWiden[] = "The lowest cost lies at the largest EYD swept: raise the %1.";
+inline constexpr char kLowEyd[] = "Low EYD";
+inline constexpr char kHighEyd[] = "High EYD";
 inline constexpr char kNoSweep[] = "The static analysis gave no finite costs for these inputs.";
 
 inline constexpr char kSimulationHeading[] = "Last simulation";
@@ -574,10 +612,54 @@ inline constexpr char kNoOptimum[] = "The last simulation ended before any step 
 inline constexpr char kStoppedRun[] = "The run was ended early; the optimum is over the finished steps only.";
 inline constexpr char kRunFacts[] = "Seed %1, %2 samples over %3 of %4 steps.";
 
+// %1 to %2 stations overlap the optimum's interval, %3 the optimum's stations.
+inline constexpr char kRunOverlap[] =
+    "The 95 % intervals of %1 to %2 stations overlap that of the lowest mean (%3 stations): the simulation cannot "
+    "tell these apart. The decision analysis compares them on the same scenarios.";
+inline constexpr char kRunLeftOut[] =
+    "Left out: the last simulation was run on other inputs or another corridor pattern than those above. Press Go "
+    "in the Simulator window to run it on these.";
+inline constexpr char kRunNotPart[] =
+    "Not part of a report written by quorvale-cli: the decision analysis below compares the EYDs on paired "
+    "scenarios.";
+
 inline constexpr char kDecisionHeading[] = "Last decision analysis";
-inline constexpr char kNoDecision[] = "No decision analysis has been run since the program started.";
-inline constexpr char kDecisionOutOfDate[] =
-    "The inputs have changed since this analysis ran; run it again for these inputs.";
+inline constexpr char kNoDecision[] =
+    "No decision analysis to report: Tools > Decision Analysis... runs one; its window keeps the result.";
+inline constexpr char kDecisionLeftOutNote[] =
+    "Left out: the decision analysis was run on other inputs or another corridor pattern than those above. Run it "
+    "again in its window to report it.";
+// Asked at "Save Report..." when the decision analysis shown is out of date.
+inline constexpr char kRerunDecision[] =
+    "The decision analysis was run on other inputs or another corridor pattern than the Variables window's.\n"
+    "Run it again on these before the report is written? With No, the report leaves it out.";
+// %1 seed, %2 scenarios; then %1 the scenarios left out.
+inline constexpr char kDecisionFacts[] = "Seed %1, %2 scenarios.";
+inline constexpr char kDecisionLeftOut[] = " %1 more scenarios gave figures that are not finite and were left out.";
+inline constexpr char kRepeat[] = "The same analysis from the command line:";
+// %1 the tolerance in percent.
+inline constexpr char kBandHeading[] = "The steps within %1 % of the lowest mean";
+inline constexpr char kBandEyd[] = "EYD (stations)";
+inline constexpr char kBandMean[] = "Mean ($/mbf)";
+inline constexpr char kBandP10[] = "P10 ($/mbf)";
+inline constexpr char kBandP90[] = "P90 ($/mbf)";
+inline constexpr char kBandCheapest[] = "Cheapest in (%)";
+inline constexpr char kBandRegret[] = "Regret ($/mbf)";
+inline constexpr char kPlanHeading[] = "Plan terms";
+// %1 stations: the recommended EYD, or an end of the band.
+inline constexpr char kPlanRecommended[] = "Recommended: %1 stations";
+inline constexpr char kPlanBandEnd[] = "Band end: %1 stations";
+inline constexpr char kPlanSpacing[] = "Road spacing (ft)";
+inline constexpr char kPlanRoad[] = "Road length (miles)";
+inline constexpr char kPlanLandings[] = "Landings";
+inline constexpr char kPlanCorridors[] = "Corridors";
+inline constexpr char kPlanVolume[] = "Volume (mbf)";
+inline constexpr char kPlanMean[] = "Mean cost ($/mbf)";
+inline constexpr char kPlanDollars[] = "The unit's total cost";
+inline constexpr char kPlanEvpi[] = "EVPI for the unit";
+inline constexpr char kPlanNote[] =
+    "The layout is that of the average scenario, every input at the middle of its range; the unit's cost is the "
+    "scenarios' mean cost times the unit's volume.";
 
 }  // namespace report
 
@@ -744,6 +826,8 @@ inline constexpr char kTonsPerDay[] = "tons/day";
 inline constexpr char kLoadsPerDay[] = "loads/day";
 inline constexpr char kCost[] = "$/mbf";
 inline constexpr char kPercent[] = "%";
+inline constexpr char kMiles[] = "mi";
+inline constexpr char kDollars[] = "$";
 
 // sweep: its help, the table's heading ({} case, pattern, steps), its last
 // line, and its messages.
@@ -792,6 +876,13 @@ inline constexpr char kOptimumLayout[] = "  landing spacing {} ft, road density 
 inline constexpr char kOptimumDistances[] = "  AYD {} ft, AEYD {} ft, LYD {} ft, ALYD {} ft";
 inline constexpr char kOptimumCounts[] = "  corridors per landing {}, landings per unit {}";
 inline constexpr char kNoOptimum[] = "Optimum: none (no step was measured)";
+// After the table: {} the first and the last station whose 95 % interval
+// overlaps the optimum's, then the optimum's station.
+inline constexpr char kIndistinguishable[] =
+    "Cannot be told apart: the 95 % intervals of {} to {} stations overlap that of the lowest mean ({} stations). "
+    "quorvale-cli decide compares the steps on the same draws and says which to lay out.";
+inline constexpr char kDistinguishable[] =
+    "No other step's 95 % interval overlaps that of the lowest mean ({} stations).";
 inline constexpr char kSamplesTotal[] = "Samples: {}";
 inline constexpr char kStoppedByUser[] = " (stopped by the user)";
 // {} the step, the samples left out; then the second part when the step
@@ -831,19 +922,55 @@ inline constexpr char kDecideHeading[] = "Decision analysis, {}, {} steps, {} sc
 inline constexpr char kDecideLeftOut[] = " ({} more left out: figures not finite)";
 inline constexpr char kDecideSeedOneThread[] = ", seed {}, 1 thread";
 inline constexpr char kDecideSeedThreads[] = ", seed {}, {} threads";
-// {} EYD, cost; the tolerance, from, to; EVPI.
-inline constexpr char kRecommended[] = "Recommended: EYD {} ft, mean total cost {} $/mbf";
-inline constexpr char kWithinBand[] = "Within {} %: EYD {} to {} ft";
-inline constexpr char kEvpi[] = "EVPI: {} $/mbf";
+// {} stations, feet, cost; the tolerance, from and to in stations, then in
+// feet; EVPI in $/mbf and in dollars for the unit.
+inline constexpr char kRecommended[] = "Recommended: {} stations ({} ft), mean total cost {} $/mbf";
+inline constexpr char kWithinBand[] = "Within {} %: {} to {} stations ({} to {} ft)";
+inline constexpr char kEvpi[] = "EVPI: {} $/mbf, {} for the unit";
+// The plan terms' table: its heading, columns and rows.
+inline constexpr char kPlanHeading[] =
+    "Plan: the layout with every input at its average; the unit's cost is the mean cost times its volume";
+inline constexpr char kRoadSpacing[] = "Road spacing";
+inline constexpr char kUnitCost[] = "Unit cost";
+inline constexpr char kBandFrom[] = "band from";
+inline constexpr char kRecommendedRow[] = "recommended";
+inline constexpr char kBandTo[] = "band to";
+// {} the variables whose swing is 0, after the tornado's rows.
+inline constexpr char kNoSwing[] = "No swing: {}";
 // In the table, a figure there is none of.
 inline constexpr char kNoFigure[] = "-";
 // {} the base cost and its EYD.
 inline constexpr char kTornadoHeading[] =
-    "Tornado: each variable at its Low and High, the others at their averages; base {} $/mbf at EYD {} ft";
+    "Tornado: each variable at its Low and High, the others at their averages; base {} $/mbf at {} stations";
+inline constexpr char kNoFiniteScenario[] =
+    "no scenario gave finite costs, so there is no recommendation. Check the inputs for extreme values.";
 inline constexpr char kScenariosNotFinite[] =
     "{} scenarios gave figures that are not finite numbers and were left out. Check the inputs for extreme values.";
 // The progress line: {} percent, scenarios, widest half-width, rate.
 inline constexpr char kDecideProgress[] = "{:3.0f} % {} scenarios, widest half-width {:.2f} $/mbf, {:.0f} scenarios/s";
+
+// report: its help and messages.
+inline constexpr char kReportSummary[] = "writes the unit report (PDF) of the static and the decision analysis";
+inline constexpr char kReportSynopsis[] =
+    "Writes the unit report, as the desktop program's \"Save Report...\" does, without a\n"
+    "display: the unit's name, notes and inputs, the static analysis of the low\n"
+    "values with its cost chart, and a decision analysis with its seed, scenario\n"
+    "count, recommended EYD and band, plan terms and charts. Give --seed and\n"
+    "--scenarios to make the report repeatable. The desktop program quorvale\n"
+    "draws the PDF; it must be installed beside quorvale-cli.";
+inline constexpr char kReportOutputOption[] = "the PDF file to write (required); an earlier file is replaced whole";
+inline constexpr char kReportScenariosOption[] =
+    "a fixed number of scenarios for the decision analysis (default: until its target is met)";
+inline constexpr char kReportNoOutput[] = "option --output is required: the PDF file to write";
+// {} the path looked for.
+inline constexpr char kReportNoDesktop[] =
+    "the report is drawn by the desktop program, which is not installed beside quorvale-cli (looked for {})";
+// {} the path, the reason.
+inline constexpr char kReportNotStarted[] = "the desktop program {} could not be started: {}";
+// {} the file.
+inline constexpr char kReportWritten[] = "Report written to {}";
+// {} the file, the reason.
+inline constexpr char kReportNotWritten[] = "the report could not be written to {}: {}";
 
 // unit: its help.
 inline constexpr char kUnitSynopsis[] =

@@ -11,6 +11,7 @@
 #include "cli/CompareCommand.h"
 #include "cli/DecideCommand.h"
 #include "cli/OutputSink.h"
+#include "cli/ReportCommand.h"
 #include "cli/SimulateCommand.h"
 #include "cli/SweepCommand.h"
 #include "cli/UnitCommand.h"
@@ -32,6 +33,7 @@ const std::vector<Command>& commands() {
         {"decide", texts::cli::kDecideSummary, runDecideCommand, decideHelp},
         {"compare", texts::cli::kCompareSummary, runCompareCommand, compareHelp},
         {"unit", texts::cli::kUnitSummary, runUnitCommand, unitHelp},
+        {"report", texts::cli::kReportSummary, runReportCommand, reportHelp},
     };
     return list;
 }

@@ -18,9 +18,10 @@ struct DecisionProgress;
 namespace quorvale::cli {
 
 // Returns the exit status: 0 (also when the scenario cap ended the run);
-// kInterruptedStatus or kTerminatedStatus when Ctrl+C or SIGTERM stopped it
-// (the scenarios so far are printed); 2 on a usage error, with nothing on
-// `out`.
+// 1 when no scenario gave finite costs (the figures are printed, the
+// reason is on `err`); kInterruptedStatus or kTerminatedStatus when Ctrl+C
+// or SIGTERM stopped it (the scenarios so far are printed); 2 on a usage
+// error, with nothing on `out`.
 int runDecide(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
               const DecideSurroundings& surroundings);
 

@@ -18,6 +18,8 @@
 #include "cli/ProgressLine.h"
 #include "cli/StopSignals.h"
 #include "cli/TextTable.h"
+#include "cli/WholeNumberOptions.h"
+#include "decision/StepOverlap.h"
 #include "simulator/HeadlessRunView.h"
 #include "simulator/MonteCarloRun.h"
 
@@ -60,16 +62,6 @@ std::int64_t parseSampleCap(const std::string& option, const std::string& text) 
 // A unit file keeps its target in the fixed number form, as its entries.
 double unitTarget(const std::string& text) { return readUnitNumber(text, static_cast<int>(kDefaultTarget)).value; }
 
-std::uint64_t parseSeed(const std::string& text) {
-    std::uint64_t value = 0;
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    if (text.empty() || ec != std::errc{} || ptr != end) {
-        throw UsageError(fmt::format(t::kNotWholeNumber, "--seed", text, 0, std::numeric_limits<std::uint64_t>::max()));
-    }
-    return value;
-}
-
 std::unique_ptr<CommandLine> simulateCommandLine() {
     auto line = std::make_unique<CommandLine>("simulate", t::kSimulateSynopsis);
     line->addOption("--target", "HALF_WIDTH", t::kSimulateTargetOption);
@@ -95,12 +87,38 @@ SimulateRequest parse(const std::vector<std::string>& args) {
         if (option == "--target") {
             request.target = readPositiveNumber(option, value);
         } else if (option == "--seed") {
-            request.seed = parseSeed(value);
+            request.seed = readSeedOption(option, value);
         } else if (option == "--max-samples-per-step") {
             request.maxSamplesPerStep = parseSampleCap(option, value);
         }
     }
     return request;
+}
+
+// The steps whose 95 % interval overlaps the optimum's, in feet.
+Json indistinguishableJson(const RunSummary& run) {
+    const auto overlap = overlappingSteps(run);
+    if (!overlap) {
+        return nullptr;
+    }
+    return {{"fromEyd", overlap->fromEyd}, {"toEyd", overlap->toEyd}};
+}
+
+// After the table: which steps the run cannot tell from its optimum, and
+// where to turn for an answer that can.
+void printOverlap(std::ostream& out, const RunSummary& run) {
+    const auto overlap = overlappingSteps(run);
+    if (!overlap) {
+        return;
+    }
+    const std::string optimum = plainDecimal(overlap->optimumEyd / 100);
+    if (overlap->fromEyd < overlap->toEyd) {
+        out << fmt::format(t::kIndistinguishable, plainDecimal(overlap->fromEyd / 100),
+                           plainDecimal(overlap->toEyd / 100), optimum);
+    } else {
+        out << fmt::format(t::kDistinguishable, optimum);
+    }
+    out << '\n';
 }
 
 void printJson(std::ostream& out, const SimulateRequest& request, const RunSummary& run) {
@@ -136,6 +154,7 @@ void printJson(std::ostream& out, const SimulateRequest& request, const RunSumma
                            {"steps", run.steps},
                            {"rows", std::move(rows)},
                            {"optimum", std::move(optimum)},
+                           {"indistinguishable", indistinguishableJson(run)},
                            {"samplesTotal", run.samplesTotal},
                            {"stopped", run.stopped}};
     writeJson(out, document);
@@ -182,6 +201,7 @@ void printTable(std::ostream& out, const SimulateRequest& request, const RunSumm
         out << fmt::format(t::kCappedLegend, request.maxSamplesPerStep) << '\n';
     }
     out << '\n';
+    printOverlap(out, run);
     if (run.optimum) {
         const YardingResult& r = run.optimum->result;
         out << fmt::format(t::kOptimum, fixedDecimal(run.optimum->eyd, 0), fixedDecimal(run.optimum->minCost, 2))

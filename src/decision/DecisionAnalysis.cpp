@@ -108,6 +108,7 @@ DecisionResult runDecisionAnalysis(const DecisionAlternative& alternative, const
     BlockPipeline pipeline(statistics, settings, result.threads, cancel);
     const ScenarioStatistics::Local kept = pipeline.execute(progress);
     finish(result, 0, statistics, pipeline, kept, settings);
+    result.plan = planTerms(alternative.inputs, alternative.pattern, result);
     if (settings.voiBins > 0 && result.recommendedStep > 0) {
         result.voi = statistics.informationValue(result.recommendedStep - 1, result.meanVolume);
     }
@@ -140,6 +141,8 @@ ComparisonResult runComparison(const DecisionAlternative& a, const DecisionAlter
     const ScenarioStatistics::Local kept = pipeline.execute(progress);
     finish(c.a, 0, statistics, pipeline, kept, settings);
     finish(c.b, 1, statistics, pipeline, kept, settings);
+    c.a.plan = planTerms(a.inputs, a.pattern, c.a);
+    c.b.plan = planTerms(b.inputs, b.pattern, c.b);
     if (c.a.recommendedStep > 0 && c.b.recommendedStep > 0) {
         const int da = source.offset(0) + c.a.recommendedStep - 1;
         const int db = source.offset(1) + c.b.recommendedStep - 1;

@@ -12,6 +12,7 @@
 
 #include "inputs/InputRules.h"
 #include "inputs/Beliefs.h"
+#include "decision/PlanTerms.h"
 #include "decision/Tornado.h"
 #include "simulator/RunInputs.h"
 
@@ -97,6 +98,7 @@ struct DecisionResult {
     double bandToEyd = 0;
     double evpi = 0;  // mean at the recommended step - mean per-scenario minimum
     Tornado tornado;
+    std::optional<PlanTerms> plan;  // with a recommendation
     // Largest first; empty when left out (or for the alternatives of a
     // comparison, which has its own).
     std::vector<VoiEntry> voi;

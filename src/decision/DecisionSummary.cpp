@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/Texts.h"
+#include "decision/AnswerSentences.h"
 #include "inputs/NumberText.h"
 #include "decision/ValueSummary.h"
 
@@ -38,6 +39,9 @@ std::string decisionCapNote(std::uint64_t maxScenarios) {
 std::string decisionSummary(const DecisionResult& result) {
     namespace t = texts::decision;
     std::vector<std::string> sentences;
+    if (result.stopped) {
+        sentences.push_back(decisionStoppedNote(result.scenarios + result.nonFinite));
+    }
     if (result.steps == 0) {
         sentences.push_back(t::kNoSteps);
     } else if (result.recommendedStep == 0) {
@@ -48,12 +52,19 @@ std::string decisionSummary(const DecisionResult& result) {
         sentences.push_back(result.recommendedStep == 1
                                 ? fill(t::kRecommendOne, {mean})
                                 : fill(t::kRecommend, {std::to_string(result.recommendedStep), mean}));
+        sentences.push_back(cheapestSentence(result));
         if (result.bandFromEyd < result.bandToEyd) {
             sentences.push_back(fill(t::kBand, {stations(result.bandFromEyd), stations(result.bandToEyd), tolerance}));
         } else {
             sentences.push_back(fill(t::kBandAlone, {tolerance}));
         }
-        sentences.push_back(fill(t::kEvpi, {fixedDecimal(result.evpi, 2)}));
+        if (atLargestEyd(result)) {
+            sentences.push_back(texts::plan::kWiden);
+        }
+        sentences.push_back(evpiSentence(result));
+        if (result.plan) {
+            sentences.push_back(planSentences(*result.plan));
+        }
     }
     if (result.steps > 0) {
         const auto& bars = result.tornado.bars;

@@ -42,7 +42,7 @@ inline constexpr double kHoursPerDay = 8.5;
 inline double square(double x) { return x * x; }
 
 // Layout and rigging with one corridor per landing.
-inline void parallelLayout(const ModelInputs& in, double eyd, StepCost& c) {
+[[gnu::always_inline]] inline void parallelLayout(const ModelInputs& in, double eyd, StepCost& c) {
     const double HV = in.harvestVolume, TV = in.turnVolume, US = in.unitSize;
     const double LS = in.lateralSpeed, PD = in.productionDelay, VT = in.variableTime;
     const double FCT = in.fixedCorridorTime, MCC = in.multipleCorridorCorrection;
@@ -71,7 +71,8 @@ inline void parallelLayout(const ModelInputs& in, double eyd, StepCost& c) {
 
 // Layout and rigging with several corridors fanning out from each landing.
 // The spacing depends on the corridors and landings of the evaluation before.
-inline void fanLayout(const ModelInputs& in, int step, double eyd, FanCarry& carry, StepCost& c) {
+[[gnu::always_inline]] inline void fanLayout(const ModelInputs& in, int step, double eyd, FanCarry& carry,
+                                             StepCost& c) {
     const double HV = in.harvestVolume, TV = in.turnVolume, US = in.unitSize;
     const double XS = in.externalSpeed, PD = in.productionDelay, VT = in.variableTime;
     const double FCT = in.fixedCorridorTime, MCC = in.multipleCorridorCorrection;
@@ -119,7 +120,7 @@ inline void fanLayout(const ModelInputs& in, int step, double eyd, FanCarry& car
 
 // The part of evaluateUncapped the total cost rests on; it reads and writes
 // the fan-shaped carry exactly as evaluateUncapped does.
-inline StepCost evaluateCost(const ModelInputs& in, int step, FanCarry& carry) {
+[[gnu::always_inline]] inline StepCost evaluateCost(const ModelInputs& in, int step, FanCarry& carry) {
     StepCost c;
     const double eyd = 100.0 * step;
     c.eyd = eyd;

@@ -1,10 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <csignal>
 #include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include <fmt/format.h>
+#include <nlohmann/json.hpp>
 
 #include "cli/CliTestSupport.h"
 #include "cli/Cli.h"
@@ -53,14 +58,14 @@ TEST(CliSimulate, JsonHasTheDocumentedShapeAndTheDefaultsCosts) {
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(r.err.empty()) << r.err;
     EXPECT_EQ(keysAt(r.out, 2), (std::vector<std::string>{"seed", "target", "pattern", "steps", "rows", "optimum",
-                                                          "samplesTotal", "stopped"}));
+                                                          "indistinguishable", "samplesTotal", "stopped"}));
     const std::vector<std::string> rowKeys = keysAt(r.out, 6);
     ASSERT_EQ(rowKeys.size(), 30u * 8);
     EXPECT_EQ(std::vector<std::string>(rowKeys.begin(), rowKeys.begin() + 8),
               (std::vector<std::string>{"step", "eyd", "samples", "mean", "stddev", "halfWidth", "min", "max"}));
     EXPECT_EQ(keysAt(r.out, 4),
               (std::vector<std::string>{"eyd", "minCost", "landingSpacing", "roadDensity", "ayd", "aeyd", "lyd", "alyd",
-                                        "corridorsPerLanding", "landingsPerUnit"}));
+                                        "corridorsPerLanding", "landingsPerUnit", "fromEyd", "toEyd"}));
     EXPECT_NE(r.out.find("\"seed\": 9,"), std::string::npos);
     EXPECT_NE(r.out.find("\"target\": 5,"), std::string::npos);
     EXPECT_NE(r.out.find("\"pattern\": \"parallel\""), std::string::npos);
@@ -73,6 +78,54 @@ TEST(CliSimulate, JsonHasTheDocumentedShapeAndTheDefaultsCosts) {
     // Unrounded optimum figures: the road density is not capped or rounded.
     EXPECT_GT(jsonNumber(r.out, "minCost"), 0);
     EXPECT_EQ(r.out.find("nan"), std::string::npos);
+}
+
+// The steps whose 95 % interval overlaps the optimum's, checked against the
+// rows themselves; the table names them in stations and points to decide.
+TEST(CliSimulate, NamesTheStepsItCannotTellFromTheOptimum) {
+    const std::vector<std::string> unit{"simulate",  "--eyd",  "20", "--harvest-volume", "20:30", "--operator-cost",
+                                        "2500:3500", "--seed", "4",  "--target",         "3"};
+    std::vector<std::string> json = unit;
+    json.insert(json.end(), {"--format", "json"});
+    const CliRun r = quorvale::testing::runTool(json);
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto document = nlohmann::json::parse(r.out);
+    const auto& optimum = document["optimum"];
+    const auto& rows = document["rows"];
+    double optimumMean = 0;
+    double optimumHalf = 0;
+    for (const auto& row : rows) {
+        if (row["eyd"] == optimum["eyd"]) {
+            optimumMean = row["mean"];
+            optimumHalf = row["halfWidth"];
+        }
+    }
+    double from = 1e9;
+    double to = 0;
+    for (const auto& row : rows) {
+        if (std::fabs(double(row["mean"]) - optimumMean) <= double(row["halfWidth"]) + optimumHalf) {
+            from = std::min(from, double(row["eyd"]));
+            to = std::max(to, double(row["eyd"]));
+        }
+    }
+    // Wide ranges and a loose target: the optimum has company.
+    ASSERT_LT(from, to);
+    EXPECT_EQ(document["indistinguishable"]["fromEyd"], from);
+    EXPECT_EQ(document["indistinguishable"]["toEyd"], to);
+
+    const CliRun table = quorvale::testing::runTool(unit);
+    ASSERT_EQ(table.status, 0) << table.err;
+    const std::string line = fmt::format(
+        "Cannot be told apart: the 95 % intervals of {} to {} stations overlap that "
+        "of the lowest mean ({} stations). quorvale-cli decide",
+        from / 100, to / 100, double(optimum["eyd"]) / 100);
+    EXPECT_NE(table.out.find(line), std::string::npos) << table.out;
+
+    // Every input fixed: the steps differ by far more than their spread.
+    const CliRun fixed = quorvale::testing::runTool({"simulate", "--eyd", "12", "--seed", "4", "--format", "json"});
+    const auto exact = nlohmann::json::parse(fixed.out);
+    EXPECT_EQ(exact["indistinguishable"]["fromEyd"], exact["optimum"]["eyd"]);
+    EXPECT_EQ(exact["indistinguishable"]["toEyd"], exact["optimum"]["eyd"]);
 }
 
 TEST(CliSimulate, SameSeedSameOutputAndTheSeedIsAlwaysPrinted) {

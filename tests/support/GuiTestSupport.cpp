@@ -177,6 +177,10 @@ DialogAnswers::DialogAnswers() {
         return openAs;
     });
     DialogHooks::setMessage([this](QWidget*, const QString& text) { messages.append(text); });
+    DialogHooks::setQuestion([this](QWidget*, const QString& text) {
+        questions.append(text);
+        return answerYes;
+    });
     DialogHooks::setModal([this](QDialog& dialog) {
         modals.append(dialog.objectName());
         if (modal) {
@@ -192,6 +196,7 @@ DialogAnswers::~DialogAnswers() {
     DialogHooks::setSaveFileName({});
     DialogHooks::setOpenFileName({});
     DialogHooks::setMessage({});
+    DialogHooks::setQuestion({});
     DialogHooks::setModal({});
     DialogHooks::setExit({});
 }

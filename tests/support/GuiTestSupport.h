@@ -128,12 +128,14 @@ public:
     DialogAnswers();
     ~DialogAnswers();
 
-    QString saveAs;  // the file name chosen in the next save dialog
-    QString openAs;  // the file chosen in the next open dialog
+    QString saveAs;          // the file name chosen in the next save dialog
+    QString openAs;          // the file chosen in the next open dialog
+    bool answerYes = false;  // the answer to every question
     // What the user does with a modal dialog while it is shown; by default
     // it is closed at once.
     std::function<void(QDialog& dialog)> modal;
     QStringList messages;
+    QStringList questions;
     QStringList saveCaptions;
     QStringList openCaptions;
     QStringList suggestedNames;  // the file names the save dialogs offered

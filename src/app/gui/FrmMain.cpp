@@ -336,6 +336,8 @@ RunSummary FrmMain::stat_itmain(RunView& view) {
     return run;
 }
 
+bool FrmMain::lastRunMatches(InputVariables& inputs) { return m_lastRun && inputValues(inputs) == m_lastRunInputs; }
+
 // Once an edit leaves the inputs other than the last run read them, the
 // Simulator shows that run's results as out of date.
 void FrmMain::inputsEdited() {

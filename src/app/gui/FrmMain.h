@@ -83,6 +83,7 @@ public:
     void setRunSeed(std::optional<std::uint64_t> seed) { m_runSeed = seed; }
     // What the last run did, once one has run.
     const std::optional<RunSummary>& lastRun() const override { return m_lastRun; }
+    bool lastRunMatches(InputVariables& inputs) override;
 
     // What the Simulator window reaches through the main window.
     InputVariables& variables() override { return m_variables; }

@@ -9,6 +9,8 @@
 #include "base/Texts.h"
 #include "base/gui/ShownPath.h"
 #include "app/gui/StartUp.h"
+#include "cli/ReportCommand.h"
+#include "report/gui/HeadlessReport.h"
 #include "app/gui/ToolkitStart.h"
 
 namespace {
@@ -38,6 +40,11 @@ int usageError(const QString& problem) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // quorvale-cli report hands its arguments over here: the report is
+    // written without a display.
+    if (argc > 1 && std::strcmp(argv[1], quorvale::cli::kWriteReportOption) == 0) {
+        return quorvale::HeadlessReport::main(argc, argv);
+    }
     if (const int answered = answerQuestion(argc, argv); answered >= 0) {
         return answered;
     }

@@ -16,6 +16,7 @@ struct Hooks {
     DialogHooks::SaveFileName saveFileName;
     DialogHooks::OpenFileName openFileName;
     DialogHooks::Message message;
+    DialogHooks::Question question;
     DialogHooks::Modal modal;
     DialogHooks::Exit exit;
 };
@@ -53,6 +54,14 @@ void DialogHooks::message(QWidget* parent, const QString& text) {
     QMessageBox::information(parent, QString::fromUtf8(texts::shell::kAppTitle), text, QMessageBox::Ok);
 }
 
+bool DialogHooks::question(QWidget* parent, const QString& text) {
+    if (hooks().question) {
+        return hooks().question(parent, text);
+    }
+    return QMessageBox::question(parent, QString::fromUtf8(texts::shell::kAppTitle), text,
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
+}
+
 void DialogHooks::runModal(QDialog& dialog) {
     if (hooks().modal) {
         dialog.setWindowModality(Qt::ApplicationModal);
@@ -76,6 +85,8 @@ void DialogHooks::setSaveFileName(SaveFileName hook) { hooks().saveFileName = st
 void DialogHooks::setOpenFileName(OpenFileName hook) { hooks().openFileName = std::move(hook); }
 
 void DialogHooks::setMessage(Message hook) { hooks().message = std::move(hook); }
+
+void DialogHooks::setQuestion(Question hook) { hooks().question = std::move(hook); }
 
 void DialogHooks::setModal(Modal hook) { hooks().modal = std::move(hook); }
 

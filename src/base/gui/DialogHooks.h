@@ -22,6 +22,8 @@ public:
                                                const QString& filter)>;
     // Shows a message with one OK button.
     using Message = std::function<void(QWidget* parent, const QString& text)>;
+    // Asks a question with Yes and No; true for Yes.
+    using Question = std::function<bool(QWidget* parent, const QString& text)>;
     // Takes a dialog that is shown application-modal and returns once the
     // user is done with it.
     using Modal = std::function<void(QDialog& dialog)>;
@@ -33,6 +35,7 @@ public:
     static QString openFileName(QWidget* parent, const QString& caption, const QString& directory,
                                 const QString& filter);
     static void message(QWidget* parent, const QString& text);
+    static bool question(QWidget* parent, const QString& text);
     // Shows `dialog` modally and returns when it is closed.
     static void runModal(QDialog& dialog);
     // Leaves the event loop at once: no other window opens, nothing more runs.
@@ -43,6 +46,7 @@ public:
     static void setSaveFileName(SaveFileName hook);
     static void setOpenFileName(OpenFileName hook);
     static void setMessage(Message hook);
+    static void setQuestion(Question hook);
     static void setModal(Modal hook);
     static void setExit(Exit hook);
 };

@@ -276,10 +276,11 @@ void FrmDecision::jobFinished() {
             m_outOfDate = true;
         }
     } else {
-        QString status = result->stopped ? QString::fromStdString(decisionStoppedNote(result->scenarios)) +
-                                               QLatin1Char(' ') + qtext(tx::kSeed).arg(seedText)
-                                         : qtext(tx::kDone).arg(count(result->scenarios), seedText,
-                                                                QString::number(result->threads));
+        QString status =
+            result->stopped
+                ? QString::fromStdString(decisionStoppedNote(result->scenarios + result->nonFinite)) +
+                      QLatin1Char(' ') + qtext(tx::kSeed).arg(seedText)
+                : qtext(tx::kDone).arg(count(result->scenarios), seedText, QString::number(result->threads));
         if (result->capped) {
             status += QLatin1Char(' ') + QString::fromStdString(decisionCapNote(job->settings().maxScenarios));
         }

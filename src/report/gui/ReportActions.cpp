@@ -8,17 +8,18 @@
 #include <QMenu>
 #include <QStyle>
 #include <QToolBar>
+#include <memory>
 
 #include "base/Texts.h"
 #include "base/gui/AtomicFile.h"
 #include "base/gui/DialogHooks.h"
 #include "base/gui/QtText.h"
 #include "base/gui/ShownPath.h"
+#include "base/gui/WindowRegistry.h"
+#include "decision/gui/FrmDecision.h"
 #include "inputs/gui/FrmData.h"
 #include "report/gui/ReportHost.h"
 #include "units/gui/UnitActions.h"
-#include "base/gui/WindowRegistry.h"
-#include "decision/gui/FrmDecision.h"
 
 namespace quorvale {
 namespace {
@@ -40,6 +41,12 @@ ReportActions::ReportActions(ReportHost& host) : QObject(&host.mainWindow()), m_
     }
 }
 
+// A closed decision window has discarded its result: none is reported, and
+// none is opened for it.
+FrmDecision* ReportActions::openDecision() const {
+    return qobject_cast<FrmDecision*>(m_host.windows().window(WindowId::FrmDecision));
+}
+
 ReportContent ReportActions::content() const {
     ReportContent c;
     c.unit = m_host.units().currentUnit();
@@ -47,12 +54,25 @@ ReportContent ReportActions::content() const {
     c.locale = FrmData::userNumberLocale();
     c.rangeCase = rangeCaseOf(m_host.graphMarks());
     c.sweep = reportSweep(c.unit, c.rangeCase, c.locale);
-    c.lastRun = m_host.lastRun();
-    // A closed decision window has discarded its result: none is reported,
-    // and none is opened for it.
-    if (auto* decision = qobject_cast<FrmDecision*>(m_host.windows().window(WindowId::FrmDecision))) {
-        c.decision = decision->result();
-        c.decisionOutOfDate = decision->isOutOfDate();
+    // Each result is compared with the inputs the report shows: the last
+    // run with the values and pattern it read, the decision analysis with
+    // its captured ranges.
+    InMemoryInputs shown(c.locale);
+    applyUnit(c.unit, shown);
+    if (m_host.lastRun()) {
+        if (m_host.lastRunMatches(shown)) {
+            c.lastRun = m_host.lastRun();
+        } else {
+            c.noRunNote = qtext(kRunLeftOut);
+        }
+    }
+    if (FrmDecision* decision = openDecision(); decision && decision->result()) {
+        decision->inputsMayHaveChanged();
+        if (decision->isOutOfDate()) {
+            c.noDecisionNote = qtext(kDecisionLeftOutNote);
+        } else {
+            c.decision = decision->result();
+        }
     }
     c.written = QDateTime::currentDateTime();
     c.version = QStringLiteral(QUORVALE_VERSION);
@@ -60,6 +80,9 @@ ReportContent ReportActions::content() const {
 }
 
 void ReportActions::chooseAndSave() {
+    if (isWaiting()) {
+        return;
+    }
     QString base = m_host.units().unitName();
     if (base.isEmpty()) {
         base = QStringLiteral("unit");
@@ -72,7 +95,50 @@ void ReportActions::chooseAndSave() {
     if (QFileInfo(path).suffix().isEmpty()) {
         path += QStringLiteral(".pdf");
     }
+    FrmDecision* decision = openDecision();
+    if (decision && decision->isRunning()) {
+        // Whatever the run gives is judged once it has ended.
+        saveAfterRun(decision, path);
+        return;
+    }
+    if (decision && decision->result()) {
+        decision->inputsMayHaveChanged();
+        if (decision->isOutOfDate() && DialogHooks::question(&m_main, qtext(kRerunDecision))) {
+            decision->run();
+            if (decision->isRunning()) {
+                saveAfterRun(decision, path);
+                return;
+            }
+        }
+    }
     saveReport(path);
+}
+
+void ReportActions::saveAfterRun(FrmDecision* decision, const QString& path) {
+    m_waitingFor = path;
+    m_save->setEnabled(false);
+    struct Wait {
+        bool done = false;
+        QMetaObject::Connection finished;
+        QMetaObject::Connection destroyed;
+    };
+    auto wait = std::make_shared<Wait>();
+    auto finish = [this, wait] {
+        if (wait->done) {
+            return;
+        }
+        wait->done = true;
+        disconnect(wait->finished);
+        disconnect(wait->destroyed);
+        const QString waited = m_waitingFor;
+        m_waitingFor.clear();
+        m_save->setEnabled(true);
+        saveReport(waited);
+    };
+    // Queued, so that a window being destroyed is gone from the registry
+    // when the content is taken.
+    wait->finished = connect(decision, &FrmDecision::runFinished, this, finish, Qt::QueuedConnection);
+    wait->destroyed = connect(decision, &QObject::destroyed, this, finish, Qt::QueuedConnection);
 }
 
 bool ReportActions::saveReport(const QString& path) {

@@ -1,7 +1,7 @@
 #pragma once
 // What "Save Report..." reads besides the windows: the range case of the
-// menu marks, the last simulation run and the unit commands (the unit as it
-// stands, its name, the toolbar).
+// menu marks, the last simulation run and the inputs it read, and the unit
+// commands (the unit as it stands, its name, the toolbar).
 
 #include <optional>
 
@@ -17,6 +17,8 @@ class ReportHost : public ToolsHost {
 public:
     virtual GraphMarks graphMarks() const = 0;
     virtual const std::optional<RunSummary>& lastRun() const = 0;
+    // Whether the last run read these values and this pattern.
+    virtual bool lastRunMatches(InputVariables& inputs) = 0;
     virtual UnitActions& units() const = 0;
 
 protected:

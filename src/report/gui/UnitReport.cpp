@@ -2,40 +2,32 @@
 
 #include <QBuffer>
 #include <QChart>
-#include <QGraphicsLayout>
-#include <QGraphicsScene>
 #include <QLegend>
 #include <QLineSeries>
 #include <QLocale>
 #include <QPageLayout>
-#include <QPainter>
 #include <QPdfWriter>
 #include <QScatterSeries>
-#include <QAbstractTextDocumentLayout>
-#include <QTextDocument>
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
-#include <functional>
-#include <memory>
 
-#include "base/Texts.h"
+#include "cli/RepeatCommand.h"
+#include "decision/AnswerSentences.h"
+#include "decision/StepOverlap.h"
+#include "decision/gui/DecisionCharts.h"
 #include "base/gui/QtText.h"
 #include "inputs/InputRules.h"
-#include "inputs/ValueRule.h"
-#include "decision/gui/DecisionCharts.h"
+#include "report/gui/PageFlow.h"
+#include "report/gui/ReportSections.h"
 
 namespace quorvale {
 namespace {
 
 using namespace texts::report;
-
-QString esc(const QString& text) { return text.toHtmlEscaped(); }
-QString esc(const std::string& text) { return QString::fromStdString(text).toHtmlEscaped(); }
-
-// Chart pixels: the charts are laid out at this width and scaled onto the
-// page as vector drawings.
-constexpr qreal kChartWidth = 900;
+using reportHtml::escaped;
+using reportHtml::heading;
+using reportHtml::paragraph;
 
 struct CollectSweep final : SweepSink {
     std::vector<YardingResult> steps;
@@ -55,103 +47,7 @@ QString rangeName(RangeCase rangeCase) {
     return {};
 }
 
-// Lays blocks of text and charts down the pages, one after the other, with
-// a footer on every page.
-class PageFlow {
-public:
-    PageFlow(QPdfWriter& writer, std::function<QString(int)> footer)
-        : m_writer(writer), m_footer(std::move(footer)), m_painter(&writer) {
-        m_area = QRectF(QPointF(0, 0), QSizeF(writer.width(), writer.height()));
-        m_footerHeight = 0.04 * m_area.height();
-        m_gap = 0.012 * m_area.height();
-    }
-
-    ~PageFlow() {
-        drawFooter();
-        m_painter.end();
-    }
-
-    void html(const QString& html) {
-        QTextDocument doc;
-        doc.documentLayout()->setPaintDevice(&m_writer);
-        QFont font(QStringLiteral("DejaVu Sans"));
-        font.setPointSizeF(9.5);
-        doc.setDefaultFont(font);
-        doc.setDefaultStyleSheet(
-            QStringLiteral("h1 { font-size: 17pt; } h2 { font-size: 12.5pt; margin-top: 4px; } "
-                           "td, th { padding: 1px 6px; } th { text-align: left; background-color: #e4e8ec; } "
-                           ".group td { font-weight: bold; background-color: #f2f4f6; } .num { text-align: right; } "
-                           ".note { color: #555555; }"));
-        doc.setTextWidth(m_area.width());
-        doc.setHtml(html);
-        const qreal height = doc.size().height();
-        room(height);
-        m_painter.save();
-        m_painter.translate(m_area.left(), m_y);
-        doc.drawContents(&m_painter);
-        m_painter.restore();
-        m_y += height;
-    }
-
-    // The chart at the page's width, `ratio` of it high. A chart of its own
-    // is put in a scene that deletes it; one shown by a chart view is drawn
-    // in the view's scene.
-    void chart(QChart* chart, qreal ratio) {
-        const QSizeF size(kChartWidth, kChartWidth * ratio);
-        QGraphicsScene own;
-        QGraphicsScene* scene = chart->scene();
-        if (!scene) {
-            own.addItem(chart);
-            scene = &own;
-        }
-        chart->setAnimationOptions(QChart::NoAnimation);
-        chart->setBackgroundRoundness(0);
-        chart->resize(size);
-        chart->layout()->activate();
-        const qreal height = m_area.width() * ratio;
-        room(height);
-        scene->render(&m_painter, QRectF(m_area.left(), m_y, m_area.width(), height), QRectF(chart->pos(), size));
-        m_y += height + m_gap;
-    }
-
-    void space() { m_y += m_gap; }
-
-    void newPage() {
-        drawFooter();
-        m_writer.newPage();
-        ++m_page;
-        m_y = 0;
-    }
-
-private:
-    // Starts a new page unless `height` fits below what is there.
-    void room(qreal height) {
-        if (m_y > 0 && m_y + height > m_area.height() - m_footerHeight) {
-            newPage();
-        }
-    }
-
-    void drawFooter() {
-        QFont font(QStringLiteral("DejaVu Sans"));
-        font.setPointSizeF(8);
-        m_painter.save();
-        m_painter.setFont(font);
-        m_painter.setPen(QColor(0x55, 0x55, 0x55));
-        const QRectF band(m_area.left(), m_area.bottom() - m_footerHeight * 0.7, m_area.width(), m_footerHeight * 0.7);
-        m_painter.drawLine(band.topLeft(), band.topRight());
-        m_painter.drawText(band, Qt::AlignRight | Qt::AlignBottom, m_footer(m_page));
-        m_painter.restore();
-    }
-
-    QPdfWriter& m_writer;
-    std::function<QString(int)> m_footer;
-    QPainter m_painter;
-    QRectF m_area;
-    qreal m_y = 0;
-    qreal m_footerHeight = 0;
-    qreal m_gap = 0;
-    int m_page = 1;
-};
+QString number(double x, const NumberLocale& locale) { return QString::fromStdString(plainDecimal(x, locale)); }
 
 QValueAxis* axis(const QString& title, const QString& format = QStringLiteral("%.0f")) {
     auto* a = new QValueAxis;
@@ -232,57 +128,92 @@ QChart* costChart(const std::vector<YardingResult>& sweep) {
     return chart;
 }
 
-// An entry as the Variables window shows it: in the user's locale, with one
-// decimal (a unit keeps its numbers in the fixed form).
-QString shownEntry(const UnitDocument& unit, int entry, const ValueRule& rule) {
-    return QString::fromStdString(rule.display(unitEntryIn(unit, entry, rule)));
+void staticSection(PageFlow& flow, const ReportContent& c) {
+    flow.html(heading(qtext(kStaticHeading).arg(rangeName(c.rangeCase))));
+    if (c.sweep.empty()) {
+        flow.html(paragraph(qtext(kNoSweep)));
+        return;
+    }
+    const std::size_t best = cheapestStep(c.sweep);
+    QString line =
+        qtext(kStaticMinimum).arg(number(c.sweep[best].totalCost, c.locale), number(c.sweep[best].eyd / 100, c.locale));
+    if (best + 1 == c.sweep.size()) {
+        // The sweep ends at the EYD of its range case.
+        line += QLatin1Char(' ') + qtext(kStaticWiden).arg(qtext(c.rangeCase == RangeCase::Low ? kLowEyd : kHighEyd));
+    }
+    flow.html(paragraph(line));
+    flow.chart(costChart(c.sweep), 0.42);
 }
 
-QString inputsTable(const UnitDocument& unit, const NumberLocale& locale) {
-    const ValueRule shown(locale);
-    QString html = QStringLiteral(
-                       "<table width=\"100%\" cellspacing=\"0\"><tr><th>%1</th><th class=\"num\">%2</th>"
-                       "<th class=\"num\">%3</th><th>%4</th></tr>")
-                       .arg(esc(qtext(kInput)), esc(qtext(kLow)), esc(qtext(kHigh)), esc(qtext(kUnit)));
-    std::string_view group;
-    for (int k = 0; k < kVariableCount; ++k) {
-        const VariableRule& rule = variableRule(k);
-        if (rule.group != group) {
-            group = rule.group;
-            html +=
-                QStringLiteral("<tr class=\"group\"><td colspan=\"4\">%1</td></tr>").arg(esc(qtext(group).trimmed()));
+void simulationSection(PageFlow& flow, const ReportContent& c) {
+    QString html = heading(qtext(kSimulationHeading));
+    if (!c.lastRun) {
+        flow.html(html + paragraph(c.noRunNote));
+        return;
+    }
+    const RunSummary& run = *c.lastRun;
+    if (!run.optimum) {
+        html += paragraph(qtext(kNoOptimum));
+    } else {
+        html += reportHtml::optimumTable(run, c.locale);
+        if (run.stopped) {
+            html += paragraph(qtext(kStoppedRun));
         }
-        html += QStringLiteral("<tr><td>%1</td><td class=\"num\">%2</td><td class=\"num\">%3</td><td>%4</td></tr>")
-                    .arg(esc(qtext(rule.caption).simplified()), esc(shownEntry(unit, lowEntry(k), shown)),
-                         esc(shownEntry(unit, highEntry(k), shown)), esc(qtext(rule.unit)));
+        if (const auto overlap = overlappingSteps(run); overlap && overlap->fromEyd < overlap->toEyd) {
+            html += paragraph(qtext(kRunOverlap)
+                                  .arg(number(overlap->fromEyd / 100, c.locale), number(overlap->toEyd / 100, c.locale),
+                                       number(overlap->optimumEyd / 100, c.locale)));
+        }
+        if (!run.stopped && run.optimum->eyd >= 100.0 * run.steps) {
+            html += paragraph(qtext(texts::plan::kWiden));
+        }
     }
-    return html + QStringLiteral("</table>");
+    html += paragraph(qtext(kRunFacts).arg(run.seed).arg(run.samplesTotal).arg(run.rows.size()).arg(run.steps), true);
+    flow.html(html);
 }
 
-QString optimumTable(const RunSummary& run, const NumberLocale& locale) {
-    const SimulationOptimum& o = *run.optimum;
-    const YardingResult& r = o.result;
-    auto rounded = [&locale](double x, int decimals) {
-        return QString::fromStdString(plainDecimal(roundHalfEven(x, decimals), locale));
-    };
-    namespace sim = texts::simulator;
-    const std::pair<const char*, QString> rows[] = {
-        {sim::kOptimalEyd, QString::fromStdString(plainDecimal(o.eyd, locale))},
-        {sim::kMinTotalCost, rounded(o.minCost, 0)},
-        {sim::kLandingSpacing, rounded(r.landingSpacing, 0)},
-        {sim::kRoadDensity, rounded(r.roadDensity, 1)},
-        {sim::kAyd, rounded(r.ayd, 0)},
-        {sim::kAeyd, rounded(r.aeyd, 0)},
-        {sim::kLyd, rounded(r.lyd, 0)},
-        {sim::kAlyd, rounded(r.alyd, 0)},
-        {sim::kCorridors, rounded(r.corridorsPerLanding, 0)},
-        {sim::kLandings, rounded(r.landingsPerUnit, 0)},
-    };
-    QString html = QStringLiteral("<table cellspacing=\"0\">");
-    for (const auto& [label, value] : rows) {
-        html += QStringLiteral("<tr><td>%1</td><td class=\"num\">%2</td></tr>").arg(esc(qtext(label)), esc(value));
+void decisionSection(PageFlow& flow, const ReportContent& c) {
+    if (!c.decision) {
+        flow.html(heading(qtext(kDecisionHeading)) + paragraph(c.noDecisionNote));
+        return;
     }
-    return html + QStringLiteral("</table>");
+    const DecisionResult& d = *c.decision;
+    QString html = heading(qtext(kDecisionHeading)) + paragraph(QString::fromStdString(decisionSummary(d)));
+    if (c.lastRun && c.lastRun->optimum && d.recommendedStep > 0) {
+        html += paragraph(QString::fromStdString(followSentence(d, *c.lastRun->optimum)));
+    }
+    QString facts = qtext(kDecisionFacts).arg(d.seed).arg(d.scenarios);
+    if (d.nonFinite > 0) {
+        facts += qtext(kDecisionLeftOut).arg(d.nonFinite);
+    }
+    InMemoryInputs inputs(c.locale);
+    applyUnit(c.unit, inputs);
+    html += paragraph(facts, true) +
+            QStringLiteral("<p class=\"note\">%1</p>%2")
+                .arg(escaped(qtext(kRepeat)), reportHtml::commandLine(cli::decideCommandFor(inputs, d)));
+    flow.html(html);
+    if (d.recommendedStep > 0) {
+        const QString tolerance = QString::fromStdString(plainDecimal(roundHalfEven(d.bandTolerance * 100, 6)));
+        flow.html(QStringLiteral("<h3>%1</h3>").arg(escaped(qtext(kBandHeading).arg(tolerance))) +
+                  reportHtml::bandTable(d, c.locale));
+    }
+    if (d.plan) {
+        flow.html(QStringLiteral("<h3>%1</h3>").arg(escaped(qtext(kPlanHeading))) +
+                  reportHtml::planTable(*d.plan, c.locale) + paragraph(qtext(kPlanNote), true));
+    }
+    // The decision window's own charts, drawn again at the page's width.
+    if (!d.rows.empty() && d.scenarios > 0) {
+        DecisionCostChart cost;
+        cost.showResult(d);
+        flow.chart(cost.chart(), 0.5);
+    }
+    if (!d.tornado.bars.empty()) {
+        DecisionTornadoChart tornado;
+        tornado.showTornado(d.tornado);
+        // As tall as its bars need, a page's width at most.
+        const auto bars = static_cast<qreal>(tornado.bars().size());
+        flow.chart(tornado.chart(), std::min(0.45, 0.14 + 0.045 * bars));
+    }
 }
 
 }  // namespace
@@ -314,81 +245,23 @@ QByteArray UnitReport::pdf(const ReportContent& c) {
     {
         PageFlow flow(writer, [&](int page) { return qtext(kFooter).arg(name, c.version).arg(page); });
 
-        QString head = QStringLiteral("<h1>%1: %2</h1><p class=\"note\">%3</p>")
-                           .arg(esc(qtext(kTitle)), esc(name), esc(qtext(kMadeBy).arg(date, c.version)));
+        // The unit's name and notes head the report.
+        QString head = QStringLiteral("<h1>%1: %2</h1>").arg(escaped(qtext(kTitle)), escaped(name));
         if (!c.unit.notes.empty()) {
-            head +=
-                QStringLiteral("<p>%1</p>").arg(esc(c.unit.notes).replace(QLatin1Char('\n'), QStringLiteral("<br>")));
+            head += paragraph(QString::fromStdString(c.unit.notes));
         }
+        head += paragraph(qtext(kMadeBy).arg(date, c.version), true);
         head += QStringLiteral("<p>%1: <b>%2</b><br>%3: <b>%4</b></p>")
-                    .arg(esc(qtext(kPattern)), esc(qtext(patternCaption(c.unit.pattern))), esc(qtext(kTarget)),
-                         esc(c.unit.target));
+                    .arg(escaped(qtext(kPattern)), escaped(qtext(patternCaption(c.unit.pattern))),
+                         escaped(qtext(kTarget)), escaped(c.unit.target));
         flow.html(head);
-        flow.html(QStringLiteral("<h2>%1</h2>").arg(esc(qtext(kInputs))) + inputsTable(c.unit, c.locale) +
-                  QStringLiteral("<p class=\"note\">%1</p>").arg(esc(qtext(kRepairNote))));
-
-        flow.html(QStringLiteral("<h2>%1</h2>").arg(esc(qtext(kStaticHeading).arg(rangeName(c.rangeCase)))));
-        if (c.sweep.empty()) {
-            flow.html(QStringLiteral("<p>%1</p>").arg(esc(qtext(kNoSweep))));
-        } else {
-            const YardingResult& best = c.sweep[cheapestStep(c.sweep)];
-            flow.html(QStringLiteral("<p>%1</p>")
-                          .arg(esc(qtext(kStaticMinimum)
-                                       .arg(QString::fromStdString(plainDecimal(best.totalCost, c.locale)),
-                                            QString::fromStdString(plainDecimal(best.eyd / 100, c.locale))))));
-            flow.chart(costChart(c.sweep), 0.5);
-        }
-
+        flow.html(heading(qtext(kInputs)) + reportHtml::inputsTable(c.unit, c.locale) +
+                  paragraph(qtext(kRepairNote), true));
+        staticSection(flow, c);
         flow.space();
-        QString simulation = QStringLiteral("<h2>%1</h2>").arg(esc(qtext(kSimulationHeading)));
-        if (!c.lastRun) {
-            simulation += QStringLiteral("<p>%1</p>").arg(esc(qtext(kNoSimulation)));
-        } else if (!c.lastRun->optimum) {
-            simulation += QStringLiteral("<p>%1</p>").arg(esc(qtext(kNoOptimum)));
-        } else {
-            simulation += optimumTable(*c.lastRun, c.locale);
-            if (c.lastRun->stopped) {
-                simulation += QStringLiteral("<p>%1</p>").arg(esc(qtext(kStoppedRun)));
-            }
-        }
-        if (c.lastRun) {
-            simulation += QStringLiteral("<p class=\"note\">%1</p>")
-                              .arg(esc(qtext(kRunFacts)
-                                           .arg(c.lastRun->seed)
-                                           .arg(c.lastRun->samplesTotal)
-                                           .arg(c.lastRun->rows.size())
-                                           .arg(c.lastRun->steps)));
-        }
-        flow.html(simulation);
-
+        simulationSection(flow, c);
         flow.space();
-        if (!c.decision) {
-            flow.html(
-                QStringLiteral("<h2>%1</h2><p>%2</p>").arg(esc(qtext(kDecisionHeading)), esc(qtext(kNoDecision))));
-        } else {
-            QString decision =
-                QStringLiteral("<h2>%1</h2><p>%2</p>")
-                    .arg(esc(qtext(kDecisionHeading)),
-                         esc(decisionSummary(*c.decision)).replace(QLatin1Char('\n'), QStringLiteral("<br>")));
-            if (c.decisionOutOfDate) {
-                decision += QStringLiteral("<p class=\"note\">%1</p>").arg(esc(qtext(kDecisionOutOfDate)));
-            }
-            flow.html(decision);
-            // The decision window's own charts, drawn again at the page's
-            // width.
-            if (!c.decision->rows.empty()) {
-                DecisionCostChart cost;
-                cost.showResult(*c.decision);
-                flow.chart(cost.chart(), 0.5);
-            }
-            if (!c.decision->tornado.bars.empty()) {
-                DecisionTornadoChart tornado;
-                tornado.showTornado(c.decision->tornado);
-                // As tall as its bars need, a page's width at most.
-                const auto bars = static_cast<qreal>(tornado.bars().size());
-                flow.chart(tornado.chart(), std::min(0.45, 0.14 + 0.045 * bars));
-            }
-        }
+        decisionSection(flow, c);
     }
     buffer.close();
     return bytes;

@@ -1,9 +1,15 @@
 #pragma once
-// The unit report: a PDF to hand a colleague or attach to an appraisal. It
-// holds the unit's name, notes, pattern and inputs (Low/High with units), the
-// static cost chart of the current range case with its minimum, the last
-// simulation's optimum and the last decision analysis, each when there is
-// one, and the date and program version on every page.
+// The unit report: a PDF to hand a colleague or attach to an appraisal. The
+// unit's name and notes head it; then its pattern and inputs (Low/High with
+// units), the static cost chart of the current range case with its minimum,
+// the last simulation's optimum and the last decision analysis (its answer
+// with seed and scenario count, the command that repeats it, the steps of
+// its band, the plan terms and its charts), and the date and program
+// version on every page.
+//
+// Nothing stale is printed as current: a simulation or decision analysis
+// that was run on other inputs or another pattern than those the report
+// shows is left out, with a line that says why.
 //
 // The report is made from plain values (what the windows hold, copied), so
 // it can be written without touching a window, and tested the same way.
@@ -15,11 +21,12 @@
 #include <string>
 #include <vector>
 
-#include "inputs/NumberText.h"
-#include "units/UnitDocument.h"
-#include "model/RangeSweep.h"
+#include "base/Texts.h"
 #include "decision/DecisionAnalysis.h"
+#include "inputs/NumberText.h"
+#include "model/RangeSweep.h"
 #include "simulator/MonteCarloRun.h"
+#include "units/UnitDocument.h"
 
 namespace quorvale {
 
@@ -29,9 +36,13 @@ struct ReportContent {
     RangeCase rangeCase = RangeCase::Low;
     // The static sweep of that case, step 1 first.
     std::vector<YardingResult> sweep;
+    // The last simulation and the last decision analysis, each only when it
+    // was run on the unit's inputs and pattern; without one, the line that
+    // says why its section is empty.
     std::optional<RunSummary> lastRun;
+    QString noRunNote = QString::fromUtf8(texts::report::kNoSimulation);
     std::optional<DecisionResult> decision;
-    bool decisionOutOfDate = false;  // made from earlier inputs
+    QString noDecisionNote = QString::fromUtf8(texts::report::kNoDecision);
     QDateTime written;
     QString version;
     NumberLocale locale = NumberLocale::english();

@@ -135,6 +135,12 @@ private slots:
         if (window->result()) {
             QVERIFY(window->result()->stopped);
             QVERIFY(window->result()->scenarios < kEndless);
+            // The summary of a cancelled run does not read like a finished one.
+            QVERIFY2(control<QLabel>("lblSummary")
+                         ->text()
+                         .startsWith(QStringLiteral("Stopped after %1 scenarios; not final")
+                                         .arg(window->result()->scenarios + window->result()->nonFinite)),
+                     qPrintable(control<QLabel>("lblSummary")->text()));
         }
         QVERIFY(control<QPushButton>("cmdRun")->isEnabled());
         QVERIFY(!control<QPushButton>("cmdCancel")->isEnabled());
