@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Takes the documentation screenshots under a virtual X server:
 #   docs/main-window-charts.png        the main window with the five static charts tiled
-#   docs/charts-tiled-horizontal.png   the five charts and the Simulator, Window > Tile Horizontal, at 1600x1000
+#   docs/charts-tiled-horizontal.png   every window open and run, Window > Tile Horizontal, at 1600x1000
 #   docs/charts-tiled-vertical.png     the same, Window > Tile Vertical
 #   docs/cost-chart.png                the cost chart alone, its lowest total cost marked
 #   docs/variables-window.png          the Variables window
@@ -9,8 +9,9 @@
 #   docs/simulation-chart.png          the simulation chart after such a run
 #   docs/report-page.png               the first page of a unit report (PDF), from its test
 #   docs/report-decision-page.png      the decision page of the example unit's report, from quorvale-cli report
-#   docs/decision-window.png           the Decision Analysis window after a run on a realistic unit
+#   docs/decision-window.png           the Decision Analysis window at its own size after a run on a realistic unit
 #   docs/guide-window.png              the User Guide window at the formulas of parallel corridors
+#   docs/units-overview.png            the Units Overview after a run over twelve units, sorted by cost
 # Usage: scripts/screenshots.sh [build-dir]
 set -euo pipefail
 
@@ -22,9 +23,9 @@ mkdir -p "$out"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-shoot() {  # scene output-png
+shoot() {  # scene output-png [argument]
     xvfb-run -a -s '-screen 0 1600x1000x24' bash -c "
-        QT_QPA_PLATFORM=xcb '$tool' $1 > '$work/$1.geometry' 2>/dev/null &
+        QT_QPA_PLATFORM=xcb '$tool' $1 ${3:+"'$3'"} > '$work/$1.geometry' 2>/dev/null &
         pid=\$!
         sleep 3
         # A scene that waits for a result prints its window only then.
@@ -61,6 +62,10 @@ shrink "$work/simulator.png" "$out/simulator-window-running.png" "$(window_of si
 shrink "$work/simchart.png" "$out/simulation-chart.png" "$(window_of simchart)"
 shrink "$work/decision.png" "$out/decision-window.png" "$(window_of decision)"
 shrink "$work/guide.png" "$out/guide-window.png" "$(window_of guide)"
+
+"$root/tools/make_sale_area.sh" 12 > "$work/sale-area.csv"
+shoot overview "$work/overview.png" "$work/sale-area.csv"
+shrink "$work/overview.png" "$out/units-overview.png" "$(window_of overview)"
 
 # The unit report's first page, rendered by poppler from the PDF its test writes.
 QUORVALE_KEEP_REPORT="$work/report.pdf" QT_QPA_PLATFORM=offscreen \

@@ -5,35 +5,44 @@
 //
 //   quorvale_screenshot_scene charts     all five charts, tiled; the Variables and Simulator windows as icons
 //   quorvale_screenshot_scene cascade    all five charts as they open, cascaded
-//   quorvale_screenshot_scene tile-h     all five charts and the Simulator, tiled horizontally (stacked)
-//   quorvale_screenshot_scene tile-v     all five charts and the Simulator, tiled vertically (side by side)
+//   quorvale_screenshot_scene tile-h     every window open, the decision analysis run, tiled horizontally
+//   quorvale_screenshot_scene tile-v     every window open, the decision analysis run, tiled vertically
 //   quorvale_screenshot_scene costchart  the cost chart alone, with its lowest total cost marked
 //   quorvale_screenshot_scene variables  the Variables window alone
 //   quorvale_screenshot_scene simulator  the Simulator window during a run over wide input ranges
 //   quorvale_screenshot_scene simchart   the simulation chart after a run over wide input ranges
-//   quorvale_screenshot_scene decision   the Decision Analysis window after a run on a realistic unit
+//   quorvale_screenshot_scene decision   the Decision Analysis window at its own size after a run on a
+//                                        realistic unit
 //   quorvale_screenshot_scene guide [ANCHOR]  the User Guide window (F1) at a heading, by default the
 //                                        formulas of parallel corridors
+//   quorvale_screenshot_scene overview PATH  the Units Overview after a run over a folder or batch CSV,
+//                                        sorted by cost
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScreen>
+#include <QTableView>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
+#include <functional>
 #include <string>
 
 #include "WideInputs.h"
 #include "inputs/gui/FrmData.h"
 #include "app/gui/FrmMain.h"
 #include "app/gui/ShellMenus.h"
+#include "batch/gui/FrmUnitsOverview.h"
 #include "base/gui/WindowRegistry.h"
 #include "decision/gui/FrmDecision.h"
 #include "guide/gui/FrmGuide.h"
 #include "simulator/gui/FrmStats.h"
+#include "units/gui/UnitActions.h"
 
 using namespace quorvale;
 
@@ -59,18 +68,6 @@ void openAllCharts(FrmMain& main) {
 }
 
 void arrange(FrmMain& main, const char* item) { main.shellMenus().action(QString::fromLatin1(item))->trigger(); }
-
-// The five charts and the Simulator window share the area; the Variables
-// window waits as an icon.
-void tileWithSimulator(FrmMain& main, const char* item) {
-    openAllCharts(main);
-    QTimer::singleShot(300, &main, [&main, item] {
-        main.windows().frame(WindowId::FrmData)->showMinimized();
-        arrange(main, "mnuWindowArrangeIcons");
-        arrange(main, item);
-        printFrame(main, WindowId::FrmGraph);
-    });
-}
 
 void showCascade(FrmMain& main) {
     main.windows().frame(WindowId::FrmData)->showMinimized();
@@ -153,23 +150,47 @@ void enterRealisticUnit(FrmData& data) {
     }
 }
 
-void showDecision(FrmMain& main) {
+// Opens the decision window at its own size, runs it on the realistic unit
+// and calls `then` once the result is drawn.
+void showDecisionResult(FrmMain& main, std::function<void()> then) {
     enterRealisticUnit(*main.frmData());
+    // Saved, the unit has a name for the window's header.
+    static QTemporaryDir units;
+    main.units().saveUnit(QDir(units.path()).filePath(QStringLiteral("North slope.qvunit")));
     main.graph_itmain();
     main.frmData()->Format_Variables();
     main.findChild<QAction*>(QStringLiteral("mnuToolsDecision"))->trigger();
     auto* decision = qobject_cast<FrmDecision*>(main.windows().window(WindowId::FrmDecision));
     decision->setSeed(1);
-    QMdiSubWindow* frame = main.windows().frame(WindowId::FrmDecision);
-    frame->setGeometry(0, 0, 1280, 800);
-    // The picture is taken once the run has drawn its result.
-    QObject::connect(decision, &FrmDecision::runFinished, &main, [&main] {
-        QTimer::singleShot(300, &main, [&main] {
-            main.windows().frame(WindowId::FrmDecision)->raise();
-            printFrame(main, WindowId::FrmDecision);
-        });
-    });
+    QObject::connect(decision, &FrmDecision::runFinished, &main,
+                     [&main, then] { QTimer::singleShot(300, &main, then); });
     decision->run();
+}
+
+void showDecision(FrmMain& main) {
+    showDecisionResult(main, [&main] {
+        QMdiSubWindow* frame = main.windows().frame(WindowId::FrmDecision);
+        frame->move(0, 0);
+        frame->raise();
+        printFrame(main, WindowId::FrmDecision);
+    });
+}
+
+// Every window open, the decision analysis and a simulation run on the
+// realistic unit, then tiled.
+void tileEverything(FrmMain& main, const char* item) {
+    openAllCharts(main);
+    showDecisionResult(main, [&main, item] {
+        auto* simulator = qobject_cast<FrmStats*>(main.windows().load(WindowId::FrmStats));
+        triggerAll(main, {"MnuSimulation"});
+        QObject::connect(simulator, &FrmStats::idle, &main, [&main, item] {
+            main.windows().show(WindowId::FrmData);
+            arrange(main, item);
+            QTimer::singleShot(500, &main, [&main] { printFrame(main, WindowId::FrmGraph); });
+        });
+        QTimer::singleShot(100, simulator,
+                           [simulator] { simulator->findChild<QPushButton*>(QStringLiteral("Command3"))->click(); });
+    });
 }
 
 // The guide as F1 opens it, turned to a heading.
@@ -183,6 +204,24 @@ void showGuide(FrmMain& main, const QString& anchor) {
         main.windows().frame(WindowId::FrmGuide)->raise();
         printFrame(main, WindowId::FrmGuide);
     });
+}
+
+// The units of a sale area, run and sorted by cost.
+void showOverview(FrmMain& main, const QString& path) {
+    main.findChild<QAction*>(QStringLiteral("mnuToolsUnitsOverview"))->trigger();
+    auto* overview = qobject_cast<FrmUnitsOverview*>(main.windows().window(WindowId::FrmUnitsOverview));
+    main.windows().frame(WindowId::FrmUnitsOverview)->setGeometry(0, 0, 900, 560);
+    overview->setSeed(1);
+    QObject::connect(overview, &FrmUnitsOverview::runEnded, &main, [&main, overview] {
+        overview->table()->sortByColumn(FrmUnitsOverview::Cost, Qt::AscendingOrder);
+        overview->table()->resizeColumnsToContents();
+        QTimer::singleShot(300, &main, [&main] {
+            main.windows().frame(WindowId::FrmUnitsOverview)->raise();
+            printFrame(main, WindowId::FrmUnitsOverview);
+        });
+    });
+    overview->openPaths({path});
+    overview->run();
 }
 
 }  // namespace
@@ -211,12 +250,14 @@ int main(int argc, char** argv) {
         showDecision(main);
     } else if (scene == "guide") {
         showGuide(main, QString::fromLatin1(argc < 3 ? "layout-with-parallel-corridors" : argv[2]));
+    } else if (scene == "overview" && argc >= 3) {
+        showOverview(main, QString::fromLocal8Bit(argv[2]));
     } else if (scene == "cascade") {
         showCascade(main);
     } else if (scene == "tile-h") {
-        tileWithSimulator(main, "mnuWindowTileHorizontal");
+        tileEverything(main, "mnuWindowTileHorizontal");
     } else if (scene == "tile-v") {
-        tileWithSimulator(main, "mnuWindowTileVertical");
+        tileEverything(main, "mnuWindowTileVertical");
     } else if (scene == "costchart") {
         showCostChart(main);
     } else {

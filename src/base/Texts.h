@@ -229,6 +229,26 @@ inline constexpr char kAxisAeyd[] = "AEYD (stations)";
 inline constexpr char kAxisCorridors[] = "Corridors per landing";
 inline constexpr char kAxisLandings[] = "Landings per unit";
 
+// The short forms an axis title takes where the whole title has no room:
+// the quantity's unit alone, in its brief spelling.
+inline constexpr char kAxisEydShort[] = "EYD (stat)";
+inline constexpr char kShortCost[] = "$/mbf";
+inline constexpr char kShortMbfDay[] = "mbf/day";
+inline constexpr char kShortTonsDay[] = "tons/day";
+inline constexpr char kShortLoadsDay[] = "loads/day";
+inline constexpr char kShortTensOfDays[] = "10 days";
+inline constexpr char kShortMinutesTurn[] = "min/turn";
+inline constexpr char kShortHoursLanding[] = "hrs/landing";
+inline constexpr char kShortMilesSection[] = "mi/section";
+inline constexpr char kShortStations[] = "stat";
+inline constexpr char kShortPerLanding[] = "per landing";
+inline constexpr char kShortPerUnit[] = "per unit";
+inline constexpr char kAxisAydShort[] = "AYD (stat)";
+inline constexpr char kAxisLydShort[] = "LYD (stat)";
+inline constexpr char kAxisAlydShort[] = "ALYD (stat)";
+inline constexpr char kAxisAeydShort[] = "AEYD (stat)";
+inline constexpr char kAxisLandingSpacingShort[] = "Spacing (stat)";
+
 // Units of the charted values, as the hover tip and mixed axes give them.
 inline constexpr char kUnitCost[] = "$/mbf";
 inline constexpr char kUnitMbfDay[] = "mbf/day";
@@ -260,6 +280,9 @@ namespace decision {
 
 inline constexpr char kMenuItem[] = "&Decision Analysis...";
 inline constexpr char kCaption[] = "Decision Analysis";
+// The header: %1 the unit's name, %2 the corridor pattern.
+inline constexpr char kHeader[] = "Unit: %1 \u2014 %2";
+inline constexpr char kUnnamedUnit[] = "unnamed";
 
 inline constexpr char kRun[] = "Run";
 inline constexpr char kRunAgain[] = "Run again";
@@ -296,9 +319,18 @@ inline constexpr char kCostHover[] =
     "EYD %1 stations\nMean %2 $/mbf\nP10\u2013P90 %3\u2013%4 $/mbf\nP50 %5 $/mbf\n"
     "Cheapest in %6 % of scenarios\nRegret %7 $/mbf";
 
+// The axis titles' short forms, where the whole titles have no room.
+inline constexpr char kEydAxisShort[] = "EYD (stat)";
+inline constexpr char kCostAxisShort[] = "$/mbf";
+inline constexpr char kShareAxisShort[] = "Cheapest (%)";
+
 // Tornado.
 inline constexpr char kTornadoTitle[] = "What moves the minimum cost";
 inline constexpr char kTornadoAxis[] = "Minimum total cost ($/mbf)";
+inline constexpr char kTornadoAxisShort[] = "Min. cost ($/mbf)";
+// At a bar's end: %1 the minimum cost ($/mbf), %2 the EYD it is reached at
+// (stations).
+inline constexpr char kBarEnd[] = "%1 at EYD %2";
 inline constexpr char kSeriesLow[] = "Variable at its Low";
 inline constexpr char kSeriesHigh[] = "Variable at its High";
 // %1 base cost.
@@ -403,7 +435,7 @@ inline constexpr char kCapped[] =
 // {} fields take the arguments in order.
 // The variable's caption, $/mbf (two decimals), dollars for the unit.
 inline constexpr char kVoiFirst[] =
-    "Measure {} first: knowing it before deciding would save {} $/mbf ({} $ for this unit).";
+    "Measure {} first: knowing it before deciding would save {} $/mbf, {} for the unit.";
 inline constexpr char kVoiNone[] =
     "No single input is worth measuring first: knowing any one exactly would save less than 0.01 $/mbf.";
 // The biggest cost driver's caption, what knowing it would save ($/mbf).
@@ -586,7 +618,8 @@ inline constexpr char kLow[] = "Low";
 inline constexpr char kHigh[] = "High";
 inline constexpr char kUnit[] = "Unit";
 inline constexpr char kRepairNote[] =
-    "Texts are shown as entered; an entry that is not a positive number is read as its default.";
+    "Entries are shown as the Variables window shows them, with one decimal; an entry that is not a positive "
+    "number is read as its default.";
 
 inline constexpr char kStaticHeading[] = "Static analysis: %1";  // the range case
 inline constexpr char kLowRange[] = "Low Range";
@@ -675,6 +708,102 @@ inline constexpr char kMissing[] = "The user guide is not part of this build of 
 
 }  // namespace guide
 
+// A batch of units: the units' input, its rows and its messages, for
+// `quorvale-cli batch` and the Units Overview window.
+namespace batch {
+
+// Reading the units. {} the file, then what is wrong.
+inline constexpr char kFolderUnreadable[] = "{}: the folder cannot be read: {}";
+inline constexpr char kCsvUnreadable[] = "{}: the batch CSV cannot be opened";
+inline constexpr char kCsvNoHeader[] = "{}: the batch CSV has no header row {}";
+inline constexpr char kCsvUnknownColumn[] =
+    "{}: unknown column \"{}\"; the columns are name, pattern and the variables' option names (harvest-volume, ...)";
+inline constexpr char kCsvDoubledColumn[] = "{}: the column \"{}\" is given twice";
+// {} the line, the limit.
+inline constexpr char kRecordTooLong[] = "the row at line {} is longer than {} bytes";
+inline constexpr char kQuoteNotClosed[] = "the quote opened at line {} is never closed";
+inline constexpr char kCsvBroken[] = "{}: {}; the rows after it were not read";
+// {} the file, the line, the cells, the columns.
+inline constexpr char kCellCount[] = "{} line {}: {} cells for {} columns";
+// The name of a CSV row without a name: {} the file without its suffix, the line.
+inline constexpr char kRowName[] = "{} line {}";
+// A row's status when the unit ran.
+inline constexpr char kStatusOk[] = "ok";
+// A row whose analysis found no finite cost at any step.
+inline constexpr char kNoFiniteCost[] =
+    "no scenario gave finite costs at any step; check the inputs for extreme values";
+// {} the column, the cell.
+inline constexpr char kModeNotTaken[] =
+    "{} \"{}\": a most-likely value (LOW:MODE:HIGH) is not taken; give LOW or LOW:HIGH";
+inline constexpr char kUnknownPatternCell[] = "pattern \"{}\": give parallel or fan";
+
+// quorvale-cli batch.
+inline constexpr char kSummary[] = "runs decide over many units: unit files, folders or a batch CSV, one row a unit";
+inline constexpr char kSynopsis[] =
+    "Runs the decision analysis of every unit given, units side by side on the\n"
+    "threads, and writes one row a unit in the order given: the recommended EYD\n"
+    "with its mean cost and band, pOptimal, EVPI, the input that moves the cost\n"
+    "most, the seed, the scenario count and a status. PATH is a unit file, a\n"
+    "folder of them or a batch CSV whose columns are name, pattern and the\n"
+    "variables' option names, each cell LOW or LOW:HIGH (blank: the default).\n"
+    "Each unit's seed is derived from --seed and the unit's name, so its row is\n"
+    "the same in any order, on any thread count and in any shard; it equals\n"
+    "  quorvale-cli decide --unit FILE --seed SEED_OF_THE_ROW [the same options]\n"
+    "PATH... come first. Every other option of decide (quorvale-cli decide --help)\n"
+    "applies to every unit, after the unit's own inputs.";
+inline constexpr char kPathsOption[] = "unit files, folders of unit files, batch CSVs";
+inline constexpr char kSeedOption[] =
+    "the batch's seed, 0 to 2^64-1 (default: from the clock); each row gives its unit's seed";
+inline constexpr char kThreadsOption[] = "units run side by side, 1 to 64 (default: every core)";
+inline constexpr char kShardOption[] = "runs every N-th unit from the K-th, K from 1 to N (default: 1/1)";
+inline constexpr char kFormatOption[] = "output format (default: csv)";
+inline constexpr char kNoPaths[] = "no unit files, folders or batch CSVs given";
+inline constexpr char kNotShard[] = "--shard \"{}\": give K/N with whole numbers 1 <= K <= N";
+inline constexpr char kBatchFormat[] = "--format \"{}\": give csv or jsonl";
+inline constexpr char kFixedBySeed[] = "{} is set for each unit by the batch";
+// A unit's lines on standard error: {} its name, the line.
+inline constexpr char kUnitLine[] = "{}: {}";
+// The progress line: {} done, total, percent, rate, time left.
+inline constexpr char kProgress[] = "{} of {} units ({:.0f} %), {:.2f} units/s, {} left";
+inline constexpr char kUnknownTimeLeft[] = "time";
+// {} failed, written.
+inline constexpr char kFailedNote[] = "{} of {} units failed; their rows say why";
+// {} written, total.
+inline constexpr char kStoppedNote[] = "stopped: {} of {} units written";
+
+// The Units Overview window.
+inline constexpr char kMenuItem[] = "Units Overview...";
+inline constexpr char kCaption[] = "Units Overview";
+inline constexpr char kMenuTip[] = "Lists the units of a folder or a batch CSV and runs the decision analysis of each";
+inline constexpr char kOpen[] = "Open...";
+inline constexpr char kOpenCaption[] = "Open a Batch CSV, or a Unit File to List Its Folder";
+inline constexpr char kOpenFilter[] = "Batch CSV or unit files (*.csv *.qvunit)";
+inline constexpr char kRun[] = "Run";
+inline constexpr char kCancel[] = "Cancel";
+inline constexpr char kSaveCsv[] = "Save as CSV...";
+inline constexpr char kCsvFilter[] = "CSV files (*.csv)";
+inline constexpr char kSaveCaption[] = "Save the Units Overview as CSV";
+inline constexpr char kColumnName[] = "Unit";
+inline constexpr char kColumnPattern[] = "Pattern";
+inline constexpr char kColumnEyd[] = "EYD (stations)";
+inline constexpr char kColumnCost[] = "Cost ($/mbf)";
+inline constexpr char kColumnBand[] = "Band (stations)";
+inline constexpr char kColumnStatus[] = "Status";
+inline constexpr char kStatusWaiting[] = "waiting";
+inline constexpr char kStatusCancelled[] = "cancelled";
+// %1 done, %2 total.
+inline constexpr char kProgressText[] = "%1 of %2 units";
+// %1 failed, %2 total.
+inline constexpr char kFinishedText[] = "%2 units, %1 failed";
+inline constexpr char kCancelledText[] = "Cancelled after %1 of %2 units";
+inline constexpr char kNoUnits[] = "No units: open a batch CSV, or a unit file to list its folder.";
+// %1 what could not be read.
+inline constexpr char kListFailed[] = "The units could not be listed: %1";
+inline constexpr char kSaveFailed[] = "The table could not be saved as %1: %2";
+inline constexpr char kOpenRowFailed[] = "The row %1 cannot be opened: %2";
+
+}  // namespace batch
+
 // The command-line tool (quorvale-cli): its usage and help, the headings of
 // its tables, its result lines, notes and messages. {} are filled in order by
 // fmt. The option names, the CSV column names and the JSON keys are a format
@@ -693,10 +822,10 @@ inline constexpr char kExitStatus[] =
     "\nExit status:\n"
     "  0    success\n"
     "  1    a step's figures overflow (sweep; the rows before it are printed), no\n"
-    "       scenario gives finite costs (decide), a unit file is refused, or the\n"
-    "       output cannot be written\n"
+    "       scenario gives finite costs (decide), a unit file is refused, a unit of\n"
+    "       a batch failed (its row says why), or the output cannot be written\n"
     "  2    usage error: an unknown command or option, or a value that cannot be read\n"
-    "  130  stopped by Ctrl+C (simulate, decide; what was finished is printed)\n"
+    "  130  stopped by Ctrl+C (simulate, decide, batch; what was finished is printed)\n"
     "  143  stopped by SIGTERM (the same)\n";
 inline constexpr char kSweepSummary[] = "static analysis over EYD for the low, average or high values";
 inline constexpr char kSimulateSummary[] = "Monte Carlo run over EYD until each step's mean cost is known to a target";

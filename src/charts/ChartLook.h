@@ -28,6 +28,9 @@ struct SeriesLook {
 struct ChartLook {
     std::string xTitle;
     std::string yTitle;
+    // What the axes are called where their whole titles have no room.
+    std::string xShortTitle;
+    std::string yShortTitle;
     std::vector<SeriesLook> series;  // by column, from column 1
     // The column of the total cost, whose lowest value is marked; 0: none.
     int minimumColumn = 0;

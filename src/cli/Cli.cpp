@@ -9,6 +9,7 @@
 #include "base/Texts.h"
 
 #include "cli/CompareCommand.h"
+#include "cli/BatchCommand.h"
 #include "cli/DecideCommand.h"
 #include "cli/OutputSink.h"
 #include "cli/ReportCommand.h"
@@ -32,6 +33,7 @@ const std::vector<Command>& commands() {
         {"simulate", texts::cli::kSimulateSummary, runSimulateCommand, simulateHelp},
         {"decide", texts::cli::kDecideSummary, runDecideCommand, decideHelp},
         {"compare", texts::cli::kCompareSummary, runCompareCommand, compareHelp},
+        {"batch", texts::batch::kSummary, runBatchCommand, batchHelp},
         {"unit", texts::cli::kUnitSummary, runUnitCommand, unitHelp},
         {"report", texts::cli::kReportSummary, runReportCommand, reportHelp},
     };

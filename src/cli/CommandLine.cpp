@@ -270,7 +270,9 @@ void warnLowAboveHigh(const InMemoryInputs& inputs, const std::string& command, 
     }
 }
 
-NumberLocale environmentLocale() {
+namespace {
+
+NumberLocale readEnvironmentLocale() {
     NumberLocale locale;
     const char* previous = std::setlocale(LC_NUMERIC, nullptr);
     const std::string saved = previous ? previous : "C";
@@ -288,6 +290,15 @@ NumberLocale environmentLocale() {
         }
     }
     std::setlocale(LC_NUMERIC, saved.c_str());
+    return locale;
+}
+
+}  // namespace
+
+// Read once: setlocale is not safe while other threads run, and a batch
+// reads its units' options on many.
+NumberLocale environmentLocale() {
+    static const NumberLocale locale = readEnvironmentLocale();
     return locale;
 }
 

@@ -57,8 +57,7 @@ DecideRequest parse(const std::vector<std::string>& args, bool& comparePatterns)
 }
 
 // The notes on stderr after the output, and the exit status.
-int finishNotes(std::ostream& err, const DecisionResult& result, const DecisionSettings& settings,
-                int stoppedStatus) {
+int finishNotes(std::ostream& err, const DecisionResult& result, const DecisionSettings& settings, int stoppedStatus) {
     if (result.capped) {
         err << fmt::format(t::kCommandNote, "decide", decisionCapNote(settings.maxScenarios)) << '\n';
     }
@@ -79,36 +78,50 @@ int finishNotes(std::ostream& err, const DecisionResult& result, const DecisionS
 
 }  // namespace
 
+DecideRun readDecideRun(const std::vector<std::string>& args, const std::string& command, std::ostream& err) {
+    bool comparePatterns = false;
+    DecideRequest request = parse(args, comparePatterns);
+    DecideRun run{InMemoryInputs(request.common.locale),
+                  request.settings,
+                  request.common.format,
+                  request.common.unit,
+                  Beliefs{},
+                  comparePatterns};
+    if (!takeCommandInputs(request.common, Intake::TakenIn, command, run.inputs, err)) {
+        throw InputsRefused(t::kStrictRefused);
+    }
+    // Most-likely values are checked against the Low and High as taken in,
+    // before the repair that the analysis reads the ranges after.
+    run.beliefs = commandBeliefs(request.common, run.inputs);
+    Repair_Variables(run.inputs);
+    run.settings.seed = request.seed ? *request.seed : seedFromClock();
+    return run;
+}
+
 int runDecide(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
               const DecideSurroundings& surroundings) {
-    DecideRequest request;
-    bool comparePatterns = false;
-    InMemoryInputs inputs;
-    if (const auto status = startCommand(
-            "decide", [&] { return parse(args, comparePatterns); }, request, inputs, err)) {
-        return *status;
-    }
-    Beliefs beliefs;
+    std::optional<DecideRun> run;
     try {
-        beliefs = commandBeliefs(request.common, inputs);
+        run = readDecideRun(args, "decide", err);
+    } catch (const InputsRefused& e) {
+        return e.status();  // the reasons are said
     } catch (const UsageError& e) {
         return sayUsageError("decide", e, err);
     }
-    Repair_Variables(inputs);
-    const DecisionAlternative alternative{RunInputs(inputs), beliefs, request.settings.pattern, ""};
-    request.settings.seed = request.seed ? *request.seed : seedFromClock();
-    const DecisionSettings& settings = request.settings;
+    InMemoryInputs& inputs = run->inputs;
+    const DecisionSettings& settings = run->settings;
+    const DecisionAlternative alternative{RunInputs(inputs), run->beliefs, settings.pattern, ""};
 
-    if (comparePatterns) {
+    if (run->comparePatterns) {
         DecisionAlternative other = alternative;
-        other.pattern = alternative.pattern == CorridorPattern::Parallel ? CorridorPattern::FanShaped
-                                                                          : CorridorPattern::Parallel;
+        other.pattern =
+            alternative.pattern == CorridorPattern::Parallel ? CorridorPattern::FanShaped : CorridorPattern::Parallel;
         ComparisonResult comparison;
         const int stoppedStatus =
             runStoppable(err, surroundings, [&](const std::atomic<bool>* stop, const DecisionProgressFn& progress) {
                 comparison = runComparison(alternative, other, settings, stop, progress);
             });
-        printComparison(out, request.common.format, comparison, settings.seed, settings);
+        printComparison(out, run->format, comparison, settings.seed, settings);
         return finishNotes(err, comparison.a, settings, stoppedStatus);
     }
     DecisionResult result;
@@ -116,7 +129,7 @@ int runDecide(const std::vector<std::string>& args, std::ostream& out, std::ostr
         runStoppable(err, surroundings, [&](const std::atomic<bool>* stop, const DecisionProgressFn& progress) {
             result = runDecisionAnalysis(alternative, settings, stop, progress);
         });
-    switch (request.common.format) {
+    switch (run->format) {
         case OutputFormat::Json:
             printDecisionJson(out, inputs, result);
             break;

@@ -4,18 +4,46 @@
 
 #include <atomic>
 #include <functional>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
 
+#include "cli/CommandLine.h"
 #include "cli/DecisionRunOptions.h"
+#include "cli/JsonOutput.h"
 #include "cli/StopSignals.h"
+#include "decision/DecisionResult.h"
+#include "inputs/Beliefs.h"
 
 namespace quorvale {
 struct DecisionProgress;
 }
 
 namespace quorvale::cli {
+
+// A decide run as its arguments ask for it: the inputs, repaired as the
+// analysis reads them, the beliefs drawn from, and the settings with the
+// seed.
+struct DecideRun {
+    InMemoryInputs inputs;
+    DecisionSettings settings;
+    OutputFormat format = OutputFormat::Table;
+    std::optional<UnitDocument> unit;  // the last --unit file read
+    Beliefs beliefs;
+    bool comparePatterns = false;
+};
+
+// Inputs --strict refuses; what was wrong with them is said on the error
+// stream already.
+class InputsRefused : public UsageError {
+public:
+    using UsageError::UsageError;
+};
+
+// Reads decide's arguments as decide does, printing on `err` what it says of
+// them under `command`'s name. Throws UsageError.
+DecideRun readDecideRun(const std::vector<std::string>& args, const std::string& command, std::ostream& err);
 
 // Returns the exit status: 0 (also when the scenario cap ended the run);
 // 1 when no scenario gave finite costs (the figures are printed, the

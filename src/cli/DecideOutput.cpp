@@ -189,7 +189,7 @@ void printCsvBlock(CsvWriter& csv, const DecisionResult& r) {
 
 }  // namespace
 
-void printDecisionJson(std::ostream& out, InputVariables& inputs, const DecisionResult& r) {
+Json decisionDocument(InputVariables& inputs, const DecisionResult& r) {
     Json rows = Json::array();
     for (const DecisionRow& stored : r.rows) {
         const DecisionRow row = shownRow(r, stored);
@@ -241,7 +241,11 @@ void printDecisionJson(std::ostream& out, InputVariables& inputs, const Decision
          {{"base", {{"minCost", r.tornado.baseMinCost}, {"eyd", r.tornado.baseEyd}}}, {"bars", std::move(bars)}}},
         {"voi", voiJson(r.voi)},
         {"summary", decisionSummary(r)}};
-    writeJson(out, document);
+    return document;
+}
+
+void printDecisionJson(std::ostream& out, InputVariables& inputs, const DecisionResult& r) {
+    writeJson(out, decisionDocument(inputs, r));
 }
 
 void printDecisionCsv(std::ostream& out, const DecisionResult& r) {

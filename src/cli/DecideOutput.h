@@ -7,11 +7,15 @@
 #include <cstdint>
 #include <ostream>
 
+#include "cli/JsonOutput.h"
 #include "decision/DecisionAnalysis.h"
 #include "inputs/InputVariables.h"
 
 namespace quorvale::cli {
 
+// decide's JSON document of a run; `inputs` are the run's, for the
+// tornado's Low and High as entered.
+Json decisionDocument(InputVariables& inputs, const DecisionResult& r);
 void printDecisionJson(std::ostream& out, InputVariables& inputs, const DecisionResult& r);
 void printDecisionCsv(std::ostream& out, const DecisionResult& r);
 // `maxScenarios` names the cap in the note of a run that reached it.

@@ -12,8 +12,14 @@ void writeString(std::ostream& out, const std::string& text) {
     out << Json(validUtf8(text)).dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 
+// `depth` below 0: the whole value on one line, without spaces.
 void writeValue(std::ostream& out, const Json& value, int depth) {
-    const auto indent = [&](int level) { out << '\n' << std::string(static_cast<size_t>(level) * 2, ' '); };
+    const auto indent = [&](int level) {
+        if (depth >= 0) {
+            out << '\n' << std::string(static_cast<size_t>(level) * 2, ' ');
+        }
+    };
+    const int inner = depth >= 0 ? depth + 1 : depth;
     switch (value.type()) {
         case Json::value_t::object: {
             if (value.empty()) {
@@ -27,8 +33,8 @@ void writeValue(std::ostream& out, const Json& value, int depth) {
                 first = false;
                 indent(depth + 1);
                 writeString(out, key);
-                out << ": ";
-                writeValue(out, member, depth + 1);
+                out << (depth >= 0 ? ": " : ":");
+                writeValue(out, member, inner);
             }
             indent(depth);
             out << '}';
@@ -45,7 +51,7 @@ void writeValue(std::ostream& out, const Json& value, int depth) {
                 out << (first ? "" : ",");
                 first = false;
                 indent(depth + 1);
-                writeValue(out, element, depth + 1);
+                writeValue(out, element, inner);
             }
             indent(depth);
             out << ']';
@@ -69,6 +75,15 @@ void writeValue(std::ostream& out, const Json& value, int depth) {
 
 void writeJson(std::ostream& out, const Json& document) {
     writeValue(out, document, 0);
+    out << '\n';
+}
+
+}  // namespace quorvale::cli
+
+namespace quorvale::cli {
+
+void writeJsonLine(std::ostream& out, const Json& document) {
+    writeValue(out, document, -1);
     out << '\n';
 }
 

@@ -20,5 +20,7 @@ using Json = nlohmann::ordered_json;
 
 // Writes the document and a final newline.
 void writeJson(std::ostream& out, const Json& document);
+// The same on one line, without spaces: a line of JSON lines.
+void writeJsonLine(std::ostream& out, const Json& document);
 
 }  // namespace quorvale::cli

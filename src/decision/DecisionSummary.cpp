@@ -29,11 +29,11 @@ std::string stations(double eydFeet) { return plainDecimal(eydFeet / 100); }
 }  // namespace
 
 std::string decisionStoppedNote(std::uint64_t scenarios) {
-    return fill(texts::decision::kStopped, {std::to_string(scenarios)});
+    return fill(texts::decision::kStopped, {countText(scenarios)});
 }
 
 std::string decisionCapNote(std::uint64_t maxScenarios) {
-    return fill(texts::decision::kCapped, {std::to_string(maxScenarios)});
+    return fill(texts::decision::kCapped, {countText(maxScenarios)});
 }
 
 std::string decisionSummary(const DecisionResult& result) {

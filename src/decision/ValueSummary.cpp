@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "base/Texts.h"
+#include "decision/PlanTerms.h"
 #include "inputs/NumberText.h"
 
 namespace quorvale {
@@ -44,8 +45,8 @@ std::vector<std::string> informationValueSentences(const std::vector<VoiEntry>& 
     if (!(top.evppi >= kNothingWorth)) {
         return {t::kVoiNone};
     }
-    std::vector<std::string> sentences{fmt::format(t::kVoiFirst, caption(top.variable), fixedDecimal(top.evppi, 2),
-                                                   fixedDecimal(top.evppiDollars, 0))};
+    std::vector<std::string> sentences{
+        fmt::format(t::kVoiFirst, caption(top.variable), fixedDecimal(top.evppi, 2), dollarText(top.evppiDollars))};
     const auto driver = std::find_if(tornado.bars.begin(), tornado.bars.end(),
                                      [](const TornadoBar& b) { return b.complete() && b.swing > 0; });
     if (driver != tornado.bars.end() && driver->variable != top.option) {

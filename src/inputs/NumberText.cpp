@@ -157,6 +157,8 @@ std::string fixedDecimal(double x, int decimals, const NumberLocale& locale) {
     return withDecimalPoint(printfFixed(x, decimals), locale);
 }
 
+std::string countText(std::uint64_t n) { return std::to_string(n); }
+
 std::string percentText(float fraction) {
     if (!std::isfinite(fraction)) {
         return "0%";

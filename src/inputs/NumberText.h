@@ -3,6 +3,7 @@
 // All of them are exact: a text written here reads back through ValueRule as
 // the number it was written from (up to the digits the form keeps).
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -36,6 +37,11 @@ std::string shortestDecimal(double x, const NumberLocale& locale = NumberLocale:
 
 // Fixed-point text with `decimals` digits after the point (halves to even).
 std::string fixedDecimal(double x, int decimals, const NumberLocale& locale = NumberLocale::english());
+
+// A count (scenarios, samples) as its plain digits, without grouping: read
+// the same in every window, the report and the command line, and taken back
+// as it stands by `--scenarios`.
+std::string countText(std::uint64_t n);
 
 // The "0%" form of a bar value: times 100, rounded to a whole number, then "%".
 std::string percentText(float fraction);

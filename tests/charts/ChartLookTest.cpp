@@ -49,3 +49,38 @@ TEST(ChartLook, AxisTitlesAndShownSeriesFollowTheMarks) {
     EXPECT_EQ(simulation.minimumColumn, 1);
     EXPECT_EQ(simulation.series.size(), 5U);
 }
+
+TEST(ChartLook, EveryAxisHasAShortTitleNoLongerThanItsWholeOne) {
+    // Every menu mark alone, all of them, and none.
+    std::vector<GraphMarks> markSets(1);
+    bool GraphMarks::*items[] = {&GraphMarks::roadCost,    &GraphMarks::loggingCost,    &GraphMarks::totalCost,
+                                 &GraphMarks::tonsDay,     &GraphMarks::mbfDay,         &GraphMarks::loadsDay,
+                                 &GraphMarks::totalDays,   &GraphMarks::cycleTime,      &GraphMarks::riggingTime,
+                                 &GraphMarks::roadDensity, &GraphMarks::landingSpacing, &GraphMarks::ayd,
+                                 &GraphMarks::lyd,         &GraphMarks::alyd,           &GraphMarks::aeyd,
+                                 &GraphMarks::corridors,   &GraphMarks::landings};
+    GraphMarks all;
+    for (bool GraphMarks::*item : items) {
+        GraphMarks one;
+        one.*item = true;
+        markSets.push_back(one);
+        all.*item = true;
+    }
+    markSets.push_back(all);
+    std::vector<ChartLook> looks{simulationChartLook()};
+    for (const GraphMarks& marks : markSets) {
+        for (ChartGroup group : {ChartGroup::Cost, ChartGroup::Production, ChartGroup::LoggingTime, ChartGroup::Roads,
+                                 ChartGroup::Settings}) {
+            looks.push_back(staticChartLook(group, marks));
+        }
+    }
+    for (const ChartLook& look : looks) {
+        EXPECT_FALSE(look.yShortTitle.empty()) << look.yTitle;
+        EXPECT_LE(look.yShortTitle.size(), look.yTitle.size()) << look.yTitle;
+        EXPECT_LT(look.xShortTitle.size(), look.xTitle.size());
+    }
+    // The short form of several units lists them in the same order.
+    GraphMarks roads;
+    roads.roadDensity = roads.landingSpacing = true;
+    EXPECT_EQ(staticChartLook(ChartGroup::Roads, roads).yShortTitle, "mi/section | stat");
+}

@@ -165,7 +165,7 @@ TEST(CliOutput, EveryHelpAndTheManualPageListEachExitStatusWithItsCauses) {
     std::stringstream manual;
     manual << page.rdbuf();
     std::vector<std::string> texts{manual.str(), quorvale::testing::runTool({"--help"}).out};
-    for (const char* command : {"sweep", "simulate", "decide", "unit"}) {
+    for (const char* command : {"sweep", "simulate", "decide", "unit", "batch"}) {
         texts.push_back(quorvale::testing::runTool({command, "--help"}).out);
     }
     for (const std::string& text : texts) {

@@ -353,7 +353,7 @@ TEST(Comparison, SentencesSayWhichToChooseHowOftenAndByHowMuch) {
                                     {OperatorCost, "operator-cost", 0.012, 24}};
     EXPECT_EQ(informationValueSentences(voi, tornado),
               (std::vector<std::string>{"Measure Harvest Volume (mbf/acre) first: knowing it before deciding would "
-                                        "save 0.09 $/mbf (175 $ for this unit).",
+                                        "save 0.09 $/mbf, $175 for the unit.",
                                         "Operator's Cost ($/day) moves the cost most but hardly changes the choice: "
                                         "knowing it would save 0.01 $/mbf."}));
     EXPECT_EQ(informationValueSentences({{HarvestVolume, "harvest-volume", 0.004, 8}}, tornado).front(),

@@ -105,7 +105,7 @@ TEST(UnitDocument, BadDocumentsAreRefusedWithFileAndPlace) {
         {"{\"version\": 1}", "x.qvunit: /format: missing"},
         {sampleWith("\"quorvale-unit\"", "\"other\""),
          "x.qvunit: /format: expected \"quorvale-unit\", found \"other\""},
-        {sampleWith("\"version\": 1", "\"version\": 2"), "x.qvunit: /version: version 2 is not supported"},
+        {sampleWith("\"version\": 1", "\"version\": 3"), "x.qvunit: /version: version 3 is not supported"},
         {sampleWith("\"version\": 1", "\"version\": \"1\""),
          "x.qvunit: /version: expected a whole number, found a text"},
         {sampleWith("\"fan\"", "\"radial\""), "x.qvunit: /pattern: expected \"parallel\" or \"fan\", found \"radial\""},

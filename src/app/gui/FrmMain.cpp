@@ -29,6 +29,7 @@
 #include "app/gui/ShellMenus.h"
 #include "report/gui/ReportActions.h"
 #include "units/gui/UnitActions.h"
+#include "batch/gui/OverviewActions.h"
 #include "guide/gui/GuideActions.h"
 #include "base/Texts.h"
 #include "base/gui/Twips.h"
@@ -105,6 +106,7 @@ FrmMain::FrmMain(QWidget* parent)
     registerWindows();
     m_units = new UnitActions(*this);
     m_reports = new ReportActions(*this);
+    m_overview = new OverviewActions(*this, *m_units);
     m_guide = new GuideActions(*this);
     connect(m_windows, &WindowRegistry::windowClosed, this, [this](WindowId id) {
         if (id == WindowId::FrmData) {
@@ -153,7 +155,7 @@ void FrmMain::addDecisionItem() {
         }
     });
     m_windows->setFactory(WindowId::FrmDecision, [this] {
-        auto* decision = new FrmDecision(m_variables);
+        auto* decision = new FrmDecision(m_variables, [this] { return m_units->unitName(); });
         connect(this, &FrmMain::staticAnalysisRan, decision, &FrmDecision::inputsMayHaveChanged);
         return decision;
     });

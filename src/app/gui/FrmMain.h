@@ -30,6 +30,7 @@ class FrmStats;
 class ShellMenus;
 class StaticChartWindow;
 class GuideActions;
+class OverviewActions;
 class ReportActions;
 class UnitActions;
 class WindowRegistry;
@@ -139,6 +140,7 @@ private:
     UnitActions* m_units = nullptr;
     ReportActions* m_reports = nullptr;
     GuideActions* m_guide = nullptr;
+    OverviewActions* m_overview = nullptr;
     QLabel* m_datePanel = nullptr;
     QLabel* m_timePanel = nullptr;
     QTimer* m_clock = nullptr;

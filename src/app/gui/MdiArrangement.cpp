@@ -3,6 +3,9 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
+#include "app/gui/TilePlanner.h"
+#include "base/gui/ChildWindow.h"
+
 namespace quorvale {
 namespace {
 
@@ -28,9 +31,10 @@ QList<QMdiSubWindow*> iconWindows(QMdiArea* area) {
     return out;
 }
 
-// The part of the area the tiles may use: all of it but the icon row.
+// The part of the area the tiles may use: all of it but the icon row, as it
+// is once the tiles have sent the scroll bars away.
 QRect tileArea(QMdiArea* area) {
-    QRect r = area->viewport()->rect();
+    QRect r(QPoint(0, 0), area->maximumViewportSize());
     int iconHeight = 0;
     for (QMdiSubWindow* w : iconWindows(area)) {
         iconHeight = std::max(iconHeight, w->height());
@@ -44,106 +48,54 @@ bool isFixedSize(const QMdiSubWindow* w) {
     return inner && inner->minimumSize() == inner->maximumSize();
 }
 
-// Below this share the resizable windows would be too small to read, and
-// every window gets an equal slot instead.
-constexpr int kSmallestShare = 120;
-
-void tileInLine(const QList<QMdiSubWindow*>& windows, const QRect& r, bool stacked) {
-    if (windows.isEmpty()) {
-        return;
+// What the planner needs to know of a window: its size if it keeps it, else
+// the frames it reads well in (its own legible sizes with the frame around
+// them, or the least it can shrink to).
+TileWindow tileWindow(QMdiSubWindow* w) {
+    if (isFixedSize(w)) {
+        return {w->size(), {}};
     }
-    const int total = stacked ? r.height() : r.width();
-    const int n = static_cast<int>(windows.size());
-    int fixedExtent = 0;
-    int flexible = 0;
-    for (QMdiSubWindow* w : windows) {
-        if (isFixedSize(w)) {
-            fixedExtent += stacked ? w->height() : w->width();
-        } else {
-            ++flexible;
+    TileWindow tile;
+    const QSize frame = w->size() - (w->widget() ? w->widget()->size() : QSize(0, 0));
+    if (const auto* child = qobject_cast<const ChildWindow*>(w->widget())) {
+        for (const QSize& inner : child->legibleSizes()) {
+            tile.legible.push_back(inner + frame);
         }
     }
-    // A fixed-size window keeps its size and takes its own extent; the
-    // others share what is left.
-    const bool fixedKeepRoom = flexible > 0 && (total - fixedExtent) / flexible >= kSmallestShare;
-
-    int position = stacked ? r.top() : r.left();
-    int flexibleLeft = flexible;
-    int roomLeft = total - fixedExtent;
-    for (int i = 0; i < n; ++i) {
-        QMdiSubWindow* w = windows[i];
-        if (w->isMaximized()) {
-            w->showNormal();
-        }
-        int extent = 0;
-        if (!fixedKeepRoom) {
-            const int start = total * i / n;
-            extent = total * (i + 1) / n - start;
-        } else if (isFixedSize(w)) {
-            extent = stacked ? w->height() : w->width();
-        } else {
-            extent = roomLeft / flexibleLeft;
-            roomLeft -= extent;
-            --flexibleLeft;
-        }
-        const QRect slot =
-            stacked ? QRect(r.left(), position, r.width(), extent) : QRect(position, r.top(), extent, r.height());
-        if (isFixedSize(w)) {
-            w->move(slot.topLeft());
-        } else {
-            w->setGeometry(slot);
-        }
-        position += extent;
+    if (tile.legible.empty()) {
+        tile.legible.push_back(w->minimumSizeHint());
     }
+    return tile;
 }
 
-// Fixed-size windows that leave the others too little room in the line
-// stand in a line of their own along the far edge (the right edge of a
-// stack, the bottom of a row), and the others tile the rest, so that a
-// stack of charts beside the Simulator window stays readable.
-void tile(QMdiArea* area, bool stacked) {
+void tile(QMdiArea* area, TilePlanner::Direction direction) {
     const QList<QMdiSubWindow*> windows = openWindows(area);
-    const QRect r = tileArea(area);
-    QList<QMdiSubWindow*> fixed;
-    QList<QMdiSubWindow*> flexible;
-    int fixedAlong = 0;
-    int fixedAcross = 0;
+    std::vector<TileWindow> tiles;
     for (QMdiSubWindow* w : windows) {
-        if (isFixedSize(w)) {
-            fixed.append(w);
-            fixedAlong += stacked ? w->height() : w->width();
-            fixedAcross = std::max(fixedAcross, stacked ? w->width() : w->height());
-        } else {
-            flexible.append(w);
-        }
-    }
-    const int total = stacked ? r.height() : r.width();
-    const int across = stacked ? r.width() : r.height();
-    const bool roomInLine =
-        flexible.isEmpty() || (total - fixedAlong) / static_cast<int>(flexible.size()) >= kSmallestShare;
-    if (fixed.isEmpty() || roomInLine || fixedAlong > total || across - fixedAcross < kSmallestShare) {
-        tileInLine(windows, r, stacked);
-        return;
-    }
-    int position = stacked ? r.top() : r.left();
-    for (QMdiSubWindow* w : fixed) {
         if (w->isMaximized()) {
             w->showNormal();
         }
-        w->move(stacked ? QPoint(r.right() + 1 - fixedAcross, position)
-                        : QPoint(position, r.bottom() + 1 - fixedAcross));
-        position += stacked ? w->height() : w->width();
+        tiles.push_back(tileWindow(w));
     }
-    tileInLine(flexible, stacked ? r.adjusted(0, 0, -fixedAcross, 0) : r.adjusted(0, 0, 0, -fixedAcross), stacked);
+    const std::vector<QRect> frames = TilePlanner::plan(tileArea(area), tiles, direction);
+    for (qsizetype i = 0; i < windows.size(); ++i) {
+        QMdiSubWindow* w = windows[i];
+        const QRect& frame = frames[static_cast<size_t>(i)];
+        if (tiles[static_cast<size_t>(i)].isFixed()) {
+            w->move(frame.topLeft());
+        } else {
+            w->setGeometry(frame);
+        }
+    }
 }
 
 }  // namespace
 
 void MdiArrangement::cascade(QMdiArea* area) { area->cascadeSubWindows(); }
 
-void MdiArrangement::tileHorizontal(QMdiArea* area) { tile(area, true); }
+void MdiArrangement::tileHorizontal(QMdiArea* area) { tile(area, TilePlanner::Direction::Stacked); }
 
-void MdiArrangement::tileVertical(QMdiArea* area) { tile(area, false); }
+void MdiArrangement::tileVertical(QMdiArea* area) { tile(area, TilePlanner::Direction::SideBySide); }
 
 void MdiArrangement::arrangeIcons(QMdiArea* area) {
     const QRect r = area->viewport()->rect();

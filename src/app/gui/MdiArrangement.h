@@ -6,7 +6,8 @@
 //   arrange icons:    minimized windows lined up along the bottom edge.
 // Windows that are hidden take no part; minimized windows keep their icons
 // at the bottom, and the tiles leave that row free. Fixed-size windows are
-// moved to their place but keep their size.
+// moved to their place but keep their size. Where the area is too small for
+// one line of tiles, they take more (TilePlanner).
 
 class QMdiArea;
 

@@ -21,6 +21,11 @@ public:
     // not start anything that would bring it back.
     bool isUnloading() const { return m_unloading; }
 
+    // The least sizes at which the window reads well, one for each way it
+    // can lay itself out; the tiles of the Window menu try to give it one.
+    // None: any size the window takes will do.
+    virtual QList<QSize> legibleSizes() const { return {}; }
+
 protected:
     // The unload handler. Closing is never refused.
     virtual void unloadWindow() {}

@@ -17,12 +17,13 @@ enum class WindowId {
     FrmGraphSettings,
     FrmDecision,
     FrmGuide,
+    FrmUnitsOverview,
 };
 
-inline constexpr std::array<WindowId, 10> kAllWindows{
-    WindowId::FrmData,       WindowId::FrmStats,        WindowId::FrmGraphStats, WindowId::FrmGraph,
-    WindowId::FrmGraphLoads, WindowId::FrmGraphLogging, WindowId::FrmGraphRoad,  WindowId::FrmGraphSettings,
-    WindowId::FrmDecision,   WindowId::FrmGuide,
+inline constexpr std::array<WindowId, 11> kAllWindows{
+    WindowId::FrmData,       WindowId::FrmStats,        WindowId::FrmGraphStats,    WindowId::FrmGraph,
+    WindowId::FrmGraphLoads, WindowId::FrmGraphLogging, WindowId::FrmGraphRoad,     WindowId::FrmGraphSettings,
+    WindowId::FrmDecision,   WindowId::FrmGuide,        WindowId::FrmUnitsOverview,
 };
 
 // The window's name, also its objectName.
@@ -48,6 +49,8 @@ constexpr const char* windowName(WindowId id) {
             return "FrmDecision";
         case WindowId::FrmGuide:
             return "FrmGuide";
+        case WindowId::FrmUnitsOverview:
+            return "FrmUnitsOverview";
     }
     return "";
 }

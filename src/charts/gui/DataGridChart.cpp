@@ -19,8 +19,8 @@
 #include <cmath>
 #include <limits>
 
-#include "charts/AxisRange.h"
 #include "base/Texts.h"
+#include "charts/gui/ChartFit.h"
 #include "inputs/NumberText.h"
 
 namespace quorvale {
@@ -171,7 +171,7 @@ DataGridChart::DataGridChart(const QStringList& seriesLabels, QWidget* parent)
         m_rows[static_cast<size_t>(r)] = Row{placeholderLabel(r + 1), std::vector<double>(m_columns, 0.0)};
     }
     m_look.xTitle = texts::charts::kAxisEyd;
-    m_axisX->setTitleText(QString::fromUtf8(texts::charts::kAxisEyd));
+    m_look.xShortTitle = texts::charts::kAxisEydShort;
     fitToSize();
     redrawNow();
 }
@@ -303,8 +303,6 @@ void DataGridChart::matchSeriesToColumns() {
 
 void DataGridChart::setLook(const ChartLook& look) {
     m_look = look;
-    m_axisX->setTitleText(text(look.xTitle));
-    m_axisY->setTitleText(text(look.yTitle));
     fitToSize();
     refresh();
 }
@@ -376,7 +374,6 @@ void DataGridChart::redrawNow() {
         yHigh = 1;
     }
     m_extent = QRectF(QPointF(xLow, yLow), QPointF(xHigh, yHigh));
-    applyAxes();
     markMinimum();
     noteCaps();
     fitToSize();
@@ -461,13 +458,25 @@ void DataGridChart::placeNotes() {
     }
 }
 
-// Ticks, faces and the legend for the room the chart has: fewer ticks in a
-// small window so their labels stay whole, the legend beside the plot in a
-// low, wide window, and no legend where it would crowd out the curves.
+// Ticks, faces, titles and the legend for the room the chart has: the most
+// detail at which every text stands whole.
 void DataGridChart::fitToSize() {
+    m_detail = ChartFit::fit(*chart(), [this](const ChartDetail& d) { present(d); });
+}
+
+QString DataGridChart::axisTitle(bool vertical, const ChartDetail& detail) const {
+    const std::string& whole = vertical ? m_look.yTitle : m_look.xTitle;
+    const std::string& brief = vertical ? m_look.yShortTitle : m_look.xShortTitle;
+    return text(detail.shortTitles && !brief.empty() ? brief : whole);
+}
+
+// Fewer ticks in a small window so their labels stay whole, the legend
+// beside the plot in a low, wide window, and no legend where it would crowd
+// out the curves.
+void DataGridChart::present(const ChartDetail& detail) {
     const QSize room = size();
     const bool small = room.width() < kSmallWidth || room.height() < kSmallHeight;
-    const qreal scale = small ? 0.8 : 0.9;
+    const qreal scale = detail.smallFace ? 0.7 : small ? 0.8 : 0.9;
     QFont face = font();
     face.setPointSizeF(face.pointSizeF() * scale);
     // A new face lays the chart out anew; only a change of size class needs one.
@@ -481,18 +490,44 @@ void DataGridChart::fitToSize() {
         m_yTitleAcross->setFont(face);
     }
 
-    m_xIntervals = std::clamp(room.width() / kPixelsPerXInterval, kFewestTicks, kMostXTicks);
-    m_yIntervals = std::clamp(room.height() / kPixelsPerYInterval, kFewestTicks, kMostYTicks);
+    const auto intervals = [&detail](int room, int perInterval, int most) {
+        if (detail.fewestTicks()) {
+            return kFewestTicks;
+        }
+        return std::clamp(room / perInterval / detail.tickDivisor, kFewestTicks, most);
+    };
+    m_xIntervals = intervals(room.width(), kPixelsPerXInterval, kMostXTicks);
+    // A value axis that is short even for the fewest ticks keeps its ends
+    // only, the labels it still has room for.
+    m_yIntervals = detail.fewestTicks() ? 1 : intervals(room.height(), kPixelsPerYInterval, kMostYTicks);
+    for (QValueAxis* axis : {m_axisX, m_axisY}) {
+        axis->setLabelsVisible(detail.tickLabels);
+    }
 
     const QFontMetrics metrics(face);
-    const bool above = metrics.horizontalAdvance(m_axisY->titleText()) + kAxisTitleReserve > room.height();
-    if (above != m_yTitleAbove) {
-        m_yTitleAbove = above;
-        m_axisY->setTitleVisible(!above);
-    }
-    m_yTitleAcross->setText(m_axisY->titleText());
-    m_yTitleAcross->setVisible(above);
+    m_axisX->setTitleText(axisTitle(false, detail));
+    m_axisX->setTitleVisible(detail.axisTitles);
+    const QString yTitle = axisTitle(true, detail);
+    m_axisY->setTitleText(yTitle);
+    // Along the axis while it has the room, else across above it, where it
+    // stands whole or not at all.
+    const int yTitleWidth = metrics.horizontalAdvance(yTitle);
+    const bool above = yTitleWidth + kAxisTitleReserve > room.height();
+    m_yTitleAbove = detail.axisTitles && above && yTitleWidth <= room.width() - 2 * kMargin;
+    m_axisY->setTitleVisible(detail.axisTitles && !above);
+    m_yTitleAcross->setText(yTitle);
+    m_yTitleAcross->setVisible(m_yTitleAbove);
 
+    const int listed = placeLegend(detail.legend, metrics);
+    chart()->setMargins(QMargins(kMargin, kMargin + (m_yTitleAbove ? metrics.height() : 0), kMargin, kMargin + listed));
+    applyAxes();
+}
+
+// In a row below the plot; else beside it; else, in a narrow window, as a
+// list below the plot; else not at all. Returns the height of the strip the
+// list takes at the bottom.
+int DataGridChart::placeLegend(bool wanted, const QFontMetrics& metrics) {
+    const QSize room = size();
     int row = 0;
     int widest = 0;
     int shown = 0;
@@ -504,8 +539,6 @@ void DataGridChart::fitToSize() {
             ++shown;
         }
     }
-    // In a row below the plot; else beside it; else, in a narrow window,
-    // as a list below the plot; else not at all.
     QLegend* legend = chart()->legend();
     const int lineHeight = metrics.height() + kLegendLineGap;
     const int listHeight = shown * lineHeight + kLegendLineGap;
@@ -513,7 +546,9 @@ void DataGridChart::fitToSize() {
     const bool fitsBeside = room.width() >= kLegendBesideFromWidth && widest <= room.width() / 4;
     const bool fitsListed = widest <= room.width() - 16 && listHeight <= room.height() / 4;
     int listed = 0;
-    if (room.height() < kLegendBesideBelowHeight && fitsBeside) {
+    if (!wanted) {
+        // Nothing to place.
+    } else if (room.height() < kLegendBesideBelowHeight && fitsBeside) {
         legend->attachToChart();
         legend->setAlignment(Qt::AlignRight);
     } else if (fitsBelow) {
@@ -532,14 +567,13 @@ void DataGridChart::fitToSize() {
         legend->setGeometry(
             QRectF(kMargin, room.height() - kMargin - listHeight, room.width() - 2 * kMargin, listHeight));
     }
-    legend->setVisible(fitsBelow || fitsBeside || fitsListed);
-    chart()->setMargins(QMargins(kMargin, kMargin + (m_yTitleAbove ? metrics.height() : 0), kMargin, kMargin + listed));
+    legend->setVisible(wanted && (fitsBelow || fitsBeside || fitsListed));
+    return listed;
 }
 
 void DataGridChart::resizeEvent(QResizeEvent* event) {
     QChartView::resizeEvent(event);
     fitToSize();
-    applyAxes();
     placeNotes();
 }
 

@@ -22,7 +22,9 @@
 #include "charts/AxisRange.h"
 #include "charts/DataGrid.h"
 #include "charts/gui/ChartExport.h"
+#include "charts/gui/ChartFit.h"
 
+class QFontMetrics;
 class QGraphicsRectItem;
 class QGraphicsSimpleTextItem;
 class QLineSeries;
@@ -82,6 +84,8 @@ public:
     QValueAxis* yAxis() const { return m_axisY; }
     // Whether the value axis' title stands across, above the axis.
     bool isYTitleAbove() const { return m_yTitleAbove; }
+    // The detail the chart's room allowed at its last fit.
+    const ChartDetail& detail() const { return m_detail; }
     // The mark at the lowest total cost: one point, with its label; empty
     // when the look marks nothing or no total is charted.
     QScatterSeries* minimumMark() const { return m_minimum; }
@@ -121,6 +125,9 @@ private:
     void noteCaps();
     void placeNotes();
     void fitToSize();
+    void present(const ChartDetail& detail);
+    int placeLegend(bool wanted, const QFontMetrics& metrics);
+    QString axisTitle(bool vertical, const ChartDetail& detail) const;
     void onHovered(int column, const QPointF& point, bool entered);
 
     QStringList m_labels;
@@ -144,6 +151,7 @@ private:
     bool m_yTitleAbove = false;
     qreal m_faceScale = 0;
     ChartLook m_look;
+    ChartDetail m_detail;
     // The extent of the drawn data, and how many tick intervals the axes
     // have room for at the chart's size.
     QRectF m_extent{0, 0, 1, 1};

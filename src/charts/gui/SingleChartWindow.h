@@ -42,6 +42,9 @@ public:
     // The designed client size, so the window opens at it rather than at
     // the few pixels a bare chart asks for.
     QSize sizeHint() const override { return m_designSize; }
+    // Room for the axes with their whole titles, a few ticks, the legend
+    // and a plot that still shows the curves' shape.
+    QList<QSize> legibleSizes() const override { return {QSize(260, 140)}; }
 
 protected:
     void unloadWindow() override;

@@ -10,6 +10,7 @@
 
 #include "base/Texts.h"
 #include "base/gui/QtText.h"
+#include "decision/gui/DecisionChartParts.h"
 #include "inputs/NumberText.h"
 
 namespace quorvale {
@@ -64,20 +65,15 @@ std::vector<DecisionRow> finiteRows(const DecisionResult& r) {
 
 DecisionComparisonChart::DecisionComparisonChart(QWidget* parent) : DecisionChartView(parent) {
     auto* chart = new QChart;
-    chart->setTitle(qtext(tx::kCompareTitle));
-    chart->legend()->setAlignment(Qt::AlignBottom);
-    chart->setMargins(QMargins(4, 4, 4, 4));
-    chart->setBackgroundRoundness(0);
-    auto axis = [&](const char* title, Qt::Alignment where) {
-        auto* a = new QValueAxis(chart);
-        a->setTitleText(qtext(title));
+    setTitle(qtext(tx::kCompareTitle));
+    auto axis = [&](Qt::Alignment where) {
+        QValueAxis* a = decision::newAxis(chart, where);
         a->setLabelFormat(QStringLiteral("%g"));
-        chart->addAxis(a, where);
         return a;
     };
-    m_x = axis(tx::kEydAxis, Qt::AlignBottom);
-    m_cost = axis(tx::kCostAxis, Qt::AlignLeft);
-    m_delta = axis(tx::kCompareDifferenceAxis, Qt::AlignRight);
+    m_x = axis(Qt::AlignBottom);
+    m_cost = axis(Qt::AlignLeft);
+    m_delta = axis(Qt::AlignRight);
     m_delta->setGridLineVisible(false);
     m_a = new QLineSeries(this);
     m_a->setPen(QPen(QColor(20, 70, 150), 2.5));
@@ -148,6 +144,25 @@ void DecisionComparisonChart::showComparison(const ComparisonResult& c, const QS
         std::max(m_rowsA.empty() ? 1 : m_rowsA.back().eyd / 100, m_rowsB.empty() ? 1 : m_rowsB.back().eyd / 100);
     roundAxis(m_x, 0, last);
     m_x->setRange(0, last + 0.5);
+
+    std::vector<LegendStrip::Entry> legend;
+    for (QLineSeries* line : {m_a, m_b, m_difference}) {
+        if (!line->name().isEmpty()) {
+            legend.push_back({line->name(), LegendStrip::Symbol::Line, line->pen(), {}});
+        }
+    }
+    if (c.decided()) {
+        legend.push_back({m_chosen->name(), LegendStrip::Symbol::Dot, QPen(Qt::white), m_chosen->brush()});
+    }
+    setLegend(std::move(legend));
+    refit();
+}
+
+void DecisionComparisonChart::present(const ChartDetail& detail) {
+    m_x->setTitleText(decision::axisTitle(tx::kEydAxis, tx::kEydAxisShort, detail));
+    m_cost->setTitleText(decision::axisTitle(tx::kCostAxis, tx::kCostAxisShort, detail));
+    m_delta->setTitleText(decision::axisTitle(tx::kCompareDifferenceAxis, tx::kCostAxisShort, detail));
+    presentCommon(detail);
 }
 
 QString DecisionComparisonChart::stepText(double stations) const {

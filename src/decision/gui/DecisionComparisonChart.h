@@ -26,6 +26,9 @@ public:
     QString stepText(double stations) const;
     ChartExport::Table table() const override;
 
+protected:
+    void present(const ChartDetail& detail) override;
+
 private:
     std::vector<DecisionRow> m_rowsA;
     std::vector<DecisionRow> m_rowsB;

@@ -10,6 +10,7 @@
 
 #include "base/Texts.h"
 #include "base/gui/QtText.h"
+#include "decision/gui/DecisionChartParts.h"
 #include "inputs/InputRules.h"
 #include "inputs/NumberText.h"
 
@@ -24,10 +25,7 @@ QString caption(const VoiEntry& entry) { return qtext(variableRule(entry.variabl
 
 DecisionVoiChart::DecisionVoiChart(QWidget* parent) : DecisionChartView(parent) {
     auto* chart = new QChart;
-    chart->setTitle(qtext(tx::kVoiTitle));
-    chart->legend()->hide();
-    chart->setMargins(QMargins(4, 4, 4, 4));
-    chart->setBackgroundRoundness(0);
+    setTitle(qtext(tx::kVoiTitle));
     m_set = new QBarSet(qtext(tx::kVoiSeries), this);
     m_set->setColor(QColor(60, 140, 90));
     m_series = new QHorizontalBarSeries(this);
@@ -35,13 +33,9 @@ DecisionVoiChart::DecisionVoiChart(QWidget* parent) : DecisionChartView(parent) 
     m_series->setBarWidth(0.7);
     chart->addSeries(m_series);
     m_variables = new QBarCategoryAxis(chart);
-    QFont labels = m_variables->labelsFont();
-    labels.setPointSizeF(font().pointSizeF() * 0.9);
-    m_variables->setLabelsFont(labels);
     m_variables->setGridLineVisible(false);
     chart->addAxis(m_variables, Qt::AlignLeft);
     m_value = new QValueAxis(chart);
-    m_value->setTitleText(qtext(tx::kVoiAxis));
     m_value->setLabelFormat(QStringLiteral("%.2f"));
     chart->addAxis(m_value, Qt::AlignBottom);
     m_series->attachAxis(m_variables);
@@ -77,7 +71,13 @@ void DecisionVoiChart::showValues(const std::vector<VoiEntry>& voi) {
     const double reach = std::max(largest * 1.1, 0.01);
     const double magnitude = std::pow(10.0, std::floor(std::log10(reach)));
     m_value->setRange(0, std::ceil(reach / magnitude) * magnitude);
-    chart()->setTitle(qtext(m_entries.empty() ? tx::kVoiEmpty : tx::kVoiTitle));
+    setTitle(qtext(m_entries.empty() ? tx::kVoiEmpty : tx::kVoiTitle));
+    refit();
+}
+
+void DecisionVoiChart::present(const ChartDetail& detail) {
+    m_value->setTitleText(decision::axisTitle(tx::kVoiAxis, tx::kCostAxisShort, detail));
+    presentCommon(detail);
 }
 
 QString DecisionVoiChart::barText(int index) const {

@@ -29,6 +29,9 @@ public:
     QString barText(int index) const;
     ChartExport::Table table() const override;
 
+protected:
+    void present(const ChartDetail& detail) override;
+
 private:
     std::vector<VoiEntry> m_entries;
     QHorizontalBarSeries* m_series = nullptr;

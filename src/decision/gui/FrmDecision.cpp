@@ -2,7 +2,6 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QFileInfo>
@@ -15,23 +14,29 @@
 
 #include "base/Texts.h"
 #include "base/gui/QtText.h"
-#include "simulator/MonteCarloRun.h"
 #include "decision/ValueSummary.h"
 #include "decision/gui/BeliefsPanel.h"
-#include "decision/gui/DecisionCharts.h"
 #include "decision/gui/DecisionComparisonChart.h"
+#include "decision/gui/DecisionCostChart.h"
 #include "decision/gui/DecisionVoiChart.h"
 #include "units/UnitDocument.h"
 #include "decision/gui/DecisionJob.h"
+#include "decision/gui/DecisionTornadoChart.h"
+#include "inputs/InputRules.h"
+#include "inputs/NumberText.h"
+#include "simulator/MonteCarloRun.h"
 
 namespace quorvale {
 namespace {
 
 namespace tx = texts::decision;
 
-QString count(std::uint64_t n) { return QLocale().toString(static_cast<qulonglong>(n)); }
+QString count(std::uint64_t n) { return QString::fromStdString(countText(n)); }
 
 constexpr int kProgressSteps = 1000;
+// The charts stand side by side in a window at least this much wider than
+// high, else one above the other.
+constexpr double kSideBySideAspect = 1.1;
 
 }  // namespace
 
@@ -45,7 +50,7 @@ DecisionInputs DecisionInputs::capture(InputVariables& inputs) {
     }
     copy.setPattern(inputs.pattern());
     Repair_Variables(copy);
-    return {RunInputs(copy), copy.pattern()};
+    return {RunInputs(copy), copy.pattern(), {}};
 }
 
 bool DecisionInputs::sameAs(const DecisionInputs& other) const {
@@ -62,10 +67,12 @@ bool DecisionInputs::sameAs(const DecisionInputs& other) const {
     return true;
 }
 
-FrmDecision::FrmDecision(InputVariables& inputs, QWidget* parent) : ChildWindow(parent), m_inputs(inputs) {
+FrmDecision::FrmDecision(InputVariables& inputs, UnitName unitName, QWidget* parent)
+    : ChildWindow(parent), m_inputs(inputs), m_unitName(std::move(unitName)) {
     setObjectName(QStringLiteral("FrmDecision"));
     setWindowTitle(qtext(tx::kCaption));
     buildControls();
+    showHeader(captureInputs());
     m_poll = new QTimer(this);
     m_poll->setInterval(kProgressMs);
     connect(m_poll, &QTimer::timeout, this, &FrmDecision::showProgress);
@@ -78,7 +85,38 @@ FrmDecision::~FrmDecision() = default;
 
 QSize FrmDecision::sizeHint() const { return {1040, 640}; }
 
+// Side by side, the tornado's captions and both legends want the width; one
+// above the other, each chart wants the height of a plot, its axis and its
+// legend.
+QList<QSize> FrmDecision::legibleSizes() const { return {QSize(760, 430), QSize(430, 640)}; }
+
+bool FrmDecision::chartsSideBySide() const { return m_charts->orientation() == Qt::Horizontal; }
+
+DecisionInputs FrmDecision::captureInputs() const {
+    DecisionInputs inputs = DecisionInputs::capture(m_inputs);
+    inputs.unitName = m_unitName ? m_unitName() : QString();
+    return inputs;
+}
+
+void FrmDecision::showHeader(const DecisionInputs& inputs) {
+    m_header->setText(qtext(tx::kHeader)
+                          .arg(inputs.unitName.isEmpty() ? qtext(tx::kUnnamedUnit) : inputs.unitName,
+                               qtext(patternCaption(inputs.pattern))));
+}
+
+void FrmDecision::resizeEvent(QResizeEvent* event) {
+    ChildWindow::resizeEvent(event);
+    const bool sideBySide = width() >= kSideBySideAspect * height();
+    m_charts->setOrientation(sideBySide ? Qt::Horizontal : Qt::Vertical);
+}
+
 void FrmDecision::buildControls() {
+    m_header = new QLabel(this);
+    m_header->setObjectName(QStringLiteral("lblHeader"));
+    m_header->setWordWrap(true);
+    QFont bold = m_header->font();
+    bold.setBold(true);
+    m_header->setFont(bold);
     m_run = new QPushButton(qtext(tx::kRun), this);
     m_run->setObjectName(QStringLiteral("cmdRun"));
     m_cancel = new QPushButton(qtext(tx::kCancel), this);
@@ -109,12 +147,14 @@ void FrmDecision::buildControls() {
     controls->addWidget(m_run);
     controls->addWidget(m_cancel);
     controls->addWidget(m_progress, 1);
-    auto* charts = new QSplitter(Qt::Horizontal, this);
-    charts->addWidget(m_costChart);
-    charts->addWidget(m_tornadoChart);
-    charts->setStretchFactor(0, 11);
-    charts->setStretchFactor(1, 9);
-    charts->setChildrenCollapsible(false);
+    m_charts = new QSplitter(Qt::Horizontal, this);
+    m_charts->addWidget(m_costChart);
+    m_charts->addWidget(m_tornadoChart);
+    // The tornado's captions and the figures at its bars' ends want the
+    // width more than the cost curves do.
+    m_charts->setStretchFactor(0, 9);
+    m_charts->setStretchFactor(1, 11);
+    m_charts->setChildrenCollapsible(false);
 
     m_voiChart = new DecisionVoiChart(this);
     m_voiChart->setObjectName(QStringLiteral("chartVoi"));
@@ -123,12 +163,13 @@ void FrmDecision::buildControls() {
     m_beliefs = new BeliefsPanel(m_inputs, this);
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("tabsDecision"));
-    m_tabs->addTab(charts, qtext(tx::kTabResults));
+    m_tabs->addTab(m_charts, qtext(tx::kTabResults));
     m_tabs->addTab(m_voiChart, qtext(tx::kTabVoi));
     m_tabs->addTab(m_compareChart, qtext(tx::kTabCompare));
     m_tabs->addTab(m_beliefs, qtext(tx::kTabBeliefs));
 
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_header);
     layout->addLayout(controls);
     layout->addWidget(m_status);
     layout->addWidget(m_outOfDateNote);
@@ -160,7 +201,7 @@ void FrmDecision::run() {
         m_tabs->setCurrentWidget(m_beliefs);
         return;
     }
-    const DecisionInputs inputs = DecisionInputs::capture(m_inputs);
+    const DecisionInputs inputs = captureInputs();
     DecisionAlternative first{inputs.ranges, beliefs.beliefs, inputs.pattern, {}};
     std::optional<DecisionAlternative> second;
     if (!comparedAlternative(first, second)) {
@@ -302,6 +343,7 @@ void FrmDecision::jobFinished() {
         m_comparison = std::move(comparison);
         m_result = std::move(result);
         m_resultInputs = m_jobInputs;
+        showHeader(*m_resultInputs);
         m_outOfDate = m_jobOutOfDate || m_beliefsMoved;
     }
     m_jobInputs.reset();
@@ -310,11 +352,19 @@ void FrmDecision::jobFinished() {
 }
 
 void FrmDecision::inputsMayHaveChanged() {
-    if (isUnloading() || (!m_resultInputs && !m_jobInputs)) {
+    if (isUnloading()) {
         return;
     }
     m_beliefs->refreshRanges();
-    const DecisionInputs now = DecisionInputs::capture(m_inputs);
+    const DecisionInputs now = captureInputs();
+    // The header names the unit of the result shown, else the one the
+    // Variables window holds.
+    if (!m_resultInputs) {
+        showHeader(now);
+    }
+    if (!m_resultInputs && !m_jobInputs) {
+        return;
+    }
     if (m_resultInputs) {
         m_outOfDate = !now.sameAs(*m_resultInputs) || m_beliefsMoved;
     }

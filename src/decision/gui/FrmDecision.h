@@ -11,6 +11,7 @@
 
 #include <QPointer>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 #include "base/gui/ChildWindow.h"
@@ -21,6 +22,7 @@ class QLabel;
 class QTabWidget;
 class QProgressBar;
 class QPushButton;
+class QSplitter;
 class QTimer;
 
 namespace quorvale {
@@ -36,6 +38,8 @@ class DecisionTornadoChart;
 struct DecisionInputs {
     RunInputs ranges;
     CorridorPattern pattern;
+    // The unit's name as the window's header gives it.
+    QString unitName;
 
     // Repairs a copy of the entries, never the window's own fields.
     static DecisionInputs capture(InputVariables& inputs);
@@ -50,10 +54,16 @@ public:
     // How often the window looks at a running job's progress.
     static constexpr int kProgressMs = 100;
 
-    explicit FrmDecision(InputVariables& inputs, QWidget* parent = nullptr);
+    // The name of the unit the inputs belong to, for the header.
+    using UnitName = std::function<QString()>;
+
+    explicit FrmDecision(InputVariables& inputs, UnitName unitName = {}, QWidget* parent = nullptr);
     ~FrmDecision() override;
 
     QSize sizeHint() const override;
+    // Both charts side by side, or one above the other in a tall window.
+    QList<QSize> legibleSizes() const override;
+    bool chartsSideBySide() const;
 
     // A fixed scenario count and seed (tests, pictures); without them a run
     // is adaptive and takes its seed from the clock.
@@ -92,6 +102,7 @@ public slots:
 
 protected:
     void unloadWindow() override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void buildControls();
@@ -102,8 +113,11 @@ private:
     void showProgress();
     void setStatus(const QString& text);
     void updateControls();
+    void showHeader(const DecisionInputs& inputs);
+    DecisionInputs captureInputs() const;
 
     InputVariables& m_inputs;
+    UnitName m_unitName;
     std::optional<std::uint64_t> m_scenarios;
     std::optional<std::uint64_t> m_seed;
 
@@ -123,11 +137,13 @@ private:
     QPushButton* m_run = nullptr;
     QPushButton* m_cancel = nullptr;
     QProgressBar* m_progress = nullptr;
+    QLabel* m_header = nullptr;
     QLabel* m_status = nullptr;
     QLabel* m_outOfDateNote = nullptr;
     QLabel* m_summary = nullptr;
     DecisionCostChart* m_costChart = nullptr;
     DecisionTornadoChart* m_tornadoChart = nullptr;
+    QSplitter* m_charts = nullptr;
     DecisionVoiChart* m_voiChart = nullptr;
     DecisionComparisonChart* m_compareChart = nullptr;
     BeliefsPanel* m_beliefs = nullptr;

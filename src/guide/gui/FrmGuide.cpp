@@ -16,11 +16,10 @@
 #include <QUrl>
 
 #include "base/Texts.h"
+#include "base/gui/QtText.h"
 
 namespace quorvale {
 namespace {
-
-QString qtext(const char* text) { return QString::fromUtf8(text); }
 
 // The guide's title ("#") heads the text; the contents list its sections
 // and their parts.

@@ -184,6 +184,14 @@ bool UnitActions::openUnit(const QString& path) {
     return true;
 }
 
+bool UnitActions::openUnitDocument(const UnitDocument& unit) {
+    if (!fill(unit)) {
+        return false;
+    }
+    m_path.clear();
+    return true;
+}
+
 bool UnitActions::fill(const UnitDocument& unit) {
     FrmData* data = m_host.windows().loadAs<FrmData>(WindowId::FrmData);
     if (!data) {

@@ -36,6 +36,9 @@ public:
     // Reads the file and fills the inputs; tells the user and returns false
     // when the file is refused or the inputs are busy.
     bool openUnit(const QString& path);
+    // Fills the inputs with a unit that comes from no file of its own (a
+    // row of a batch CSV); false when the inputs are busy.
+    bool openUnitDocument(const UnitDocument& unit);
     // Writes the current inputs atomically; on failure tells the user and
     // leaves any earlier file of that name as it was.
     bool saveUnit(const QString& path);

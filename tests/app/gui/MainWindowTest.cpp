@@ -221,6 +221,9 @@ private slots:
     }
 
     void tilesStackOrSideBySideWithinTheArea() {
+        // On a screen where five charts in one line each have room to read.
+        m_f->main().showNormal();
+        m_f->main().setGeometry(0, 0, 1600, 1000);
         openAllCharts();
         // The Variables and Simulator windows wait as icons; the five charts
         // tile, and the hidden simulation chart takes no part.

@@ -297,6 +297,37 @@ private slots:
         QVERIFY(!m_chart->chart()->legend()->isVisible());
     }
 
+    void atAnySizeTitlesAreWholeShortOrGoneButNeverCut() {
+        GraphMarks marks;
+        marks.cycleTime = marks.riggingTime = marks.totalDays = true;
+        const ChartLook look = staticChartLook(ChartGroup::LoggingTime, marks);
+        m_chart->setLook(look);
+        m_chart->setRowCount(50);
+        for (int r = 1; r <= 50; ++r) {
+            writeRow(*m_chart, r, std::to_string(r), {1000.0 * r, 7.5 + r, 0.25 * r});
+        }
+        m_chart->redrawNow();
+        const QStringList yTitles{QString::fromStdString(look.yTitle), QString::fromStdString(look.yShortTitle)};
+        QSet<QString> seen;
+        for (int width = 1600; width >= 100; width -= 150) {
+            for (const int height : {900, 300, 160, 90}) {
+                m_chart->resize(width, height);
+                const QString where = QStringLiteral("%1x%2").arg(width).arg(height);
+                QVERIFY2(ChartFit::cutTexts(*m_chart->chart()).isEmpty(), qPrintable(where));
+                const QString yTitle = m_chart->yAxis()->titleText();
+                QVERIFY2(yTitles.contains(yTitle), qPrintable(where + QStringLiteral(": ") + yTitle));
+                if (m_chart->yAxis()->isTitleVisible() || m_chart->isYTitleAbove()) {
+                    seen.insert(yTitle);
+                }
+            }
+        }
+        // Each form showed somewhere, the whole one in the largest window.
+        QCOMPARE(seen.size(), 2);
+        m_chart->resize(1600, 900);
+        QCOMPARE(m_chart->yAxis()->titleText(), yTitles.first());
+        QCOMPARE(m_chart->detail().step, 0);
+    }
+
     void savedDataQuotesLabelsThatNeedIt() {
         DataGridChart chart(QStringList{"Cost, total", "Say \"hi\""});
         chart.setRowCount(1);

@@ -4,6 +4,7 @@
 
 #include <QAreaSeries>
 #include <QCategoryAxis>
+#include <QGraphicsSimpleTextItem>
 #include <QLineSeries>
 #include <QMenu>
 #include <QValueAxis>
@@ -41,6 +42,15 @@ std::pair<double, double> xExtent(QAreaSeries& a) {
     return {low, high};
 }
 
+// The labels the axis draws at its ticks, in its own format.
+QStringList tickLabels(const QValueAxis& axis) {
+    QStringList labels;
+    for (double v = axis.min(); v <= axis.max() + axis.tickInterval() / 2; v += axis.tickInterval()) {
+        labels.append(QString::asprintf(axis.labelFormat().toLatin1().constData(), v));
+    }
+    return labels;
+}
+
 TornadoBar bar(int drawIndex, double atLow, double atHigh) {
     TornadoBar b;
     b.drawIndex = drawIndex;
@@ -70,6 +80,7 @@ private slots:
         result.bandFromEyd = 300;
         result.bandToEyd = 400;
         DecisionCostChart chart;
+        chart.show();
         chart.showResult(result);
 
         // The step without a finite P90 is not drawn; x is in stations.
@@ -101,6 +112,23 @@ private slots:
         QCOMPARE(table.rows[2][0], std::string("3"));
         QCOMPARE(table.rows[2][7], std::string("0.5"));
 
+        QCOMPARE(chart.legendNames(), (QStringList{"Within 1.5 % of the best", "Cheapest here", "P10\u2013P90", "Mean",
+                                                   "P50", "Recommended: 3 stations"}));
+
+        // Steps that are seldom cheapest still get ticks that tell their
+        // shares apart, at any height.
+        for (DecisionRow& r : result.rows) {
+            r.pOptimal /= 200;
+        }
+        chart.showResult(result);
+        for (const QSize size : {QSize(640, 480), QSize(400, 220)}) {
+            chart.resize(size);
+            const QStringList ticks = tickLabels(*chart.shareAxis());
+            QVERIFY2(ticks.size() >= 3 && ticks.size() == QSet<QString>(ticks.begin(), ticks.end()).size(),
+                     qPrintable(ticks.join(QStringLiteral(", "))));
+            QVERIFY(ticks.last().endsWith(QStringLiteral(" %")));
+        }
+
         // A result without rows empties the chart and hides the marks.
         chart.clear();
         QCOMPARE(chart.meanSeries()->count(), 0);
@@ -116,10 +144,12 @@ private slots:
         noHigh.costAtHigh = noHigh.eydAtHigh = noHigh.swing = kNoFigure;
         tornado.bars = {noHigh, bar(0, 160, 140), bar(4, 140, 150), bar(13, 146, 148), bar(2, 145, 145)};
         DecisionTornadoChart chart;
+        chart.resize(900, 500);
+        chart.show();
         chart.showTornado(tornado);
-        QVERIFY2(chart.chart()->title().endsWith(
+        QVERIFY2(chart.title().endsWith(
                      QStringLiteral("Left out, no finite cost at its Low or High: Turn Volume (bdft)</small>")),
-                 qPrintable(chart.chart()->title()));
+                 qPrintable(chart.title()));
         QCOMPARE(chart.table().rows[0], (std::vector<std::string>{"Turn Volume (bdft)", "150", "12", "", "", ""}));
         tornado.bars.erase(tornado.bars.begin());
         chart.showTornado(tornado);
@@ -144,17 +174,38 @@ private slots:
         QVERIFY(
             chart.barText(0).startsWith(QStringLiteral("Harvest Volume (mbf/acre)\nAt its Low: 160.00 $/mbf at 12")));
         QVERIFY(chart.barText(3).isEmpty());
+        // Each bar's ends carry the cost and the EYD in stations.
+        QStringList ends = chart.shownBarEnds();
+        ends.sort();
+        QCOMPARE(ends, (QStringList{"140.00 at EYD 12", "140.00 at EYD 15", "146.00 at EYD 12", "148.00 at EYD 15",
+                                    "150.00 at EYD 15", "160.00 at EYD 12"}));
+        QCOMPARE(chart.legendNames(),
+                 (QStringList{"Variable at its Low", "Variable at its High", "All at Average: 145.00 $/mbf"}));
+        // In a small chart the captions take two lines and the texts that
+        // have no room beside their bars go; nothing is cut or runs out of
+        // the plot.
+        chart.resize(330, 210);
+        QCOMPARE(ChartFit::cutTexts(*chart.chart()), QStringList());
+        QVERIFY(chart.variableAxis()->categoriesLabels().join(QString()).contains(QStringLiteral("<br>")));
+        for (QGraphicsItem* item : chart.chart()->childItems()) {
+            auto* text = dynamic_cast<QGraphicsSimpleTextItem*>(item);
+            if (text && text->isVisible() && chart.shownBarEnds().contains(text->text())) {
+                QVERIFY(chart.chart()->plotArea().contains(text->mapRectToParent(text->boundingRect())));
+            }
+        }
+        chart.resize(900, 500);
         // The saved data keep every variable, the still one too.
         QCOMPARE(chart.table().rows.size(), size_t{4});
         QCOMPARE(chart.table().rows[3][0], std::string("Unit Size (acres)"));
-        QCOMPARE(chart.chart()->title(), QStringLiteral("What moves the minimum cost"));
+        QCOMPARE(chart.title(), QStringLiteral("What moves the minimum cost"));
 
         // With every input at its Average no finite cost: nothing to draw against.
         tornado.baseMinCost = tornado.baseEyd = kNoFigure;
         chart.showTornado(tornado);
         const QList<QAbstractSeries*> drawn = chart.chart()->series();
         QVERIFY(std::none_of(drawn.begin(), drawn.end(), [](QAbstractSeries* s) { return s->isVisible(); }));
-        QCOMPARE(chart.chart()->title(), QStringLiteral("With every input at its Average, no EYD has a finite cost."));
+        QCOMPARE(chart.title(), QStringLiteral("With every input at its Average, no EYD has a finite cost."));
+        QVERIFY(chart.legendNames().isEmpty());
 
         std::unique_ptr<QMenu> menu(chart.exporter()->createContextMenu(nullptr));
         for (const char* name : {"actCopyImage", "actSaveImage", "actSaveData"}) {

@@ -4,10 +4,11 @@
 
 #include <QCategoryAxis>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QLabel>
+#include <QTemporaryDir>
 #include <QLineSeries>
 #include <QProgressBar>
 #include <QPushButton>
@@ -23,6 +24,7 @@
 #include "decision/gui/DecisionVoiChart.h"
 #include "decision/gui/FrmDecision.h"
 #include "units/UnitDocument.h"
+#include "units/gui/UnitActions.h"
 
 using namespace quorvale;
 using namespace quorvale::testing;
@@ -51,6 +53,7 @@ class FrmDecisionTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<MainWindowFixture> m_f;
+    QTemporaryDir m_dir;
 
     FrmDecision* decision() const { return qobject_cast<FrmDecision*>(m_f->window(WindowId::FrmDecision)); }
     template <class T>
@@ -106,16 +109,56 @@ private slots:
         QCOMPARE(mean->at(result.recommendedStep - 1).y(), result.recommendedMean);
         QVERIFY(window->costChart()->stepText(result.recommendedEyd / 100).contains(QStringLiteral("$/mbf")));
         // The tornado names its bars as the Variables window does.
-        const QStringList labels = window->tornadoChart()->variableAxis()->categoriesLabels();
+        QStringList labels;
+        for (const TornadoBar& bar : window->tornadoChart()->bars()) {
+            labels.append(DecisionTornadoChart::caption(bar));
+        }
         QVERIFY(labels.contains(QStringLiteral("Operator's Cost ($/day)")));
         QVERIFY(labels.contains(QStringLiteral("Harvest Volume (mbf/acre)")));
         QVERIFY(!labels.contains(QStringLiteral("Unit Size (acres)")));  // Low == High: no swing
+        QCOMPARE(window->tornadoChart()->variableAxis()->count(), labels.size());
         QCOMPARE(control<QProgressBar>("barProgress")->value(), control<QProgressBar>("barProgress")->maximum());
         QVERIFY(control<QLabel>("lblStatus")->text().contains(QStringLiteral("seed 11")));
         QCOMPARE(control<QLabel>("lblSummary")->text(), QString::fromStdString(decisionSummary(result)));
         QCOMPARE(control<QPushButton>("cmdRun")->text(), QStringLiteral("Run again"));
         QVERIFY(!window->isOutOfDate());
         QCOMPARE(window->costChart()->exporter()->csvText().count(QLatin1Char('\n')), 51);
+    }
+
+    void atItsOwnSizeEveryTextShowsWholeUnderAHeaderNamingUnitAndPattern() {
+        // A screen large enough for the window's own size.
+        m_f->main().showNormal();
+        m_f->main().setGeometry(0, 0, 1600, 1000);
+        FrmDecision* window = open(3000);
+        QCOMPARE(window->size(), window->sizeHint());
+        QVERIFY(window->chartsSideBySide());
+        auto* header = control<QLabel>("lblHeader");
+        QCOMPARE(header->text(), QStringLiteral("Unit: unnamed \u2014 Parallel Corridors"));
+        const QString unit = QDir(m_dir.path()).filePath(QStringLiteral("North slope.qvunit"));
+        QVERIFY(m_f->main().units().saveUnit(unit));
+        m_f->main().graph_itmain();
+        QCOMPARE(header->text(), QStringLiteral("Unit: North slope \u2014 Parallel Corridors"));
+
+        clickRun();
+        QTRY_VERIFY_WITH_TIMEOUT(window->result().has_value(), kRunMs);
+        settle();
+        for (DecisionChartView* chart :
+             std::initializer_list<DecisionChartView*>{window->costChart(), window->tornadoChart()}) {
+            QCOMPARE(ChartFit::cutTexts(*chart->chart()), QStringList());
+            // Whole titles, both legends and the charts' own titles.
+            QVERIFY(!chart->detail().shortTitles);
+            QVERIFY(chart->detail().legend && chart->isLegendShown());
+            QVERIFY(chart->detail().chartTitle);
+        }
+        QCOMPARE(window->tornadoChart()->shownBarEnds().size(), 2 * int(window->tornadoChart()->bars().size()));
+
+        // The header names the result's unit and pattern while it is shown.
+        QTest::mouseClick(m_f->data()->option2(), Qt::LeftButton);
+        QTRY_VERIFY(window->isOutOfDate());
+        QCOMPARE(header->text(), QStringLiteral("Unit: North slope \u2014 Parallel Corridors"));
+        // A narrow window sets the charts one above the other.
+        m_f->frame(WindowId::FrmDecision)->resize(460, 760);
+        QVERIFY(!window->chartsSideBySide());
     }
 
     void cancelStopsTheRunAndKeepsTheWindowUsable() {
