@@ -28,6 +28,7 @@
 #include <string>
 #include <vector>
 
+#include "RunTestInputs.h"
 #include "WideInputs.h"
 #include "app/gui/FrmMain.h"
 #include "base/gui/WindowRegistry.h"
@@ -202,21 +203,6 @@ struct HeadlessCase {
     std::function<void(RecordingView&)> onYield;
 };
 
-InMemoryInputs spread(double fraction, const std::string& highEyd, CorridorPattern pattern) {
-    InMemoryInputs inputs;
-    for (int k = 0; k < kVariableCount; ++k) {
-        if (k == ExternalYardingDistance) {
-            continue;
-        }
-        const double d = inputs.value(lowEntry(k));
-        inputs.setEntryText(lowEntry(k), inputs.valueRule().plain(d * (1 - fraction)));
-        inputs.setEntryText(highEntry(k), inputs.valueRule().plain(d * (1 + fraction)));
-    }
-    inputs.setEntryText(highEntry(ExternalYardingDistance), highEyd);
-    inputs.setPattern(pattern);
-    return inputs;
-}
-
 void setRange(InMemoryInputs& inputs, int variable, const char* low, const char* high) {
     inputs.setEntryText(lowEntry(variable), low);
     inputs.setEntryText(highEntry(variable), high);
@@ -230,21 +216,26 @@ std::vector<HeadlessCase> headlessCases() {
     for (CorridorPattern pattern : {CorridorPattern::Parallel, CorridorPattern::FanShaped}) {
         const std::string p = pattern == CorridorPattern::Parallel ? "parallel" : "fan";
         cases.push_back({"spread-" + p + "-every-sample",
-                         [=](InMemoryInputs& in) { in = spread(0.25, "20", pattern); },
+                         [=](InMemoryInputs& in) { in = test::spreadInputs(0.25, "20", pattern); },
                          4,
                          7,
                          true,
                          {},
                          {}});
         cases.push_back({"spread-" + p + "-step-ends",
-                         [=](InMemoryInputs& in) { in = spread(0.25, "37.5", pattern); },
+                         [=](InMemoryInputs& in) { in = test::spreadInputs(0.25, "37.5", pattern); },
                          1,
                          11,
                          false,
                          {},
                          {}});
-        cases.push_back(
-            {"wide-" + p, [=](InMemoryInputs& in) { in = spread(0.6, "45", pattern); }, 3, 5, false, {}, {}});
+        cases.push_back({"wide-" + p,
+                         [=](InMemoryInputs& in) { in = test::spreadInputs(0.6, "45", pattern); },
+                         3,
+                         5,
+                         false,
+                         {},
+                         {}});
         cases.push_back({"defaults-" + p,
                          [=](InMemoryInputs& in) {
                              in = InMemoryInputs();
@@ -257,7 +248,7 @@ std::vector<HeadlessCase> headlessCases() {
                          {}});
         // Stopped in step 3; the graph mark checked in step 2.
         cases.push_back({"stopped-" + p,
-                         [=](InMemoryInputs& in) { in = spread(0.3, "10", pattern); },
+                         [=](InMemoryInputs& in) { in = test::spreadInputs(0.3, "10", pattern); },
                          2,
                          21,
                          true,
@@ -327,7 +318,7 @@ std::vector<HeadlessCase> headlessCases() {
         for (const auto& [name, set] : extremes) {
             cases.push_back({"extreme-" + name + "-" + p,
                              [=](InMemoryInputs& in) {
-                                 in = spread(0.25, "6", pattern);
+                                 in = test::spreadInputs(0.25, "6", pattern);
                                  set(in);
                              },
                              2,

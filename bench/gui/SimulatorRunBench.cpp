@@ -72,6 +72,29 @@ void BM_HeadlessRun(benchmark::State& state) {
     report(state, tally, g_headless);
 }
 
+// A loaded, maximized main window whose Variables window holds the
+// headless run's inputs, with its seed and the Simulator's target, and the
+// simulation chart open when asked: the Simulator's "Go" button, ready to be
+// clicked; none, and the benchmark skipped, if the window was never shown.
+QPushButton* prepareRun(benchmark::State& state, FrmMain& main, bool chartShown) {
+    main.load();
+    main.showMaximized();
+    if (!QTest::qWaitForWindowExposed(&main)) {
+        state.SkipWithError("the main window was never shown");
+        return nullptr;
+    }
+    tools::spreadInputs(*main.frmData(), false);
+    main.setRunSeed(kSeed);
+    if (chartShown) {
+        main.results().action(QStringLiteral("MnuSimulation"))->trigger();
+    }
+    auto* simulator = main.windows().loadAs<FrmStats>(WindowId::FrmStats);
+    simulator->findChild<QLineEdit*>(QStringLiteral("TextADev"))->setText(QString::fromUtf8(kTargetText));
+    auto* go = simulator->findChild<QPushButton*>(QStringLiteral("Command3"));
+    QCoreApplication::processEvents();
+    return go;
+}
+
 // "Go" pressed in the Simulator window of a loaded, maximized main window
 // whose Variables window holds the same inputs; the run is the main window's
 // stat_itmain with the same seed. The time is that of the click, which holds
@@ -81,21 +104,10 @@ void mainWindowRun(benchmark::State& state, bool chartShown, Tally& total) {
     for (auto _ : state) {
         state.PauseTiming();
         FrmMain main;
-        main.load();
-        main.showMaximized();
-        if (!QTest::qWaitForWindowExposed(&main)) {
-            state.SkipWithError("the main window was never shown");
+        QPushButton* go = prepareRun(state, main, chartShown);
+        if (!go) {
             break;
         }
-        tools::spreadInputs(*main.frmData(), false);
-        main.setRunSeed(kSeed);
-        if (chartShown) {
-            main.results().action(QStringLiteral("MnuSimulation"))->trigger();
-        }
-        auto* simulator = main.windows().loadAs<FrmStats>(WindowId::FrmStats);
-        simulator->findChild<QLineEdit*>(QStringLiteral("TextADev"))->setText(QString::fromUtf8(kTargetText));
-        auto* go = simulator->findChild<QPushButton*>(QStringLiteral("Command3"));
-        QCoreApplication::processEvents();
         state.ResumeTiming();
 
         const auto start = Clock::now();
@@ -134,21 +146,10 @@ void windowShareOfHeadless(benchmark::State& state, bool chartShown) {
     for (auto _ : state) {
         state.PauseTiming();
         FrmMain main;
-        main.load();
-        main.showMaximized();
-        if (!QTest::qWaitForWindowExposed(&main)) {
-            state.SkipWithError("the main window was never shown");
+        QPushButton* go = prepareRun(state, main, chartShown);
+        if (!go) {
             break;
         }
-        tools::spreadInputs(*main.frmData(), false);
-        main.setRunSeed(kSeed);
-        if (chartShown) {
-            main.results().action(QStringLiteral("MnuSimulation"))->trigger();
-        }
-        auto* simulator = main.windows().loadAs<FrmStats>(WindowId::FrmStats);
-        simulator->findChild<QLineEdit*>(QStringLiteral("TextADev"))->setText(QString::fromUtf8(kTargetText));
-        auto* go = simulator->findChild<QPushButton*>(QStringLiteral("Command3"));
-        QCoreApplication::processEvents();
         InMemoryInputs inputs;
         tools::spreadInputs(inputs, false);
         state.ResumeTiming();

@@ -105,9 +105,7 @@ ChartRow chartRow(ChartGroup group, const GraphMarks& m, const YardingResult& r)
 
 std::string cellText(double value) { return plainDecimal(value); }
 
-std::string rowLabel(const YardingResult& result) {
-    return std::to_string(static_cast<long long>(std::floor(result.eyd / 100)));
-}
+double rowStations(const YardingResult& result) { return std::floor(result.eyd / 100); }
 
 void ChartLoading::prepare(int steps) {
     for (ChartGroup g : kPrepareOrder) {
@@ -128,7 +126,7 @@ void ChartLoading::writeStep(int step, const YardingResult& result) {
         const ChartRow row = chartRow(g, m_marks, result);
         DataGrid& grid = m_windows.chart(g);
         grid.setRow(step);
-        grid.setRowLabel(rowLabel(result));
+        grid.setRowX(rowStations(result));
         for (int k = 1; k <= row.count; ++k) {
             grid.setColumn(k);
             if (g == ChartGroup::Production) {

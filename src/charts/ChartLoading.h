@@ -1,5 +1,5 @@
 #pragma once
-// Which value, row label and caption the static analysis writes into which
+// Which value, row place and caption the static analysis writes into which
 // chart cell, for the check marks of the "Show Results" menu.
 
 #include <array>
@@ -41,8 +41,8 @@ ChartRow chartRow(ChartGroup group, const GraphMarks& marks, const YardingResult
 // The text form of a cell: plain decimal with up to 15 significant digits.
 std::string cellText(double value);
 
-// The row label of a step: the EYD in whole stations.
-std::string rowLabel(const YardingResult& result);
+// Where a step's row stands on the x axis: the EYD in whole stations.
+double rowStations(const YardingResult& result);
 
 struct ChartLook;
 

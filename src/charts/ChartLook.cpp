@@ -164,4 +164,20 @@ bool reachesCap(const SeriesLook& series, std::span<const double> values) {
     return false;
 }
 
+bool ChartLook::isShown(int column) const {
+    const auto index = static_cast<size_t>(column - 1);
+    return column < 1 || index >= series.size() || series[index].shown;
+}
+
+std::string ChartLook::unit(int column) const {
+    const auto index = static_cast<size_t>(column - 1);
+    return column >= 1 && index < series.size() ? series[index].unit : std::string();
+}
+
+const std::string& ChartLook::axisTitle(bool vertical, bool brief) const {
+    const std::string& whole = vertical ? yTitle : xTitle;
+    const std::string& shortTitle = vertical ? yShortTitle : xShortTitle;
+    return brief && !shortTitle.empty() ? shortTitle : whole;
+}
+
 }  // namespace quorvale

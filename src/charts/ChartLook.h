@@ -34,6 +34,15 @@ struct ChartLook {
     std::vector<SeriesLook> series;  // by column, from column 1
     // The column of the total cost, whose lowest value is marked; 0: none.
     int minimumColumn = 0;
+
+    // Whether a column's series is drawn (and named in the legend); a
+    // column the look says nothing of is.
+    bool isShown(int column) const;
+    // The unit of a column's series; empty for a column the look says
+    // nothing of.
+    std::string unit(int column) const;
+    // An axis' title: the short one where it is asked for and there is one.
+    const std::string& axisTitle(bool vertical, bool brief) const;
 };
 
 // A static chart for the menu marks of the sweep that fills it.

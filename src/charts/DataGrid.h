@@ -1,10 +1,8 @@
 #pragma once
 // The data grid of a chart: columns are series numbered from 1, rows are EYD
-// steps numbered from 1, each row labelled; a cell holds one number. Writers
-// set the counts, then per row the current row, its label, per column the
+// steps numbered from 1; a cell holds one number. Writers set the counts,
+// then per row the current row and its place on the x axis, per column the
 // current column and the value, then repaint.
-
-#include <string>
 
 namespace quorvale {
 
@@ -14,7 +12,9 @@ public:
     virtual void setColumnCount(int columns) = 0;
     virtual void setRowCount(int rows) = 0;
     virtual void setRow(int row) = 0;
-    virtual void setRowLabel(const std::string& label) = 0;
+    // The current row's place on the x axis: the EYD of its step in
+    // stations, a number, which the chart also labels the row with.
+    virtual void setRowX(double x) = 0;
     virtual void setColumn(int column) = 0;
     virtual void setData(double value) = 0;
     virtual void refresh() = 0;

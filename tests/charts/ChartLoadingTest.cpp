@@ -21,7 +21,7 @@ public:
         int rows = 0;
         int row = 0;
         int column = 0;
-        std::map<int, std::string> labels;
+        std::map<int, double> xs;
         std::map<std::pair<int, int>, double> cells;
         int refreshes = 0;
         void setColumnCount(int c) override {
@@ -36,9 +36,9 @@ public:
             row = r;
             log("row");
         }
-        void setRowLabel(const std::string& l) override {
-            labels[row] = l;
-            log("label");
+        void setRowX(double x) override {
+            xs[row] = x;
+            log("x");
         }
         void setColumn(int c) override {
             column = c;
@@ -115,7 +115,7 @@ TEST(ChartLoading, OnlyTotalCostFillsTheOtherCostColumnsWithZero) {
     EXPECT_NEAR(g.cells.at({10, 1}), 136, 0.5);
     EXPECT_EQ(g.cells.at({10, 2}), 0);
     EXPECT_EQ(g.cells.at({10, 3}), 0);
-    EXPECT_EQ(g.labels.at(10), "10");
+    EXPECT_EQ(g.xs.at(10), 10.0);
     EXPECT_EQ(g.refreshes, 30);
 }
 
@@ -205,12 +205,12 @@ TEST(ChartLoading, PreparesAndWritesGroupsInTheirOrders) {
         "Cost:rows", "Logging:cols", "Logging:rows",
         // Step 1: production (caption before its data), settings (caption
         // after), logging time, roads, cost.
-        "Production:row", "Production:label", "Production:col", "Production:caption", "Production:data",
-        "Production:refresh", "Settings:row", "Settings:label", "Settings:col", "Settings:data", "Settings:caption",
-        "Settings:refresh", "Logging:row", "Logging:label", "Logging:col", "Logging:data", "Logging:col",
-        "Logging:data", "Logging:col", "Logging:data", "Logging:refresh", "Roads:row", "Roads:label", "Roads:col",
-        "Roads:data", "Roads:col", "Roads:data", "Roads:refresh", "Cost:row", "Cost:label", "Cost:col", "Cost:data",
-        "Cost:col", "Cost:data", "Cost:col", "Cost:data", "Cost:refresh"};
+        "Production:row", "Production:x", "Production:col", "Production:caption", "Production:data",
+        "Production:refresh", "Settings:row", "Settings:x", "Settings:col", "Settings:data", "Settings:caption",
+        "Settings:refresh", "Logging:row", "Logging:x", "Logging:col", "Logging:data", "Logging:col", "Logging:data",
+        "Logging:col", "Logging:data", "Logging:refresh", "Roads:row", "Roads:x", "Roads:col", "Roads:data",
+        "Roads:col", "Roads:data", "Roads:refresh", "Cost:row", "Cost:x", "Cost:col", "Cost:data", "Cost:col",
+        "Cost:data", "Cost:col", "Cost:data", "Cost:refresh"};
     ASSERT_GE(w.events.size(), expected.size());
     EXPECT_EQ(std::vector<std::string>(w.events.begin(), w.events.begin() + static_cast<long>(expected.size())),
               expected);

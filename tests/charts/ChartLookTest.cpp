@@ -84,3 +84,22 @@ TEST(ChartLook, EveryAxisHasAShortTitleNoLongerThanItsWholeOne) {
     roads.roadDensity = roads.landingSpacing = true;
     EXPECT_EQ(staticChartLook(ChartGroup::Roads, roads).yShortTitle, "mi/section | stat");
 }
+
+TEST(ChartLook, ColumnsTheLookSaysNothingOfAreShownWithoutUnitAndShortTitlesStandInWhereThereAreSome) {
+    ChartLook look;
+    look.xTitle = "EYD (stations)";
+    look.yTitle = "Cost ($/mbf)";
+    look.yShortTitle = "$/mbf";
+    look.series = {SeriesLook{"$/mbf", false, 0, ""}, SeriesLook{"miles", true, 0, ""}};
+    EXPECT_FALSE(look.isShown(1));
+    EXPECT_TRUE(look.isShown(2));
+    EXPECT_EQ(look.unit(2), "miles");
+    for (int outside : {0, 3, -1}) {
+        EXPECT_TRUE(look.isShown(outside));
+        EXPECT_EQ(look.unit(outside), "");
+    }
+    EXPECT_EQ(look.axisTitle(true, true), "$/mbf");
+    EXPECT_EQ(look.axisTitle(true, false), "Cost ($/mbf)");
+    // No short x title: the whole one stays.
+    EXPECT_EQ(look.axisTitle(false, true), "EYD (stations)");
+}

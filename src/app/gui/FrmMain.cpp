@@ -52,7 +52,7 @@ public:
     void setColumnCount(int) override {}
     void setRowCount(int) override {}
     void setRow(int) override {}
-    void setRowLabel(const std::string&) override {}
+    void setRowX(double) override {}
     void setColumn(int) override {}
     void setData(double) override {}
     void refresh() override {}

@@ -1,18 +1,11 @@
 #include "charts/gui/DataGridChart.h"
 
-#include <QContextMenuEvent>
 #include <QFontMetrics>
-#include <QGraphicsRectItem>
-#include <QGraphicsSimpleTextItem>
-#include <QGraphicsTextItem>
-#include <QTextDocument>
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
-#include <QMenu>
 #include <QPainter>
 #include <QScatterSeries>
-#include <QToolTip>
 #include <QValueAxis>
 #include <algorithm>
 #include <array>
@@ -20,45 +13,19 @@
 #include <limits>
 
 #include "base/Texts.h"
-#include "charts/gui/ChartFit.h"
+#include "charts/gui/ChartNotes.h"
+#include "charts/gui/ChartSizing.h"
 #include "inputs/NumberText.h"
 
 namespace quorvale {
 namespace {
 
-constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();
-
 constexpr int kMostMarkedRows = 40;
 constexpr qreal kMarkerSize = 4.5;
-constexpr qreal kMinimumMarkSize = 10;
-// Costs are read to the cent.
-constexpr int kMinimumDecimals = 2;
 // The series' colours by column, whatever else the chart holds.
 const std::array<QColor, 5> kSeriesColours{QColor(0x20, 0x9f, 0xdf), QColor(0x99, 0xca, 0x53), QColor(0xf6, 0xa6, 0x25),
                                            QColor(0x6d, 0x5f, 0xd5), QColor(0xbf, 0x59, 0x3e)};
 constexpr int kMargin = 4;
-// Room along the value axis besides its title: the ends of the axis.
-constexpr int kAxisTitleReserve = 90;
-const QColor kMinimumColour(0xb0, 0x10, 0x10);
-const QColor kNoteColour(0x80, 0x30, 0x00);
-
-// Room per tick interval, in pixels, so that neighbouring labels never meet.
-constexpr int kPixelsPerXInterval = 50;
-constexpr int kPixelsPerYInterval = 40;
-constexpr int kFewestTicks = 2;
-constexpr int kMostXTicks = 10;
-constexpr int kMostYTicks = 8;
-// Below this height the legend moves beside the plot, which needs the width.
-constexpr int kLegendBesideBelowHeight = 240;
-constexpr int kLegendBesideFromWidth = 480;
-// Below these sizes texts take a smaller face.
-constexpr int kSmallWidth = 360;
-constexpr int kSmallHeight = 200;
-// The legend's symbol and spacing beside each name, in pixels.
-constexpr int kLegendEntryExtra = 36;
-constexpr int kLegendLineGap = 6;
-
-QString placeholderLabel(int row) { return QStringLiteral("R%1").arg(row); }
 
 void applyRange(QValueAxis* axis, const AxisRange& range) {
     if (axis->min() == range.minimum && axis->max() == range.maximum && axis->tickInterval() == range.tickInterval) {
@@ -77,32 +44,6 @@ QString numberText(double value) { return QString::fromStdString(plainDecimal(va
 
 QString text(const std::string& s) { return QString::fromStdString(s); }
 
-// A note on the plot: its text on a light box that keeps it readable over
-// grid lines and curves, wrapped to the room there is.
-QGraphicsRectItem* makeNote(QGraphicsItem* parent, const QColor& colour) {
-    auto* box = new QGraphicsRectItem(parent);
-    box->setPen(Qt::NoPen);
-    box->setBrush(QColor(255, 255, 255, 225));
-    box->setZValue(10);
-    box->setVisible(false);
-    auto* note = new QGraphicsTextItem(box);
-    note->setDefaultTextColor(colour);
-    note->document()->setDocumentMargin(2);
-    return box;
-}
-
-void fillNote(QGraphicsRectItem* box, const QString& content, const QFont& face, qreal widest) {
-    auto* note = static_cast<QGraphicsTextItem*>(box->childItems().constFirst());
-    note->setFont(face);
-    note->setPlainText(content);
-    note->setTextWidth(-1);
-    if (note->boundingRect().width() > widest) {
-        note->setTextWidth(std::max<qreal>(widest, 40));
-    }
-    box->setRect(note->boundingRect());
-    box->setVisible(!content.isEmpty());
-}
-
 QString withUnit(const QString& value, const QString& unit) {
     return unit.isEmpty() ? value : value + QLatin1Char(' ') + unit;
 }
@@ -110,7 +51,9 @@ QString withUnit(const QString& value, const QString& unit) {
 }  // namespace
 
 DataGridChart::DataGridChart(const QStringList& seriesLabels, QWidget* parent)
-    : QChartView(parent), m_labels(seriesLabels) {
+    : ChartView(parent),
+      m_labels(seriesLabels),
+      m_table(std::clamp(static_cast<int>(seriesLabels.size()), 1, kMaxColumns), kPlaceholderRows) {
     auto* chart = new QChart;
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->legend()->setShowToolTips(true);
@@ -136,87 +79,39 @@ DataGridChart::DataGridChart(const QStringList& seriesLabels, QWidget* parent)
     m_axisY->setLabelsFont(small);
     chart->addAxis(m_axisX, Qt::AlignBottom);
     chart->addAxis(m_axisY, Qt::AlignLeft);
-    // The view starts with a chart of its own, which it lets go of (without
-    // deleting it) when given another.
-    QChart* builtIn = QChartView::chart();
-    setChart(chart);
-    delete builtIn;
+    adoptChart(chart);
 
-    m_minimum = new QScatterSeries(this);
-    m_minimum->setMarkerSize(kMinimumMarkSize);
-    m_minimum->setColor(kMinimumColour);
-    m_minimum->setBorderColor(Qt::white);
-    chart->addSeries(m_minimum);
-    m_minimum->attachAxis(m_axisX);
-    m_minimum->attachAxis(m_axisY);
-    m_minimumLabel = makeNote(chart, kMinimumColour);
-    m_capLabel = makeNote(chart, kNoteColour);
-    m_yTitleAcross = new QGraphicsSimpleTextItem(chart);
-    m_yTitleAcross->setBrush(m_axisY->titleBrush());
-    m_yTitleAcross->setVisible(false);
+    m_notes = std::make_unique<ChartNotes>(chart, m_axisX, m_axisY, this);
     // A full repaint each time: partial ones leave traces of moved markers.
     setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
     connect(chart, &QChart::plotAreaChanged, this, &DataGridChart::placeNotes);
-    setRenderHint(QPainter::Antialiasing, true);
-    m_export = new ChartExport(this, [this] { return table(); });
-    m_export->setBeforePicture([this] {
+    exporter()->setBeforePicture([this] {
         if (m_redrawQueued) {
             redrawNow();
         }
     });
 
-    m_columns = std::clamp(static_cast<int>(seriesLabels.size()), 1, kMaxColumns);
-    m_rows.resize(kPlaceholderRows);
-    for (int r = 0; r < kPlaceholderRows; ++r) {
-        m_rows[static_cast<size_t>(r)] = Row{placeholderLabel(r + 1), std::vector<double>(m_columns, 0.0)};
-    }
     m_look.xTitle = texts::charts::kAxisEyd;
     m_look.xShortTitle = texts::charts::kAxisEydShort;
-    fitToSize();
+    refit();
     redrawNow();
 }
 
-DataGridChart::~DataGridChart() = default;
+// The notes go first; the chart, deleted after them, must not ask them to
+// move.
+DataGridChart::~DataGridChart() { disconnect(chart(), nullptr, this, nullptr); }
 
-void DataGridChart::setColumnCount(int columns) {
-    m_columns = std::clamp(columns, 0, kMaxColumns);
-    for (Row& row : m_rows) {
-        row.cells.resize(static_cast<size_t>(m_columns), 0.0);
-    }
-    if (!validColumn(m_column)) {
-        m_column = 0;
-    }
-}
+void DataGridChart::setColumnCount(int columns) { m_table.setColumnCount(columns); }
 
-void DataGridChart::setRowCount(int rows) {
-    rows = std::clamp(rows, 0, kMaxRows);
-    const int before = rowCount();
-    // Rows that stay keep what they hold until they are written again, so a
-    // chart shows the previous run's curve beyond the row being written.
-    m_rows.resize(static_cast<size_t>(rows));
-    for (int r = before; r < rows; ++r) {
-        m_rows[static_cast<size_t>(r)] = Row{placeholderLabel(r + 1), std::vector<double>(m_columns, 0.0)};
-    }
-    if (!validRow(m_row)) {
-        m_row = 0;
-    }
-}
+void DataGridChart::setRowCount(int rows) { m_table.setRowCount(rows); }
 
-void DataGridChart::setRow(int row) { m_row = validRow(row) ? row : 0; }
+void DataGridChart::setRow(int row) { m_table.setRow(row); }
 
-void DataGridChart::setRowLabel(const std::string& label) {
-    if (validRow(m_row)) {
-        m_rows[static_cast<size_t>(m_row - 1)].label = QString::fromStdString(label);
-    }
-}
+void DataGridChart::setRowX(double x) { m_table.setRowX(x); }
 
-void DataGridChart::setColumn(int column) { m_column = validColumn(column) ? column : 0; }
+void DataGridChart::setColumn(int column) { m_table.setColumn(column); }
 
-void DataGridChart::setData(double value) {
-    if (validRow(m_row) && validColumn(m_column)) {
-        m_rows[static_cast<size_t>(m_row - 1)].cells[static_cast<size_t>(m_column - 1)] = value;
-    }
-}
+void DataGridChart::setData(double value) { m_table.setData(value); }
 
 void DataGridChart::refresh() {
     if (m_redrawQueued) {
@@ -233,16 +128,7 @@ void DataGridChart::refresh() {
         Qt::QueuedConnection);
 }
 
-QString DataGridChart::rowLabel(int row) const {
-    return validRow(row) ? m_rows[static_cast<size_t>(row - 1)].label : QString();
-}
-
-double DataGridChart::value(int row, int column) const {
-    if (!validRow(row) || !validColumn(column)) {
-        return kNoValue;
-    }
-    return m_rows[static_cast<size_t>(row - 1)].cells[static_cast<size_t>(column - 1)];
-}
+QString DataGridChart::rowLabel(int row) const { return text(m_table.label(row)); }
 
 QString DataGridChart::seriesLabel(int column) const {
     if (column >= 1 && column <= m_labels.size()) {
@@ -253,7 +139,7 @@ QString DataGridChart::seriesLabel(int column) const {
 
 QStringList DataGridChart::seriesLabels() const {
     QStringList out;
-    for (int c = 1; c <= m_columns; ++c) {
+    for (int c = 1; c <= columnCount(); ++c) {
         out.append(seriesLabel(c));
     }
     return out;
@@ -266,22 +152,14 @@ QLineSeries* DataGridChart::series(int column) const {
     return m_series[static_cast<size_t>(column - 1)];
 }
 
-double DataGridChart::rowX(int index) const {
-    // The row label is the EYD in stations; a label that is no number (the
-    // placeholders "R1", "R2", ...) stands at its row number.
-    bool ok = false;
-    const double x = m_rows[static_cast<size_t>(index)].label.toDouble(&ok);
-    return ok && std::isfinite(x) ? x : static_cast<double>(index + 1);
-}
-
 void DataGridChart::matchSeriesToColumns() {
-    while (static_cast<int>(m_series.size()) > m_columns) {
+    while (static_cast<int>(m_series.size()) > columnCount()) {
         QLineSeries* last = m_series.back();
         m_series.pop_back();
         chart()->removeSeries(last);
         delete last;
     }
-    while (static_cast<int>(m_series.size()) < m_columns) {
+    while (static_cast<int>(m_series.size()) < columnCount()) {
         const int column = static_cast<int>(m_series.size()) + 1;
         auto* line = new QLineSeries(this);
         line->setName(seriesLabel(column));
@@ -293,38 +171,19 @@ void DataGridChart::matchSeriesToColumns() {
         connect(line, &QLineSeries::hovered, this,
                 [this, column](const QPointF& point, bool state) { onHovered(column, point, state); });
         m_series.push_back(line);
-        // The mark is drawn over the curves: it goes last.
-        chart()->removeSeries(m_minimum);
-        chart()->addSeries(m_minimum);
-        m_minimum->attachAxis(m_axisX);
-        m_minimum->attachAxis(m_axisY);
+        m_notes->raiseMark();
     }
 }
 
 void DataGridChart::setLook(const ChartLook& look) {
     m_look = look;
-    fitToSize();
+    refit();
     refresh();
 }
 
-bool DataGridChart::isSeriesShown(int column) const {
-    const auto index = static_cast<size_t>(column - 1);
-    return column < 1 || index >= m_look.series.size() || m_look.series[index].shown;
-}
+bool DataGridChart::isSeriesShown(int column) const { return m_look.isShown(column); }
 
-QString DataGridChart::seriesUnit(int column) const {
-    const auto index = static_cast<size_t>(column - 1);
-    return column >= 1 && index < m_look.series.size() ? text(m_look.series[index].unit) : QString();
-}
-
-std::vector<double> DataGridChart::columnValues(int column) const {
-    std::vector<double> values;
-    values.reserve(m_rows.size());
-    for (const Row& row : m_rows) {
-        values.push_back(row.cells[static_cast<size_t>(column - 1)]);
-    }
-    return values;
-}
+QString DataGridChart::seriesUnit(int column) const { return text(m_look.unit(column)); }
 
 void DataGridChart::redrawNow() {
     m_redrawQueued = false;
@@ -335,13 +194,13 @@ void DataGridChart::redrawNow() {
     double xHigh = -xLow;
     double yLow = xLow;
     double yHigh = -xLow;
-    for (int c = 0; c < m_columns; ++c) {
+    for (int c = 0; c < columnCount(); ++c) {
         QList<QPointF> points;
-        points.reserve(static_cast<qsizetype>(m_rows.size()));
+        points.reserve(rowCount());
         const bool shown = isSeriesShown(c + 1);
-        for (int r = 0; r < rowCount(); ++r) {
-            const double x = rowX(r);
-            const double y = m_rows[static_cast<size_t>(r)].cells[static_cast<size_t>(c)];
+        for (int r = 1; r <= rowCount(); ++r) {
+            const double x = m_table.x(r);
+            const double y = m_table.value(r, c + 1);
             // Nothing that is not a finite number is ever drawn.
             if (!std::isfinite(y)) {
                 continue;
@@ -374,9 +233,8 @@ void DataGridChart::redrawNow() {
         yHigh = 1;
     }
     m_extent = QRectF(QPointF(xLow, yLow), QPointF(xHigh, yHigh));
-    markMinimum();
-    noteCaps();
-    fitToSize();
+    m_notes->update(m_table, m_look);
+    refit();
     placeNotes();
 }
 
@@ -385,98 +243,22 @@ void DataGridChart::applyAxes() {
     applyRange(m_axisY, niceAxisRange(m_extent.top(), m_extent.bottom(), AxisKind::Values, m_yIntervals));
 }
 
-void DataGridChart::markMinimum() {
-    QList<QPointF> mark;
-    m_minimumText.clear();
-    const int column = m_look.minimumColumn;
-    if (validColumn(column) && isSeriesShown(column)) {
-        const std::vector<double> values = columnValues(column);
-        if (std::optional<int> row = lowestPositiveRow(values)) {
-            mark.append(QPointF(rowX(*row - 1), values[static_cast<size_t>(*row - 1)]));
-            m_minimumText = QString::fromUtf8(texts::charts::kMinimumLabel)
-                                .arg(numberText(roundHalfEven(mark.first().y(), kMinimumDecimals)), seriesUnit(column),
-                                     m_rows[static_cast<size_t>(*row - 1)].label);
-        }
-    }
-    m_minimum->replace(mark);
-    // The mark is no series of the grid: the legend does not name it.
-    for (QLegendMarker* marker : chart()->legend()->markers(m_minimum)) {
-        marker->setVisible(false);
-    }
-}
+QScatterSeries* DataGridChart::minimumMark() const { return m_notes->minimumMark(); }
 
-QString DataGridChart::minimumText() const { return m_minimumText; }
+QString DataGridChart::minimumText() const { return m_notes->minimumText(); }
 
-void DataGridChart::noteCaps() {
-    QStringList notes;
-    for (int c = 1; c <= m_columns && static_cast<size_t>(c) <= m_look.series.size(); ++c) {
-        const SeriesLook& look = m_look.series[static_cast<size_t>(c - 1)];
-        if (look.shown && reachesCap(look, columnValues(c))) {
-            const QString note = text(look.capNote);
-            if (!notes.contains(note)) {
-                notes.append(note);
-            }
-        }
-    }
-    m_capText = notes.join(QLatin1Char('\n'));
-}
+QString DataGridChart::capNote() const { return m_notes->capNote(); }
 
-QString DataGridChart::capNote() const { return m_capText; }
+bool DataGridChart::isYTitleAbove() const { return m_notes->isYTitleAbove(); }
 
-// The notes stand inside the plot: the cap note in its top right corner, the
-// minimum's label beside its mark, moved in where it would leave the plot.
-void DataGridChart::placeNotes() {
-    const QRectF plot = chart()->plotArea();
-    const QFont face = m_axisX->labelsFont();
-    fillNote(m_capLabel, m_capText, face, plot.width() - 8);
-    fillNote(m_minimumLabel, m_minimum->count() == 1 ? m_minimumText : QString(), face, plot.width() / 2);
-    if (m_yTitleAcross->isVisible()) {
-        m_yTitleAcross->setPos(kMargin, std::max<qreal>(0, plot.top() - m_yTitleAcross->boundingRect().height() - 4));
-    }
-    if (m_capLabel->isVisible()) {
-        const QRectF box = m_capLabel->boundingRect();
-        m_capLabel->setPos(std::max(plot.left(), plot.right() - box.width() - 4), plot.top() + 2);
-    }
-    if (m_minimumLabel->isVisible()) {
-        // Centred above the mark, in the valley the lowest cost sits in;
-        // below it when there is no room above.
-        const QPointF at = chart()->mapToPosition(m_minimum->at(0), m_minimum);
-        const QRectF box = m_minimumLabel->boundingRect();
-        const double gap = kMinimumMarkSize / 2 + 4;
-        double top = at.y() - gap - box.height();
-        double reserved = plot.top();
-        if (m_capLabel->isVisible()) {
-            reserved += m_capLabel->boundingRect().height() + 4;
-        }
-        if (top < reserved) {
-            top = at.y() + gap;
-        }
-        const double left =
-            std::clamp(at.x() - box.width() / 2, plot.left(), std::max(plot.left(), plot.right() - box.width()));
-        top = std::clamp(top, plot.top(), std::max(plot.top(), plot.bottom() - box.height()));
-        m_minimumLabel->setPos(left, top);
-    }
-}
+void DataGridChart::placeNotes() { m_notes->place(); }
 
-// Ticks, faces, titles and the legend for the room the chart has: the most
-// detail at which every text stands whole.
-void DataGridChart::fitToSize() {
-    m_detail = ChartFit::fit(*chart(), [this](const ChartDetail& d) { present(d); });
-}
-
-QString DataGridChart::axisTitle(bool vertical, const ChartDetail& detail) const {
-    const std::string& whole = vertical ? m_look.yTitle : m_look.xTitle;
-    const std::string& brief = vertical ? m_look.yShortTitle : m_look.xShortTitle;
-    return text(detail.shortTitles && !brief.empty() ? brief : whole);
-}
-
-// Fewer ticks in a small window so their labels stay whole, the legend
-// beside the plot in a low, wide window, and no legend where it would crowd
-// out the curves.
+// Ticks, faces, titles and the legend for the room the chart has, at one
+// step of the ladder of detail, as the sizing policy decides; the fit keeps
+// the first step at which every text stands whole.
 void DataGridChart::present(const ChartDetail& detail) {
     const QSize room = size();
-    const bool small = room.width() < kSmallWidth || room.height() < kSmallHeight;
-    const qreal scale = detail.smallFace ? 0.7 : small ? 0.8 : 0.9;
+    const qreal scale = ChartSizing::faceScale(room, detail);
     QFont face = font();
     face.setPointSizeF(face.pointSizeF() * scale);
     // A new face lays the chart out anew; only a change of size class needs one.
@@ -487,136 +269,88 @@ void DataGridChart::present(const ChartDetail& detail) {
             axis->setTitleFont(face);
         }
         chart()->legend()->setFont(face);
-        m_yTitleAcross->setFont(face);
+        m_notes->setFace(face);
     }
-
-    const auto intervals = [&detail](int room, int perInterval, int most) {
-        if (detail.fewestTicks()) {
-            return kFewestTicks;
-        }
-        return std::clamp(room / perInterval / detail.tickDivisor, kFewestTicks, most);
-    };
-    m_xIntervals = intervals(room.width(), kPixelsPerXInterval, kMostXTicks);
-    // A value axis that is short even for the fewest ticks keeps its ends
-    // only, the labels it still has room for.
-    m_yIntervals = detail.fewestTicks() ? 1 : intervals(room.height(), kPixelsPerYInterval, kMostYTicks);
+    m_xIntervals = ChartSizing::xIntervals(room, detail);
+    m_yIntervals = ChartSizing::yIntervals(room, detail);
     for (QValueAxis* axis : {m_axisX, m_axisY}) {
         axis->setLabelsVisible(detail.tickLabels);
     }
 
     const QFontMetrics metrics(face);
-    m_axisX->setTitleText(axisTitle(false, detail));
+    m_axisX->setTitleText(text(m_look.axisTitle(false, detail.shortTitles)));
     m_axisX->setTitleVisible(detail.axisTitles);
-    const QString yTitle = axisTitle(true, detail);
+    const QString yTitle = text(m_look.axisTitle(true, detail.shortTitles));
     m_axisY->setTitleText(yTitle);
-    // Along the axis while it has the room, else across above it, where it
-    // stands whole or not at all.
-    const int yTitleWidth = metrics.horizontalAdvance(yTitle);
-    const bool above = yTitleWidth + kAxisTitleReserve > room.height();
-    m_yTitleAbove = detail.axisTitles && above && yTitleWidth <= room.width() - 2 * kMargin;
-    m_axisY->setTitleVisible(detail.axisTitles && !above);
-    m_yTitleAcross->setText(yTitle);
-    m_yTitleAcross->setVisible(m_yTitleAbove);
+    const ChartSizing::YTitle place = ChartSizing::yTitle(room, detail.axisTitles, metrics.horizontalAdvance(yTitle));
+    m_axisY->setTitleVisible(place == ChartSizing::YTitle::Along);
+    m_notes->setYTitleAbove(yTitle, place == ChartSizing::YTitle::Above);
 
-    const int listed = placeLegend(detail.legend, metrics);
-    chart()->setMargins(QMargins(kMargin, kMargin + (m_yTitleAbove ? metrics.height() : 0), kMargin, kMargin + listed));
+    const int listed = placeLegend(ChartSizing::legend(room, detail.legend, metrics, shownSeriesLabels()));
+    const int above = place == ChartSizing::YTitle::Above ? metrics.height() : 0;
+    chart()->setMargins(QMargins(kMargin, kMargin + above, kMargin, kMargin + listed));
     applyAxes();
 }
 
-// In a row below the plot; else beside it; else, in a narrow window, as a
-// list below the plot; else not at all. Returns the height of the strip the
-// list takes at the bottom.
-int DataGridChart::placeLegend(bool wanted, const QFontMetrics& metrics) {
-    const QSize room = size();
-    int row = 0;
-    int widest = 0;
-    int shown = 0;
-    for (int c = 1; c <= m_columns; ++c) {
+QStringList DataGridChart::shownSeriesLabels() const {
+    QStringList names;
+    for (int c = 1; c <= columnCount(); ++c) {
         if (isSeriesShown(c)) {
-            const int entry = metrics.horizontalAdvance(seriesLabel(c)) + kLegendEntryExtra;
-            row += entry;
-            widest = std::max(widest, entry);
-            ++shown;
+            names.append(seriesLabel(c));
         }
     }
+    return names;
+}
+
+// Puts the legend where the policy placed it; returns the height of the
+// strip a listed legend takes at the bottom.
+int DataGridChart::placeLegend(const ChartSizing::Legend& place) {
     QLegend* legend = chart()->legend();
-    const int lineHeight = metrics.height() + kLegendLineGap;
-    const int listHeight = shown * lineHeight + kLegendLineGap;
-    const bool fitsBelow = row <= room.width() - 16;
-    const bool fitsBeside = room.width() >= kLegendBesideFromWidth && widest <= room.width() / 4;
-    const bool fitsListed = widest <= room.width() - 16 && listHeight <= room.height() / 4;
-    int listed = 0;
-    if (!wanted) {
-        // Nothing to place.
-    } else if (room.height() < kLegendBesideBelowHeight && fitsBeside) {
-        legend->attachToChart();
-        legend->setAlignment(Qt::AlignRight);
-    } else if (fitsBelow) {
-        legend->attachToChart();
-        legend->setAlignment(Qt::AlignBottom);
-    } else if (fitsBeside) {
-        legend->attachToChart();
-        legend->setAlignment(Qt::AlignRight);
-    } else if (fitsListed) {
-        // A detached legend lays its names out one a line; the chart keeps
-        // a strip free for it at the bottom.
-        listed = listHeight;
-        legend->setAlignment(Qt::AlignLeft);
-        legend->detachFromChart();
-        legend->setBackgroundVisible(false);
-        legend->setGeometry(
-            QRectF(kMargin, room.height() - kMargin - listHeight, room.width() - 2 * kMargin, listHeight));
+    switch (place.place) {
+        case ChartSizing::LegendPlace::None:
+            break;
+        case ChartSizing::LegendPlace::Below:
+            legend->attachToChart();
+            legend->setAlignment(Qt::AlignBottom);
+            break;
+        case ChartSizing::LegendPlace::Beside:
+            legend->attachToChart();
+            legend->setAlignment(Qt::AlignRight);
+            break;
+        case ChartSizing::LegendPlace::Listed: {
+            // A detached legend lays its names out one a line; the chart
+            // keeps a strip free for it at the bottom.
+            const QSize room = size();
+            legend->setAlignment(Qt::AlignLeft);
+            legend->detachFromChart();
+            legend->setBackgroundVisible(false);
+            legend->setGeometry(QRectF(kMargin, room.height() - kMargin - place.listHeight, room.width() - 2 * kMargin,
+                                       place.listHeight));
+            break;
+        }
     }
-    legend->setVisible(wanted && (fitsBelow || fitsBeside || fitsListed));
-    return listed;
+    legend->setVisible(place.place != ChartSizing::LegendPlace::None);
+    return place.listHeight;
 }
 
 void DataGridChart::resizeEvent(QResizeEvent* event) {
-    QChartView::resizeEvent(event);
-    fitToSize();
+    ChartView::resizeEvent(event);
+    refit();
     placeNotes();
 }
 
 QString DataGridChart::pointText(int column, const QPointF& point) const {
-    if (!validColumn(column) || m_rows.empty()) {
+    const int nearest = m_table.nearestRow(column, point.x());
+    if (nearest == 0) {
         return {};
     }
-    int nearest = -1;
-    double distance = std::numeric_limits<double>::infinity();
-    for (int r = 0; r < rowCount(); ++r) {
-        const double y = m_rows[static_cast<size_t>(r)].cells[static_cast<size_t>(column - 1)];
-        const double d = std::fabs(rowX(r) - point.x());
-        if (std::isfinite(y) && d < distance) {
-            distance = d;
-            nearest = r;
-        }
-    }
-    if (nearest < 0) {
-        return {};
-    }
-    const double y = m_rows[static_cast<size_t>(nearest)].cells[static_cast<size_t>(column - 1)];
     return QString::fromUtf8(texts::charts::kHoverTemplate)
-        .arg(seriesLabel(column), m_rows[static_cast<size_t>(nearest)].label,
-             withUnit(numberText(y), seriesUnit(column)));
+        .arg(seriesLabel(column), rowLabel(nearest),
+             withUnit(numberText(m_table.value(nearest, column)), seriesUnit(column)));
 }
 
 void DataGridChart::onHovered(int column, const QPointF& point, bool entered) {
-    if (!entered) {
-        m_hoverText.clear();
-        QToolTip::hideText();
-        return;
-    }
-    m_hoverText = pointText(column, point);
-    if (!m_hoverText.isEmpty()) {
-        QToolTip::showText(QCursor::pos(), m_hoverText, this);
-    }
-}
-
-void DataGridChart::contextMenuEvent(QContextMenuEvent* event) {
-    QMenu* menu = m_export->createContextMenu(this);
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->popup(event->globalPos());
-    event->accept();
+    showHover(entered ? pointText(column, point) : QString());
 }
 
 ChartExport::Table DataGridChart::table() const {
@@ -625,13 +359,9 @@ ChartExport::Table DataGridChart::table() const {
     for (const QString& label : seriesLabels()) {
         out.header.push_back(label.toStdString());
     }
-    out.rows.reserve(m_rows.size());
-    for (const Row& row : m_rows) {
-        std::vector<std::string> line{row.label.toStdString()};
-        for (double cell : row.cells) {
-            line.push_back(std::isfinite(cell) ? roundTripText(cell) : std::string());
-        }
-        out.rows.push_back(std::move(line));
+    out.rows.reserve(static_cast<size_t>(rowCount()));
+    for (int r = 1; r <= rowCount(); ++r) {
+        out.rows.push_back(m_table.savedRow(r));
     }
     return out;
 }

@@ -1,10 +1,7 @@
 #include "decision/gui/DecisionChartView.h"
 
 #include <QAbstractAxis>
-#include <QContextMenuEvent>
 #include <QLegend>
-#include <QMenu>
-#include <QToolTip>
 
 namespace quorvale {
 namespace {
@@ -13,20 +10,14 @@ constexpr int kMargin = 4;
 
 }  // namespace
 
-DecisionChartView::DecisionChartView(QWidget* parent)
-    : QChartView(parent), m_export(new ChartExport(this, [this] { return table(); })) {
-    setRenderHint(QPainter::Antialiasing, true);
+DecisionChartView::DecisionChartView(QWidget* parent) : ChartView(parent) {
     // Small enough for any tile; the fit takes away what has no room.
     setMinimumSize(120, 90);
-    m_export->setCaptionSource([this] { return m_title; });
+    exporter()->setCaptionSource([this] { return m_title; });
 }
 
-// The view starts with a chart of its own, which it lets go of (without
-// deleting it) when given another.
 void DecisionChartView::adoptChart(QChart* chart) {
-    QChart* builtIn = QChartView::chart();
-    setChart(chart);
-    delete builtIn;
+    ChartView::adoptChart(chart);
     chart->legend()->hide();
     chart->setBackgroundRoundness(0);
     m_legend = std::make_unique<LegendStrip>(chart);
@@ -38,15 +29,6 @@ void DecisionChartView::adoptChart(QChart* chart) {
 void DecisionChartView::setTitle(const QString& title) { m_title = title; }
 
 void DecisionChartView::setLegend(std::vector<LegendStrip::Entry> entries) { m_legend->setEntries(std::move(entries)); }
-
-void DecisionChartView::showHover(const QString& text) {
-    m_hoverText = text;
-    if (text.isEmpty()) {
-        QToolTip::hideText();
-    } else {
-        QToolTip::showText(QCursor::pos(), text, this);
-    }
-}
 
 QFont DecisionChartView::face(const ChartDetail& detail) const {
     QFont f = font();
@@ -69,21 +51,6 @@ void DecisionChartView::presentCommon(const ChartDetail& detail) {
     c->setTitle(detail.chartTitle ? m_title : QString());
     const int legendHeight = m_legend->layOut(f, kMargin, detail.legend);
     c->setMargins(QMargins(kMargin, kMargin, kMargin, kMargin + legendHeight));
-}
-
-void DecisionChartView::refit() {
-    const auto apply = [this](const ChartDetail& d) { present(d); };
-    m_detail = ChartFit::fit(*chart(), apply);
-    if (wantsSecondFit()) {
-        m_detail = ChartFit::fit(*chart(), apply);
-    }
-}
-
-void DecisionChartView::contextMenuEvent(QContextMenuEvent* event) {
-    QMenu* menu = m_export->createContextMenu(this);
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->popup(event->globalPos());
-    event->accept();
 }
 
 }  // namespace quorvale

@@ -1,7 +1,5 @@
 #include "simulator/gui/SimulationChartWriter.h"
 
-#include <string>
-
 namespace quorvale {
 
 void SimulationChartWriter::startRun(int steps) {
@@ -12,7 +10,7 @@ void SimulationChartWriter::startRun(int steps) {
         for (int row = 1; row <= steps; ++row) {
             grid.setColumn(column);
             grid.setRow(row);
-            grid.setRowLabel(std::to_string(row));
+            grid.setRowX(row);
             grid.setData(0);
         }
     }
@@ -21,7 +19,7 @@ void SimulationChartWriter::startRun(int steps) {
 void SimulationChartWriter::writeRow(int step, const RunChartRow& row) {
     DataGrid& grid = m_grid();
     grid.setRow(step);
-    grid.setRowLabel(std::to_string(step));
+    grid.setRowX(step);
     for (int column = 1; column <= kRunChartColumns; ++column) {
         grid.setColumn(column);
         grid.setData(row[static_cast<size_t>(column - 1)]);

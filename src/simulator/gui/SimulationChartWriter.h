@@ -1,8 +1,8 @@
 #pragma once
 // Writes a run's chart rows into the simulation chart's grid, in the grid's
-// own operations: at the start every row labelled with its number and every
-// cell at 0, column by column, without a repaint; at each step's end that
-// step's row, labelled with the EYD in stations, then a repaint.
+// own operations: at the start every row placed at its number and every cell
+// at 0, column by column, without a repaint; at each step's end that step's
+// row, placed at the EYD in stations, then a repaint.
 
 #include <functional>
 

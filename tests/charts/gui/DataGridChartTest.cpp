@@ -24,9 +24,9 @@ using namespace quorvale::testing;
 
 namespace {
 
-void writeRow(DataGrid& grid, int row, const std::string& label, std::initializer_list<double> values) {
+void writeRow(DataGrid& grid, int row, double x, std::initializer_list<double> values) {
     grid.setRow(row);
-    grid.setRowLabel(label);
+    grid.setRowX(x);
     int column = 0;
     for (double v : values) {
         grid.setColumn(++column);
@@ -72,7 +72,7 @@ private slots:
         m_chart->setColumnCount(3);
         m_chart->setRowCount(40);
         for (int r = 1; r <= 40; ++r) {
-            writeRow(*m_chart, r, std::to_string(r), {r * 1.0, r * 2.0, r * 3.0});
+            writeRow(*m_chart, r, r, {r * 1.0, r * 2.0, r * 3.0});
         }
         QCOMPARE(m_chart->rowCount(), 40);
         // A shorter sweep: the rows that stay keep their values until written.
@@ -95,7 +95,7 @@ private slots:
         m_chart->setRow(99);
         m_chart->setColumn(1);
         m_chart->setData(7);
-        m_chart->setRowLabel("x");
+        m_chart->setRowX(5);
         QCOMPARE(m_chart->currentRow(), 0);
         m_chart->setRow(2);
         m_chart->setColumn(0);
@@ -111,7 +111,7 @@ private slots:
         const int before = m_chart->redrawCount();
         m_chart->setRowCount(70);
         for (int r = 1; r <= 70; ++r) {
-            writeRow(*m_chart, r, std::to_string(r), {100.0 + r, 50.0, 5.0});
+            writeRow(*m_chart, r, r, {100.0 + r, 50.0, 5.0});
         }
         QVERIFY(m_chart->redrawPending());
         QCOMPARE(m_chart->redrawCount(), before);
@@ -123,10 +123,10 @@ private slots:
 
     void axesFollowTheDataAndNothingNonFiniteIsDrawn() {
         m_chart->setRowCount(4);
-        writeRow(*m_chart, 1, "1", {340.12, 150, 187.5});
-        writeRow(*m_chart, 2, "2", {std::numeric_limits<double>::quiet_NaN(), 120, 93});
-        writeRow(*m_chart, 3, "3", {std::numeric_limits<double>::infinity(), 110, 62});
-        writeRow(*m_chart, 4, "4", {-std::numeric_limits<double>::infinity(), 100, 47});
+        writeRow(*m_chart, 1, 1, {340.12, 150, 187.5});
+        writeRow(*m_chart, 2, 2, {std::numeric_limits<double>::quiet_NaN(), 120, 93});
+        writeRow(*m_chart, 3, 3, {std::numeric_limits<double>::infinity(), 110, 62});
+        writeRow(*m_chart, 4, 4, {-std::numeric_limits<double>::infinity(), 100, 47});
         m_chart->redrawNow();
         QCOMPARE(m_chart->series(1)->count(), 1);
         QCOMPARE(m_chart->series(2)->count(), 4);
@@ -135,18 +135,18 @@ private slots:
         QVERIFY(m_chart->xAxis()->min() <= 1 && m_chart->xAxis()->max() >= 4);
         // Smaller data: the axis comes down with it.
         for (int r = 1; r <= 4; ++r) {
-            writeRow(*m_chart, r, std::to_string(r), {1, 2, 3});
+            writeRow(*m_chart, r, r, {1, 2, 3});
         }
         m_chart->redrawNow();
         QVERIFY(m_chart->yAxis()->max() < 10);
         // Extreme but finite values still give finite axes.
-        writeRow(*m_chart, 1, "1", {1e300, -1e300, 1e-300});
+        writeRow(*m_chart, 1, 1, {1e300, -1e300, 1e-300});
         m_chart->redrawNow();
         QVERIFY(std::isfinite(m_chart->yAxis()->min()) && std::isfinite(m_chart->yAxis()->max()));
         QVERIFY(m_chart->yAxis()->min() < m_chart->yAxis()->max());
         QVERIFY((m_chart->yAxis()->max() - m_chart->yAxis()->min()) / m_chart->yAxis()->tickInterval() < 20);
         // And back again, without passing through a state of countless ticks.
-        writeRow(*m_chart, 1, "1", {1, 2, 3});
+        writeRow(*m_chart, 1, 1, {1, 2, 3});
         m_chart->redrawNow();
         QVERIFY(m_chart->yAxis()->max() < 10);
     }
@@ -154,7 +154,7 @@ private slots:
     void hoveringAPointNamesSeriesEydAndValue() {
         m_chart->setRowCount(12);
         for (int r = 1; r <= 12; ++r) {
-            writeRow(*m_chart, r, std::to_string(r), {100.0 + r / 4.0, 0, 0});
+            writeRow(*m_chart, r, r, {100.0 + r / 4.0, 0, 0});
         }
         m_chart->redrawNow();
         QCOMPARE(m_chart->pointText(1, QPointF(9.7, 0)), QStringLiteral("Total\nEYD: 10 stat\nValue: 102.5"));
@@ -174,8 +174,8 @@ private slots:
     void theContextMenuCopiesAndSavesPictureAndData() {
         m_chart->setColumnCount(2);
         m_chart->setRowCount(2);
-        writeRow(*m_chart, 1, "1", {340.12, 0.1});
-        writeRow(*m_chart, 2, "2", {std::numeric_limits<double>::quiet_NaN(), 1e-7});
+        writeRow(*m_chart, 1, 1, {340.12, 0.1});
+        writeRow(*m_chart, 2, 2, {std::numeric_limits<double>::quiet_NaN(), 1e-7});
         m_chart->setWindowTitle(QStringLiteral("Costs, low range"));
         std::unique_ptr<QMenu> menu(m_chart->exporter()->createContextMenu(nullptr));
         QStringList texts;
@@ -235,7 +235,7 @@ private slots:
         // Total falls to 120 at 7 and again at 9 stations; unwritten rows hold 0.
         const double totals[] = {300, 250, 200, 150, 130, 125, 120, 121, 120, 140, 0, 0};
         for (int r = 1; r <= 12; ++r) {
-            writeRow(*m_chart, r, std::to_string(r), {totals[r - 1], 0, 50.0 / r});
+            writeRow(*m_chart, r, r, {totals[r - 1], 0, 50.0 / r});
         }
         m_chart->redrawNow();
         QCOMPARE(m_chart->xAxis()->titleText(), QStringLiteral("EYD (stations)"));
@@ -256,10 +256,10 @@ private slots:
         QVERIFY(m_chart->capNote().isEmpty());
 
         // A capped cost is noted, but not on a hidden series.
-        writeRow(*m_chart, 1, "1", {300, 400, 50});
+        writeRow(*m_chart, 1, 1, {300, 400, 50});
         m_chart->redrawNow();
         QVERIFY(m_chart->capNote().isEmpty());
-        writeRow(*m_chart, 1, "1", {400, 400, 50});
+        writeRow(*m_chart, 1, 1, {400, 400, 50});
         m_chart->redrawNow();
         QCOMPARE(m_chart->capNote(), QStringLiteral("Costs capped at 400 $/mbf"));
 
@@ -274,7 +274,7 @@ private slots:
     void ticksAndLegendFollowTheRoomTheChartHas() {
         m_chart->setRowCount(30);
         for (int r = 1; r <= 30; ++r) {
-            writeRow(*m_chart, r, std::to_string(r), {100.0 + r, 50, 5});
+            writeRow(*m_chart, r, r, {100.0 + r, 50, 5});
         }
         m_chart->redrawNow();
         auto intervals = [](QValueAxis* axis) { return (axis->max() - axis->min()) / axis->tickInterval(); };
@@ -304,7 +304,7 @@ private slots:
         m_chart->setLook(look);
         m_chart->setRowCount(50);
         for (int r = 1; r <= 50; ++r) {
-            writeRow(*m_chart, r, std::to_string(r), {1000.0 * r, 7.5 + r, 0.25 * r});
+            writeRow(*m_chart, r, r, {1000.0 * r, 7.5 + r, 0.25 * r});
         }
         m_chart->redrawNow();
         const QStringList yTitles{QString::fromStdString(look.yTitle), QString::fromStdString(look.yShortTitle)};
@@ -331,9 +331,9 @@ private slots:
     void savedDataQuotesLabelsThatNeedIt() {
         DataGridChart chart(QStringList{"Cost, total", "Say \"hi\""});
         chart.setRowCount(1);
-        writeRow(chart, 1, "a,b", {1, 2});
+        writeRow(chart, 1, 2.5, {1, 2});
         QCOMPARE(chart.exporter()->csvText(),
-                 QStringLiteral("EYD (stat),\"Cost, total\",\"Say \"\"hi\"\"\"\n\"a,b\",1,2\n"));
+                 QStringLiteral("EYD (stat),\"Cost, total\",\"Say \"\"hi\"\"\"\n2.5,1,2\n"));
     }
 };
 

@@ -125,7 +125,7 @@ private slots:
         QCOMPARE(host.grid.rowCount(), 30);
         QCOMPARE(host.grid.columnCount(), 5);
         for (int row = 1; row <= 30; ++row) {
-            QCOMPARE(host.grid.rowLabel(row), std::to_string(row));
+            QCOMPARE(host.grid.x(row), double(row));
             for (int column = 2; column <= 5; ++column) {
                 QCOMPARE(host.grid.cell(row, column), host.grid.cell(row, 1));
             }
@@ -226,7 +226,7 @@ private slots:
         QCOMPARE(percentBeforeEnd, percentWhenTargetSet);
 
         for (int row = 1; row <= 30; ++row) {
-            QCOMPARE(host.grid.rowLabel(row), std::to_string(row));
+            QCOMPARE(host.grid.x(row), double(row));
             for (int column = 1; column <= 5; ++column) {
                 if (row <= 11) {
                     QVERIFY(host.grid.cell(row, column) > 0);

@@ -1,9 +1,9 @@
 #pragma once
 // The simulation chart's grid held in memory, for the Simulator window's
-// tests: it keeps what the window wrote, labels included.
+// tests: it keeps what the window wrote, each row's place on the x axis
+// included.
 
 #include <stdexcept>
-#include <string>
 #include <vector>
 
 #include "charts/DataGrid.h"
@@ -17,13 +17,13 @@ public:
         resize();
     }
     void setRowCount(int rows) override {
-        m_labels.assign(static_cast<size_t>(rows > 0 ? rows : 0), std::string());
+        m_xs.assign(static_cast<size_t>(rows > 0 ? rows : 0), 0.0);
         resize();
     }
     void setRow(int row) override { m_row = row; }
-    void setRowLabel(const std::string& label) override {
+    void setRowX(double x) override {
         if (m_row >= 1 && m_row <= rowCount()) {
-            m_labels[static_cast<size_t>(m_row - 1)] = label;
+            m_xs[static_cast<size_t>(m_row - 1)] = x;
         }
     }
     void setColumn(int column) override { m_column = column; }
@@ -36,7 +36,7 @@ public:
     void refresh() override { ++m_refreshes; }
 
     int columnCount() const { return m_columns; }
-    int rowCount() const { return static_cast<int>(m_labels.size()); }
+    int rowCount() const { return static_cast<int>(m_xs.size()); }
     // Rows and columns numbered from 1.
     double cell(int row, int column) const {
         if (!inside(row, column)) {
@@ -44,7 +44,7 @@ public:
         }
         return m_cells[index(row, column)];
     }
-    const std::string& rowLabel(int row) const { return m_labels.at(static_cast<size_t>(row - 1)); }
+    double x(int row) const { return m_xs.at(static_cast<size_t>(row - 1)); }
     int refreshCount() const { return m_refreshes; }
 
 private:
@@ -54,13 +54,13 @@ private:
     size_t index(int row, int column) const {
         return static_cast<size_t>(row - 1) * static_cast<size_t>(m_columns) + static_cast<size_t>(column - 1);
     }
-    void resize() { m_cells.assign(m_labels.size() * static_cast<size_t>(m_columns), 0.0); }
+    void resize() { m_cells.assign(m_xs.size() * static_cast<size_t>(m_columns), 0.0); }
 
     int m_columns = 0;
     int m_row = 0;
     int m_column = 0;
     int m_refreshes = 0;
-    std::vector<std::string> m_labels;
+    std::vector<double> m_xs;
     std::vector<double> m_cells;  // row by row
 };
 
