@@ -3,6 +3,11 @@
 // messages and the names it stores settings under. Each window area has its
 // own namespace under quorvale::texts, so a reader finds a text by where it
 // appears and a test can check it against what the user sees.
+//
+// A text with fields is filled one way, by what it becomes: a std::string
+// with fmt, its fields {} (the core, the command line and the few messages
+// printed before a window opens); a QString with QString::arg, its fields
+// %1, %2 (the windows).
 
 #include <array>
 
@@ -56,9 +61,10 @@ inline constexpr char kSettingsLeftAlone[] =
 inline constexpr char kSettingsMovedAside[] =
     "quorvale: the settings file %1 was damaged; it was moved to %2, and the settings start afresh.";
 
-// Printed instead of opening windows when there is no screen to open them on.
+// Printed instead of opening windows when there is no screen to open them
+// on, filled with fmt: {} what was found.
 inline constexpr char kNoDisplay[] =
-    "quorvale: no graphical display is available (%1), so the desktop application cannot open "
+    "quorvale: no graphical display is available ({}), so the desktop application cannot open "
     "its windows.\n"
     "Run the static analysis in the terminal instead:\n"
     "    quorvale-cli sweep\n"
@@ -405,31 +411,32 @@ inline constexpr std::array<const char*, 6> kTornadoColumns{
 
 }  // namespace decision
 
-// The decision analysis's summary in words. %1, %2, ... are filled in order.
+// The decision analysis's summary in words, filled with fmt: the {} fields
+// take the arguments in order.
 namespace decision {
 
-// %1 stations, %2 mean cost ($/mbf, two decimals).
-inline constexpr char kRecommend[] = "Lay out at %1 stations (mean %2 $/mbf).";
-// %1 mean cost, when the recommendation is the first station.
-inline constexpr char kRecommendOne[] = "Lay out at 1 station (mean %1 $/mbf).";
-// %1 and %2 stations, %3 the tolerance in percent.
-inline constexpr char kBand[] = "Anywhere from %1 to %2 stations is within %3 % of that.";
-// %1 the tolerance in percent.
-inline constexpr char kBandAlone[] = "No other number of stations is within %1 % of that.";
-// %1 the variable's caption in the Variables window.
-inline constexpr char kDriver[] = "%1 moves the cost most.";
+// The stations, then the mean cost ($/mbf, two decimals).
+inline constexpr char kRecommend[] = "Lay out at {} stations (mean {} $/mbf).";
+// The mean cost, when the recommendation is the first station.
+inline constexpr char kRecommendOne[] = "Lay out at 1 station (mean {} $/mbf).";
+// The first and last stations, then the tolerance in percent.
+inline constexpr char kBand[] = "Anywhere from {} to {} stations is within {} % of that.";
+// The tolerance in percent.
+inline constexpr char kBandAlone[] = "No other number of stations is within {} % of that.";
+// The variable's caption in the Variables window.
+inline constexpr char kDriver[] = "{} moves the cost most.";
 inline constexpr char kNoDriver[] = "No single input moves the lowest cost.";
-// %1 the variable's caption: no step has a finite cost with it at that end.
-inline constexpr char kNoCostAtLow[] = "With %1 at its Low, no EYD has a finite cost; check that entry.";
-inline constexpr char kNoCostAtHigh[] = "With %1 at its High, no EYD has a finite cost; check that entry.";
-inline constexpr char kNoCostAtEither[] = "With %1 at its Low or its High, no EYD has a finite cost; check that entry.";
+// The variable's caption: no step has a finite cost with it at that end.
+inline constexpr char kNoCostAtLow[] = "With {} at its Low, no EYD has a finite cost; check that entry.";
+inline constexpr char kNoCostAtHigh[] = "With {} at its High, no EYD has a finite cost; check that entry.";
+inline constexpr char kNoCostAtEither[] = "With {} at its Low or its High, no EYD has a finite cost; check that entry.";
 inline constexpr char kNoSteps[] = "The High EYD is below one station, so there is nothing to lay out.";
 inline constexpr char kNoScenario[] = "No scenario gave finite costs, so there is no recommendation.";
-// %1 scenarios.
-inline constexpr char kStopped[] = "Stopped after %1 scenarios; not final: the figures are those so far.";
-// %1 the cap on scenarios.
+// The scenarios.
+inline constexpr char kStopped[] = "Stopped after {} scenarios; not final: the figures are those so far.";
+// The cap on scenarios.
 inline constexpr char kCapped[] =
-    "The run reached its cap of %1 scenarios before the target was met; the figures are less sure than asked.";
+    "The run reached its cap of {} scenarios before the target was met; the figures are less sure than asked.";
 
 // What is worth measuring and comparisons, in words, filled with fmt: the
 // {} fields take the arguments in order.
@@ -501,44 +508,45 @@ inline constexpr char kFollowOutside[] =
 
 }  // namespace plan
 
-// Unit documents: the reader's messages (one line each, %1 the file, %2 the
-// place in it: a JSON pointer or line:column), and the desktop's unit
-// commands, dialogs and messages.
+// Unit documents: the reader's messages (one line each, filled with fmt: the
+// file, then the place in it, a JSON pointer or line:column), and the
+// desktop's unit commands, dialogs and messages.
 namespace units {
 
-inline constexpr char kCannotRead[] = "%1: cannot be read: %2";
-inline constexpr char kIsFolder[] = "%1: is a folder, not a unit file";
-// %2 what stands there ("a FIFO (named pipe)", "a character device", ...).
-inline constexpr char kNotRegular[] = "%1: is %2, not a unit file; only a regular file is read";
-inline constexpr char kTooLarge[] = "%1: is %2 bytes; a unit file holds at most 1 MiB (1048576 bytes)";
-inline constexpr char kNotJson[] = "%1:%2: not a JSON document: %3";
-inline constexpr char kWrongType[] = "%1: %2: expected %3, found %4";
-inline constexpr char kMissing[] = "%1: %2: missing; a unit document must give it";
+inline constexpr char kCannotRead[] = "{}: cannot be read: {}";
+inline constexpr char kIsFolder[] = "{}: is a folder, not a unit file";
+// The second field: what stands there ("a FIFO (named pipe)", "a character
+// device", ...).
+inline constexpr char kNotRegular[] = "{}: is {}, not a unit file; only a regular file is read";
+inline constexpr char kTooLarge[] = "{}: is {} bytes; a unit file holds at most 1 MiB (1048576 bytes)";
+inline constexpr char kNotJson[] = "{}:{}: not a JSON document: {}";
+inline constexpr char kWrongType[] = "{}: {}: expected {}, found {}";
+inline constexpr char kMissing[] = "{}: {}: missing; a unit document must give it";
 inline constexpr char kWrongFormat[] =
-    "%1: /format: expected \"quorvale-unit\", found %2; this is not a Quorvale unit file";
+    "{}: /format: expected \"quorvale-unit\", found {}; this is not a Quorvale unit file";
 inline constexpr char kWrongVersion[] =
-    "%1: /version: version %2 is not supported; this program reads version 1 unit files";
-inline constexpr char kWrongCount[] = "%1: %2: expected two texts [Low, High], found %3";
-inline constexpr char kUnknownPattern[] = "%1: /pattern: expected \"parallel\" or \"fan\", found %2";
+    "{}: /version: version {} is not supported; this program reads version 1 unit files";
+inline constexpr char kWrongCount[] = "{}: {}: expected two texts [Low, High], found {}";
+inline constexpr char kUnknownPattern[] = "{}: /pattern: expected \"parallel\" or \"fan\", found {}";
 inline constexpr char kControlCharacter[] =
-    "%1: %2: holds a line break or other control character; a text here is one line";
-inline constexpr char kUnknownKey[] = "%1: %2: unknown key, ignored";
-inline constexpr char kDuplicateKey[] = "%1: %2: given twice; a unit document gives each key once";
+    "{}: {}: holds a line break or other control character; a text here is one line";
+inline constexpr char kUnknownKey[] = "{}: {}: unknown key, ignored";
+inline constexpr char kDuplicateKey[] = "{}: {}: given twice; a unit document gives each key once";
 inline constexpr char kNulByte[] = "a NUL byte; a unit document is text, and nothing may follow it";
-// %3 the limit in bytes.
-inline constexpr char kTextCut[] = "%1: %2: longer than %3 bytes; only the first %3 are kept";
+// The third field: the limit in bytes.
+inline constexpr char kTextCut[] = "{0}: {1}: longer than {2} bytes; only the first {2} are kept";
 
-// A number of the file not read as its text says (%2 the place, %3 the
-// text, %4 the value taken, %5 why, or nothing).
-inline constexpr char kReadAs[] = "%1: %2 \"%3\" read as %4%5";
-inline constexpr char kEntryPlace[] = "%1 %2";  // option name, Low or High
+// A number of the file not read as its text says: the file, the place, the
+// text, the value taken, and why (or nothing).
+inline constexpr char kReadAs[] = "{}: {} \"{}\" read as {}{}";
+inline constexpr char kEntryPlace[] = "{} {}";  // option name, Low or High
 inline constexpr char kLow[] = "Low";
 inline constexpr char kHigh[] = "High";
 inline constexpr char kTargetPlace[] = "target";
 inline constexpr char kWhyOtherForm[] = " (unit files write numbers with \".\" as the decimal point and no grouping)";
 inline constexpr char kWhyRepaired[] = " (not a usable number: the default)";
 
-// What a JSON value was, for "found %4".
+// What a JSON value was, for kWrongType's "found {}".
 inline constexpr char kAnObject[] = "an object";
 inline constexpr char kAList[] = "a list";
 inline constexpr char kAText[] = "a text";
@@ -548,7 +556,7 @@ inline constexpr char kNull[] = "null";
 inline constexpr char kAListOfTwoTexts[] = "a list of two texts [Low, High]";
 inline constexpr char kAWholeNumber[] = "a whole number";
 inline constexpr char kATextOrNumber[] = "a text or a number";
-inline constexpr char kItems[] = "%1 items";
+inline constexpr char kItems[] = "{} items";
 
 // Tools menu and toolbar.
 inline constexpr char kOpenUnit[] = "Open Unit...";
@@ -587,12 +595,12 @@ inline constexpr char kLastInputsGroup[] = "LastInputs";
 inline constexpr char kRecentGroup[] = "RecentUnits";
 inline constexpr int kRecentCount = 4;
 
-// Beliefs of a version 2 document: %1 the file, %2 the place, %3 what was found.
-inline constexpr char kNotDrawnVariable[] = "%1: %2: not the option name of a variable that is drawn";
-inline constexpr char kNotPositiveNumber[] = "%1: %2: expected a positive number, found %3";
-inline constexpr char kUnknownShape[] = "%1: %2: expected \"triangular\" or \"pert\", found %3";
+// Beliefs of a version 2 document, filled with fmt: the file, the place, what was found.
+inline constexpr char kNotDrawnVariable[] = "{}: {}: not the option name of a variable that is drawn";
+inline constexpr char kNotPositiveNumber[] = "{}: {}: expected a positive number, found {}";
+inline constexpr char kUnknownShape[] = "{}: {}: expected \"triangular\" or \"pert\", found {}";
 inline constexpr char kBadCorrelation[] =
-    "%1: %2: a correlation links two different drawn variables, each pair once, with a rho between -1 and 1";
+    "{}: {}: a correlation links two different drawn variables, each pair once, with a rho between -1 and 1";
 
 }  // namespace units
 

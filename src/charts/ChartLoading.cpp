@@ -23,15 +23,6 @@ bool isGroupActive(ChartGroup group, const GraphMarks& m) {
     return false;
 }
 
-bool anyGroupActive(const GraphMarks& marks) {
-    for (ChartGroup g : kPrepareOrder) {
-        if (isGroupActive(g, marks)) {
-            return true;
-        }
-    }
-    return false;
-}
-
 int columnCount(ChartGroup group) {
     switch (group) {
         case ChartGroup::Settings:

@@ -23,7 +23,6 @@ inline constexpr std::array<ChartGroup, 5> kWriteOrder{ChartGroup::Production, C
 
 // A group is active while at least one of its menu items is checked.
 bool isGroupActive(ChartGroup group, const GraphMarks& marks);
-bool anyGroupActive(const GraphMarks& marks);
 
 // Series (columns) of the group's chart: 1, 2, 1, 3 and 3.
 int columnCount(ChartGroup group);

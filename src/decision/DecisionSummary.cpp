@@ -1,7 +1,8 @@
 #include "decision/DecisionSummary.h"
 
+#include <fmt/format.h>
+
 #include <algorithm>
-#include <initializer_list>
 #include <vector>
 
 #include "base/Texts.h"
@@ -12,28 +13,16 @@
 namespace quorvale {
 namespace {
 
-std::string fill(std::string text, std::initializer_list<std::string> args) {
-    char mark[3] = {'%', '1', '\0'};  // %1 to %9
-    for (const std::string& arg : args) {
-        const size_t at = text.find(mark);
-        ++mark[1];
-        if (at != std::string::npos) {
-            text.replace(at, 2, arg);
-        }
-    }
-    return text;
-}
-
 std::string stations(double eydFeet) { return plainDecimal(eydFeet / 100); }
 
 }  // namespace
 
 std::string decisionStoppedNote(std::uint64_t scenarios) {
-    return fill(texts::decision::kStopped, {countText(scenarios)});
+    return fmt::format(texts::decision::kStopped, countText(scenarios));
 }
 
 std::string decisionCapNote(std::uint64_t maxScenarios) {
-    return fill(texts::decision::kCapped, {countText(maxScenarios)});
+    return fmt::format(texts::decision::kCapped, countText(maxScenarios));
 }
 
 std::string decisionSummary(const DecisionResult& result) {
@@ -49,14 +38,14 @@ std::string decisionSummary(const DecisionResult& result) {
     } else {
         const std::string tolerance = plainDecimal(roundHalfEven(result.bandTolerance * 100, 6));
         const std::string mean = fixedDecimal(result.recommendedMean, 2);
-        sentences.push_back(result.recommendedStep == 1
-                                ? fill(t::kRecommendOne, {mean})
-                                : fill(t::kRecommend, {std::to_string(result.recommendedStep), mean}));
+        sentences.push_back(result.recommendedStep == 1 ? fmt::format(t::kRecommendOne, mean)
+                                                        : fmt::format(t::kRecommend, result.recommendedStep, mean));
         sentences.push_back(cheapestSentence(result));
         if (result.bandFromEyd < result.bandToEyd) {
-            sentences.push_back(fill(t::kBand, {stations(result.bandFromEyd), stations(result.bandToEyd), tolerance}));
+            sentences.push_back(
+                fmt::format(t::kBand, stations(result.bandFromEyd), stations(result.bandToEyd), tolerance));
         } else {
-            sentences.push_back(fill(t::kBandAlone, {tolerance}));
+            sentences.push_back(fmt::format(t::kBandAlone, tolerance));
         }
         if (atLargestEyd(result)) {
             sentences.push_back(texts::plan::kWiden);
@@ -75,7 +64,7 @@ std::string decisionSummary(const DecisionResult& result) {
         const bool allComplete =
             std::all_of(bars.begin(), bars.end(), [](const TornadoBar& b) { return b.complete(); });
         if (driver != bars.end() && driver->swing > 0) {
-            sentences.push_back(fill(t::kDriver, {caption(*driver)}));
+            sentences.push_back(fmt::format(t::kDriver, caption(*driver)));
         } else if (allComplete) {
             sentences.push_back(t::kNoDriver);
         }
@@ -88,9 +77,10 @@ std::string decisionSummary(const DecisionResult& result) {
         }
         for (const TornadoBar& bar : bars) {
             if (bar.hasLow() != bar.hasHigh()) {
-                sentences.push_back(fill(bar.hasLow() ? t::kNoCostAtHigh : t::kNoCostAtLow, {caption(bar)}));
+                sentences.push_back(bar.hasLow() ? fmt::format(t::kNoCostAtHigh, caption(bar))
+                                                 : fmt::format(t::kNoCostAtLow, caption(bar)));
             } else if (!bar.hasLow() && result.tornado.hasBase()) {
-                sentences.push_back(fill(t::kNoCostAtEither, {caption(bar)}));
+                sentences.push_back(fmt::format(t::kNoCostAtEither, caption(bar)));
             }
         }
     }

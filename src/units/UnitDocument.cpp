@@ -1,10 +1,11 @@
 #include "units/UnitDocument.h"
 
+#include <fmt/format.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstring>
-#include <initializer_list>
 #include <nlohmann/json.hpp>
 #include <vector>
 
@@ -75,28 +76,28 @@ public:
     }
 
     bool wrongType(const std::string& place, std::string_view wanted, const json& found) {
-        return refuse(fill(kWrongType, {m_file, place, wanted, kindOf(found)}));
+        return refuse(fmt::format(kWrongType, m_file, place, wanted, kindOf(found)));
     }
 
-    void warnUnknown(const std::string& place) { m_result.warnings.push_back(fill(kUnknownKey, {m_file, place})); }
+    void warnUnknown(const std::string& place) { m_result.warnings.push_back(fmt::format(kUnknownKey, m_file, place)); }
 
     // A one-line text at `key` of `object`; absent optional texts stay empty.
     bool text(const json& object, const char* key, bool required, bool multiLine, std::string& out) {
         const std::string place = std::string("/") + key;
         const auto it = object.find(key);
         if (it == object.end()) {
-            return required ? refuse(fill(kMissing, {m_file, place})) : true;
+            return required ? refuse(fmt::format(kMissing, m_file, place)) : true;
         }
         if (!it->is_string()) {
             return wrongType(place, kAText, *it);
         }
         out = it->get<std::string>();
         if (!(multiLine ? isNoteText(out) : isOneLine(out))) {
-            return refuse(fill(kControlCharacter, {m_file, place}));
+            return refuse(fmt::format(kControlCharacter, m_file, place));
         }
         const std::size_t limit = multiLine ? kUnitNotesLimit : kUnitNameLimit;
         if (cutAtCharacter(out, limit)) {
-            m_result.warnings.push_back(fill(kTextCut, {m_file, place, std::to_string(limit)}));
+            m_result.warnings.push_back(fmt::format(kTextCut, m_file, place, std::to_string(limit)));
         }
         return true;
     }
@@ -110,7 +111,7 @@ public:
         if (value.is_string()) {
             text = value.get<std::string>();
             if (!isOneLine(text)) {
-                return refuse(fill(kControlCharacter, {m_file, place}));
+                return refuse(fmt::format(kControlCharacter, m_file, place));
             }
         } else if (value.is_number()) {
             text = fixedNumberText(value.get<double>());
@@ -133,21 +134,21 @@ public:
         }
         const auto format = root.find("format");
         if (format == root.end()) {
-            return refuse(fill(kMissing, {m_file, "/format"}));
+            return refuse(fmt::format(kMissing, m_file, "/format"));
         }
         if (!format->is_string() || format->get<std::string>() != kUnitFormatName) {
-            return refuse(fill(kWrongFormat, {m_file, shown(*format)}));
+            return refuse(fmt::format(kWrongFormat, m_file, shown(*format)));
         }
         const auto version = root.find("version");
         if (version == root.end()) {
-            return refuse(fill(kMissing, {m_file, "/version"}));
+            return refuse(fmt::format(kMissing, m_file, "/version"));
         }
         if (!version->is_number_integer()) {
             return wrongType("/version", kAWholeNumber, *version);
         }
         const long long versionNumber = version->get<long long>();
         if (versionNumber != kUnitFormatVersion && versionNumber != kUnitBeliefsVersion) {
-            return refuse(fill(kWrongVersion, {m_file, shown(*version)}));
+            return refuse(fmt::format(kWrongVersion, m_file, shown(*version)));
         }
 
         std::string pattern;
@@ -157,14 +158,14 @@ public:
         }
         const auto target = root.find("target");
         if (target == root.end()) {
-            return refuse(fill(kMissing, {m_file, "/target"}));
+            return refuse(fmt::format(kMissing, m_file, "/target"));
         }
         if (!number(*target, "/target", UnitEntryNote::kTarget, kTargetPlace, defaultTarget(), unit.target)) {
             return false;
         }
         const std::optional<CorridorPattern> parsed = patternFromKey(pattern);
         if (!parsed) {
-            return refuse(fill(kUnknownPattern, {m_file, shown(root["pattern"])}));
+            return refuse(fmt::format(kUnknownPattern, m_file, shown(root["pattern"])));
         }
         unit.pattern = *parsed;
 
@@ -192,24 +193,24 @@ public:
                 const std::string place = "/beliefs/" + pointerToken(key);
                 const int k = drawnVariableByOption(key);
                 if (k < 0) {
-                    return refuse(fill(kNotDrawnVariable, {m_file, place}));
+                    return refuse(fmt::format(kNotDrawnVariable, m_file, place));
                 }
                 if (!value.is_object()) {
                     return wrongType(place, kAnObject, value);
                 }
                 const auto mode = value.find("mode");
                 if (mode == value.end()) {
-                    return refuse(fill(kMissing, {m_file, place + "/mode"}));
+                    return refuse(fmt::format(kMissing, m_file, place + "/mode"));
                 }
                 if (!mode->is_number() || !std::isfinite(mode->get<double>()) || !(mode->get<double>() > 0)) {
-                    return refuse(fill(kNotPositiveNumber, {m_file, place + "/mode", shown(*mode)}));
+                    return refuse(fmt::format(kNotPositiveNumber, m_file, place + "/mode", shown(*mode)));
                 }
                 const auto shape = value.find("shape");
                 std::optional<BeliefShape> parsed = BeliefShape::Triangular;
                 if (shape != value.end()) {
                     parsed = shape->is_string() ? shapeFromKey(shape->get<std::string>()) : std::nullopt;
                     if (!parsed) {
-                        return refuse(fill(kUnknownShape, {m_file, place + "/shape", shown(*shape)}));
+                        return refuse(fmt::format(kUnknownShape, m_file, place + "/shape", shown(*shape)));
                     }
                 }
                 for (const auto& [inner, ignored] : value.items()) {
@@ -238,16 +239,16 @@ public:
                 const char* key = side == 0 ? "a" : "b";
                 const auto it = pair.find(key);
                 if (it == pair.end()) {
-                    return refuse(fill(kMissing, {m_file, place + "/" + key}));
+                    return refuse(fmt::format(kMissing, m_file, place + "/" + key));
                 }
                 ends[side] = it->is_string() ? drawnVariableByOption(it->get<std::string>()) : -1;
                 if (ends[side] < 0) {
-                    return refuse(fill(kNotDrawnVariable, {m_file, place + "/" + key}));
+                    return refuse(fmt::format(kNotDrawnVariable, m_file, place + "/" + key));
                 }
             }
             const auto rho = pair.find("rho");
             if (rho == pair.end()) {
-                return refuse(fill(kMissing, {m_file, place + "/rho"}));
+                return refuse(fmt::format(kMissing, m_file, place + "/rho"));
             }
             const bool again =
                 std::any_of(out.correlations.begin(), out.correlations.end(), [&](const RankCorrelation& c) {
@@ -255,7 +256,7 @@ public:
                 });
             if (ends[0] == ends[1] || again || !rho->is_number() ||
                 !(rho->get<double>() > -1 && rho->get<double>() < 1)) {
-                return refuse(fill(kBadCorrelation, {m_file, place}));
+                return refuse(fmt::format(kBadCorrelation, m_file, place));
             }
             out.correlate(ends[0], ends[1], rho->get<double>());
         }
@@ -267,7 +268,7 @@ private:
     bool variables(const json& root, UnitDocument& unit) {
         const auto it = root.find("variables");
         if (it == root.end()) {
-            return refuse(fill(kMissing, {m_file, "/variables"}));
+            return refuse(fmt::format(kMissing, m_file, "/variables"));
         }
         if (!it->is_object()) {
             return wrongType("/variables", kAnObject, *it);
@@ -277,13 +278,13 @@ private:
             const std::string place = "/variables/" + std::string(rule.option);
             const auto pair = it->find(std::string(rule.option));
             if (pair == it->end()) {
-                return refuse(fill(kMissing, {m_file, place}));
+                return refuse(fmt::format(kMissing, m_file, place));
             }
             if (!pair->is_array()) {
                 return wrongType(place, kAListOfTwoTexts, *pair);
             }
             if (pair->size() != 2) {
-                return refuse(fill(kWrongCount, {m_file, place, fill(kItems, {std::to_string(pair->size())})}));
+                return refuse(fmt::format(kWrongCount, m_file, place, fmt::format(kItems, pair->size())));
             }
             for (std::size_t side = 0; side < 2; ++side) {
                 const int entry = side == 0 ? lowEntry(k) : highEntry(k);
@@ -335,7 +336,7 @@ std::string writable(std::string text, bool multiLine, std::size_t limit) {
 }  // namespace
 
 std::string unitEntryPlace(int entry) {
-    return fill(kEntryPlace, {variableRule(entry / 2).option, entry % 2 == 0 ? kLow : kHigh});
+    return fmt::format(kEntryPlace, variableRule(entry / 2).option, entry % 2 == 0 ? kLow : kHigh);
 }
 
 std::string unitNoteLine(std::string_view fileName, const UnitEntryNote& note, std::string_view valueText) {
@@ -350,7 +351,7 @@ std::string unitNoteLine(std::string_view fileName, const UnitEntryNote& note, s
         default:
             break;
     }
-    return fill(kReadAs, {fileName, note.place, quotedText(note.text), valueText, why});
+    return fmt::format(kReadAs, fileName, note.place, quotedText(note.text), valueText, why);
 }
 
 UnitDocument defaultUnitDocument() {
@@ -385,7 +386,7 @@ void applyUnit(const UnitDocument& unit, InMemoryInputs& inputs) {
 UnitReadResult readUnitDocument(std::string_view fileName, std::string_view bytes) {
     UnitReadResult result;
     if (bytes.size() > kUnitFileLimit) {
-        result.error = fill(kTooLarge, {fileName, std::to_string(bytes.size())});
+        result.error = fmt::format(kTooLarge, fileName, std::to_string(bytes.size()));
         return result;
     }
     json root;
@@ -410,15 +411,15 @@ UnitReadResult readUnitFile(const std::string& path) {
     const std::string name = escapedControls(path);
     const RegularFileRead file = readRegularFile(path, kUnitFileLimit);
     if (file.kind == FileKind::Folder) {
-        result.error = fill(kIsFolder, {name});
+        result.error = fmt::format(kIsFolder, name);
     } else if (file.kind != FileKind::Regular && file.kind != FileKind::Missing) {
-        result.error = fill(kNotRegular, {name, fileKindName(file.kind)});
+        result.error = fmt::format(kNotRegular, name, fileKindName(file.kind));
     } else if (file.error != 0) {
-        result.error = fill(kCannotRead, {name, std::strerror(file.error)});
+        result.error = fmt::format(kCannotRead, name, std::strerror(file.error));
     } else if (file.tooLarge) {
-        result.error =
-            fill(kTooLarge, {name, file.size > kUnitFileLimit ? std::to_string(file.size)
-                                                              : "more than " + std::to_string(kUnitFileLimit)});
+        result.error = fmt::format(
+            kTooLarge, name,
+            file.size > kUnitFileLimit ? std::to_string(file.size) : "more than " + std::to_string(kUnitFileLimit));
     } else {
         return readUnitDocument(name, file.bytes);
     }

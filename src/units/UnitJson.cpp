@@ -1,5 +1,7 @@
 #include "units/UnitJson.h"
 
+#include <fmt/format.h>
+
 #include <set>
 #include <vector>
 
@@ -123,23 +125,6 @@ private:
 
 }  // namespace
 
-std::string fill(std::string_view pattern, std::initializer_list<std::string_view> args) {
-    std::string out;
-    out.reserve(pattern.size() + 64);
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        if (pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' && pattern[i + 1] <= '9') {
-            const auto index = static_cast<std::size_t>(pattern[i + 1] - '1');
-            if (index < args.size()) {
-                out += *(args.begin() + index);
-                ++i;
-                continue;
-            }
-        }
-        out += pattern[i];
-    }
-    return out;
-}
-
 std::string pointerToken(std::string_view key) {
     std::string out;
     for (const char c : key) {
@@ -185,17 +170,17 @@ bool parseUnitJson(std::string_view fileName, std::string_view bytes, json& root
     // The parser takes a NUL byte for the end of the text and would pass
     // over whatever follows it; no JSON text holds one.
     if (const std::size_t nul = bytes.find('\0'); nul != std::string_view::npos) {
-        message = fill(kNotJson, {fileName, lineColumn(bytes, nul), kNulByte});
+        message = fmt::format(kNotJson, fileName, lineColumn(bytes, nul), kNulByte);
         return false;
     }
     try {
         root = json::parse(bytes.begin(), bytes.end(), DuplicateKeyWatch());
     } catch (const DuplicateKey& duplicate) {
-        message = fill(kDuplicateKey, {fileName, duplicate.place});
+        message = fmt::format(kDuplicateKey, fileName, duplicate.place);
         return false;
     } catch (const json::parse_error& error) {
-        message =
-            fill(kNotJson, {fileName, lineColumn(bytes, error.byte == 0 ? 0 : error.byte - 1), parseDetail(error)});
+        message = fmt::format(kNotJson, fileName, lineColumn(bytes, error.byte == 0 ? 0 : error.byte - 1),
+                              parseDetail(error));
         return false;
     } catch (const json::out_of_range& error) {
         // A number too large for any type ("5E0888..."): the parser names
@@ -204,8 +189,8 @@ bool parseUnitJson(std::string_view fileName, std::string_view bytes, json& root
         const size_t open = what.find('\'');
         const size_t close = what.rfind('\'');
         const size_t at = open < close ? bytes.find(what.substr(open + 1, close - open - 1)) : std::string_view::npos;
-        message = fill(kNotJson,
-                       {fileName, lineColumn(bytes, at == std::string_view::npos ? 0 : at), "a number out of range"});
+        message = fmt::format(kNotJson, fileName, lineColumn(bytes, at == std::string_view::npos ? 0 : at),
+                              "a number out of range");
         return false;
     }
     return true;

@@ -3,7 +3,6 @@
 // JSON text, and the small text helpers its messages share with the reader.
 
 #include <cstddef>
-#include <initializer_list>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <string_view>
@@ -17,10 +16,6 @@ using json = nlohmann::json;
 // NUL byte (the parser would stop there and pass over what follows), and a
 // key given twice in one object (the parser would keep only one of them).
 bool parseUnitJson(std::string_view fileName, std::string_view bytes, json& root, std::string& message);
-
-// The message template with %1, %2, ... replaced in one pass, so an
-// argument that itself holds "%2" stays as it is.
-std::string fill(std::string_view pattern, std::initializer_list<std::string_view> args);
 
 // A JSON pointer token: "~" and "/" escaped as the pointer syntax wants,
 // control characters shown as \uXXXX so a message stays on one line.

@@ -1,5 +1,7 @@
 #include "app/gui/DisplayCheck.h"
 
+#include <fmt/format.h>
+
 #include <cstdlib>
 #include <cstring>
 #include <string_view>
@@ -188,16 +190,6 @@ void DisplayCheck::toolkitConnected() {
 #endif
 }
 
-std::string DisplayCheck::message(const std::string& problem) {
-    const std::string_view pattern = texts::shell::kNoDisplay;
-    const size_t at = pattern.find("%1");
-    if (at == std::string_view::npos) {
-        return std::string(pattern);
-    }
-    std::string text(pattern.substr(0, at));
-    text += problem;
-    text += pattern.substr(at + 2);
-    return text;
-}
+std::string DisplayCheck::message(const std::string& problem) { return fmt::format(texts::shell::kNoDisplay, problem); }
 
 }  // namespace quorvale

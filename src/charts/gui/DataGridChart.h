@@ -62,7 +62,6 @@ public:
     int rowCount() const { return m_table.rowCount(); }
     int columnCount() const { return m_table.columnCount(); }
     int currentRow() const { return m_table.currentRow(); }
-    int currentColumn() const { return m_table.currentColumn(); }
     QString rowLabel(int row) const;
     // NaN outside the grid.
     double value(int row, int column) const { return m_table.value(row, column); }

@@ -29,7 +29,6 @@ public:
 
     void start();
     void cancel() { m_cancel.store(true); }
-    bool isCancelled() const { return m_cancel.load(); }
     // From start() until finished() has been emitted.
     bool isRunning() const { return m_running; }
 

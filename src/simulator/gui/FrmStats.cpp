@@ -312,7 +312,6 @@ void FrmStats::markResultsStale() {
 }
 
 void FrmStats::setStepOverSampleCount(bool over) {
-    m_overSampleCount = over;
     const QString tip =
         over ? QString::fromUtf8(texts::simulator::kNotConvergedTip)
                    .arg(QString::fromStdString(plainDecimal(static_cast<double>(kDefaultMaxSamplesPerStep))))

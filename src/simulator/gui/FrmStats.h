@@ -92,7 +92,6 @@ public:
     // Draws the step's sample count and its bar as not converged, with a
     // tool tip saying so; the run goes on sampling.
     void setStepOverSampleCount(bool over) override;
-    bool stepOverSampleCount() const { return m_overSampleCount; }
 
 signals:
     // The last running handler ("Go" or "Pause 5 Sec.") has returned.
@@ -140,7 +139,6 @@ private:
     double m_target = 0;
     bool m_stop = false;
     bool m_stale = false;
-    bool m_overSampleCount = false;
     bool m_running = false;
     bool m_closePending = false;
     bool m_pauseAbort = false;
