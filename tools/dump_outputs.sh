@@ -73,4 +73,57 @@ run usage-unknown-command nonsense
 run usage-bad-option sweep --no-such-option
 run usage-bad-format decide --format xml
 run missing-unit sweep --unit no-such-file.qvunit
+# How each command reads its options: a bad value in the tool's own words,
+# the first fault in the order given, a later option over an earlier one,
+# and whole numbers read in decimal ("010" is ten).
+long_name=$(printf 'n%.0s' $(seq 1 257))
+run opt-sweep-case sweep --case middle
+run opt-sweep-columns sweep --columns eyd,nothing
+run opt-sweep-columns-csv sweep --columns eyd --format csv
+run opt-sweep-pattern sweep --pattern diagonal --eyd 5
+run opt-sweep-empty-format sweep --format=
+run opt-sweep-needs-value sweep --case --eyd 5
+run opt-sweep-stray sweep --eyd 5 stray
+run opt-sweep-dashes sweep --eyd 5 -- --case high
+run opt-sweep-short sweep -h
+run opt-sweep-first-fault sweep --case bad --pattern bad --no-such-option
+run opt-sweep-first-fault-2 sweep --no-such-option --pattern bad --case bad
+run opt-sweep-later-wins sweep --case high --eyd 5 --case=low --format csv --format json
+run opt-sweep-unit-then-entry sweep --unit "$unit" --unit-size 40 --case average --format csv
+run opt-sweep-entry-then-unit sweep --unit-size 40 --unit "$unit" --case average --format csv
+run opt-sweep-unit-then-pattern sweep --unit "$unit" --pattern fan --eyd 5 --format csv
+run opt-sweep-missing-unit-first sweep --unit no-such-file.qvunit --format xml
+run opt-sweep-bad-format-first sweep --format xml --unit no-such-file.qvunit
+run opt-sweep-strict-value sweep --unit-size 8O --strict=0 --eyd 5
+run opt-simulate-seed simulate --seed x
+run opt-simulate-seed-large simulate --seed 18446744073709551616
+run opt-simulate-target simulate --target 0
+run opt-simulate-target-text simulate --target=abc
+run opt-simulate-cap simulate --max-samples-per-step -1
+run opt-simulate-decimal-seed simulate --seed 010 --target 40 --eyd 4 --format csv
+run opt-simulate-unit-target simulate --seed 2 --target 30 --unit "$unit" --eyd 4 --format csv
+run opt-decide-scenarios decide --scenarios 0
+run opt-decide-scenarios-exp decide --scenarios 1e3
+run opt-decide-threads decide --threads 0
+run opt-decide-threads-many decide --threads 100000
+run opt-decide-band decide --band 101
+run opt-decide-band-text decide --band x
+run opt-decide-target decide --target -1
+run opt-decide-combined decide --scenarios 10 --target 2
+run opt-decide-combined-cap decide --max-scenarios 50 --scenarios 10
+run opt-decide-decimal-seed decide --seed 010 --scenarios 300 --eyd 6 --band 2.5 --format csv
+run opt-unit-name unit --name "$long_name"
+run opt-unit-target unit --target 0
+run opt-unit-pattern-then-unit unit --pattern fan --unit "$unit" --name later
+run opt-unit-unit-then-target unit --unit "$unit" --target 3.5 --name=
+run opt-report-no-output report --seed 1
+run opt-report-seed report --seed x --output r.pdf
+run opt-report-scenarios report --scenarios 0 --output r.pdf
+run opt-batch-no-paths batch --seed 1
+run opt-batch-shard batch "$unit" --shard 3/2
+run opt-batch-format batch "$unit" --format xml
+run opt-batch-threads batch "$unit" --threads 0
+run opt-batch-seed batch "$unit" --seed -1
+run opt-batch-needs-value batch "$unit" --seed --threads 1
+run opt-batch-decide-option batch "$unit" --seed 4 --threads 1 --scenarios 0
 echo "$n runs written to $out"

@@ -14,7 +14,6 @@
 namespace quorvale {
 namespace {
 
-constexpr double kSquareFeetPerAcre = 43560;
 constexpr double kAcresPerSection = 640;
 
 // The average scenario swept from the first station up to `last`; a step
