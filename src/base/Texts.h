@@ -350,6 +350,57 @@ inline constexpr char kTornadoNoBase[] = "With every input at its Average, no EY
 // %1 the variables' captions.
 inline constexpr char kTornadoLeftOut[] = "Left out, no finite cost at its Low or High: %1";
 
+// The beliefs panel, the comparison and what is worth measuring. %1, %2, ...
+// are filled in order.
+inline constexpr char kTabResults[] = "Cost and tornado";
+inline constexpr char kTabVoi[] = "What is worth measuring";
+inline constexpr char kTabCompare[] = "Comparison";
+inline constexpr char kTabBeliefs[] = "Beliefs";
+inline constexpr char kBeliefsTitle[] = "Most likely values (Low and High come from the Variables window)";
+inline constexpr std::array<const char*, 5> kBeliefColumns{"Variable", "Low", "Most likely", "High", "Shape"};
+inline constexpr char kShapeTriangular[] = "Triangular";
+inline constexpr char kShapePert[] = "PERT";
+inline constexpr char kLinksTitle[] = "Linked inputs";
+inline constexpr std::array<const char*, 3> kLinkColumns{"Input", "Linked with", "Rank correlation"};
+inline constexpr char kAddLink[] = "Add link";
+inline constexpr char kRemoveLink[] = "Remove link";
+inline constexpr char kCompareWith[] = "Compare with:";
+inline constexpr char kCompareNothing[] = "Nothing";
+inline constexpr char kCompareWithOtherPattern[] = "The other corridor pattern";
+inline constexpr char kCompareUnitFile[] = "A unit file\u2026";
+inline constexpr char kCompareOpenCaption[] = "Compare with a unit";
+inline constexpr char kThisUnit[] = "this unit";
+// %1 the caption, %2 the text.
+inline constexpr char kModeNotNumber[] =
+    "The most likely value of %1, \"%2\", is not a positive number. Correct it or clear it, then run again.";
+// %1 the caption, %2 the value, %3 Low, %4 High.
+inline constexpr char kModeOutside[] =
+    "The most likely value of %1 (%2) is not between its Low %3 and its High %4. Change it or the range, then run "
+    "again.";
+inline constexpr char kLinkSelf[] = "A link joins %1 with itself. Choose two different inputs, then run again.";
+// %1 the pairs.
+inline constexpr char kLinksImpossible[] =
+    "These links cannot hold together: %1. Weaken or remove one of them, then run again.";
+// %1 the reader's message.
+inline constexpr char kCompareRefused[] = "The unit to compare with cannot be used: %1";
+
+inline constexpr char kVoiTitle[] = "What is worth measuring before deciding";
+inline constexpr char kVoiEmpty[] = "What is worth measuring: no figures yet";
+inline constexpr char kVoiSeries[] = "EVPPI";
+inline constexpr char kVoiAxis[] = "Saving from knowing it exactly ($/mbf)";
+// %1 caption, %2 $/mbf, %3 dollars for the unit.
+inline constexpr char kVoiHover[] = "%1\nKnowing it before deciding would save %2 $/mbf\n(%3 $ for this unit)";
+inline constexpr std::array<const char*, 3> kVoiColumns{"Variable", "EVPPI ($/mbf)", "For the unit ($)"};
+
+inline constexpr char kCompareTitle[] = "Both alternatives on the same scenarios";
+inline constexpr char kCompareDifferenceAxis[] = "B \u2212 A ($/mbf)";
+inline constexpr char kCompareDifference[] = "Difference of the means (B \u2212 A)";
+inline constexpr char kCompareChosen[] = "Chosen";
+// %1 step, %2 A's name, %3 its mean, %4 B's name, %5 its mean, %6 the difference.
+inline constexpr char kCompareHover[] = "EYD %1 stations\n%2: %3 $/mbf\n%4: %5 $/mbf\nB \u2212 A: %6 $/mbf";
+inline constexpr std::array<const char*, 4> kCompareColumns{"EYD (stations)", "A mean ($/mbf)", "B mean ($/mbf)",
+                                                            "B - A ($/mbf)"};
+
 // Saved data: the column headings.
 inline constexpr std::array<const char*, 9> kCostColumns{
     "EYD (stations)", "Mean ($/mbf)", "StdDev ($/mbf)",        "Half-width ($/mbf)", "P10 ($/mbf)",
@@ -386,6 +437,38 @@ inline constexpr char kStopped[] = "Stopped after {} scenarios; not final: the f
 // The cap on scenarios.
 inline constexpr char kCapped[] =
     "The run reached its cap of {} scenarios before the target was met; the figures are less sure than asked.";
+
+// What is worth measuring and comparisons, in words, filled with fmt: the
+// {} fields take the arguments in order.
+// The variable's caption, $/mbf (two decimals), dollars for the unit.
+inline constexpr char kVoiFirst[] =
+    "Measure {} first: knowing it before deciding would save {} $/mbf, {} for the unit.";
+inline constexpr char kVoiNone[] =
+    "No single input is worth measuring first: knowing any one exactly would save less than 0.01 $/mbf.";
+// The biggest cost driver's caption, what knowing it would save ($/mbf).
+inline constexpr char kVoiDriverHardly[] =
+    "{} moves the cost most but hardly changes the choice: knowing it would save {} $/mbf.";
+
+// A comparison of two alternatives: the choice, the share in percent,
+// "they cost" or "it costs", the other alternative, the mean difference and
+// its P10 and P90 ($/mbf, one decimal).
+inline constexpr char kCompare[] = "{}: in {} % of scenarios {} less than {}, by {} $/mbf on average (P10 {}, P90 {}).";
+// The pattern's word, the stations ("15 stations").
+inline constexpr char kCompareLayOut[] = "Lay out {} corridors at {}";
+// The unit's name, the pattern's word, the stations.
+inline constexpr char kCompareChoose[] = "Choose {} ({} corridors at {})";
+inline constexpr char kCompareTheyCost[] = "they cost";
+inline constexpr char kCompareItCosts[] = "it costs";
+// The other: the pattern's word and its step; with a unit, its name first.
+inline constexpr char kCompareOtherPattern[] = "{} at {}";
+inline constexpr char kCompareOtherUnit[] = "{} ({} at {})";
+inline constexpr char kParallelWord[] = "parallel";
+inline constexpr char kFanShapedWord[] = "fan-shaped";
+inline constexpr char kOneStation[] = "1 station";
+// A whole number of stations above 1.
+inline constexpr char kStations[] = "{} stations";
+// Without a recommendation on both sides.
+inline constexpr char kCompareNone[] = "No comparison: one of the alternatives has no recommendation.";
 
 }  // namespace decision
 
@@ -511,6 +594,13 @@ inline constexpr char kNoLastInputs[] = "There are no kept inputs yet: they are 
 inline constexpr char kLastInputsGroup[] = "LastInputs";
 inline constexpr char kRecentGroup[] = "RecentUnits";
 inline constexpr int kRecentCount = 4;
+
+// Beliefs of a version 2 document, filled with fmt: the file, the place, what was found.
+inline constexpr char kNotDrawnVariable[] = "{}: {}: not the option name of a variable that is drawn";
+inline constexpr char kNotPositiveNumber[] = "{}: {}: expected a positive number, found {}";
+inline constexpr char kUnknownShape[] = "{}: {}: expected \"triangular\" or \"pert\", found {}";
+inline constexpr char kBadCorrelation[] =
+    "{}: {}: a correlation links two different drawn variables, each pair once, with a rho between -1 and 1";
 
 }  // namespace units
 
@@ -1027,6 +1117,75 @@ inline constexpr char kUnitSynopsis[] =
     "  quorvale-cli unit --unit north.qvunit --eyd 25:40 > north-long.qvunit";
 inline constexpr char kNameOption[] = "the unit's name (default: none, or the --unit file's)";
 inline constexpr char kUnitTargetOption[] = "the Simulator's target half-width in $/mbf (default: 5)";
+
+// Beliefs beyond Low and High (decide, compare, unit).
+inline constexpr char kShapeOption[] =
+    "the shape of every variable given a most likely value (LOW:MODE:HIGH): triangular or pert (default: "
+    "triangular, or the unit file's)";
+inline constexpr char kCorrelateOption[] =
+    "link two variables by a Spearman rank correlation RHO between -1 and 1, e.g. "
+    "harvest-volume:turn-volume=0.5 (repeatable)";
+inline constexpr char kBeliefsFooter[] =
+    "\n\nMost likely values: decide, compare and unit also take LOW:MODE:HIGH, a most\n"
+    "likely value between Low and High, drawn with --shape (triangular or pert);\n"
+    "--correlate links two variables. The simulation and sweep stay uniform.";
+inline constexpr char kUnknownShape[] = "option --shape: unknown shape '{}' (use triangular or pert)";
+// {} the option.
+inline constexpr char kModeNotHere[] =
+    "option {}: LOW:MODE:HIGH gives a most likely value, which only decide, compare and unit take";
+inline constexpr char kModeForEyd[] =
+    "option --external-yarding-distance: the EYD sets the steps and is not drawn; it takes no most likely value";
+// {} the option (or unit file place), the text.
+inline constexpr char kModeNotNumber[] = "{}: the most likely value '{}' is not a positive number";
+// {} the option (or unit file place), the mode, Low, High.
+inline constexpr char kModeOutside[] =
+    "{}: the most likely value {} is not between the low value {} and the high value {}";
+// {} the value given.
+inline constexpr char kNotCorrelation[] =
+    "option --correlate: '{}' is not A:B=RHO (two variable option names and a rank correlation)";
+inline constexpr char kCorrelateUnknown[] = "option --correlate: unknown variable '{}'";
+inline constexpr char kCorrelateNotDrawn[] =
+    "option --correlate: '{}' is not drawn (the EYD sets the steps) and cannot be linked";
+inline constexpr char kCorrelateSelf[] = "option --correlate: '{}' links a variable with itself";
+inline constexpr char kNotRho[] = "option --correlate: in '{}' the correlation is not a number between -1 and 1";
+// {} the pairs, as --correlate takes them.
+inline constexpr char kNotPositiveDefinite[] =
+    "option --correlate: these rank correlations cannot hold together (their matrix is not positive definite): "
+    "{}; weaken or drop one of them";
+// {} the text, the largest number of bins.
+inline constexpr char kVoiBinsOption[] =
+    "bins of equal probability per variable for what is worth measuring (EVPPI), 2 to 1024, or 0 to leave it "
+    "out (default: 32)";
+inline constexpr char kNotVoiBins[] = "option --voi-bins: '{}' is not 0 or a whole number from 2 to {}";
+inline constexpr char kComparePatternsOption[] =
+    "evaluate every scenario under both corridor patterns and compare them (A: --pattern, B: the other)";
+
+// What is worth measuring and comparisons in the table.
+inline constexpr char kVoiHeading[] =
+    "What is worth measuring: what knowing each input exactly before deciding would save (EVPPI)";
+inline constexpr char kEvppi[] = "EVPPI";
+inline constexpr char kForTheUnit[] = "For the unit";
+// {} the scenarios; then the scenarios left out, seed and threads as decide's.
+inline constexpr char kCompareHeading[] = "Comparison on the same {} scenarios";
+// {} A or B, its name and pattern, its steps.
+inline constexpr char kCompareSide[] = "{}: {}, {} steps";
+// {} A or B, a heading ("Mean").
+inline constexpr char kSideColumn[] = "{} {}";
+// {} A or B, EYD, cost.
+inline constexpr char kCompareRecommended[] = "{}: recommended EYD {} ft, mean total cost {} $/mbf";
+inline constexpr char kCompareEvpi[] = "EVPI over both: {} $/mbf";
+
+// compare: its help and messages.
+inline constexpr char kCompareSummary[] = "two units, or two variants of one, on the same scenarios";
+inline constexpr char kCompareSynopsis[] =
+    "Compares two unit files on the same scenarios: a variable both hold the same\n"
+    "Low, High, most likely value and shape of takes the same value in each\n"
+    "scenario. Reports each unit's steps and recommended EYD, how often A's choice\n"
+    "costs less than B's and by how much (mean, P10, P90), and what is worth\n"
+    "measuring before choosing. The run options are decide's.";
+inline constexpr char kCompareUnitOption[] = "the first unit file (A)";
+inline constexpr char kAgainstOption[] = "the second unit file (B)";
+inline constexpr char kCompareNeedsUnits[] = "give both units: --unit A.qvunit --against B.qvunit";
 
 }  // namespace cli
 

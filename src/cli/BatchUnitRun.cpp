@@ -98,7 +98,8 @@ BatchRow runBatchUnit(const BatchUnit& unit, const BatchSettings& settings, cons
         row.pattern = patternName(run.settings.pattern);
         run.settings.seed = row.seed;
         run.settings.threads = 1;
-        row.result = runDecisionAnalysis(RunInputs(run.inputs), run.settings, stop);
+        row.result = runDecisionAnalysis(
+            DecisionAlternative{RunInputs(run.inputs), run.beliefs, run.settings.pattern, ""}, run.settings, stop);
         row.stopped = row.result->stopped;
         if (row.result->recommendedStep == 0 && !row.stopped) {
             row.error = t::kNoFiniteCost;

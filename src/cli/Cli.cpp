@@ -8,6 +8,7 @@
 
 #include "base/Texts.h"
 
+#include "cli/CompareCommand.h"
 #include "cli/BatchCommand.h"
 #include "cli/DecideCommand.h"
 #include "cli/OutputSink.h"
@@ -31,6 +32,7 @@ const std::vector<Command>& commands() {
         {"sweep", texts::cli::kSweepSummary, runSweepCommand, sweepHelp},
         {"simulate", texts::cli::kSimulateSummary, runSimulateCommand, simulateHelp},
         {"decide", texts::cli::kDecideSummary, runDecideCommand, decideHelp},
+        {"compare", texts::cli::kCompareSummary, runCompareCommand, compareHelp},
         {"batch", texts::batch::kSummary, runBatchCommand, batchHelp},
         {"unit", texts::cli::kUnitSummary, runUnitCommand, unitHelp},
         {"report", texts::cli::kReportSummary, runReportCommand, reportHelp},

@@ -25,11 +25,28 @@ void setEntry(CommonOptions& options, int entry, std::string text, EntrySource s
     options.sources.push_back(std::move(source));
 }
 
-// --NAME LOW or LOW:HIGH for the variable `k`; a single value sets both
-// entries.
+// --NAME LOW, LOW:HIGH or LOW:MODE:HIGH for the variable `k`; a single
+// value sets both entries.
 void readVariableOption(int k, const std::string& option, const std::string& value, CommonOptions& options) {
-    const auto colon = value.find(':');
-    const std::string low = value.substr(0, colon);
+    auto colon = value.find(':');
+    const auto last = value.rfind(':');
+    std::optional<std::string> mode;
+    if (colon != last) {
+        if (!options.takesBeliefs) {
+            throw UsageError(fmt::format(texts::cli::kModeNotHere, option));
+        }
+        if (k == ExternalYardingDistance) {
+            throw UsageError(texts::cli::kModeForEyd);
+        }
+        mode = value.substr(colon + 1, last - colon - 1);
+    }
+    // A variable given anew is believed anew: uniform unless it says.
+    options.modes[static_cast<size_t>(k)].reset();
+    if (mode) {
+        options.modes[static_cast<size_t>(k)] = GivenMode{option, true, *mode, 0, std::nullopt};
+        colon = last;
+    }
+    const std::string low = value.substr(0, value.find(':'));
     setEntry(options, lowEntry(k), low, {option, low, {}, {}});
     if (colon == std::string::npos) {
         options.entries[static_cast<size_t>(highEntry(k))] = low;
@@ -75,6 +92,17 @@ void readUnitOption(const std::string& path, CommonOptions& options) {
         }
     }
     options.pattern = read.document->pattern;
+    // The file's beliefs replace those given before it.
+    const std::string file = escapedControls(path);
+    for (int k = 0; k < kVariableCount; ++k) {
+        const VariableBelief& belief = read.document->beliefs.variables[static_cast<size_t>(k)];
+        options.modes[static_cast<size_t>(k)].reset();
+        if (belief.hasMode()) {
+            options.modes[static_cast<size_t>(k)] = GivenMode{
+                fmt::format("{}: /beliefs/{}", file, variableRule(k).option), false, {}, belief.mode, belief.shape};
+        }
+    }
+    options.correlations = read.document->beliefs.correlations;
     options.unit = std::move(read.document);
 }
 

@@ -19,6 +19,7 @@
 #include <utility>
 #include <vector>
 
+#include "inputs/Beliefs.h"
 #include "inputs/InputVariables.h"
 #include "units/UnitDocument.h"
 
@@ -55,6 +56,15 @@ struct EntrySource {
     std::optional<UnitEntryNote> note;
 };
 
+// A most-likely value given as LOW:MODE:HIGH, or by a unit file.
+struct GivenMode {
+    std::string source;  // "--harvest-volume", or the unit file's place
+    bool fromOption = true;
+    std::string text;                  // an option's, as typed
+    double value = 0;                  // a unit file's
+    std::optional<BeliefShape> shape;  // a unit file's
+};
+
 // Options every command shares.
 struct CommonOptions {
     CorridorPattern pattern = CorridorPattern::Parallel;
@@ -75,6 +85,13 @@ struct CommonOptions {
     std::vector<std::string> warnings;
     // --strict: an entry not read as it is written is an error.
     bool strict = false;
+    // What decide, compare and unit draw from beyond Low and High: they
+    // take LOW:MODE:HIGH (the other commands refuse it), --shape and
+    // --correlate; a unit file gives its own.
+    bool takesBeliefs = false;
+    std::array<std::optional<GivenMode>, kVariableCount> modes;
+    std::optional<BeliefShape> shape;
+    std::vector<RankCorrelation> correlations;
 };
 
 // A refusal's text with its one field, the text refused, filled in.

@@ -4,14 +4,17 @@
 
 #include <atomic>
 #include <functional>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
 
 #include "cli/CommandLine.h"
+#include "cli/DecisionRunOptions.h"
 #include "cli/JsonOutput.h"
 #include "cli/StopSignals.h"
 #include "decision/DecisionResult.h"
+#include "inputs/Beliefs.h"
 
 namespace quorvale {
 struct DecisionProgress;
@@ -19,22 +22,16 @@ struct DecisionProgress;
 
 namespace quorvale::cli {
 
-// What the command takes from its surroundings besides the arguments.
-struct DecideSurroundings {
-    // Draw a live progress line on `err` (stderr is a terminal).
-    bool showProgress = false;
-    // Called with every progress report of the run, with the flag that
-    // Ctrl+C sets; the tests press Ctrl+C from here.
-    std::function<void(const DecisionProgress&, std::atomic<bool>& stop)> atProgress;
-};
-
 // A decide run as its arguments ask for it: the inputs, repaired as the
-// analysis reads them, and the settings with the seed.
+// analysis reads them, the beliefs drawn from, and the settings with the
+// seed.
 struct DecideRun {
     InMemoryInputs inputs;
     DecisionSettings settings;
     OutputFormat format = OutputFormat::Table;
     std::optional<UnitDocument> unit;  // the last --unit file read
+    Beliefs beliefs;
+    bool comparePatterns = false;
 };
 
 // Inputs --strict refuses; what was wrong with them is said on the error

@@ -9,6 +9,7 @@
 #include "base/CsvWriter.h"
 #include "base/Texts.h"
 #include "cli/CommandLine.h"
+#include "cli/ComparisonOutput.h"
 #include "cli/JsonOutput.h"
 #include "cli/TextTable.h"
 #include "inputs/NumberText.h"
@@ -238,6 +239,7 @@ Json decisionDocument(InputVariables& inputs, const DecisionResult& r) {
         {"plan", planJson(r)},
         {"tornado",
          {{"base", {{"minCost", r.tornado.baseMinCost}, {"eyd", r.tornado.baseEyd}}}, {"bars", std::move(bars)}}},
+        {"voi", voiJson(r.voi)},
         {"summary", decisionSummary(r)}};
     return document;
 }
@@ -308,6 +310,7 @@ void printDecisionTable(std::ostream& out, InputVariables& inputs, const Decisio
     if (r.capped) {
         out << decisionCapNote(maxScenarios) << '\n';
     }
+    printVoiTable(out, r.voi);
     out << decisionSummary(r) << '\n';
 }
 

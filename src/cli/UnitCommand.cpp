@@ -3,6 +3,7 @@
 #include <fmt/format.h>
 
 #include "base/Texts.h"
+#include "cli/BeliefOptions.h"
 #include "cli/CommandLine.h"
 #include "units/UnitDocument.h"
 
@@ -37,11 +38,13 @@ std::unique_ptr<CommandLine> unitCommandLine(UnitRequest& request) {
     line->addVariableOptions(request.common, [&unit, &common] {
         unit = {common.unit->name, common.unit->notes, common.unit->target};
     });
+    addBeliefOptions(*line, request.common);
     return line;
 }
 
 UnitRequest parse(const std::vector<std::string>& args) {
     UnitRequest request;
+    request.common.takesBeliefs = true;
     unitCommandLine(request)->parse(args);
     return request;
 }
@@ -59,6 +62,11 @@ int runUnitCommand(const std::vector<std::string>& args, std::ostream& out, std:
     }
     const UnitTexts& texts = request.texts;
     UnitDocument unit = unitFromInputs(inputs, texts.target);
+    try {
+        unit.beliefs = commandBeliefs(request.common, inputs);
+    } catch (const UsageError& e) {
+        return sayUsageError("unit", e, err);
+    }
     unit.name = texts.name;
     unit.notes = texts.notes;
     // Invalid UTF-8 in a text becomes U+FFFD as the document is written.

@@ -3,6 +3,7 @@
 #include <oneapi/tbb/enumerable_thread_specific.h>
 #include <oneapi/tbb/global_control.h>
 #include <oneapi/tbb/info.h>
+#include <oneapi/tbb/parallel_for.h>
 #include <oneapi/tbb/parallel_pipeline.h>
 #include <oneapi/tbb/task_arena.h>
 
@@ -12,12 +13,6 @@
 
 namespace quorvale {
 namespace {
-
-// What a thread keeps between the blocks it evaluates.
-struct Worker {
-    std::vector<QuantileSketch> sketches;
-    std::vector<double> scratch;
-};
 
 struct EvaluatedBlock {
     std::uint64_t block = 0;
@@ -45,9 +40,26 @@ double BlockPipeline::fraction() const {
     return progressFraction(m_settings, m_drawn, m_planned, m_statistics.worstHalfWidth());
 }
 
-std::vector<QuantileSketch> BlockPipeline::execute(const DecisionProgressFn& progress) {
+namespace {
+
+// Runs work inside an arena of `threads`; more threads than the machine's
+// (asked for to check that the count changes nothing) need the scheduler's
+// limit raised for the while.
+template <class Work>
+void onThreads(unsigned threads, Work&& work) {
+    std::unique_ptr<tbb::global_control> limit;
+    if (threads > static_cast<unsigned>(tbb::info::default_concurrency())) {
+        limit = std::make_unique<tbb::global_control>(tbb::global_control::max_allowed_parallelism, threads);
+    }
+    tbb::task_arena arena(static_cast<int>(threads));
+    arena.execute(std::forward<Work>(work));
+}
+
+}  // namespace
+
+ScenarioStatistics::Local BlockPipeline::execute(const DecisionProgressFn& progress) {
     using Clock = std::chrono::steady_clock;
-    tbb::enumerable_thread_specific<Worker> workers([this] { return Worker{m_statistics.newSketches(), {}}; });
+    tbb::enumerable_thread_specific<ScenarioStatistics::Local> workers([this] { return m_statistics.newLocal(); });
     // Blocks evaluated beyond the point where the run stopped.
     std::vector<std::uint64_t> beyond;
     std::atomic<bool> enough{false};
@@ -68,9 +80,8 @@ std::vector<QuantileSketch> BlockPipeline::execute(const DecisionProgressFn& pro
         return next++;
     };
     auto evaluate = [&](std::uint64_t block) {
-        Worker& w = workers.local();
         EvaluatedBlock evaluated{block, {}};
-        m_statistics.runBlock(block, blockSize(block), evaluated.sums, w.sketches, w.scratch);
+        m_statistics.runBlock(block, blockSize(block), evaluated.sums, workers.local());
         return evaluated;
     };
     auto fold = [&](const EvaluatedBlock& evaluated) {
@@ -80,6 +91,7 @@ std::vector<QuantileSketch> BlockPipeline::execute(const DecisionProgressFn& pro
         }
         m_statistics.fold(evaluated.sums);
         m_drawn += blockSize(evaluated.block);
+        ++m_folded;
         if (!m_settings.scenarios && m_statistics.targetMet()) {
             m_targetMet = true;
             enough.store(true, std::memory_order_relaxed);
@@ -96,14 +108,7 @@ std::vector<QuantileSketch> BlockPipeline::execute(const DecisionProgressFn& pro
         // fold waits for the next block in order, and keep the sums waiting
         // to be folded few.
         const std::size_t inFlight = 4 * static_cast<std::size_t>(m_threads) + 4;
-        // More threads than the machine's asked for (to check that the count
-        // changes nothing) need the scheduler's limit raised for the run.
-        std::unique_ptr<tbb::global_control> limit;
-        if (m_threads > static_cast<unsigned>(tbb::info::default_concurrency())) {
-            limit = std::make_unique<tbb::global_control>(tbb::global_control::max_allowed_parallelism, m_threads);
-        }
-        tbb::task_arena arena(static_cast<int>(m_threads));
-        arena.execute([&] {
+        onThreads(m_threads, [&] {
             tbb::parallel_pipeline(
                 inFlight, tbb::make_filter<void, std::uint64_t>(tbb::filter_mode::serial_in_order, handOut) &
                               tbb::make_filter<std::uint64_t, EvaluatedBlock>(tbb::filter_mode::parallel, evaluate) &
@@ -115,19 +120,24 @@ std::vector<QuantileSketch> BlockPipeline::execute(const DecisionProgressFn& pro
     // target.
     m_stopped = m_stopped || (cancelSeen && !m_targetMet);
 
-    std::vector<QuantileSketch> sketches = m_statistics.newSketches();
-    for (const Worker& w : workers) {
-        for (size_t s = 0; s < sketches.size(); ++s) {
-            sketches[s].merge(w.sketches[s]);
-        }
+    ScenarioStatistics::Local kept = m_statistics.newLocal();
+    for (const ScenarioStatistics::Local& w : workers) {
+        ScenarioStatistics::merge(kept, w);
     }
     // Blocks evaluated beyond the fold: evaluated once more and taken back
     // out, count by count.
-    std::vector<double> scratch;
     for (const std::uint64_t block : beyond) {
-        m_statistics.unrunBlock(block, blockSize(block), sketches, scratch);
+        m_statistics.unrunBlock(block, blockSize(block), kept);
     }
-    return sketches;
+    return kept;
+}
+
+void BlockPipeline::forBlocks(std::uint64_t blocks,
+                              const std::function<void(std::uint64_t, std::uint64_t)>& work) const {
+    onThreads(m_threads, [&] {
+        tbb::parallel_for(tbb::blocked_range<std::uint64_t>(0, blocks),
+                          [&](const tbb::blocked_range<std::uint64_t>& r) { work(r.begin(), r.end()); });
+    });
 }
 
 double progressFraction(const DecisionSettings& settings, std::uint64_t drawn, std::uint64_t planned,

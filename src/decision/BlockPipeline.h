@@ -7,10 +7,10 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "decision/DecisionResult.h"
-#include "decision/QuantileSketch.h"
 #include "decision/ScenarioStatistics.h"
 
 namespace quorvale {
@@ -20,17 +20,25 @@ public:
     BlockPipeline(ScenarioStatistics& statistics, const DecisionSettings& settings, unsigned threads,
                   const std::atomic<bool>* cancel);
 
-    // Runs to the end, the target, the cap or a stop; returns the sketches
-    // of exactly the folded scenarios. Progress is reported from the fold,
-    // one call at a time, at most every 50 ms.
-    std::vector<QuantileSketch> execute(const DecisionProgressFn& progress);
+    // Runs to the end, the target, the cap or a stop; returns the threads'
+    // keep (sketches, differences) of exactly the folded scenarios. Progress
+    // is reported from the fold, one call at a time, at most every 50 ms.
+    ScenarioStatistics::Local execute(const DecisionProgressFn& progress);
 
     bool stopped() const { return m_stopped; }
     bool targetMet() const { return m_targetMet; }
     double fraction() const;
 
-private:
+    // The blocks folded, [0, folded), and the scenarios of each.
+    std::uint64_t foldedBlocks() const { return m_folded; }
     std::uint64_t blockSize(std::uint64_t block) const;
+    unsigned threads() const { return m_threads; }
+
+    // Runs work(begin, end) over the block range [0, blocks) on the run's
+    // threads, in chunks; each thread's work is its own.
+    void forBlocks(std::uint64_t blocks, const std::function<void(std::uint64_t, std::uint64_t)>& work) const;
+
+private:
     bool cancelled() const { return m_cancel && m_cancel->load(std::memory_order_relaxed); }
 
     ScenarioStatistics& m_statistics;
@@ -40,6 +48,7 @@ private:
     const std::uint64_t m_planned;
     std::uint64_t m_endBlock = 0;
     std::uint64_t m_drawn = 0;
+    std::uint64_t m_folded = 0;
     bool m_targetMet = false;
     bool m_stopped = false;
 };

@@ -3,14 +3,18 @@
 // values, so that a window can run it on a worker thread and draw the
 // result it gets.
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "inputs/InputRules.h"
+#include "inputs/Beliefs.h"
 #include "decision/PlanTerms.h"
 #include "decision/Tornado.h"
+#include "simulator/RunInputs.h"
 
 namespace quorvale {
 
@@ -30,6 +34,32 @@ struct DecisionSettings {
     std::uint64_t maxScenarios = 5'000'000;
     double bandTolerance = 0.01;  // a fraction of the best mean: 0.01 is 1 %
     unsigned threads = 0;         // 0: every core; at most kMostDecisionThreads
+    // What is worth measuring: the scenarios are put into this many bins of
+    // equal probability of each variable's own distribution (usually
+    // kDefaultVoiBins); 0 leaves it out.
+    int voiBins = 0;
+
+    static constexpr int kDefaultVoiBins = 32;
+    static constexpr int kMostVoiBins = 1024;
+};
+
+// One option the engineer weighs: a unit's inputs as the analysis reads
+// them, what is believed of them beyond Low and High, and the corridor
+// pattern.
+struct DecisionAlternative {
+    RunInputs inputs;
+    Beliefs beliefs;
+    CorridorPattern pattern = CorridorPattern::Parallel;
+    std::string name;  // for the comparison's words
+};
+
+// What knowing one variable exactly would save before deciding: its
+// expected value of partial perfect information (EVPPI).
+struct VoiEntry {
+    int variable = 0;         // Variables window number
+    std::string option;       // its command-line option name
+    double evppi = 0;         // $/mbf
+    double evppiDollars = 0;  // for the unit's expected volume
 };
 
 // Each worker keeps its own percentile sketches (24 KiB per step), so the
@@ -69,6 +99,35 @@ struct DecisionResult {
     double evpi = 0;  // mean at the recommended step - mean per-scenario minimum
     Tornado tornado;
     std::optional<PlanTerms> plan;  // with a recommendation
+    // Largest first; empty when left out (or for the alternatives of a
+    // comparison, which has its own).
+    std::vector<VoiEntry> voi;
+    double meanVolume = 0;  // mbf of the unit, over the scenarios
+};
+
+// Two alternatives on the same scenarios.
+struct ComparisonResult {
+    DecisionResult a;
+    DecisionResult b;
+    std::string nameA;
+    std::string nameB;
+    // b's cost at its recommended step minus a's at its own: the mean over
+    // the scenarios, its P10 and P90, and the share of scenarios in which
+    // a's choice costs less than b's (and b's less than a's). None without
+    // a recommendation on both sides.
+    double meanDifference = kNoFigure;
+    double p10 = kNoFigure;
+    double p90 = kNoFigure;
+    double pACheaper = kNoFigure;
+    double pBCheaper = kNoFigure;
+    bool chooseA = true;  // a unless b costs less on average
+    // Over the steps of both alternatives together.
+    double evpi = kNoFigure;
+    std::vector<VoiEntry> voi;
+    // Whether b drew each variable (draw order) with a's numbers.
+    std::array<bool, RunInputs::kDrawnCount> shared{};
+
+    bool decided() const { return std::isfinite(meanDifference); }
 };
 
 struct DecisionProgress {

@@ -8,6 +8,7 @@
 #include "base/Texts.h"
 #include "decision/AnswerSentences.h"
 #include "inputs/NumberText.h"
+#include "decision/ValueSummary.h"
 
 namespace quorvale {
 namespace {
@@ -82,6 +83,9 @@ std::string decisionSummary(const DecisionResult& result) {
                 sentences.push_back(fmt::format(t::kNoCostAtEither, caption(bar)));
             }
         }
+    }
+    for (std::string& s : informationValueSentences(result.voi, result.tornado)) {
+        sentences.push_back(std::move(s));
     }
     std::string text;
     for (const std::string& s : sentences) {

@@ -1,26 +1,16 @@
 #pragma once
-// One scenario of a decision analysis: one draw of the fourteen drawn
-// variables, evaluated with the uncapped model at every step 1..N in step
-// order, with the scenario's own fan-shaped carry, as the static sweep does.
-// Every step thus sees the same draw, and differences between steps are
-// measured on paired draws.
+// One scenario of a decision analysis at every step: the uncapped model at
+// steps 1..N in step order, with the scenario's own fan-shaped carry, as the
+// static sweep does. Every step thus sees the same draw, and differences
+// between steps are measured on paired draws.
 
 #include <cstdint>
-#include <functional>
 #include <vector>
 
 #include "model/YardingModel.h"
 #include "simulator/RunInputs.h"
 
 namespace quorvale {
-
-// Scenarios are drawn in fixed blocks of this many, block b from its own
-// generator stream, RandomSource(decisionBlockSeed(seed, b)); within a block
-// a scenario draws its fourteen values once (RunInputs::draw) and is then
-// evaluated at steps 1..N. The same seed thus gives the same scenarios
-// whatever the number of threads that evaluate the blocks.
-inline constexpr std::uint64_t kDecisionBlockScenarios = 1024;
-std::uint64_t decisionBlockSeed(std::uint64_t seed, std::uint64_t block);
 
 // One sweep 1..N of fixed inputs; NaN from the first step whose figures are
 // not finite on, as the static sweep stops there.
@@ -39,19 +29,17 @@ inline bool allFinite(const YardingResult& r) {
     return zero == 0;
 }
 
-// Draws and evaluates scenarios: one draw, then steps 1..N with the
-// scenario's own fan-shaped carry.
+// Evaluates one scenario's drawn inputs at steps 1..N, with the scenario's
+// own fan-shaped carry.
 class ScenarioEvaluator {
 public:
-    ScenarioEvaluator(const RunInputs& inputs, CorridorPattern pattern, int steps)
-        : m_inputs(inputs), m_pattern(pattern), m_steps(steps) {}
+    ScenarioEvaluator(CorridorPattern pattern, double maxEydFeet, int steps)
+        : m_pattern(pattern), m_maxEyd(maxEydFeet), m_steps(steps) {}
 
     // Fills costs (N values); false when a figure of some step is not finite.
-    bool evaluate(RandomSource& random, double* costs) const {
-        ModelInputs m;
-        m_inputs.draw(random, m);
+    bool evaluate(ModelInputs& m, double* costs) const {
         m.pattern = m_pattern;
-        m.maxEyd = m_inputs.highEydFeet();
+        m.maxEyd = m_maxEyd;
         FanCarry carry;
         for (int step = 1; step <= m_steps; ++step) {
             const YardingResult r = evaluateUncapped(m, step, carry);
@@ -66,16 +54,9 @@ public:
     int steps() const { return m_steps; }
 
 private:
-    const RunInputs& m_inputs;
     CorridorPattern m_pattern;
+    double m_maxEyd;
     int m_steps;
 };
-
-// The total costs of scenarios [first, first + count) of a run with this
-// seed, exactly as the analysis evaluates them: visit(costs) gets the N
-// costs of every scenario whose figures are all finite, in scenario order.
-// For measuring the percentile estimate against exact percentiles.
-void forEachScenario(const RunInputs& inputs, CorridorPattern pattern, std::uint64_t seed, std::uint64_t first,
-                     std::uint64_t count, const std::function<void(const std::vector<double>& costs)>& visit);
 
 }  // namespace quorvale

@@ -33,6 +33,10 @@ constexpr std::array<DrawnVariable, RunInputs::kDrawnCount> kDrawOrder{{
 
 int RunInputs::drawnVariable(int drawIndex) { return kDrawOrder.at(static_cast<size_t>(drawIndex)).variable; }
 
+double RunInputs::toModelUnits(int drawIndex, double entered) {
+    return entered / kDrawOrder.at(static_cast<size_t>(drawIndex)).divisor;
+}
+
 void RunInputs::setDrawn(ModelInputs& m, int drawIndex, double value) {
     double* const fields[kDrawnCount] = {
         &m.harvestVolume,    &m.turnVolume,         &m.unitSize,          &m.roadDensityFactor,

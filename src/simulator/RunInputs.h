@@ -38,6 +38,8 @@ public:
 
     // The variable (Variables window row) drawn at each place of the order.
     static int drawnVariable(int drawIndex);
+    // An entered value of the variable drawn at that place in model units.
+    static double toModelUnits(int drawIndex, double entered);
     // Sets the model field drawn at that place (no correction rule).
     static void setDrawn(ModelInputs& m, int drawIndex, double value);
     // Every drawn field at the middle of its interval, then the correction

@@ -2,7 +2,9 @@
 
 #include <fmt/format.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstring>
 #include <nlohmann/json.hpp>
 #include <vector>
@@ -46,6 +48,9 @@ std::string kindOf(const json& value) {
             return kANumber;
     }
 }
+
+// A drawn variable by its option name; -1 for any other name.
+int drawnVariableByOption(std::string_view name);
 
 // Notes may run over several lines and hold tabs, nothing else below blank.
 bool isNoteText(std::string_view text) {
@@ -141,7 +146,8 @@ public:
         if (!version->is_number_integer()) {
             return wrongType("/version", kAWholeNumber, *version);
         }
-        if (version->get<long long>() != kUnitFormatVersion) {
+        const long long versionNumber = version->get<long long>();
+        if (versionNumber != kUnitFormatVersion && versionNumber != kUnitBeliefsVersion) {
             return refuse(fmt::format(kWrongVersion, m_file, shown(*version)));
         }
 
@@ -164,12 +170,97 @@ public:
         unit.pattern = *parsed;
 
         for (const auto& [key, value] : root.items()) {
+            const bool belief = versionNumber == kUnitBeliefsVersion && (key == "beliefs" || key == "correlations");
             if (key != "format" && key != "version" && key != "name" && key != "notes" && key != "pattern" &&
-                key != "target" && key != "variables") {
+                key != "target" && key != "variables" && !belief) {
                 warnUnknown("/" + pointerToken(key));
             }
         }
-        return variables(root, unit);
+        return variables(root, unit) && (versionNumber != kUnitBeliefsVersion || beliefs(root, unit.beliefs));
+    }
+
+    // "beliefs": {option: {"mode": number, "shape": "triangular" | "pert"}}
+    // and "correlations": [{"a": option, "b": option, "rho": number}], in a
+    // document of version 2. The values are checked for what they are; whether
+    // a mode lies within its range is for the analysis to say, as the range
+    // may change after the file is read.
+    bool beliefs(const json& root, Beliefs& out) {
+        if (const auto it = root.find("beliefs"); it != root.end()) {
+            if (!it->is_object()) {
+                return wrongType("/beliefs", kAnObject, *it);
+            }
+            for (const auto& [key, value] : it->items()) {
+                const std::string place = "/beliefs/" + pointerToken(key);
+                const int k = drawnVariableByOption(key);
+                if (k < 0) {
+                    return refuse(fmt::format(kNotDrawnVariable, m_file, place));
+                }
+                if (!value.is_object()) {
+                    return wrongType(place, kAnObject, value);
+                }
+                const auto mode = value.find("mode");
+                if (mode == value.end()) {
+                    return refuse(fmt::format(kMissing, m_file, place + "/mode"));
+                }
+                if (!mode->is_number() || !std::isfinite(mode->get<double>()) || !(mode->get<double>() > 0)) {
+                    return refuse(fmt::format(kNotPositiveNumber, m_file, place + "/mode", shown(*mode)));
+                }
+                const auto shape = value.find("shape");
+                std::optional<BeliefShape> parsed = BeliefShape::Triangular;
+                if (shape != value.end()) {
+                    parsed = shape->is_string() ? shapeFromKey(shape->get<std::string>()) : std::nullopt;
+                    if (!parsed) {
+                        return refuse(fmt::format(kUnknownShape, m_file, place + "/shape", shown(*shape)));
+                    }
+                }
+                for (const auto& [inner, ignored] : value.items()) {
+                    if (inner != "mode" && inner != "shape") {
+                        warnUnknown(place + "/" + pointerToken(inner));
+                    }
+                }
+                out.variables[static_cast<std::size_t>(k)] = {mode->get<double>(), *parsed};
+            }
+        }
+        const auto list = root.find("correlations");
+        if (list == root.end()) {
+            return true;
+        }
+        if (!list->is_array()) {
+            return wrongType("/correlations", kAList, *list);
+        }
+        for (std::size_t i = 0; i < list->size(); ++i) {
+            const json& pair = (*list)[i];
+            const std::string place = "/correlations/" + std::to_string(i);
+            if (!pair.is_object()) {
+                return wrongType(place, kAnObject, pair);
+            }
+            int ends[2] = {-1, -1};
+            for (int side = 0; side < 2; ++side) {
+                const char* key = side == 0 ? "a" : "b";
+                const auto it = pair.find(key);
+                if (it == pair.end()) {
+                    return refuse(fmt::format(kMissing, m_file, place + "/" + key));
+                }
+                ends[side] = it->is_string() ? drawnVariableByOption(it->get<std::string>()) : -1;
+                if (ends[side] < 0) {
+                    return refuse(fmt::format(kNotDrawnVariable, m_file, place + "/" + key));
+                }
+            }
+            const auto rho = pair.find("rho");
+            if (rho == pair.end()) {
+                return refuse(fmt::format(kMissing, m_file, place + "/rho"));
+            }
+            const bool again =
+                std::any_of(out.correlations.begin(), out.correlations.end(), [&](const RankCorrelation& c) {
+                    return (c.a == ends[0] && c.b == ends[1]) || (c.a == ends[1] && c.b == ends[0]);
+                });
+            if (ends[0] == ends[1] || again || !rho->is_number() ||
+                !(rho->get<double>() > -1 && rho->get<double>() < 1)) {
+                return refuse(fmt::format(kBadCorrelation, m_file, place));
+            }
+            out.correlate(ends[0], ends[1], rho->get<double>());
+        }
+        return true;
     }
 
 private:
@@ -218,6 +309,16 @@ private:
     std::string m_file;
     UnitReadResult& m_result;
 };
+
+// A drawn variable by its option name; -1 for any other name.
+int drawnVariableByOption(std::string_view name) {
+    for (int k = 0; k < kVariableCount; ++k) {
+        if (name == variableRule(k).option) {
+            return isDrawnVariable(k) ? k : -1;
+        }
+    }
+    return -1;
+}
 
 // A text as a reader takes it: control characters (but line breaks and
 // tabs in the notes) become blanks, and it is cut to its limit.
@@ -328,7 +429,26 @@ UnitReadResult readUnitFile(const std::string& path) {
 std::string writeUnitDocument(const UnitDocument& unit) {
     nlohmann::ordered_json root;
     root["format"] = kUnitFormatName;
-    root["version"] = kUnitFormatVersion;
+    // Only what a reader takes: a mode above 0, a pair of two drawn
+    // variables with rho inside (-1, 1).
+    nlohmann::ordered_json beliefs = nlohmann::ordered_json::object();
+    for (int k = 0; k < kVariableCount; ++k) {
+        const VariableBelief& b = unit.beliefs.variables[static_cast<std::size_t>(k)];
+        if (isDrawnVariable(k) && b.hasMode() && std::isfinite(b.mode) && b.mode > 0) {
+            beliefs[std::string(variableRule(k).option)] = {{"mode", b.mode},
+                                                            {"shape", std::string(shapeKey(b.shape))}};
+        }
+    }
+    nlohmann::ordered_json correlations = nlohmann::ordered_json::array();
+    for (const RankCorrelation& c : unit.beliefs.correlations) {
+        if (isDrawnVariable(c.a) && isDrawnVariable(c.b) && c.a != c.b && c.rho > -1 && c.rho < 1) {
+            correlations.push_back({{"a", std::string(variableRule(c.a).option)},
+                                    {"b", std::string(variableRule(c.b).option)},
+                                    {"rho", c.rho}});
+        }
+    }
+    const bool believed = !beliefs.empty() || !correlations.empty();
+    root["version"] = believed ? kUnitBeliefsVersion : kUnitFormatVersion;
     if (!unit.name.empty()) {
         root["name"] = writable(unit.name, false, kUnitNameLimit);
     }
@@ -344,6 +464,12 @@ std::string writeUnitDocument(const UnitDocument& unit) {
                                                           writable(pair[1], false, kUnitTextLimit)};
     }
     root["variables"] = std::move(variables);
+    if (!beliefs.empty()) {
+        root["beliefs"] = std::move(beliefs);
+    }
+    if (!correlations.empty()) {
+        root["correlations"] = std::move(correlations);
+    }
     // Texts that are not valid UTF-8 are written with replacement
     // characters rather than failing the save.
     return root.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";

@@ -9,7 +9,12 @@
 //     "pattern": "parallel",                                (or "fan")
 //     "target": "5",                                        (Simulator target)
 //     "variables": { "harvest-volume": ["20", "30"], ... }  (all fifteen)
+//     "beliefs": { "harvest-volume": {"mode": 24, "shape": "pert"} },
+//     "correlations": [ {"a": "harvest-volume", "b": "turn-volume", "rho": 0.5} ]
 //   }
+//
+// The last two are the decision analysis's most likely values and linked
+// inputs; a document that has any is version 2, one without them version 1.
 //
 // The variables are keyed by their command-line option names and hold the
 // Low and High values, like the target, as texts in one fixed number form
@@ -29,6 +34,7 @@
 #include <string_view>
 #include <vector>
 
+#include "inputs/Beliefs.h"
 #include "inputs/InputRules.h"
 #include "units/UnitNumbers.h"
 
@@ -40,6 +46,9 @@ class ValueRule;
 
 inline constexpr char kUnitFormatName[] = "quorvale-unit";
 inline constexpr int kUnitFormatVersion = 1;
+// A document that holds beliefs is written as this version, so that a
+// reader that knows only the first refuses it rather than drop them.
+inline constexpr int kUnitBeliefsVersion = 2;
 inline constexpr char kUnitFileSuffix[] = ".qvunit";
 // Larger files are refused before they are read.
 inline constexpr std::size_t kUnitFileLimit = 1024 * 1024;
@@ -57,6 +66,8 @@ struct UnitDocument {
     std::string target;
     // entries[k] = {Low text, High text} of variable k.
     std::array<std::array<std::string, 2>, kVariableCount> entries;
+    // What the decision analysis draws from beyond Low and High (version 2).
+    Beliefs beliefs;
 
     const std::string& entryText(int entry) const {
         return entries.at(static_cast<std::size_t>(entry / 2)).at(static_cast<std::size_t>(entry % 2));

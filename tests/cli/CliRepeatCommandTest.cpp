@@ -56,6 +56,8 @@ TEST(CliRepeatCommand, RepeatsTheAnalysisFigureForFigure) {
     settings.seed = 9;
     settings.scenarios = 1500;
     settings.bandTolerance = 0.02;
+    // As the window runs it: with what is worth measuring.
+    settings.voiBins = DecisionSettings::kDefaultVoiBins;
     const DecisionResult r = runDecisionAnalysis(RunInputs(inputs), settings);
     ASSERT_GT(r.recommendedStep, 0);
 

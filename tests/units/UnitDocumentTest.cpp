@@ -105,7 +105,7 @@ TEST(UnitDocument, BadDocumentsAreRefusedWithFileAndPlace) {
         {"{\"version\": 1}", "x.qvunit: /format: missing"},
         {sampleWith("\"quorvale-unit\"", "\"other\""),
          "x.qvunit: /format: expected \"quorvale-unit\", found \"other\""},
-        {sampleWith("\"version\": 1", "\"version\": 2"), "x.qvunit: /version: version 2 is not supported"},
+        {sampleWith("\"version\": 1", "\"version\": 3"), "x.qvunit: /version: version 3 is not supported"},
         {sampleWith("\"version\": 1", "\"version\": \"1\""),
          "x.qvunit: /version: expected a whole number, found a text"},
         {sampleWith("\"fan\"", "\"radial\""), "x.qvunit: /pattern: expected \"parallel\" or \"fan\", found \"radial\""},
@@ -286,4 +286,44 @@ TEST(UnitDocument, AWrittenUnitIsNeverOneTheReaderRefuses) {
     EXPECT_EQ(read.document->notes, std::string(kUnitNotesLimit, 'y'));
     ASSERT_EQ(read.warnings.size(), 1u);
     EXPECT_EQ(read.warnings[0], "h.qvunit: /notes: longer than 65536 bytes; only the first 65536 are kept");
+}
+
+// Beliefs make a document version 2 and read back as written; without them
+// it stays version 1. A version 1 document's "beliefs" are unknown to it, as
+// they were to the readers before, and damaged beliefs are refused.
+TEST(UnitDocument, BeliefsAreVersionTwoAndReadBackOrAreRefused) {
+    EXPECT_NE(writeUnitDocument(sampleUnit()).find("\"version\": 1,"), std::string::npos);
+    UnitDocument unit = sampleUnit();
+    unit.beliefs.variables[HarvestVolume] = {24.5, BeliefShape::Pert};
+    unit.beliefs.variables[UnitSize] = {100, BeliefShape::Triangular};
+    unit.beliefs.correlate(HarvestVolume, TurnVolume, -0.35);
+    const std::string text = writeUnitDocument(unit);
+    EXPECT_NE(text.find("\"version\": 2,"), std::string::npos) << text;
+    const UnitReadResult read = readUnitDocument("v2.qvunit", text);
+    ASSERT_TRUE(read) << read.error;
+    EXPECT_EQ(*read.document, unit);
+    EXPECT_TRUE(read.warnings.empty());
+
+    std::string older = text;
+    older.replace(older.find("\"version\": 2"), 12, "\"version\": 1");
+    const UnitReadResult asOne = readUnitDocument("v1.qvunit", older);
+    ASSERT_TRUE(asOne) << asOne.error;
+    EXPECT_TRUE(asOne.document->beliefs.empty());
+    EXPECT_EQ(asOne.warnings.size(), 2u);
+
+    for (const auto& [from, to] : std::vector<std::pair<std::string, std::string>>{
+             {"\"pert\"", "\"round\""},
+             {"\"mode\": 24.5", "\"mode\": -3"},
+             {"\"mode\": 24.5", "\"mode\": \"24.5\""},
+             {"\"rho\": -0.35", "\"rho\": 1"},
+             {"\"b\": \"turn-volume\"", "\"b\": \"harvest-volume\""},
+             {"\"b\": \"turn-volume\"", "\"b\": \"external-yarding-distance\""},
+             {"\"unit-size\": {", "\"slope\": {"}}) {
+        std::string bad = text;
+        ASSERT_NE(bad.find(from), std::string::npos) << from;
+        bad.replace(bad.find(from), from.size(), to);
+        const UnitReadResult refused = readUnitDocument("bad.qvunit", bad);
+        EXPECT_FALSE(refused) << to;
+        EXPECT_EQ(refused.error.rfind("bad.qvunit: /", 0), 0u) << refused.error;
+    }
 }

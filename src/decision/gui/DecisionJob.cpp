@@ -5,8 +5,9 @@
 
 namespace quorvale {
 
-DecisionJob::DecisionJob(RunInputs inputs, DecisionSettings settings, QObject* parent)
-    : QObject(parent), m_inputs(std::move(inputs)), m_settings(std::move(settings)) {}
+DecisionJob::DecisionJob(DecisionAlternative a, std::optional<DecisionAlternative> b, DecisionSettings settings,
+                         QObject* parent)
+    : QObject(parent), m_a(std::move(a)), m_b(std::move(b)), m_settings(std::move(settings)) {}
 
 DecisionJob::~DecisionJob() {
     cancel();
@@ -25,12 +26,19 @@ void DecisionJob::start() {
 
 void DecisionJob::work() {
     try {
-        DecisionResult result = runDecisionAnalysis(m_inputs, m_settings, &m_cancel, [this](const DecisionProgress& p) {
+        const auto progress = [this](const DecisionProgress& p) {
             std::lock_guard lock(m_mutex);
             m_progress = p;
-        });
-        std::lock_guard lock(m_mutex);
-        m_result = std::move(result);
+        };
+        if (m_b) {
+            ComparisonResult comparison = runComparison(m_a, *m_b, m_settings, &m_cancel, progress);
+            std::lock_guard lock(m_mutex);
+            m_comparison = std::move(comparison);
+        } else {
+            DecisionResult result = runDecisionAnalysis(m_a, m_settings, &m_cancel, progress);
+            std::lock_guard lock(m_mutex);
+            m_result = std::move(result);
+        }
     } catch (const std::exception& e) {
         std::lock_guard lock(m_mutex);
         m_error = QString::fromUtf8(e.what());
@@ -60,6 +68,11 @@ DecisionProgress DecisionJob::progress() const {
 std::optional<DecisionResult> DecisionJob::takeResult() {
     std::lock_guard lock(m_mutex);
     return std::exchange(m_result, std::nullopt);
+}
+
+std::optional<ComparisonResult> DecisionJob::takeComparison() {
+    std::lock_guard lock(m_mutex);
+    return std::exchange(m_comparison, std::nullopt);
 }
 
 QString DecisionJob::error() const {

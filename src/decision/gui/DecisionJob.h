@@ -22,7 +22,9 @@ class DecisionJob final : public QObject {
     Q_OBJECT
 
 public:
-    DecisionJob(RunInputs inputs, DecisionSettings settings, QObject* parent = nullptr);
+    // One alternative, or two compared on the same scenarios.
+    DecisionJob(DecisionAlternative a, std::optional<DecisionAlternative> b, DecisionSettings settings,
+                QObject* parent = nullptr);
     ~DecisionJob() override;
 
     void start();
@@ -35,6 +37,8 @@ public:
 
     // After finished(): the result, or the error that ended the run.
     std::optional<DecisionResult> takeResult();
+    // After finished() of a job of two alternatives: the comparison.
+    std::optional<ComparisonResult> takeComparison();
     QString error() const;
 
 signals:
@@ -44,7 +48,8 @@ private:
     void work();
     void done();
 
-    const RunInputs m_inputs;
+    const DecisionAlternative m_a;
+    const std::optional<DecisionAlternative> m_b;
     const DecisionSettings m_settings;
     std::atomic<bool> m_cancel{false};
     bool m_running = false;
@@ -52,6 +57,7 @@ private:
     mutable std::mutex m_mutex;  // guards the three below
     DecisionProgress m_progress;
     std::optional<DecisionResult> m_result;
+    std::optional<ComparisonResult> m_comparison;
     QString m_error;
 
     std::thread m_thread;

@@ -4,7 +4,9 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QFileInfo>
 #include <QSplitter>
+#include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -12,7 +14,12 @@
 
 #include "base/Texts.h"
 #include "base/gui/QtText.h"
+#include "decision/ValueSummary.h"
+#include "decision/gui/BeliefsPanel.h"
+#include "decision/gui/DecisionComparisonChart.h"
 #include "decision/gui/DecisionCostChart.h"
+#include "decision/gui/DecisionVoiChart.h"
+#include "units/UnitDocument.h"
 #include "decision/gui/DecisionJob.h"
 #include "decision/gui/DecisionTornadoChart.h"
 #include "inputs/InputRules.h"
@@ -149,13 +156,34 @@ void FrmDecision::buildControls() {
     m_charts->setStretchFactor(1, 11);
     m_charts->setChildrenCollapsible(false);
 
+    m_voiChart = new DecisionVoiChart(this);
+    m_voiChart->setObjectName(QStringLiteral("chartVoi"));
+    m_compareChart = new DecisionComparisonChart(this);
+    m_compareChart->setObjectName(QStringLiteral("chartCompare"));
+    m_beliefs = new BeliefsPanel(m_inputs, this);
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("tabsDecision"));
+    m_tabs->addTab(m_charts, qtext(tx::kTabResults));
+    m_tabs->addTab(m_voiChart, qtext(tx::kTabVoi));
+    m_tabs->addTab(m_compareChart, qtext(tx::kTabCompare));
+    m_tabs->addTab(m_beliefs, qtext(tx::kTabBeliefs));
+
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_header);
     layout->addLayout(controls);
     layout->addWidget(m_status);
     layout->addWidget(m_outOfDateNote);
-    layout->addWidget(m_charts, 1);
+    layout->addWidget(m_tabs, 1);
     layout->addWidget(m_summary);
+
+    connect(m_beliefs, &BeliefsPanel::changed, this, &FrmDecision::beliefsChanged);
+    connect(m_beliefs, &BeliefsPanel::changed, this, [this] {
+        if (m_result || m_jobInputs) {
+            m_beliefsMoved = true;
+            m_outOfDate = m_result.has_value();
+            updateControls();
+        }
+    });
 
     connect(m_run, &QPushButton::clicked, this, &FrmDecision::run);
     connect(m_cancel, &QPushButton::clicked, this, &FrmDecision::cancelRun);
@@ -167,22 +195,75 @@ void FrmDecision::run() {
     if (isRunning() || isUnloading()) {
         return;
     }
+    const BeliefsPanel::Reading beliefs = m_beliefs->read();
+    if (!beliefs.problem.isEmpty()) {
+        setStatus(beliefs.problem);
+        m_tabs->setCurrentWidget(m_beliefs);
+        return;
+    }
+    const DecisionInputs inputs = captureInputs();
+    DecisionAlternative first{inputs.ranges, beliefs.beliefs, inputs.pattern, {}};
+    std::optional<DecisionAlternative> second;
+    if (!comparedAlternative(first, second)) {
+        return;
+    }
     DecisionSettings settings;
-    settings.pattern = CorridorPattern::Parallel;
     settings.scenarios = m_scenarios;
     settings.seed = m_seed ? *m_seed : seedFromClock();
-    m_jobInputs = captureInputs();
-    settings.pattern = m_jobInputs->pattern;
+    settings.pattern = inputs.pattern;
+    settings.voiBins = DecisionSettings::kDefaultVoiBins;
+    m_jobInputs = inputs;
     m_jobOutOfDate = false;
+    m_beliefsMoved = false;
 
     delete m_job;
-    m_job = new DecisionJob(m_jobInputs->ranges, settings, this);
+    m_job = new DecisionJob(std::move(first), std::move(second), settings, this);
     connect(m_job, &DecisionJob::finished, this, &FrmDecision::jobFinished);
     m_job->start();
     m_progress->setValue(0);
     m_poll->start();
     showProgress();
     updateControls();
+}
+
+bool FrmDecision::comparedAlternative(const DecisionAlternative& first, std::optional<DecisionAlternative>& second) {
+    const auto caption = [](CorridorPattern p) {
+        const std::string_view text = patternCaption(p);
+        return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    };
+    m_comparingUnit = false;
+    switch (m_beliefs->compareWith()) {
+        case BeliefsPanel::CompareWith::Nothing:
+            return true;
+        case BeliefsPanel::CompareWith::OtherPattern:
+            second = first;
+            second->pattern =
+                first.pattern == CorridorPattern::Parallel ? CorridorPattern::FanShaped : CorridorPattern::Parallel;
+            m_nameA = caption(first.pattern);
+            m_nameB = caption(second->pattern);
+            return true;
+        case BeliefsPanel::CompareWith::UnitFile:
+            break;
+    }
+    const UnitReadResult read = readUnitFile(m_beliefs->compareFile().toStdString());
+    if (!read) {
+        setStatus(qtext(tx::kCompareRefused).arg(QString::fromStdString(read.error)));
+        m_tabs->setCurrentWidget(m_beliefs);
+        return false;
+    }
+    // The other unit as the Variables window would hold it once opened.
+    InMemoryInputs other(m_inputs.valueRule().locale());
+    applyUnit(*read.document, other);
+    Repair_Variables(other);
+    std::string name = read.document->name;
+    if (name.empty()) {
+        name = QFileInfo(m_beliefs->compareFile()).completeBaseName().toStdString();
+    }
+    second = DecisionAlternative{RunInputs(other), read.document->beliefs, read.document->pattern, name};
+    m_nameA = qtext(tx::kThisUnit);
+    m_nameB = QString::fromStdString(name);
+    m_comparingUnit = true;
+    return true;
 }
 
 void FrmDecision::cancelRun() {
@@ -209,6 +290,17 @@ void FrmDecision::jobFinished() {
     }
     const std::uint64_t seed = job->settings().seed;
     std::optional<DecisionResult> result = job->takeResult();
+    std::optional<ComparisonResult> comparison = job->takeComparison();
+    if (comparison) {
+        // The unit's own side is the result the window shows; what is worth
+        // measuring is that of the choice between both.
+        result = comparison->a;
+        result->voi = comparison->voi;
+        if (m_comparingUnit) {
+            comparison->nameA = m_nameA.toStdString();
+            comparison->nameB = m_nameB.toStdString();
+        }
+    }
     const QString error = job->error();
     job->deleteLater();
     m_job = nullptr;
@@ -239,11 +331,20 @@ void FrmDecision::jobFinished() {
         setStatus(status);
         m_costChart->showResult(*result);
         m_tornadoChart->showTornado(result->tornado);
-        m_summary->setText(QString::fromStdString(decisionSummary(*result)));
+        m_voiChart->showValues(result->voi);
+        std::string summary = decisionSummary(*result);
+        if (comparison) {
+            m_compareChart->showComparison(*comparison, m_nameA, m_nameB);
+            summary += ' ' + comparisonSentence(*comparison);
+        } else {
+            m_compareChart->clear();
+        }
+        m_summary->setText(QString::fromStdString(summary));
+        m_comparison = std::move(comparison);
         m_result = std::move(result);
         m_resultInputs = m_jobInputs;
         showHeader(*m_resultInputs);
-        m_outOfDate = m_jobOutOfDate;
+        m_outOfDate = m_jobOutOfDate || m_beliefsMoved;
     }
     m_jobInputs.reset();
     updateControls();
@@ -254,6 +355,7 @@ void FrmDecision::inputsMayHaveChanged() {
     if (isUnloading()) {
         return;
     }
+    m_beliefs->refreshRanges();
     const DecisionInputs now = captureInputs();
     // The header names the unit of the result shown, else the one the
     // Variables window holds.
@@ -264,13 +366,17 @@ void FrmDecision::inputsMayHaveChanged() {
         return;
     }
     if (m_resultInputs) {
-        m_outOfDate = !now.sameAs(*m_resultInputs);
+        m_outOfDate = !now.sameAs(*m_resultInputs) || m_beliefsMoved;
     }
     if (m_jobInputs) {
         m_jobOutOfDate = !now.sameAs(*m_jobInputs);
     }
     updateControls();
 }
+
+Beliefs FrmDecision::beliefsToKeep() const { return m_beliefs->beliefsToKeep(); }
+
+void FrmDecision::setBeliefs(const Beliefs& beliefs) { m_beliefs->setBeliefs(beliefs); }
 
 void FrmDecision::setStatus(const QString& text) { m_status->setText(text); }
 

@@ -19,6 +19,7 @@
 #include "decision/DecisionAnalysis.h"
 
 class QLabel;
+class QTabWidget;
 class QProgressBar;
 class QPushButton;
 class QSplitter;
@@ -26,7 +27,10 @@ class QTimer;
 
 namespace quorvale {
 
+class BeliefsPanel;
+class DecisionComparisonChart;
 class DecisionCostChart;
+class DecisionVoiChart;
 class DecisionJob;
 class DecisionTornadoChart;
 
@@ -72,10 +76,22 @@ public:
     const std::optional<DecisionResult>& result() const { return m_result; }
     DecisionCostChart* costChart() const { return m_costChart; }
     DecisionTornadoChart* tornadoChart() const { return m_tornadoChart; }
+    DecisionVoiChart* voiChart() const { return m_voiChart; }
+    DecisionComparisonChart* comparisonChart() const { return m_compareChart; }
+    BeliefsPanel* beliefsPanel() const { return m_beliefs; }
+    // The last comparison shown, when the run compared; its first side is
+    // result().
+    const std::optional<ComparisonResult>& comparison() const { return m_comparison; }
+
+    // The beliefs a unit file keeps, and those of a unit opened.
+    Beliefs beliefsToKeep() const;
+    void setBeliefs(const Beliefs& beliefs);
 
 signals:
     // A run has ended, with a result, cancelled or failed.
     void runFinished();
+    // A belief, a linked pair or the comparison was edited or set.
+    void beliefsChanged();
 
 public slots:
     void run();
@@ -90,6 +106,9 @@ protected:
 
 private:
     void buildControls();
+    // The second alternative of a run, if one is chosen; false after
+    // saying why it cannot be had.
+    bool comparedAlternative(const DecisionAlternative& first, std::optional<DecisionAlternative>& second);
     void jobFinished();
     void showProgress();
     void setStatus(const QString& text);
@@ -109,6 +128,11 @@ private:
     std::optional<DecisionResult> m_result;
     std::optional<DecisionInputs> m_resultInputs;
     bool m_outOfDate = false;
+    bool m_beliefsMoved = false;  // the beliefs or the comparison changed after the result
+    std::optional<ComparisonResult> m_comparison;
+    QString m_nameA;  // the alternatives as the comparison chart names them
+    QString m_nameB;
+    bool m_comparingUnit = false;
 
     QPushButton* m_run = nullptr;
     QPushButton* m_cancel = nullptr;
@@ -120,6 +144,10 @@ private:
     DecisionCostChart* m_costChart = nullptr;
     DecisionTornadoChart* m_tornadoChart = nullptr;
     QSplitter* m_charts = nullptr;
+    DecisionVoiChart* m_voiChart = nullptr;
+    DecisionComparisonChart* m_compareChart = nullptr;
+    BeliefsPanel* m_beliefs = nullptr;
+    QTabWidget* m_tabs = nullptr;
     QTimer* m_poll = nullptr;
 };
 

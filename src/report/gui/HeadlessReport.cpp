@@ -8,6 +8,7 @@
 
 #include "base/Texts.h"
 #include "base/gui/AtomicFile.h"
+#include "cli/BeliefOptions.h"
 #include "cli/ReportCommand.h"
 #include "report/gui/UnitReport.h"
 
@@ -18,7 +19,7 @@ namespace t = texts::cli;
 
 // The report of the inputs, taken in as decide takes them, and of the
 // decision analysis the request asks for.
-ReportContent headlessContent(const cli::ReportRequest& request, InMemoryInputs taken) {
+ReportContent headlessContent(const cli::ReportRequest& request, InMemoryInputs taken, const Beliefs& beliefs) {
     ReportContent c;
     c.locale = taken.valueRule().locale();
     const UnitDocument* file = request.common.unit ? &*request.common.unit : nullptr;
@@ -39,7 +40,8 @@ ReportContent headlessContent(const cli::ReportRequest& request, InMemoryInputs 
     settings.pattern = inputs.pattern();
     settings.seed = request.seed ? *request.seed : seedFromClock();
     settings.scenarios = request.scenarios;
-    c.decision = runDecisionAnalysis(RunInputs(inputs), settings);
+    settings.voiBins = DecisionSettings::kDefaultVoiBins;
+    c.decision = runDecisionAnalysis(DecisionAlternative{RunInputs(inputs), beliefs, settings.pattern, ""}, settings);
     c.written = QDateTime::currentDateTime();
     c.version = QStringLiteral(QUORVALE_VERSION);
     return c;
@@ -66,7 +68,15 @@ int HeadlessReport::write(const std::vector<std::string>& args, std::ostream& ou
             "report", [&] { return cli::parseReportRequest(args); }, request, inputs, err)) {
         return *status;
     }
-    const ReportContent content = headlessContent(request, inputs);
+    // A unit file's most-likely values and linked inputs, as decide draws
+    // from them.
+    Beliefs beliefs;
+    try {
+        beliefs = cli::commandBeliefs(request.common, inputs);
+    } catch (const cli::UsageError& e) {
+        return cli::sayUsageError("report", e, err);
+    }
+    const ReportContent content = headlessContent(request, inputs, beliefs);
     const QString path = QString::fromStdString(request.output);
     QString reason;
     if (!AtomicFile::save(path, UnitReport::pdf(content), &reason)) {

@@ -20,6 +20,7 @@
 #include "base/gui/DialogHooks.h"
 #include "base/gui/QtText.h"
 #include "base/gui/ToolsHost.h"
+#include "decision/gui/FrmDecision.h"
 #include "base/gui/WindowRegistry.h"
 #include "base/gui/SettingsStore.h"
 #include "base/gui/ShownPath.h"
@@ -74,6 +75,12 @@ UnitActions::UnitActions(ToolsHost& host) : QObject(&host.mainWindow()), m_host(
     connect(&m_host.windows(), &WindowRegistry::windowLoaded, this, [this](WindowId id) {
         if (id == WindowId::FrmData) {
             watchVariablesWindow(qobject_cast<FrmData*>(m_host.windows().window(WindowId::FrmData)));
+        }
+        if (auto* decision = qobject_cast<FrmDecision*>(m_host.windows().window(WindowId::FrmDecision));
+            decision && id == WindowId::FrmDecision) {
+            decision->setBeliefs(m_beliefs);
+            connect(decision, &FrmDecision::beliefsChanged, this,
+                    [this, decision] { m_beliefs = decision->beliefsToKeep(); });
         }
     });
     watchVariablesWindow(qobject_cast<FrmData*>(m_host.windows().window(WindowId::FrmData)));
@@ -198,6 +205,10 @@ bool UnitActions::fill(const UnitDocument& unit) {
     }
     m_name = unit.name;
     m_notes = unit.notes;
+    m_beliefs = unit.beliefs;
+    if (auto* decision = qobject_cast<FrmDecision*>(m_host.windows().window(WindowId::FrmDecision))) {
+        decision->setBeliefs(unit.beliefs);
+    }
     // The target first: the analysis that the inputs start reads nothing of
     // it, but the Simulator window is then complete when the charts redraw.
     if (auto* simulator = m_host.windows().loadAs<FrmStats>(WindowId::FrmStats)) {
@@ -236,6 +247,7 @@ UnitDocument UnitActions::currentUnit() const {
     unit.target = target;
     unit.name = m_name;
     unit.notes = m_notes;
+    unit.beliefs = m_beliefs;
     return unit;
 }
 

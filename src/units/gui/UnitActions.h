@@ -86,6 +86,9 @@ private:
     QString m_path;  // the unit file last opened or saved
     std::string m_name;
     std::string m_notes;
+    // The unit's beliefs as the Decision Analysis window last held them, or
+    // as the unit opened gave them while that window is closed.
+    Beliefs m_beliefs;
     // The inputs the Variables window opened with, and whether a unit or the
     // kept inputs were put into it since.
     UnitDocument m_startInputs;

@@ -3,7 +3,10 @@
 // Variables window's inputs have moved away from the result it shows.
 
 #include <QCategoryAxis>
+#include <QComboBox>
 #include <QDir>
+#include <QFile>
+#include <QTableWidget>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QLineSeries>
@@ -14,8 +17,13 @@
 #include "GuiTestSupport.h"
 #include "inputs/gui/EntryField.h"
 #include "inputs/gui/FrmData.h"
+#include "decision/ValueSummary.h"
+#include "decision/gui/BeliefsPanel.h"
 #include "decision/gui/DecisionCharts.h"
+#include "decision/gui/DecisionComparisonChart.h"
+#include "decision/gui/DecisionVoiChart.h"
 #include "decision/gui/FrmDecision.h"
+#include "units/UnitDocument.h"
 #include "units/gui/UnitActions.h"
 
 using namespace quorvale;
@@ -254,6 +262,88 @@ private slots:
         QVERIFY(window->result()->stopped);
         QVERIFY(window->isOutOfDate());
         QVERIFY(!note->isHidden());
+    }
+
+    // Beliefs edited in the panel reach the analysis: the run with a PERT
+    // mode, a linked pair and the other pattern to compare with gives the
+    // figures the engine gives for the same alternatives, and draws both
+    // curves, the difference and what is worth measuring.
+    void editedBeliefsAreRunAndComparedWithTheOtherPattern() {
+        FrmDecision* window = open(3000);
+        auto* table = control<QTableWidget>("tblBeliefs");
+        QVERIFY(table);
+        const int row = 0;  // Harvest Volume, the first drawn variable
+        QCOMPARE(table->item(row, BeliefsPanel::ColLow)->text(), QStringLiteral("20"));
+        QCOMPARE(table->item(row, BeliefsPanel::ColHigh)->text(), QStringLiteral("30"));
+        table->item(row, BeliefsPanel::ColMode)->setText(QStringLiteral("24"));
+        qobject_cast<QComboBox*>(table->cellWidget(row, BeliefsPanel::ColShape))->setCurrentIndex(1);
+        QTest::mouseClick(control<QPushButton>("cmdAddLink"), Qt::LeftButton);
+        QCOMPARE(control<QTableWidget>("tblLinks")->rowCount(), 1);
+        auto* compare = control<QComboBox>("cboCompare");
+        compare->setCurrentIndex(1);
+        emit compare->activated(1);
+
+        clickRun();
+        QTRY_VERIFY_WITH_TIMEOUT(window->comparison().has_value(), kRunMs);
+        const ComparisonResult& shown = *window->comparison();
+        Beliefs beliefs;
+        beliefs.variables[HarvestVolume] = {24, BeliefShape::Pert};
+        beliefs.correlate(HarvestVolume, TurnVolume, 0.5);
+        const DecisionInputs inputs = DecisionInputs::capture(m_f->main().variables());
+        const DecisionAlternative a{inputs.ranges, beliefs, CorridorPattern::Parallel, {}};
+        const DecisionAlternative b{inputs.ranges, beliefs, CorridorPattern::FanShaped, {}};
+        DecisionSettings settings;
+        settings.seed = 11;
+        settings.scenarios = 3000;
+        settings.voiBins = DecisionSettings::kDefaultVoiBins;
+        const ComparisonResult expected = runComparison(a, b, settings);
+        QCOMPARE(shown.meanDifference, expected.meanDifference);
+        QCOMPARE(shown.a.recommendedStep, expected.a.recommendedStep);
+        QCOMPARE(window->result()->recommendedMean, expected.a.recommendedMean);
+        QCOMPARE(window->comparisonChart()->seriesA()->count(), 50);
+        QCOMPARE(window->comparisonChart()->seriesB()->count(), 50);
+        QCOMPARE(window->comparisonChart()->difference()->count(), 50);
+        QCOMPARE(window->voiChart()->entries().size(), expected.voi.size());
+        QVERIFY(control<QLabel>("lblSummary")->text().endsWith(QString::fromStdString(comparisonSentence(expected))));
+
+        // A mode outside its range is named, and nothing runs.
+        table->item(row, BeliefsPanel::ColMode)->setText(QStringLiteral("31"));
+        clickRun();
+        QVERIFY(!window->isRunning());
+        QVERIFY(control<QLabel>("lblStatus")->text().contains(QStringLiteral("Harvest Volume")));
+    }
+
+    // A unit file with beliefs opens them into the window, and saving writes
+    // them back as version 2.
+    void aVersionTwoUnitRoundTripsThroughTheWindow() {
+        UnitDocument unit = unitFromInputs(m_f->main().variables(), "5");
+        unit.beliefs.variables[OperatorCost] = {2800, BeliefShape::Pert};
+        unit.beliefs.correlate(OperatorCost, ExternalSpeed, -0.3);
+        QTemporaryDir dir;
+        const QString in = dir.filePath(QStringLiteral("in.qvunit"));
+        const QString out = dir.filePath(QStringLiteral("out.qvunit"));
+        QFile file(in);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::fromStdString(writeUnitDocument(unit)));
+        file.close();
+        FrmDecision* window = open(1000);
+        DialogAnswers answers;
+        answers.openAs = in;
+        m_f->trigger(QStringLiteral("mnuToolsOpenUnit"));
+        QVERIFY2(answers.messages.isEmpty(), qPrintable(answers.messages.join('\n')));
+        auto* table = control<QTableWidget>("tblBeliefs");
+        QCOMPARE(table->item(4, BeliefsPanel::ColMode)->text(), QStringLiteral("2800"));
+        QCOMPARE(control<QTableWidget>("tblLinks")->rowCount(), 1);
+        QCOMPARE(window->beliefsToKeep(), unit.beliefs);
+
+        answers.saveAs = out;
+        m_f->trigger(QStringLiteral("mnuToolsSaveUnitAs"));
+        const UnitReadResult read = readUnitFile(out.toStdString());
+        QVERIFY(read);
+        QCOMPARE(read.document->beliefs, unit.beliefs);
+        QFile saved(out);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QVERIFY(saved.readAll().contains("\"version\": 2"));
     }
 };
 

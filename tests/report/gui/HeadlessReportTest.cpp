@@ -46,7 +46,9 @@ QString pdfText(const QString& pdf) {
     QProcess p;
     p.start(QStandardPaths::findExecutable(QStringLiteral("pdftotext")), {pdf, QStringLiteral("-")});
     p.waitForFinished(20000);
-    return QString::fromUtf8(p.readAllStandardOutput()).simplified();
+    // The PDF's fonts set "fi" and "fl" as ligatures; compatibility
+    // normalization reads them as the letters.
+    return QString::fromUtf8(p.readAllStandardOutput()).normalized(QString::NormalizationForm_KC).simplified();
 }
 
 }  // namespace
