@@ -6,6 +6,7 @@
 #include <QLineSeries>
 #include <QPainter>
 #include <QScatterSeries>
+#include <QTimer>
 #include <QValueAxis>
 #include <algorithm>
 #include <array>
@@ -118,14 +119,12 @@ void DataGridChart::refresh() {
         return;
     }
     m_redrawQueued = true;
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            if (m_redrawQueued) {
-                redrawNow();
-            }
-        },
-        Qt::QueuedConnection);
+    const qint64 since = m_sinceRedraw.isValid() ? m_sinceRedraw.elapsed() : kRedrawGapMs;
+    QTimer::singleShot(since >= kRedrawGapMs ? 0 : static_cast<int>(kRedrawGapMs - since), this, [this] {
+        if (m_redrawQueued) {
+            redrawNow();
+        }
+    });
 }
 
 QString DataGridChart::rowLabel(int row) const { return text(m_table.label(row)); }
@@ -188,6 +187,7 @@ QString DataGridChart::seriesUnit(int column) const { return text(m_look.unit(co
 void DataGridChart::redrawNow() {
     m_redrawQueued = false;
     ++m_redraws;
+    m_sinceRedraw.restart();
     matchSeriesToColumns();
 
     double xLow = std::numeric_limits<double>::infinity();

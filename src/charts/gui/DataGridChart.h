@@ -14,7 +14,11 @@
 // Writes only change the grid; refresh() asks for a redraw that the event
 // loop carries out once, however many rows were refreshed meanwhile, so a
 // sweep of seventy rows into five charts costs five redraws, not 350.
+// Redraws asked for in quick succession (a simulation writing a row at every
+// step) come at most every kRedrawGapMs; the first after a pause comes at
+// once.
 
+#include <QElapsedTimer>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -39,6 +43,8 @@ class DataGridChart : public ChartView, public DataGrid {
     Q_OBJECT
 
 public:
+    static constexpr qint64 kRedrawGapMs = 40;
+
     // Rows and columns beyond these are refused; no sweep comes near them.
     static constexpr int kMaxRows = ChartTable::kMaxRows;
     static constexpr int kMaxColumns = ChartTable::kMaxColumns;
@@ -131,6 +137,7 @@ private:
     int m_yIntervals = kDefaultIntervals;
     bool m_redrawQueued = false;
     int m_redraws = 0;
+    QElapsedTimer m_sinceRedraw;
 };
 
 }  // namespace quorvale

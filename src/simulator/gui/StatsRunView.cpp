@@ -1,16 +1,27 @@
 #include "simulator/gui/StatsRunView.h"
 
 #include <QCoreApplication>
+#include <time.h>
 
 #include "simulator/gui/SimulatorHost.h"
 #include "simulator/gui/SimulatorPanel.h"
 
 namespace quorvale {
+namespace {
+
+std::int64_t threadCpuNanos() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<std::int64_t>(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
+}
+
+}  // namespace
 
 StatsRunView::StatsRunView(SimulatorPanel& panel, SimulatorHost& host)
     : m_panel(panel), m_host(host), m_chart([this]() -> DataGrid& { return openChart(); }) {
     readWindowState();
     m_sinceYield.start();
+    m_cpuAtYield = threadCpuNanos();
 }
 
 void StatsRunView::setField(RunField field, const std::string& text) {
@@ -53,7 +64,11 @@ bool StatsRunView::yieldDue() {
     if (++m_yieldQuestions % kClockEvery != 0) {
         return false;
     }
-    return m_sinceYield.elapsed() >= kYieldBudgetMs;
+    return budgetSpent();
+}
+
+bool StatsRunView::budgetSpent() const {
+    return threadCpuNanos() - m_cpuAtYield >= kYieldBudgetMs * 1'000'000 || m_sinceYield.elapsed() >= kYieldWaitMs;
 }
 
 void StatsRunView::yieldToEvents() {
@@ -61,6 +76,7 @@ void StatsRunView::yieldToEvents() {
     QCoreApplication::processEvents();
     readWindowState();
     m_sinceYield.restart();
+    m_cpuAtYield = threadCpuNanos();
 }
 
 void StatsRunView::readWindowState() {

@@ -13,6 +13,7 @@
 
 #include <QElapsedTimer>
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -28,8 +29,12 @@ class StatsRunView final : public RunView {
 public:
     // Time the run may sample between two yields to the event loop: short
     // enough that a press of "End" feels immediate, long enough that the
-    // repaints do not slow the sampling.
+    // repaints do not slow the sampling. It counts the processor time of the
+    // run's thread, so that a busy machine, which gives the run only part of
+    // a core, does not make it yield and repaint more often per sample;
+    // kYieldWaitMs of the clock on the wall bound the wait all the same.
     static constexpr qint64 kYieldBudgetMs = 12;
+    static constexpr qint64 kYieldWaitMs = 60;
     // The run asks after every sample whether a yield is due; the clock is
     // read on every 64th question only (a few microseconds of sampling).
     static constexpr unsigned kClockEvery = 64;
@@ -55,6 +60,7 @@ public:
     void flush();
 
 private:
+    bool budgetSpent() const;
     void readWindowState();
     DataGrid& openChart();
 
@@ -75,6 +81,8 @@ private:
     bool m_chartVisible = false;
     unsigned m_yieldQuestions = 0;
     QElapsedTimer m_sinceYield;
+    // The thread's processor time at the last yield, in nanoseconds.
+    std::int64_t m_cpuAtYield = 0;
 };
 
 }  // namespace quorvale

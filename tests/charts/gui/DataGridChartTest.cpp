@@ -1,6 +1,7 @@
 // The chart control on its own: grid operations, drawing, and its additions
 // (point tool tips, copying and saving).
 
+#include <QElapsedTimer>
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
@@ -119,6 +120,17 @@ private slots:
         QCOMPARE(m_chart->redrawCount(), before + 1);
         QCOMPARE(m_chart->series(1)->count(), 70);
         QCOMPARE(m_chart->series(1)->at(69), QPointF(70, 170));
+
+        // A refresh right after a redraw (the next step of a simulation)
+        // waits for the gap; the event loop running meanwhile does not
+        // bring it forward, and it comes all the same.
+        QElapsedTimer waited;
+        waited.start();
+        writeRow(*m_chart, 1, 1, {99.0, 50.0, 5.0});
+        QCoreApplication::processEvents();
+        QVERIFY(m_chart->redrawPending() || waited.elapsed() >= DataGridChart::kRedrawGapMs);
+        QTRY_VERIFY(!m_chart->redrawPending());
+        QCOMPARE(m_chart->series(1)->at(0), QPointF(1, 99));
     }
 
     void axesFollowTheDataAndNothingNonFiniteIsDrawn() {
