@@ -126,7 +126,7 @@ public:
     template <class T>
     void addChoiceOption(const std::string& name, const std::string& valueName, const std::string& description,
                          std::initializer_list<std::pair<const char*, T>> choices, const char* refusal, T& target);
-    // An option taking no value.
+    // An option taking no value; given one ("--strict=0"), it is still given.
     void addFlag(const std::string& name, const std::string& description, std::function<void()> take);
 
     // The shared options, in the order the help lists them, read into
@@ -173,7 +173,8 @@ void CommandLine::addChoiceOption(const std::string& name, const std::string& va
         [find, refusal](const std::string& text) { return find(text) ? std::string() : formatRefusal(refusal, text); });
 }
 
-// --unit FILE: every entry and the pattern, as they stand in the file. The
+// --unit FILE: every entry, the pattern and the beliefs, as they stand in
+// the file, in place of those given before it. The
 // file's fixed-form numbers become texts in the user's locale, which read
 // back as the same numbers. Throws UsageError (status 1) for a file the
 // reader refuses.

@@ -29,6 +29,9 @@ TEST(CliOptions, ValuesAreCheckedInTheOrderGivenAfterWordsThatAreNoOption) {
     expectRefused({"sweep", "--case", "bad", "--pattern", "bad"}, "option --case:");
     expectRefused({"sweep", "--pattern", "bad", "--case", "bad"}, "option --pattern:");
     expectRefused({"decide", "--threads", "0", "--seed", "x"}, "option --threads:");
+    expectRefused({"decide", "--voi-bins", "1", "--shape", "bad"}, "option --voi-bins:");
+    expectRefused({"decide", "--shape", "bad", "--voi-bins", "1"}, "option --shape:");
+    expectRefused({"unit", "--target", "0", "--name", std::string(300, 'n')}, "option --target:");
     // A bad value is refused even when a later one would replace it.
     expectRefused({"simulate", "--seed", "x", "--seed", "1"}, "option --seed:");
     // An unknown option or a stray word wherever it stands comes first.
@@ -38,6 +41,7 @@ TEST(CliOptions, ValuesAreCheckedInTheOrderGivenAfterWordsThatAreNoOption) {
     // before it.
     EXPECT_EQ(runTool({"sweep", "--unit", "no-such.qvunit", "--format", "xml"}).status, 1);
     expectRefused({"sweep", "--format", "xml", "--unit", "no-such.qvunit"}, "option --format:");
+    expectRefused({"compare", "--scenarios", "0", "--format", "xml"}, "option --scenarios:");
     // The later of two good values holds.
     EXPECT_EQ(runTool({"sweep", "--eyd", "3", "--format", "json", "--format", "csv"}).out,
               runTool({"sweep", "--eyd", "3", "--format", "csv"}).out);
