@@ -126,4 +126,35 @@ run opt-batch-threads batch "$unit" --threads 0
 run opt-batch-seed batch "$unit" --seed -1
 run opt-batch-needs-value batch "$unit" --seed --threads 1
 run opt-batch-decide-option batch "$unit" --seed 4 --threads 1 --scenarios 0
+# Most-likely values, linked inputs and the comparison of two units.
+"$cli" unit --name "Believed" --pattern fan --harvest-volume 20:24:30 --shape pert \
+    --correlate harvest-volume:operator-cost=0.4 "${realistic[@]:2}" >believed.qvunit
+run beliefs-decide-mode decide --seed 2 --scenarios 300 --eyd 5 --harvest-volume 20:25:40 --shape pert --format csv
+run beliefs-decide-correlate decide --seed 2 --scenarios 300 --eyd 5 --correlate harvest-volume:operator-cost=0.5 \
+    --correlate operator-cost:harvest-volume=-0.25 --format json
+run beliefs-decide-unit decide --seed 2 --scenarios 300 --unit believed.qvunit --shape triangular --format csv
+run beliefs-decide-compare-patterns decide --compare-patterns --seed 2 --scenarios 300 --eyd 5 --format csv
+run beliefs-decide-voi decide --seed 2 --scenarios 300 --eyd 5 --voi-bins 4 --format json
+run beliefs-unit unit --harvest-volume 20:25:40 --shape pert --correlate harvest-volume:operator-cost=0.3
+run beliefs-unit-from-unit unit --unit believed.qvunit --harvest-volume 20:30
+run beliefs-compare compare --unit "$unit" --against believed.qvunit --seed 4 --scenarios 300 --format csv
+run beliefs-compare-table compare --unit believed.qvunit --against "$unit" --seed 4 --scenarios 300 --threads 1
+run opt-beliefs-shape decide --shape normal
+run opt-beliefs-correlate decide --correlate harvest-volume=0.5
+run opt-beliefs-correlate-self decide --correlate harvest-volume:harvest-volume=0.5
+run opt-beliefs-correlate-unknown decide --correlate nothing:harvest-volume=0.5
+run opt-beliefs-correlate-eyd decide --correlate eyd:harvest-volume=0.5
+run opt-beliefs-correlate-rho decide --correlate turn-volume:harvest-volume=1
+run opt-beliefs-not-here sweep --harvest-volume 20:25:40
+run opt-beliefs-eyd decide --eyd 1:2:3
+run opt-beliefs-outside decide --harvest-volume 20:50:40 --scenarios 10
+run opt-beliefs-mode-text decide --harvest-volume 20:x:40 --scenarios 10
+run opt-beliefs-voi decide --voi-bins 1
+run opt-beliefs-voi-text decide --voi-bins x --shape bad
+run opt-compare-one compare --unit "$unit"
+run opt-compare-scenarios compare --unit "$unit" --against "$unit" --scenarios 0
+run opt-compare-missing compare --unit "$unit" --against no-such-file.qvunit --scenarios 10
+run opt-compare-combined compare --unit "$unit" --against "$unit" --scenarios 10 --target 2
+run opt-compare-format compare --format xml --unit no-such-file.qvunit
+run help-compare compare --help
 echo "$n runs written to $out"

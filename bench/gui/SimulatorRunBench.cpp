@@ -74,26 +74,32 @@ void BM_HeadlessRun(benchmark::State& state) {
 
 // A loaded, maximized main window whose Variables window holds the
 // headless run's inputs, with its seed and the Simulator's target, and the
-// simulation chart open when asked: the Simulator's "Go" button, ready to be
+// simulation chart open when asked, set up with the benchmark's timing
+// paused (the caller resumes it): the Simulator's "Go" button, ready to be
 // clicked; none, and the benchmark skipped, if the window was never shown.
-QPushButton* prepareRun(benchmark::State& state, FrmMain& main, bool chartShown) {
-    main.load();
-    main.showMaximized();
-    if (!QTest::qWaitForWindowExposed(&main)) {
-        state.SkipWithError("the main window was never shown");
-        return nullptr;
+struct ReadyWindow {
+    ReadyWindow(benchmark::State& state, bool chartShown) {
+        state.PauseTiming();
+        main.load();
+        main.showMaximized();
+        if (!QTest::qWaitForWindowExposed(&main)) {
+            state.SkipWithError("the main window was never shown");
+            return;
+        }
+        tools::spreadInputs(*main.frmData(), false);
+        main.setRunSeed(kSeed);
+        if (chartShown) {
+            main.results().action(QStringLiteral("MnuSimulation"))->trigger();
+        }
+        auto* simulator = main.windows().loadAs<FrmStats>(WindowId::FrmStats);
+        simulator->findChild<QLineEdit*>(QStringLiteral("TextADev"))->setText(QString::fromUtf8(kTargetText));
+        go = simulator->findChild<QPushButton*>(QStringLiteral("Command3"));
+        QCoreApplication::processEvents();
     }
-    tools::spreadInputs(*main.frmData(), false);
-    main.setRunSeed(kSeed);
-    if (chartShown) {
-        main.results().action(QStringLiteral("MnuSimulation"))->trigger();
-    }
-    auto* simulator = main.windows().loadAs<FrmStats>(WindowId::FrmStats);
-    simulator->findChild<QLineEdit*>(QStringLiteral("TextADev"))->setText(QString::fromUtf8(kTargetText));
-    auto* go = simulator->findChild<QPushButton*>(QStringLiteral("Command3"));
-    QCoreApplication::processEvents();
-    return go;
-}
+
+    FrmMain main;
+    QPushButton* go = nullptr;
+};
 
 // "Go" pressed in the Simulator window of a loaded, maximized main window
 // whose Variables window holds the same inputs; the run is the main window's
@@ -102,24 +108,22 @@ QPushButton* prepareRun(benchmark::State& state, FrmMain& main, bool chartShown)
 void mainWindowRun(benchmark::State& state, bool chartShown, Tally& total) {
     Tally tally;
     for (auto _ : state) {
-        state.PauseTiming();
-        FrmMain main;
-        QPushButton* go = prepareRun(state, main, chartShown);
-        if (!go) {
+        ReadyWindow window(state, chartShown);
+        if (!window.go) {
             break;
         }
         state.ResumeTiming();
 
         const auto start = Clock::now();
-        QTest::mouseClick(go, Qt::LeftButton);
+        QTest::mouseClick(window.go, Qt::LeftButton);
         tally.seconds += secondsSince(start);
 
         state.PauseTiming();
-        if (!main.lastRun() || main.lastRun()->stopped) {
+        if (!window.main.lastRun() || window.main.lastRun()->stopped) {
             state.SkipWithError("the run did not finish");
             break;
         }
-        tally.samples += main.lastRun()->samplesTotal;
+        tally.samples += window.main.lastRun()->samplesTotal;
         state.ResumeTiming();
     }
     report(state, tally, total);
@@ -144,10 +148,8 @@ void windowShareOfHeadless(benchmark::State& state, bool chartShown) {
     double headlessSeconds = 0;
     double windowSeconds = 0;
     for (auto _ : state) {
-        state.PauseTiming();
-        FrmMain main;
-        QPushButton* go = prepareRun(state, main, chartShown);
-        if (!go) {
+        ReadyWindow window(state, chartShown);
+        if (!window.go) {
             break;
         }
         InMemoryInputs inputs;
@@ -158,10 +160,11 @@ void windowShareOfHeadless(benchmark::State& state, bool chartShown) {
         HeadlessRunView view(kTarget);
         const RunSummary headless = stat_itmain(inputs, view, kSeed);
         const double between = threadSeconds();
-        QTest::mouseClick(go, Qt::LeftButton);
+        QTest::mouseClick(window.go, Qt::LeftButton);
         const double end = threadSeconds();
 
-        if (!main.lastRun() || main.lastRun()->stopped || main.lastRun()->samplesTotal != headless.samplesTotal) {
+        if (!window.main.lastRun() || window.main.lastRun()->stopped ||
+            window.main.lastRun()->samplesTotal != headless.samplesTotal) {
             state.SkipWithError("the window's run did not draw the headless run's samples");
             break;
         }

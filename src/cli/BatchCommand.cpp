@@ -39,17 +39,15 @@ struct BatchRequest {
 // The batch's own options; decide's go on to every unit.
 void readOwnOption(const std::string& option, const std::string& value, BatchRequest& request) {
     if (option == "--seed") {
+        if (const std::string refusal = wholeNumberRefusal(option, value, 0, kLargestSeed); !refusal.empty()) {
+            throw UsageError(refusal);
+        }
         request.seed = readWhole(value);
-        if (!request.seed) {
-            throw UsageError(
-                fmt::format(texts::cli::kNotWholeNumber, option, value, 0, std::numeric_limits<std::uint64_t>::max()));
-        }
     } else if (option == "--threads") {
-        const auto threads = readWhole(value);
-        if (!threads || *threads < 1 || *threads > kMostDecisionThreads) {
-            throw UsageError(fmt::format(texts::cli::kNotWholeNumber, option, value, 1, kMostDecisionThreads));
+        if (const std::string refusal = wholeNumberRefusal(option, value, 1, kMostDecisionThreads); !refusal.empty()) {
+            throw UsageError(refusal);
         }
-        request.threads = static_cast<unsigned>(*threads);
+        request.threads = static_cast<unsigned>(*readWhole(value));
     } else if (option == "--shard") {
         const auto slash = value.find('/');
         const auto k = readWhole(value.substr(0, slash));
@@ -206,11 +204,14 @@ int runBatchCommand(const std::vector<std::string>& args, std::ostream& out, std
 }
 
 std::string batchHelp() {
+    // The batch reads its own options as it hands the others on to decide
+    // (parse); the help lists them.
     CommandLine line("batch", t::kSynopsis);
-    line.addOption("--seed", "S", t::kSeedOption);
-    line.addOption("--threads", "K", t::kThreadsOption);
-    line.addOption("--shard", "K/N", t::kShardOption);
-    line.addOption("--format", "csv|jsonl", t::kFormatOption);
+    const auto listed = [](const std::string&) {};
+    line.addOption("--seed", "S", t::kSeedOption, listed);
+    line.addOption("--threads", "K", t::kThreadsOption, listed);
+    line.addOption("--shard", "K/N", t::kShardOption, listed);
+    line.addOption("--format", "csv|jsonl", t::kFormatOption, listed);
     return line.help();
 }
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <variant>
 
 #include "base/Texts.h"
 #include "decision/ScenarioDraw.h"
@@ -28,11 +29,12 @@ int variableByOption(std::string_view name) {
     return -1;
 }
 
-RankCorrelation readCorrelation(const std::string& value) {
+// A linked pair as --correlate takes it, or what is wrong with the text.
+std::variant<RankCorrelation, std::string> readCorrelation(const std::string& value) {
     const auto equals = value.find('=');
     const auto colon = value.find(':');
     if (equals == std::string::npos || colon == std::string::npos || colon > equals) {
-        throw UsageError(fmt::format(t::kNotCorrelation, value));
+        return fmt::format(t::kNotCorrelation, value);
     }
     const std::string first = value.substr(0, colon);
     const std::string second = value.substr(colon + 1, equals - colon - 1);
@@ -40,54 +42,54 @@ RankCorrelation readCorrelation(const std::string& value) {
     const int b = variableByOption(second);
     for (const auto& [variable, name] : {std::pair{a, first}, std::pair{b, second}}) {
         if (variable < 0) {
-            throw UsageError(fmt::format(t::kCorrelateUnknown, name));
+            return fmt::format(t::kCorrelateUnknown, name);
         }
         if (!isDrawnVariable(variable)) {
-            throw UsageError(fmt::format(t::kCorrelateNotDrawn, name));
+            return fmt::format(t::kCorrelateNotDrawn, name);
         }
     }
     if (a == b) {
-        throw UsageError(fmt::format(t::kCorrelateSelf, value));
+        return fmt::format(t::kCorrelateSelf, value);
     }
     const std::string text = value.substr(equals + 1);
     double rho = 0;
     const char* end = text.data() + text.size();
     const auto [ptr, ec] = std::from_chars(text.data(), end, rho);
     if (text.empty() || ec != std::errc{} || ptr != end || !(rho > -1 && rho < 1)) {
-        throw UsageError(fmt::format(t::kNotRho, value));
+        return fmt::format(t::kNotRho, value);
     }
-    return {a, b, rho};
+    return RankCorrelation{a, b, rho};
+}
+
+// Links the pair, or sets its rank correlation anew when it is linked:
+// given again, the later one holds.
+void link(const RankCorrelation& pair, CommonOptions& options) {
+    const auto same = std::find_if(
+        options.correlations.begin(), options.correlations.end(),
+        [&](const RankCorrelation& c) { return (c.a == pair.a && c.b == pair.b) || (c.a == pair.b && c.b == pair.a); });
+    if (same != options.correlations.end()) {
+        same->rho = pair.rho;
+    } else {
+        options.correlations.push_back(pair);
+    }
 }
 
 }  // namespace
 
-void addBeliefOptions(CommandLine& line) {
-    line.addOption("--shape", "triangular|pert", t::kShapeOption);
-    line.addOption("--correlate", "A:B=RHO", t::kCorrelateOption);
-}
-
-bool readBeliefOption(const std::string& option, const std::string& value, CommonOptions& options) {
-    if (option == "--shape") {
-        options.shape = shapeFromKey(value);
-        if (!options.shape) {
-            throw UsageError(fmt::format(t::kUnknownShape, value));
-        }
-        return true;
-    }
-    if (option == "--correlate") {
-        const RankCorrelation pair = readCorrelation(value);
-        const auto same =
-            std::find_if(options.correlations.begin(), options.correlations.end(), [&](const RankCorrelation& c) {
-                return (c.a == pair.a && c.b == pair.b) || (c.a == pair.b && c.b == pair.a);
-            });
-        if (same != options.correlations.end()) {
-            same->rho = pair.rho;  // given again: the later one holds
-        } else {
-            options.correlations.push_back(pair);
-        }
-        return true;
-    }
-    return false;
+void addBeliefOptions(CommandLine& line, CommonOptions& options) {
+    line.addOption(
+        "--shape", "triangular|pert", t::kShapeOption,
+        [&options](const std::string& value) { options.shape = shapeFromKey(value); },
+        [](const std::string& value) {
+            return shapeFromKey(value) ? std::string() : fmt::format(t::kUnknownShape, value);
+        });
+    line.addOption(
+        "--correlate", "A:B=RHO", t::kCorrelateOption,
+        [&options](const std::string& value) { link(std::get<RankCorrelation>(readCorrelation(value)), options); },
+        [](const std::string& value) {
+            const auto pair = readCorrelation(value);
+            return std::holds_alternative<std::string>(pair) ? std::get<std::string>(pair) : std::string();
+        });
 }
 
 Beliefs commandBeliefs(const CommonOptions& options, InputVariables& inputs) {

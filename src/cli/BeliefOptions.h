@@ -10,12 +10,8 @@
 
 namespace quorvale::cli {
 
-// --shape and --correlate, and the note in the help on LOW:MODE:HIGH.
-void addBeliefOptions(CommandLine& line);
-
-// Applies --shape or --correlate; false for any other option. Throws
-// UsageError for a value the option does not take.
-bool readBeliefOption(const std::string& option, const std::string& value, CommonOptions& options);
+// --shape and --correlate, read into `options`.
+void addBeliefOptions(CommandLine& line, CommonOptions& options);
 
 // The beliefs the analysis draws from: every most-likely value read as a
 // number and within the Low and High the inputs hold (the taken-in

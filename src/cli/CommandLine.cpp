@@ -7,10 +7,10 @@
 #include <charconv>
 #include <cmath>
 #include <clocale>
-#include <map>
 
 #include "base/Texts.h"
 #include "base/Utf8.h"
+#include "cli/WholeNumberOptions.h"
 #include "inputs/NumberText.h"
 
 namespace quorvale::cli {
@@ -25,8 +25,46 @@ void setEntry(CommonOptions& options, int entry, std::string text, EntrySource s
     options.sources.push_back(std::move(source));
 }
 
-// --unit FILE: every entry and the pattern. The file's fixed-form numbers
-// become texts in the user's locale, which read back as the same numbers.
+// --NAME LOW, LOW:HIGH or LOW:MODE:HIGH for the variable `k`; a single
+// value sets both entries.
+void readVariableOption(int k, const std::string& option, const std::string& value, CommonOptions& options) {
+    auto colon = value.find(':');
+    const auto last = value.rfind(':');
+    std::optional<std::string> mode;
+    if (colon != last) {
+        if (!options.takesBeliefs) {
+            throw UsageError(fmt::format(texts::cli::kModeNotHere, option));
+        }
+        if (k == ExternalYardingDistance) {
+            throw UsageError(texts::cli::kModeForEyd);
+        }
+        mode = value.substr(colon + 1, last - colon - 1);
+    }
+    // A variable given anew is believed anew: uniform unless it says.
+    options.modes[static_cast<size_t>(k)].reset();
+    if (mode) {
+        options.modes[static_cast<size_t>(k)] = GivenMode{option, true, *mode, 0, std::nullopt};
+        colon = last;
+    }
+    const std::string low = value.substr(0, value.find(':'));
+    setEntry(options, lowEntry(k), low, {option, low, {}, {}});
+    if (colon == std::string::npos) {
+        options.entries[static_cast<size_t>(highEntry(k))] = low;
+        options.sourceOf[static_cast<size_t>(highEntry(k))] = options.sources.size() - 1;
+    } else {
+        const std::string high = value.substr(colon + 1);
+        setEntry(options, highEntry(k), high, {option, high, {}, {}});
+    }
+}
+
+// A CLI11 error as one line.
+std::string oneLine(std::string message) {
+    std::replace(message.begin(), message.end(), '\n', ' ');
+    return message;
+}
+
+}  // namespace
+
 void readUnitOption(const std::string& path, CommonOptions& options) {
     UnitReadResult read = readUnitFile(path);
     if (!read) {
@@ -68,45 +106,83 @@ void readUnitOption(const std::string& path, CommonOptions& options) {
     options.unit = std::move(read.document);
 }
 
-}  // namespace
+std::string formatRefusal(const char* refusal, const std::string& text) {
+    return fmt::format(fmt::runtime(refusal), text);
+}
 
 CommandLine::CommandLine(std::string command, std::string synopsis)
     : m_command(std::move(command)),
-      m_app(std::make_unique<CLI::App>(std::move(synopsis) + "\n", fmt::format(texts::cli::kProgramName, m_command))) {
-    // Unknown options and stray words are collected and named by parse(),
-    // in the wording the tool has always used.
-    m_app->allow_extras();
+      m_app(std::make_unique<CLI::App>(std::move(synopsis) + "\n", fmt::format(texts::cli::kProgramName, m_command))),
+      m_shape(std::make_unique<CLI::App>()) {
     m_app->set_help_flag("--help", texts::cli::kHelpOption);
     m_app->get_formatter()->column_width(40);
+    m_shape->set_help_flag("--help");
+    m_shape->allow_extras();
 }
 
 CommandLine::~CommandLine() = default;
 
-void CommandLine::addOption(const std::string& name, const std::string& valueName, const std::string& description) {
-    // Given twice, the later one wins; parse() hands on every occurrence in
-    // order.
-    m_app->add_option(name, CLI::callback_t{}, description)
-        ->type_name(valueName)
-        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+void CommandLine::addOption(const std::string& name, const std::string& valueName, const std::string& description,
+                            Take take, Refusal refuse) {
+    CLI::Option* option = m_app->add_option(name, CLI::callback_t{}, description)->type_name(valueName);
+    if (refuse) {
+        option->check(CLI::Validator([refuse](std::string& text) { return refuse(text); }, ""));
+    }
+    // Each value is checked and taken as it is read, so options take effect
+    // in the order they are given.
+    option->each(take)->trigger_on_parse();
+    m_shape->add_option(name)->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
 }
 
-void CommandLine::addFlag(const std::string& name, const std::string& description) {
-    m_app->add_flag(name)->description(description);
+void CommandLine::addWholeOption(const std::string& name, const std::string& valueName, const std::string& description,
+                                 std::uint64_t least, std::uint64_t most, std::function<void(std::uint64_t)> take) {
+    addOption(
+        name, valueName, description, [take](const std::string& text) { take(*readWhole(text)); },
+        [name, least, most](const std::string& text) { return wholeNumberRefusal(name, text, least, most); });
 }
 
-void CommandLine::addPatternOption() { addOption("--pattern", "parallel|fan", texts::cli::kPatternOption); }
+void CommandLine::addPositiveOption(const std::string& name, const std::string& valueName,
+                                    const std::string& description, std::function<void(double)> take) {
+    addOption(
+        name, valueName, description, [take](const std::string& text) { take(*readPositive(text)); },
+        [name](const std::string& text) {
+            return readPositive(text) ? std::string() : fmt::format(texts::cli::kNotPositive, name, text);
+        });
+}
 
-void CommandLine::addFormatOption() { addOption("--format", "table|csv|json", texts::cli::kFormatOption); }
+void CommandLine::addFlag(const std::string& name, const std::string& description, std::function<void()> take) {
+    // Given a value ("--strict=0"), a flag is still given.
+    m_app->add_flag(name)->description(description)->each([take](const std::string&) { take(); })->trigger_on_parse();
+    m_shape->add_flag(name)->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+}
 
-void CommandLine::addVariableOptions() {
-    addOption("--unit", "FILE", texts::cli::kUnitOption);
+void CommandLine::addPatternOption(CommonOptions& options) {
+    addChoiceOption("--pattern", "parallel|fan", texts::cli::kPatternOption,
+                    {{"parallel", CorridorPattern::Parallel}, {"fan", CorridorPattern::FanShaped}},
+                    texts::cli::kUnknownPattern, options.pattern);
+}
+
+void CommandLine::addFormatOption(CommonOptions& options) {
+    addChoiceOption("--format", "table|csv|json", texts::cli::kFormatOption,
+                    {{"table", OutputFormat::Table}, {"csv", OutputFormat::Csv}, {"json", OutputFormat::Json}},
+                    texts::cli::kUnknownFormat, options.format);
+}
+
+void CommandLine::addVariableOptions(CommonOptions& options, std::function<void()> atUnit) {
+    addOption("--unit", "FILE", texts::cli::kUnitOption, [&options, atUnit](const std::string& path) {
+        readUnitOption(path, options);
+        if (atUnit) {
+            atUnit();
+        }
+    });
     for (int k = 0; k < kVariableCount; ++k) {
         const VariableRule& rule = variableRule(k);
-        addOption(fmt::format("--{}", rule.option), "LOW[:HIGH]",
-                  fmt::format(texts::cli::kVariableOption, rule.unit, rule.low.defaultValue));
-        m_app->get_option(fmt::format("--{}", rule.option))->group(texts::cli::kVariablesGroup);
+        const std::string name = fmt::format("--{}", rule.option);
+        addOption(name, "LOW[:HIGH]", fmt::format(texts::cli::kVariableOption, rule.unit, rule.low.defaultValue),
+                  [&options, k, name](const std::string& value) { readVariableOption(k, name, value, options); });
+        m_app->get_option(name)->group(texts::cli::kVariablesGroup);
     }
-    m_app->add_flag("--strict")->description(texts::cli::kStrictOption);
+    addFlag("--strict", texts::cli::kStrictOption, [&options] { options.strict = true; });
     m_app->footer(texts::cli::kVariablesFooter);
 }
 
@@ -136,97 +212,37 @@ void CommandLine::parse(const std::vector<std::string>& args) {
         prepared.push_back(arg);
     }
     std::reverse(prepared.begin(), prepared.end());
-    try {
-        m_app->parse(prepared);
-    } catch (const CLI::ParseError& e) {
-        std::string message = e.what();
-        std::replace(message.begin(), message.end(), '\n', ' ');
-        throw UsageError(message);
-    }
 
-    std::map<const CLI::Option*, size_t> next;
-    for (const CLI::Option* option : m_app->parse_order()) {
-        m_given.emplace_back("--" + option->get_lnames().front(), option->results().at(next[option]++));
+    // CLI11 names what is no option of the command only once every value is
+    // read; the tool names it first, so the line is read once for that alone.
+    try {
+        std::vector<std::string> shape = prepared;
+        m_shape->parse(shape);
+    } catch (const CLI::ParseError& e) {
+        throw UsageError(oneLine(e.what()));
     }
-    for (const std::string& extra : m_app->remaining()) {
+    for (const std::string& extra : m_shape->remaining()) {
         if (startsWithDashes(extra) && extra.size() > 2) {
             throw UsageError(
                 fmt::format(texts::cli::kUnknownOption, extra.substr(0, extra.find('=')), m_command, m_command));
         }
         throw UsageError(fmt::format(texts::cli::kUnexpectedArgument, extra));
     }
+
+    try {
+        m_app->parse(prepared);
+    } catch (const CLI::ValidationError& e) {
+        // CLI11 puts the option's name before a check's words; the tool's
+        // words name it themselves.
+        const std::string message = e.what();
+        const auto colon = message.find(": ");
+        throw UsageError(colon == std::string::npos ? message : message.substr(colon + 2));
+    } catch (const CLI::ParseError& e) {
+        throw UsageError(oneLine(e.what()));
+    }
 }
 
 std::string CommandLine::help() const { return m_app->help() + texts::cli::kExitStatus; }
-
-bool readCommonOption(const std::string& option, const std::string& value, CommonOptions& options) {
-    if (option == "--pattern") {
-        if (value == "parallel") {
-            options.pattern = CorridorPattern::Parallel;
-        } else if (value == "fan") {
-            options.pattern = CorridorPattern::FanShaped;
-        } else {
-            throw UsageError(fmt::format(texts::cli::kUnknownPattern, value));
-        }
-        return true;
-    }
-    if (option == "--format") {
-        if (value == "table") {
-            options.format = OutputFormat::Table;
-        } else if (value == "csv") {
-            options.format = OutputFormat::Csv;
-        } else if (value == "json") {
-            options.format = OutputFormat::Json;
-        } else {
-            throw UsageError(fmt::format(texts::cli::kUnknownFormat, value));
-        }
-        return true;
-    }
-    if (option == "--strict") {
-        options.strict = true;
-        return true;
-    }
-    if (option == "--unit") {
-        readUnitOption(value, options);
-        return true;
-    }
-    for (int k = 0; k < kVariableCount; ++k) {
-        const VariableRule& rule = variableRule(k);
-        if (!startsWithDashes(option) || option.compare(2, std::string::npos, rule.option) != 0) {
-            continue;
-        }
-        // LOW, LOW:HIGH or LOW:MODE:HIGH; a single value sets both entries.
-        auto colon = value.find(':');
-        const auto last = value.rfind(':');
-        std::optional<std::string> mode;
-        if (colon != last) {
-            if (!options.takesBeliefs) {
-                throw UsageError(fmt::format(texts::cli::kModeNotHere, option));
-            }
-            if (k == ExternalYardingDistance) {
-                throw UsageError(texts::cli::kModeForEyd);
-            }
-            mode = value.substr(colon + 1, last - colon - 1);
-        }
-        // A variable given anew is believed anew: uniform unless it says.
-        options.modes[static_cast<size_t>(k)].reset();
-        if (mode) {
-            options.modes[static_cast<size_t>(k)] = GivenMode{option, true, *mode, 0, std::nullopt};
-            colon = last;
-        }
-        const std::string low = value.substr(0, value.find(':'));
-        setEntry(options, lowEntry(k), low, {option, low, {}, {}});
-        if (colon == std::string::npos) {
-            options.entries[static_cast<size_t>(highEntry(k))] = low;
-            options.sourceOf[static_cast<size_t>(highEntry(k))] = options.sources.size() - 1;
-        } else {
-            const std::string high = value.substr(colon + 1);
-            setEntry(options, highEntry(k), high, {option, high, {}, {}});
-        }
-        return true;
-    }
-    return false;
-}
 
 void applyEntries(const CommonOptions& options, InMemoryInputs& inputs) {
     formatEntries(inputs);
@@ -238,12 +254,12 @@ void applyEntries(const CommonOptions& options, InMemoryInputs& inputs) {
     inputs.setPattern(options.pattern);
 }
 
-double readPositiveNumber(const std::string& option, const std::string& text) {
+std::optional<double> readPositive(const std::string& text) {
     double value = 0;
     const char* end = text.data() + text.size();
     const auto [ptr, ec] = std::from_chars(text.data(), end, value);
     if (text.empty() || ec != std::errc{} || ptr != end || !std::isfinite(value) || !(value > 0)) {
-        throw UsageError(fmt::format(texts::cli::kNotPositive, option, text));
+        return std::nullopt;
     }
     return value;
 }

@@ -1,12 +1,16 @@
 #pragma once
 // The arguments of one quorvale-cli command, read with CLI11, and the options
 // every command shares: the fifteen variable options, the corridor pattern
-// and the output format. Each command builds a CommandLine, adds its own
-// options, parses, then walks the options in the order they were given, so
-// that a later option overrides an earlier one.
+// and the output format. Each command declares its options on a
+// CommandLine, each with the check of its value and what the command keeps
+// of it; CLI11 checks and hands on every value as it reads it, in the order
+// the options are given, so that a later option overrides an earlier one.
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -90,8 +94,17 @@ struct CommonOptions {
     std::vector<RankCorrelation> correlations;
 };
 
+// A refusal's text with its one field, the text refused, filled in.
+std::string formatRefusal(const char* refusal, const std::string& text);
+
 class CommandLine {
 public:
+    // What a command keeps of an option's text.
+    using Take = std::function<void(const std::string& text)>;
+    // The tool's own words for a text an option does not take; empty for one
+    // it takes.
+    using Refusal = std::function<std::string(const std::string& text)>;
+
     // `command` is the command's name ("sweep"); `synopsis` the text shown
     // under the usage line of its help.
     CommandLine(std::string command, std::string synopsis);
@@ -99,23 +112,37 @@ public:
     CommandLine(const CommandLine&) = delete;
     CommandLine& operator=(const CommandLine&) = delete;
 
-    // The shared options, in the order the help lists them.
-    void addPatternOption();
-    void addFormatOption();
+    // A command's own option taking one value ("--case", "low|average|high"):
+    // a text `refuse` has words for is an error; any other goes to `take`.
+    void addOption(const std::string& name, const std::string& valueName, const std::string& description, Take take,
+                   Refusal refuse = {});
+    // An option taking a whole number from `least` to `most`.
+    void addWholeOption(const std::string& name, const std::string& valueName, const std::string& description,
+                        std::uint64_t least, std::uint64_t most, std::function<void(std::uint64_t)> take);
+    // An option taking a positive number, written plainly ("2.5", "1e3").
+    void addPositiveOption(const std::string& name, const std::string& valueName, const std::string& description,
+                           std::function<void(double)> take);
+    // An option taking one of a few names; `refusal` has one field, the text.
+    template <class T>
+    void addChoiceOption(const std::string& name, const std::string& valueName, const std::string& description,
+                         std::initializer_list<std::pair<const char*, T>> choices, const char* refusal, T& target);
+    // An option taking no value; given one ("--strict=0"), it is still given.
+    void addFlag(const std::string& name, const std::string& description, std::function<void()> take);
+
+    // The shared options, in the order the help lists them, read into
+    // `options`.
+    void addPatternOption(CommonOptions& options);
+    void addFormatOption(CommonOptions& options);
     // --unit FILE, the fifteen variables and --strict, with the help's note
-    // on how their texts are read.
-    void addVariableOptions();
-    // A command's own option taking one value ("--case", "low|average|high").
-    void addOption(const std::string& name, const std::string& valueName, const std::string& description);
-    // A command's own option taking no value.
-    void addFlag(const std::string& name, const std::string& description);
+    // on how their texts are read; `atUnit` runs once a unit file is read.
+    void addVariableOptions(CommonOptions& options, std::function<void()> atUnit = {});
 
     // Reads the arguments (without the program and command names). Both
     // "--name value" and "--name=value" are accepted; a value may be empty
-    // or start with a single minus sign, never with "--". Throws UsageError.
+    // or start with a single minus sign, never with "--". A word that is no
+    // option of the command is named before any value is checked. Throws
+    // UsageError.
     void parse(const std::vector<std::string>& args);
-    // The options as given, in order: the name with its dashes, and the value.
-    const std::vector<std::pair<std::string, std::string>>& given() const { return m_given; }
 
     std::string help() const;
     const std::string& command() const { return m_command; }
@@ -123,13 +150,35 @@ public:
 private:
     std::string m_command;
     std::unique_ptr<CLI::App> m_app;
-    std::vector<std::pair<std::string, std::string>> m_given;
+    // The same options without their checks: what is no option of the
+    // command is found on it first.
+    std::unique_ptr<CLI::App> m_shape;
 };
 
-// Applies one given option if it is a shared one; false when it is not.
-// Throws UsageError for a value the option does not take, or a unit file
-// that cannot be read.
-bool readCommonOption(const std::string& option, const std::string& value, CommonOptions& options);
+template <class T>
+void CommandLine::addChoiceOption(const std::string& name, const std::string& valueName, const std::string& description,
+                                  std::initializer_list<std::pair<const char*, T>> choices, const char* refusal,
+                                  T& target) {
+    const std::vector<std::pair<const char*, T>> list(choices);
+    const auto find = [list](const std::string& text) -> std::optional<T> {
+        for (const auto& [choice, value] : list) {
+            if (text == choice) {
+                return value;
+            }
+        }
+        return std::nullopt;
+    };
+    addOption(
+        name, valueName, description, [find, &target](const std::string& text) { target = *find(text); },
+        [find, refusal](const std::string& text) { return find(text) ? std::string() : formatRefusal(refusal, text); });
+}
+
+// --unit FILE: every entry, the pattern and the beliefs, as they stand in
+// the file, in place of those given before it. The
+// file's fixed-form numbers become texts in the user's locale, which read
+// back as the same numbers. Throws UsageError (status 1) for a file the
+// reader refuses.
+void readUnitOption(const std::string& path, CommonOptions& options);
 
 // Fills the entries as the Variables window holds them before an analysis:
 // given texts as typed, the others at their defaults in display form.
@@ -181,9 +230,9 @@ std::optional<int> startCommand(const std::string& command, const Parse& parse, 
     return startCommand(command, parse, request, inputs, err, [](const Request&) { return Intake::TakenIn; });
 }
 
-// The value of an option that takes a positive number, written plainly
-// ("2.5", "1e3"); throws UsageError naming the option otherwise.
-double readPositiveNumber(const std::string& option, const std::string& text);
+// The positive number a text is, written plainly ("2.5", "1e3"); none
+// otherwise.
+std::optional<double> readPositive(const std::string& text);
 
 // Prints the warnings the options gave (prefixed "quorvale-cli COMMAND:
 // warning: ") and clears them.

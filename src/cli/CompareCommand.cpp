@@ -18,35 +18,27 @@ namespace {
 
 namespace t = texts::cli;
 
-std::unique_ptr<CommandLine> compareCommandLine() {
-    auto line = std::make_unique<CommandLine>("compare", t::kCompareSynopsis);
-    line->addOption("--unit", "FILE", t::kCompareUnitOption);
-    line->addOption("--against", "FILE", t::kAgainstOption);
-    addDecisionRunOptions(*line);
-    line->addFormatOption();
-    return line;
-}
-
 struct CompareRequest {
     DecideRequest run;
     std::string first;
     std::string second;
 };
 
+std::unique_ptr<CommandLine> compareCommandLine(CompareRequest& request) {
+    auto line = std::make_unique<CommandLine>("compare", t::kCompareSynopsis);
+    line->addOption("--unit", "FILE", t::kCompareUnitOption,
+                    [&request](const std::string& path) { request.first = path; });
+    line->addOption("--against", "FILE", t::kAgainstOption,
+                    [&request](const std::string& path) { request.second = path; });
+    addDecisionRunOptions(*line, request.run);
+    line->addFormatOption(request.run.common);
+    return line;
+}
+
 CompareRequest parse(const std::vector<std::string>& args) {
     CompareRequest request;
     request.run.settings.voiBins = DecisionSettings::kDefaultVoiBins;
-    const auto line = compareCommandLine();
-    line->parse(args);
-    for (const auto& [option, value] : line->given()) {
-        if (option == "--unit") {
-            request.first = value;
-        } else if (option == "--against") {
-            request.second = value;
-        } else if (!readDecisionRunOption(option, value, request.run)) {
-            readCommonOption(option, value, request.run.common);
-        }
-    }
+    compareCommandLine(request)->parse(args);
     if (request.first.empty() || request.second.empty()) {
         throw UsageError(t::kCompareNeedsUnits);
     }
@@ -63,7 +55,7 @@ bool alternativeFrom(const std::string& path, const CommonOptions& shared, std::
     CommonOptions options;
     options.locale = shared.locale;
     options.strict = shared.strict;
-    readCommonOption("--unit", path, options);
+    readUnitOption(path, options);
     InMemoryInputs inputs(options.locale);
     if (!takeCommandInputs(options, Intake::TakenIn, "compare", inputs, err)) {
         return false;
@@ -121,6 +113,9 @@ int runCompareCommand(const std::vector<std::string>& args, std::ostream& out, s
     return runCompare(args, out, err, surroundings);
 }
 
-std::string compareHelp() { return compareCommandLine()->help(); }
+std::string compareHelp() {
+    CompareRequest unused;
+    return compareCommandLine(unused)->help();
+}
 
 }  // namespace quorvale::cli

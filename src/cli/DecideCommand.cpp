@@ -26,14 +26,14 @@ namespace {
 
 namespace t = texts::cli;
 
-std::unique_ptr<CommandLine> decideCommandLine() {
+std::unique_ptr<CommandLine> decideCommandLine(DecideRequest& request, bool& comparePatterns) {
     auto line = std::make_unique<CommandLine>("decide", t::kDecideSynopsis);
-    addDecisionRunOptions(*line);
-    line->addFlag("--compare-patterns", t::kComparePatternsOption);
-    line->addPatternOption();
-    line->addFormatOption();
-    line->addVariableOptions();
-    addBeliefOptions(*line);
+    addDecisionRunOptions(*line, request);
+    line->addFlag("--compare-patterns", t::kComparePatternsOption, [&comparePatterns] { comparePatterns = true; });
+    line->addPatternOption(request.common);
+    line->addFormatOption(request.common);
+    line->addVariableOptions(request.common);
+    addBeliefOptions(*line, request.common);
     return line;
 }
 
@@ -41,16 +41,7 @@ DecideRequest parse(const std::vector<std::string>& args, bool& comparePatterns)
     DecideRequest request;
     request.common.takesBeliefs = true;
     request.settings.voiBins = DecisionSettings::kDefaultVoiBins;
-    const auto line = decideCommandLine();
-    line->parse(args);
-    for (const auto& [option, value] : line->given()) {
-        if (option == "--compare-patterns") {
-            comparePatterns = true;
-        } else if (!readCommonOption(option, value, request.common) &&
-                   !readBeliefOption(option, value, request.common)) {
-            readDecisionRunOption(option, value, request);
-        }
-    }
+    decideCommandLine(request, comparePatterns)->parse(args);
     checkDecisionRunOptions(request);
     request.settings.pattern = request.common.pattern;
     return request;
@@ -149,6 +140,10 @@ int runDecideCommand(const std::vector<std::string>& args, std::ostream& out, st
     return runDecide(args, out, err, surroundings);
 }
 
-std::string decideHelp() { return decideCommandLine()->help(); }
+std::string decideHelp() {
+    DecideRequest unused;
+    bool comparePatterns = false;
+    return decideCommandLine(unused, comparePatterns)->help();
+}
 
 }  // namespace quorvale::cli

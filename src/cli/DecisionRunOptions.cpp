@@ -4,96 +4,68 @@
 
 #include <charconv>
 #include <cmath>
-#include <limits>
 
 #include "base/Texts.h"
 #include "cli/ProgressLine.h"
 #include "cli/StopSignals.h"
+#include "cli/WholeNumberOptions.h"
 
 namespace quorvale::cli {
 namespace {
 
 namespace t = texts::cli;
 
-constexpr std::uint64_t kLargestCount = 1'000'000'000'000;  // a run of this size takes days
-
-std::optional<double> readNumber(const std::string& text) {
+// A band in percent: a number from 0 to 100.
+std::optional<double> readBand(const std::string& text) {
     double value = 0;
     const char* end = text.data() + text.size();
     const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    if (text.empty() || ec != std::errc{} || ptr != end || !std::isfinite(value)) {
+    if (text.empty() || ec != std::errc{} || ptr != end || !std::isfinite(value) || value < 0 || value > 100) {
         return std::nullopt;
     }
     return value;
 }
 
-std::optional<std::uint64_t> readWhole(const std::string& text) {
-    std::uint64_t value = 0;
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    if (text.empty() || ec != std::errc{} || ptr != end) {
+// The bins of the value of measuring an input: 0 for none, else 2 to the
+// most the analysis takes.
+std::optional<int> readVoiBins(const std::string& text) {
+    const auto bins = readWhole(text);
+    if (!bins || *bins > static_cast<std::uint64_t>(DecisionSettings::kMostVoiBins) || *bins == 1) {
         return std::nullopt;
     }
-    return value;
-}
-
-std::uint64_t parseCount(const std::string& option, const std::string& text) {
-    const auto value = readWhole(text);
-    if (!value || *value < 1 || *value > kLargestCount) {
-        throw UsageError(fmt::format(t::kNotWholeNumber, option, text, 1, kLargestCount));
-    }
-    return *value;
+    return static_cast<int>(*bins);
 }
 
 }  // namespace
 
-void addDecisionRunOptions(CommandLine& line) {
-    line.addOption("--scenarios", "N", t::kScenariosOption);
-    line.addOption("--target", "HALF_WIDTH", t::kDecideTargetOption);
-    line.addOption("--max-scenarios", "N", t::kMaxScenariosOption);
-    line.addOption("--band", "PCT", t::kBandOption);
-    line.addOption("--seed", "N", t::kSeedOption);
-    line.addOption("--threads", "K", t::kThreadsOption);
-    line.addOption("--voi-bins", "N", t::kVoiBinsOption);
-}
-
-bool readDecisionRunOption(const std::string& option, const std::string& value, DecideRequest& request) {
-    if (option == "--scenarios") {
-        request.settings.scenarios = parseCount(option, value);
-    } else if (option == "--max-scenarios") {
-        request.settings.maxScenarios = parseCount(option, value);
-        request.capGiven = true;
-    } else if (option == "--target") {
-        request.settings.target = readPositiveNumber(option, value);
+void addDecisionRunOptions(CommandLine& line, DecideRequest& request) {
+    DecisionSettings& settings = request.settings;
+    line.addWholeOption("--scenarios", "N", t::kScenariosOption, 1, kLargestCount,
+                        [&settings](std::uint64_t scenarios) { settings.scenarios = scenarios; });
+    line.addPositiveOption("--target", "HALF_WIDTH", t::kDecideTargetOption, [&request](double target) {
+        request.settings.target = target;
         request.targetGiven = true;
-    } else if (option == "--band") {
-        const auto band = readNumber(value);
-        if (!band || *band < 0 || *band > 100) {
-            throw UsageError(fmt::format(t::kNotBand, value));
-        }
-        request.settings.bandTolerance = *band / 100;
-    } else if (option == "--seed") {
-        request.seed = readWhole(value);
-        if (!request.seed) {
-            throw UsageError(
-                fmt::format(t::kNotWholeNumber, option, value, 0, std::numeric_limits<std::uint64_t>::max()));
-        }
-    } else if (option == "--threads") {
-        const auto threads = readWhole(value);
-        if (!threads || *threads < 1 || *threads > kMostDecisionThreads) {
-            throw UsageError(fmt::format(t::kNotWholeNumber, option, value, 1, kMostDecisionThreads));
-        }
-        request.settings.threads = static_cast<unsigned>(*threads);
-    } else if (option == "--voi-bins") {
-        const auto bins = readWhole(value);
-        if (!bins || *bins > static_cast<std::uint64_t>(DecisionSettings::kMostVoiBins) || *bins == 1) {
-            throw UsageError(fmt::format(t::kNotVoiBins, value, DecisionSettings::kMostVoiBins));
-        }
-        request.settings.voiBins = static_cast<int>(*bins);
-    } else {
-        return false;
-    }
-    return true;
+    });
+    line.addWholeOption("--max-scenarios", "N", t::kMaxScenariosOption, 1, kLargestCount,
+                        [&request](std::uint64_t cap) {
+                            request.settings.maxScenarios = cap;
+                            request.capGiven = true;
+                        });
+    line.addOption(
+        "--band", "PCT", t::kBandOption,
+        [&settings](const std::string& text) { settings.bandTolerance = *readBand(text) / 100; },
+        [](const std::string& text) { return readBand(text) ? std::string() : fmt::format(t::kNotBand, text); });
+    line.addWholeOption("--seed", "N", t::kSeedOption, 0, kLargestSeed,
+                        [&request](std::uint64_t seed) { request.seed = seed; });
+    line.addWholeOption("--threads", "K", t::kThreadsOption, 1, kMostDecisionThreads,
+                        [&settings](std::uint64_t threads) { settings.threads = static_cast<unsigned>(threads); });
+    line.addOption(
+        "--voi-bins", "N", t::kVoiBinsOption,
+        [&settings](const std::string& text) { settings.voiBins = *readVoiBins(text); },
+        [](const std::string& text) {
+            return readVoiBins(text) ? std::string()
+                                     : fmt::format(t::kNotVoiBins, text, DecisionSettings::kMostVoiBins);
+        });
 }
 
 void checkDecisionRunOptions(const DecideRequest& request) {

@@ -33,9 +33,8 @@ struct DecideRequest {
     bool capGiven = false;
 };
 
-void addDecisionRunOptions(CommandLine& line);
-// Applies one of them; false for any other option. Throws UsageError.
-bool readDecisionRunOption(const std::string& option, const std::string& value, DecideRequest& request);
+// Declares them on `line`, read into `request`.
+void addDecisionRunOptions(CommandLine& line, DecideRequest& request);
 // What holds once every option is read: --scenarios goes with neither
 // --target nor --max-scenarios. Throws UsageError.
 void checkDecisionRunOptions(const DecideRequest& request);

@@ -18,13 +18,16 @@ namespace {
 
 namespace t = texts::cli;
 
-std::unique_ptr<CommandLine> reportCommandLine() {
+std::unique_ptr<CommandLine> reportCommandLine(ReportRequest& request) {
     auto line = std::make_unique<CommandLine>("report", t::kReportSynopsis);
-    line->addOption("--output", "FILE", t::kReportOutputOption);
-    line->addOption("--seed", "N", t::kSeedOption);
-    line->addOption("--scenarios", "N", t::kReportScenariosOption);
-    line->addPatternOption();
-    line->addVariableOptions();
+    line->addOption("--output", "FILE", t::kReportOutputOption,
+                    [&request](const std::string& path) { request.output = path; });
+    line->addWholeOption("--seed", "N", t::kSeedOption, 0, kLargestSeed,
+                         [&request](std::uint64_t seed) { request.seed = seed; });
+    line->addWholeOption("--scenarios", "N", t::kReportScenariosOption, 1, kLargestCount,
+                         [&request](std::uint64_t scenarios) { request.scenarios = scenarios; });
+    line->addPatternOption(request.common);
+    line->addVariableOptions(request.common);
     return line;
 }
 
@@ -39,20 +42,7 @@ std::filesystem::path desktopProgram() {
 
 ReportRequest parseReportRequest(const std::vector<std::string>& args) {
     ReportRequest request;
-    const auto line = reportCommandLine();
-    line->parse(args);
-    for (const auto& [option, value] : line->given()) {
-        if (readCommonOption(option, value, request.common)) {
-            continue;
-        }
-        if (option == "--output") {
-            request.output = value;
-        } else if (option == "--seed") {
-            request.seed = readSeedOption(option, value);
-        } else if (option == "--scenarios") {
-            request.scenarios = readCountOption(option, value);
-        }
-    }
+    reportCommandLine(request)->parse(args);
     if (request.output.empty()) {
         throw UsageError(t::kReportNoOutput);
     }
@@ -91,6 +81,9 @@ int runReportCommand(const std::vector<std::string>& args, std::ostream& out, st
     return 1;
 }
 
-std::string reportHelp() { return reportCommandLine()->help(); }
+std::string reportHelp() {
+    ReportRequest unused;
+    return reportCommandLine(unused)->help();
+}
 
 }  // namespace quorvale::cli

@@ -45,13 +45,14 @@ bool capped(const StepSummary& row, const SimulateRequest& request) {
            row.samples + row.nonFinite >= request.maxSamplesPerStep;
 }
 
-std::int64_t parseSampleCap(const std::string& option, const std::string& text) {
+// A cap on the samples of a step: 0 for none, else at least the first
+// samples every step draws.
+std::optional<std::int64_t> readSampleCap(const std::string& text) {
     std::int64_t value = 0;
     const char* end = text.data() + text.size();
     const auto [ptr, ec] = std::from_chars(text.data(), end, value);
     if (text.empty() || ec != std::errc{} || ptr != end || (value != kNoSampleCap && value < kMinSamplesPerStep)) {
-        throw UsageError(
-            fmt::format(t::kNotSampleCap, option, text, kMinSamplesPerStep, std::numeric_limits<std::int64_t>::max()));
+        return std::nullopt;
     }
     return value;
 }
@@ -62,36 +63,31 @@ std::int64_t parseSampleCap(const std::string& option, const std::string& text) 
 // A unit file keeps its target in the fixed number form, as its entries.
 double unitTarget(const std::string& text) { return readUnitNumber(text, static_cast<int>(kDefaultTarget)).value; }
 
-std::unique_ptr<CommandLine> simulateCommandLine() {
+std::unique_ptr<CommandLine> simulateCommandLine(SimulateRequest& request) {
     auto line = std::make_unique<CommandLine>("simulate", t::kSimulateSynopsis);
-    line->addOption("--target", "HALF_WIDTH", t::kSimulateTargetOption);
-    line->addOption("--seed", "N", t::kSeedOption);
-    line->addOption("--max-samples-per-step", "N", fmt::format(t::kSampleCapOption, kDefaultMaxSamplesPerStep));
-    line->addPatternOption();
-    line->addFormatOption();
-    line->addVariableOptions();
+    line->addPositiveOption("--target", "HALF_WIDTH", t::kSimulateTargetOption,
+                            [&request](double target) { request.target = target; });
+    line->addWholeOption("--seed", "N", t::kSeedOption, 0, kLargestSeed,
+                         [&request](std::uint64_t seed) { request.seed = seed; });
+    const std::string cap = "--max-samples-per-step";
+    line->addOption(
+        cap, "N", fmt::format(t::kSampleCapOption, kDefaultMaxSamplesPerStep),
+        [&request](const std::string& text) { request.maxSamplesPerStep = *readSampleCap(text); },
+        [cap](const std::string& text) {
+            return readSampleCap(text) ? std::string()
+                                       : fmt::format(t::kNotSampleCap, cap, text, kMinSamplesPerStep,
+                                                     std::numeric_limits<std::int64_t>::max());
+        });
+    line->addPatternOption(request.common);
+    line->addFormatOption(request.common);
+    // A unit file brings its target, where it stands among the options.
+    line->addVariableOptions(request.common, [&request] { request.target = unitTarget(request.common.unit->target); });
     return line;
 }
 
 SimulateRequest parse(const std::vector<std::string>& args) {
     SimulateRequest request;
-    const auto line = simulateCommandLine();
-    line->parse(args);
-    for (const auto& [option, value] : line->given()) {
-        if (readCommonOption(option, value, request.common)) {
-            if (option == "--unit") {
-                request.target = unitTarget(request.common.unit->target);
-            }
-            continue;
-        }
-        if (option == "--target") {
-            request.target = readPositiveNumber(option, value);
-        } else if (option == "--seed") {
-            request.seed = readSeedOption(option, value);
-        } else if (option == "--max-samples-per-step") {
-            request.maxSamplesPerStep = parseSampleCap(option, value);
-        }
-    }
+    simulateCommandLine(request)->parse(args);
     return request;
 }
 
@@ -298,6 +294,9 @@ int runSimulateCommand(const std::vector<std::string>& args, std::ostream& out, 
     return runSimulate(args, out, err, surroundings);
 }
 
-std::string simulateHelp() { return simulateCommandLine()->help(); }
+std::string simulateHelp() {
+    SimulateRequest unused;
+    return simulateCommandLine(unused)->help();
+}
 
 }  // namespace quorvale::cli

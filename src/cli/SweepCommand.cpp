@@ -4,6 +4,7 @@
 #include <array>
 #include <optional>
 #include <string_view>
+#include <variant>
 
 #include <fmt/format.h>
 
@@ -103,17 +104,17 @@ std::string columnNames() {
     return names;
 }
 
-size_t columnIndex(std::string_view name) {
+std::optional<size_t> columnIndex(std::string_view name) {
     for (size_t i = 0; i < kColumns.size(); ++i) {
         if (name == kColumns[i].name) {
             return i;
         }
     }
-    throw UsageError(fmt::format(t::kUnknownColumn, name, columnNames()));
+    return std::nullopt;
 }
 
-// NAME,NAME,... or "all".
-std::vector<size_t> parseColumns(const std::string& value) {
+// NAME,NAME,... or "all": the columns, or the first name that is none.
+std::variant<std::vector<size_t>, std::string_view> readColumns(std::string_view value) {
     std::vector<size_t> columns;
     if (value == "all") {
         for (size_t i = 0; i < kColumns.size(); ++i) {
@@ -124,7 +125,12 @@ std::vector<size_t> parseColumns(const std::string& value) {
     size_t start = 0;
     while (start <= value.size()) {
         const size_t comma = std::min(value.find(',', start), value.size());
-        columns.push_back(columnIndex(std::string_view(value).substr(start, comma - start)));
+        const std::string_view name = value.substr(start, comma - start);
+        const auto index = columnIndex(name);
+        if (!index) {
+            return name;
+        }
+        columns.push_back(*index);
         start = comma + 1;
     }
     return columns;
@@ -138,36 +144,28 @@ std::string defaultColumnNames() {
     return names;
 }
 
-std::unique_ptr<CommandLine> sweepCommandLine() {
+std::unique_ptr<CommandLine> sweepCommandLine(SweepRequest& request) {
     auto line = std::make_unique<CommandLine>("sweep", t::kSweepSynopsis);
-    line->addOption("--case", "low|average|high", t::kCaseOption);
-    line->addOption("--columns", "NAME,...|all", fmt::format(t::kColumnsOption, defaultColumnNames()));
-    line->addPatternOption();
-    line->addFormatOption();
-    line->addVariableOptions();
+    line->addChoiceOption("--case", "low|average|high", t::kCaseOption,
+                          {{"low", RangeCase::Low}, {"average", RangeCase::Average}, {"high", RangeCase::High}},
+                          t::kUnknownCase, request.rangeCase);
+    line->addOption(
+        "--columns", "NAME,...|all", fmt::format(t::kColumnsOption, defaultColumnNames()),
+        [&request](const std::string& value) { request.columns = std::get<0>(readColumns(value)); },
+        [](const std::string& value) {
+            const auto columns = readColumns(value);
+            return columns.index() == 0 ? std::string()
+                                        : fmt::format(t::kUnknownColumn, std::get<1>(columns), columnNames());
+        });
+    line->addPatternOption(request.common);
+    line->addFormatOption(request.common);
+    line->addVariableOptions(request.common);
     return line;
 }
 
 SweepRequest parse(const std::vector<std::string>& args) {
     SweepRequest request;
-    const auto line = sweepCommandLine();
-    line->parse(args);
-    for (const auto& [option, value] : line->given()) {
-        if (readCommonOption(option, value, request.common)) {
-            continue;
-        }
-        if (option == "--columns") {
-            request.columns = parseColumns(value);
-        } else if (value == "low") {
-            request.rangeCase = RangeCase::Low;
-        } else if (value == "average") {
-            request.rangeCase = RangeCase::Average;
-        } else if (value == "high") {
-            request.rangeCase = RangeCase::High;
-        } else {
-            throw UsageError(fmt::format(t::kUnknownCase, value));
-        }
-    }
+    sweepCommandLine(request)->parse(args);
     if (request.columns && request.common.format != OutputFormat::Table) {
         throw UsageError(t::kColumnsNotTable);
     }
@@ -236,7 +234,7 @@ void printTable(std::ostream& out, const SweepRequest& request, const SweepOutco
         columns = *request.columns;
     } else {
         for (const char* name : kDefaultColumns) {
-            columns.push_back(columnIndex(name));
+            columns.push_back(*columnIndex(name));
         }
     }
     TextTable table;
@@ -309,6 +307,9 @@ int runSweepCommand(const std::vector<std::string>& args, std::ostream& out, std
     return 0;
 }
 
-std::string sweepHelp() { return sweepCommandLine()->help(); }
+std::string sweepHelp() {
+    SweepRequest unused;
+    return sweepCommandLine(unused)->help();
+}
 
 }  // namespace quorvale::cli

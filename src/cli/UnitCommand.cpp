@@ -10,16 +10,6 @@
 namespace quorvale::cli {
 namespace {
 
-std::unique_ptr<CommandLine> unitCommandLine() {
-    auto line = std::make_unique<CommandLine>("unit", texts::cli::kUnitSynopsis);
-    line->addOption("--name", "TEXT", texts::cli::kNameOption);
-    line->addOption("--target", "HALF_WIDTH", texts::cli::kUnitTargetOption);
-    line->addPatternOption();
-    line->addVariableOptions();
-    addBeliefOptions(*line);
-    return line;
-}
-
 // The unit's own texts: its name and notes, and the Simulator target.
 struct UnitTexts {
     std::string name;
@@ -32,30 +22,30 @@ struct UnitRequest {
     UnitTexts texts;
 };
 
+std::unique_ptr<CommandLine> unitCommandLine(UnitRequest& request) {
+    auto line = std::make_unique<CommandLine>("unit", texts::cli::kUnitSynopsis);
+    UnitTexts& unit = request.texts;
+    line->addOption(
+        "--name", "TEXT", texts::cli::kNameOption, [&unit](const std::string& name) { unit.name = name; },
+        [](const std::string& name) {
+            return name.size() > kUnitNameLimit ? fmt::format(texts::cli::kNameTooLong, kUnitNameLimit) : std::string();
+        });
+    line->addPositiveOption("--target", "HALF_WIDTH", texts::cli::kUnitTargetOption,
+                            [&unit](double target) { unit.target = fixedNumberText(target); });
+    line->addPatternOption(request.common);
+    // A unit file brings its own texts, where it stands among the options.
+    const CommonOptions& common = request.common;
+    line->addVariableOptions(request.common, [&unit, &common] {
+        unit = {common.unit->name, common.unit->notes, common.unit->target};
+    });
+    addBeliefOptions(*line, request.common);
+    return line;
+}
+
 UnitRequest parse(const std::vector<std::string>& args) {
     UnitRequest request;
-    CommonOptions& common = request.common;
-    UnitTexts& unit = request.texts;
-    common.takesBeliefs = true;
-    const auto line = unitCommandLine();
-    line->parse(args);
-    for (const auto& [option, value] : line->given()) {
-        if (readBeliefOption(option, value, common)) {
-            continue;
-        }
-        if (readCommonOption(option, value, common)) {
-            if (option == "--unit") {
-                unit = {common.unit->name, common.unit->notes, common.unit->target};
-            }
-        } else if (option == "--name") {
-            if (value.size() > kUnitNameLimit) {
-                throw UsageError(fmt::format(texts::cli::kNameTooLong, kUnitNameLimit));
-            }
-            unit.name = value;
-        } else if (option == "--target") {
-            unit.target = fixedNumberText(readPositiveNumber(option, value));
-        }
-    }
+    request.common.takesBeliefs = true;
+    unitCommandLine(request)->parse(args);
     return request;
 }
 
@@ -84,6 +74,9 @@ int runUnitCommand(const std::vector<std::string>& args, std::ostream& out, std:
     return 0;
 }
 
-std::string unitHelp() { return unitCommandLine()->help(); }
+std::string unitHelp() {
+    UnitRequest unused;
+    return unitCommandLine(unused)->help();
+}
 
 }  // namespace quorvale::cli

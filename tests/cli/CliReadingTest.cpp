@@ -127,7 +127,7 @@ TEST(CliReading, UnitFileNumbersNotInTheFixedFormAreNamed) {
     // A user whose locale writes a decimal comma gets texts in that form.
     cli::CommonOptions german;
     german.locale = NumberLocale::german();
-    ASSERT_TRUE(cli::readCommonOption("--unit", path, german));
+    ASSERT_NO_THROW(cli::readUnitOption(path, german));
     EXPECT_EQ(german.entries[lowEntry(HarvestVolume)], std::optional<std::string>("20,5"));
 
     // The same unit as an earlier version wrote it under a comma locale.

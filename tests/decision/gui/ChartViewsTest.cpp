@@ -1,9 +1,10 @@
 // Every kind of chart the program draws (the grid charts of the static and
-// simulation windows, the Decision Analysis window's cost chart and tornado)
-// answers a right click with the same export menu, and shows and clears its
-// hover tool tip the same way.
+// simulation windows, the Decision Analysis window's cost chart, tornado,
+// what-is-worth-measuring chart and comparison) answers a right click with the same export menu, and shows and clears
+// its hover tool tip the same way.
 
 #include <QAreaSeries>
+#include <QHorizontalBarSeries>
 #include <QLineSeries>
 #include <QMenu>
 #include <QtTest>
@@ -13,15 +14,18 @@
 #include "base/Texts.h"
 #include "charts/gui/DataGridChart.h"
 #include "decision/gui/DecisionCharts.h"
+#include "decision/gui/DecisionComparisonChart.h"
+#include "decision/gui/DecisionVoiChart.h"
 
 using namespace quorvale;
 
 namespace {
 
-DecisionResult costResult() {
+DecisionResult costResult(double shift = 0) {
     DecisionResult result;
+    result.scenarios = 100;
     for (int step = 1; step <= 4; ++step) {
-        const double mean = 150.0 - step;
+        const double mean = 150.0 - step + shift;
         result.rows.push_back({step, 100.0 * step, mean, 4, 0.2, mean - 5, mean - 1, mean + 6, 0.25, 1});
     }
     result.recommendedStep = 4;
@@ -72,12 +76,20 @@ private slots:
         cost.showResult(costResult());
         DecisionTornadoChart tornado;
         tornado.showTornado(oneBar());
+        DecisionVoiChart voi;
+        voi.showValues({VoiEntry{0, "harvest-volume", 1.5, 300}, VoiEntry{2, "unit-size", 0.5, 100}});
+        DecisionComparisonChart comparison;
+        ComparisonResult compared;
+        compared.a = costResult();
+        compared.b = costResult(3);
+        comparison.showComparison(compared, QStringLiteral("North"), QStringLiteral("South"));
 
         // Hovering a series brings up the chart's own text; leaving clears
         // it. The tornado's bars answer through their areas, the other charts
         // through their lines.
         auto* bar = firstSeries<QAreaSeries>(tornado);
-        QVERIFY(bar);
+        auto* voiBars = firstSeries<QHorizontalBarSeries>(voi);
+        QVERIFY(bar && voiBars && !voiBars->barSets().isEmpty());
         struct Hover {
             ChartView* view;
             std::function<void(bool)> hover;
@@ -88,6 +100,9 @@ private slots:
              QStringLiteral("Total\nEYD: 7 stat\nValue: 12.5")},
             {&cost, [&](bool in) { emit cost.meanSeries()->hovered(QPointF(3.1, 147), in); }, cost.stepText(3)},
             {&tornado, [&](bool in) { emit bar->hovered(QPointF(150, 0.5), in); }, tornado.barText(0)},
+            {&voi, [&](bool in) { emit voiBars->hovered(in, 1, voiBars->barSets().first()); }, voi.barText(1)},
+            {&comparison, [&](bool in) { emit comparison.seriesB()->hovered(QPointF(2.1, 151), in); },
+             comparison.stepText(2)},
         };
         for (const Hover& h : hovers) {
             QVERIFY(!h.text.isEmpty());
@@ -100,7 +115,7 @@ private slots:
         const QStringList items{QString::fromUtf8(texts::charts::kCopyImage),
                                 QString::fromUtf8(texts::charts::kSaveImage),
                                 QString::fromUtf8(texts::charts::kSaveData)};
-        for (ChartView* view : std::initializer_list<ChartView*>{&grid, &cost, &tornado}) {
+        for (ChartView* view : std::initializer_list<ChartView*>{&grid, &cost, &tornado, &voi, &comparison}) {
             view->resize(420, 300);
             view->show();
             QVERIFY(QTest::qWaitForWindowExposed(view));
