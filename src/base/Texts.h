@@ -746,7 +746,8 @@ inline constexpr char kFolderUnreadable[] = "{}: the folder cannot be read: {}";
 inline constexpr char kCsvUnreadable[] = "{}: the batch CSV cannot be opened";
 inline constexpr char kCsvNoHeader[] = "{}: the batch CSV has no header row {}";
 inline constexpr char kCsvUnknownColumn[] =
-    "{}: unknown column \"{}\"; the columns are name, pattern and the variables' option names (harvest-volume, ...)";
+    "{}: unknown column \"{}\"; the columns are name, pattern, shape and the variables' option names (harvest-volume, "
+    "...)";
 inline constexpr char kCsvDoubledColumn[] = "{}: the column \"{}\" is given twice";
 // {} the line, the limit.
 inline constexpr char kRecordTooLong[] = "the row at line {} is longer than {} bytes";
@@ -761,10 +762,8 @@ inline constexpr char kStatusOk[] = "ok";
 // A row whose analysis found no finite cost at any step.
 inline constexpr char kNoFiniteCost[] =
     "no scenario gave finite costs at any step; check the inputs for extreme values";
-// {} the column, the cell.
-inline constexpr char kModeNotTaken[] =
-    "{} \"{}\": a most-likely value (LOW:MODE:HIGH) is not taken; give LOW or LOW:HIGH";
 inline constexpr char kUnknownPatternCell[] = "pattern \"{}\": give parallel or fan";
+inline constexpr char kUnknownShapeCell[] = "shape \"{}\": give triangular or pert, or leave it blank";
 
 // quorvale-cli batch.
 inline constexpr char kSummary[] = "runs decide over many units: unit files, folders or a batch CSV, one row a unit";
@@ -772,9 +771,11 @@ inline constexpr char kSynopsis[] =
     "Runs the decision analysis of every unit given, units side by side on the\n"
     "threads, and writes one row a unit in the order given: the recommended EYD\n"
     "with its mean cost and band, pOptimal, EVPI, the input that moves the cost\n"
-    "most, the seed, the scenario count and a status. PATH is a unit file, a\n"
-    "folder of them or a batch CSV whose columns are name, pattern and the\n"
-    "variables' option names, each cell LOW or LOW:HIGH (blank: the default).\n"
+    "most, the input most worth measuring, the plan terms, the seed, the\n"
+    "scenario count and a status. PATH is a unit file, a\n"
+    "folder of them or a batch CSV whose columns are name, pattern, shape and\n"
+    "the variables' option names, each cell LOW, LOW:HIGH or LOW:MODE:HIGH\n"
+    "(blank: the default; shape triangular or pert, as decide's --shape).\n"
     "Each unit's seed is derived from --seed and the unit's name, so its row is\n"
     "the same in any order, on any thread count and in any shard; it equals\n"
     "  quorvale-cli decide --unit FILE --seed SEED_OF_THE_ROW [the same options]\n"
@@ -1153,7 +1154,7 @@ inline constexpr char kBeliefsFooter[] =
 inline constexpr char kUnknownShape[] = "option --shape: unknown shape '{}' (use triangular or pert)";
 // {} the option.
 inline constexpr char kModeNotHere[] =
-    "option {}: LOW:MODE:HIGH gives a most likely value, which only decide, compare and unit take";
+    "option {}: LOW:MODE:HIGH gives a most likely value, which only decide, compare, unit and batch take";
 inline constexpr char kModeForEyd[] =
     "option --external-yarding-distance: the EYD sets the steps and is not drawn; it takes no most likely value";
 // {} the option (or unit file place), the text.

@@ -122,7 +122,7 @@ bool BatchInput::openNext() {
     std::set<std::string> seen;
     for (std::string& column : m_columns) {
         column = trimmed(column);
-        if (column != "name" && column != "pattern" && !isVariableColumn(column)) {
+        if (column != "name" && column != "pattern" && column != "shape" && !isVariableColumn(column)) {
             throw BatchInputError(fmt::format(t::kCsvUnknownColumn, path, column));
         }
         if (!seen.insert(column).second) {
@@ -156,6 +156,8 @@ std::optional<BatchUnit> BatchInput::nextRow() {
                 unit.name = std::move(cell);
             } else if (m_columns[c] == "pattern") {
                 unit.pattern = std::move(cell);
+            } else if (m_columns[c] == "shape") {
+                unit.shape = std::move(cell);
             } else {
                 unit.cells.emplace_back(m_columns[c], std::move(cell));
             }

@@ -1,9 +1,10 @@
 #pragma once
 // The units of a batch, in the order given: unit files, the unit files of a
 // folder (sorted by name), and the rows of a batch CSV, whose columns are
-// `name`, `pattern` and the variables' option names ("harvest-volume"),
-// each cell a variable's text as its option takes it ("20:30"); a blank
-// cell leaves the variable at its default.
+// `name`, `pattern`, `shape` and the variables' option names
+// ("harvest-volume"), each cell a variable's text as its option takes it
+// ("20:30", or "20:24:30" with a most likely value); a blank cell leaves the
+// variable at its default.
 //
 // Units are handed out one at a time: a CSV is read a record at a time, so
 // the memory held does not grow with the number of its rows.
@@ -26,10 +27,11 @@ struct BatchUnit {
     std::size_t index = 0;  // its place among all units given, from 0
     // The unit file; empty for a CSV row.
     std::string file;
-    // A CSV row's name, pattern cell and non-blank variable cells (option
-    // name, text); a unit file's name comes from the file.
+    // A CSV row's name, pattern and shape cells and non-blank variable
+    // cells (option name, text); a unit file's name comes from the file.
     std::string name;
     std::string pattern;
+    std::string shape;
     std::vector<std::pair<std::string, std::string>> cells;
     // What is wrong with the row itself, such as a cell count that does not
     // match the header; the unit is not run.

@@ -2,7 +2,7 @@
 
 #include <fmt/format.h>
 
-#include <algorithm>
+#include <cctype>
 #include <sstream>
 
 #include "base/CsvWriter.h"
@@ -19,26 +19,46 @@ namespace t = texts::batch;
 
 // A CSV column: its heading and where its value stands in the row's JSON.
 struct Column {
-    const char* heading;
-    const char* pointer;
+    std::string heading;
+    std::string pointer;
 };
 
-constexpr Column kColumns[] = {
-    {"name", "/name"},
-    {"pattern", "/pattern"},
-    {"seed", "/seed"},
-    {"scenarios", "/scenarios"},
-    {"status", "/status"},
-    {"recommendedEyd", "/recommended/eyd"},
-    {"meanCost", "/recommended/meanCost"},
-    {"bandTolerance", "/band/tolerance"},
-    {"bandFromEyd", "/band/fromEyd"},
-    {"bandToEyd", "/band/toEyd"},
-    {"pOptimal", "/pOptimal"},
-    {"evpi", "/evpi"},
-    {"topDriver", "/topDriver"},
-    {"worthMeasuring", "/worthMeasuring/variable"},
-};
+// The headings join the steps of the JSON path ("bandFromEyd" for
+// /band/fromEyd), the plan terms' too ("planBandToRoadLength" for
+// /plan/bandTo/roadLength), in the order of decide's JSON.
+const std::vector<Column>& columns() {
+    static const std::vector<Column> all = [] {
+        std::vector<Column> c = {
+            {"name", "/name"},
+            {"pattern", "/pattern"},
+            {"seed", "/seed"},
+            {"scenarios", "/scenarios"},
+            {"status", "/status"},
+            {"recommendedEyd", "/recommended/eyd"},
+            {"meanCost", "/recommended/meanCost"},
+            {"bandTolerance", "/band/tolerance"},
+            {"bandFromEyd", "/band/fromEyd"},
+            {"bandToEyd", "/band/toEyd"},
+            {"pOptimal", "/pOptimal"},
+            {"evpi", "/evpi"},
+            {"topDriver", "/topDriver"},
+            {"worthMeasuring", "/worthMeasuring/variable"},
+        };
+        const auto capital = [](std::string word) {
+            word[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(word[0])));
+            return word;
+        };
+        for (const char* point : {"recommended", "bandFrom", "bandTo"}) {
+            for (const char* figure : {"step", "eyd", "roadSpacing", "roadLength", "landings", "corridors", "volume",
+                                       "meanCost", "totalDollars"}) {
+                c.push_back({"plan" + capital(point) + capital(figure), fmt::format("/plan/{}/{}", point, figure)});
+            }
+        }
+        c.push_back({"planEvpiDollars", "/plan/evpiDollars"});
+        return c;
+    }();
+    return all;
+}
 
 // decide's arguments for the unit, before the options every unit shares.
 std::vector<std::string> unitArgs(const BatchUnit& unit) {
@@ -52,10 +72,13 @@ std::vector<std::string> unitArgs(const BatchUnit& unit) {
         }
         args = {"--pattern", unit.pattern};
     }
-    for (const auto& [option, text] : unit.cells) {
-        if (std::count(text.begin(), text.end(), ':') > 1) {
-            throw UsageError(fmt::format(t::kModeNotTaken, option, text));
+    if (!unit.shape.empty()) {
+        if (!shapeFromKey(unit.shape)) {
+            throw UsageError(fmt::format(t::kUnknownShapeCell, unit.shape));
         }
+        args.insert(args.end(), {"--shape", unit.shape});
+    }
+    for (const auto& [option, text] : unit.cells) {
         args.push_back("--" + option);
         args.push_back(text);
     }
@@ -127,7 +150,9 @@ Json batchRowJson(const BatchRow& row, InputVariables* inputs) {
                  {"band", nullptr},
                  {"evpi", nullptr},
                  {"pOptimal", nullptr},
-                 {"topDriver", nullptr}};
+                 {"topDriver", nullptr},
+                 {"worthMeasuring", nullptr},
+                 {"plan", nullptr}};
     if (!row.result || inputs == nullptr || !row.error.empty()) {
         return json;
     }
@@ -143,10 +168,12 @@ Json batchRowJson(const BatchRow& row, InputVariables* inputs) {
             break;
         }
     }
-    for (const char* key : {"worthMeasuring", "plan"}) {
-        if (document.contains(key)) {
-            json[key] = document[key];
-        }
+    json["plan"] = document["plan"];
+    // The variable of the largest EVPPI; none when knowing no input exactly
+    // would change the decision.
+    const Json& voi = document["voi"];
+    if (!voi.empty() && voi[0]["evppi"].is_number() && voi[0]["evppi"].get<double>() > 0) {
+        json["worthMeasuring"] = voi[0];
     }
     return json;
 }
@@ -170,7 +197,7 @@ UnitReadResult batchRowUnit(const BatchUnit& unit) {
 
 void writeBatchCsvHeader(std::ostream& out) {
     CsvWriter csv(out);
-    for (const Column& column : kColumns) {
+    for (const Column& column : columns()) {
         csv.text(column.heading);
     }
     csv.endRow();
@@ -178,7 +205,7 @@ void writeBatchCsvHeader(std::ostream& out) {
 
 void writeBatchCsvRow(std::ostream& out, const Json& row) {
     CsvWriter csv(out);
-    for (const Column& column : kColumns) {
+    for (const Column& column : columns()) {
         const Json::json_pointer pointer(column.pointer);
         if (!row.contains(pointer)) {
             csv.text("");

@@ -36,8 +36,10 @@ BatchRow runBatchUnit(const BatchUnit& unit, const BatchSettings& settings, cons
 // The row as a JSON object: name, pattern, seed, scenarios, status, and the
 // figures as decide's document has them (recommended, band, evpi, the
 // recommended step's pOptimal, the input of the tornado's largest swing as
-// topDriver, and worthMeasuring and plan where decide gives them). A failed
-// unit's figures are null. `inputs` are the run's; none for a failed unit.
+// topDriver, decide's voi entry of the largest EVPPI as worthMeasuring, and
+// plan); worthMeasuring is null when every EVPPI is 0, plan when decide has
+// none. A failed unit's figures are null. `inputs` are the run's; none for a
+// failed unit.
 Json batchRowJson(const BatchRow& row, InputVariables* inputs);
 
 // A batch CSV row as the unit file `quorvale-cli unit` writes of its name,

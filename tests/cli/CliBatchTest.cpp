@@ -8,10 +8,12 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <set>
 #include <sstream>
 
 #include "CliTestSupport.h"
+#include "batch/CsvRecords.h"
 #include "cli/BatchCommand.h"
 #include "cli/StopSignals.h"
 
@@ -62,17 +64,64 @@ std::vector<std::string> batchArgs(std::vector<std::string> paths, const std::ve
     return paths;
 }
 
+// The CSV rows under their header, each as heading -> cell.
+std::vector<std::map<std::string, std::string>> csvRows(const std::string& text) {
+    std::istringstream in(text);
+    quorvale::CsvRecords records(in);
+    std::vector<std::string> header, fields;
+    records.next(header);
+    std::vector<std::map<std::string, std::string>> rows;
+    while (records.next(fields)) {
+        std::map<std::string, std::string>& row = rows.emplace_back();
+        for (std::size_t c = 0; c < std::min(header.size(), fields.size()); ++c) {
+            row[header[c]] = fields[c];
+        }
+    }
+    return rows;
+}
+
+std::string capitalized(std::string word) {
+    word[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(word[0])));
+    return word;
+}
+
 TEST(CliBatch, EachRowIsDecidesRunOfThatUnitWithItsDerivedSeed) {
     const fs::path folder = unitFolder("decide", {"north", "south"});
+    // A row with a most likely value and its shape, and as a unit file with
+    // those beliefs; and a unit of fixed inputs, where measuring is worth
+    // nothing.
     const fs::path csv = folder / "more.csv";
-    std::ofstream(csv) << "name,operator-cost,pattern\n\"east, upper\",2500:3500,fan\n";
-    const auto r = runTool(batchArgs({folder.string(), csv.string()}, {"--band", "2", "--format", "jsonl"}));
+    std::ofstream(csv) << "name,operator-cost,pattern,shape\n\"east, upper\",2500:3200:3500,fan,pert\n";
+    const fs::path east = fs::path(::testing::TempDir()) / "quorvale-batch-east.qvunit";
+    const auto unit = runTool(
+        {"unit", "--name", "east, upper", "--operator-cost", "2500:3200:3500", "--pattern", "fan", "--shape", "pert"});
+    ASSERT_EQ(unit.status, 0) << unit.err;
+    ASSERT_EQ(json::parse(unit.out)["version"], 2);
+    std::ofstream(east) << unit.out;
+    const json defaults = json::parse(runTool({"unit"}).out)["variables"];
+    std::string fixedHeader = "name", fixedRow = "fixed";
+    std::vector<std::string> fixedArgs;
+    for (const auto& [option, range] : defaults.items()) {
+        fixedHeader += "," + option;
+        fixedRow += "," + range[0].get<std::string>();
+        fixedArgs.insert(fixedArgs.end(), {"--" + option, range[0].get<std::string>()});
+    }
+    const fs::path fixed = folder / "fixed.csv";
+    std::ofstream(fixed) << fixedHeader << '\n' << fixedRow << '\n';
+
+    const std::vector<std::string> paths = {folder.string(), csv.string(), fixed.string()};
+    const auto r = runTool(batchArgs(paths, {"--band", "2", "--format", "jsonl"}));
     ASSERT_EQ(r.status, 0) << r.err;
     const std::vector<json> rows = jsonLines(r.out);
-    ASSERT_EQ(rows.size(), 3u);
+    ASSERT_EQ(rows.size(), 4u);
+    const auto csvRun = runTool(batchArgs(paths, {"--band", "2", "--threads", "1"}));
+    ASSERT_EQ(csvRun.status, 0) << csvRun.err;
+    const auto cells = csvRows(csvRun.out);
+    ASSERT_EQ(cells.size(), 4u);
     const std::vector<std::vector<std::string>> decideInputs = {{"--unit", (folder / "north.qvunit").string()},
                                                                 {"--unit", (folder / "south.qvunit").string()},
-                                                                {"--operator-cost", "2500:3500", "--pattern", "fan"}};
+                                                                {"--unit", east.string()},
+                                                                fixedArgs};
     std::set<std::uint64_t> seeds;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const json& row = rows[i];
@@ -100,10 +149,32 @@ TEST(CliBatch, EachRowIsDecidesRunOfThatUnitWithItsDerivedSeed) {
         const int step = decided["recommended"]["step"].get<int>();
         EXPECT_EQ(row["pOptimal"], decided["rows"][static_cast<std::size_t>(step - 1)]["pOptimal"]);
         EXPECT_EQ(row["topDriver"], decided["tornado"]["bars"][0]["variable"]);
+        const json& top = decided["voi"][0];
+        EXPECT_EQ(row["worthMeasuring"], top["evppi"].get<double>() > 0 ? top : json(nullptr)) << row["name"];
         seeds.insert(row["seed"].get<std::uint64_t>());
+
+        // The CSV row holds the same figures, read back exactly: the plan's
+        // under "plan", the point and the figure.
+        const auto& cell = cells[i];
+        EXPECT_EQ(cell.at("name"), row["name"]);
+        EXPECT_EQ(cell.at("worthMeasuring"), row["worthMeasuring"].is_null() ? "" : row["worthMeasuring"]["variable"]);
+        EXPECT_EQ(std::stod(cell.at("planEvpiDollars")), decided["plan"]["evpiDollars"].get<double>());
+        for (const char* point : {"recommended", "bandFrom", "bandTo"}) {
+            for (const auto& [figure, value] : decided["plan"][point].items()) {
+                const std::string heading = "plan" + capitalized(point) + capitalized(figure);
+                ASSERT_TRUE(cell.count(heading)) << heading;
+                EXPECT_EQ(std::stod(cell.at(heading)), value.get<double>()) << heading << " of " << row["name"];
+            }
+        }
     }
     EXPECT_EQ(rows[2]["name"], "east, upper");
-    EXPECT_EQ(seeds.size(), 3u);
+    EXPECT_TRUE(rows[2]["worthMeasuring"].is_object());
+    EXPECT_TRUE(rows[3]["worthMeasuring"].is_null());
+    EXPECT_EQ(seeds.size(), 4u);
+    // The unit file with the beliefs gives the row its CSV cells give.
+    const auto fromFile = runTool(batchArgs({east.string()}, {"--band", "2", "--format", "jsonl"}));
+    ASSERT_EQ(fromFile.status, 0) << fromFile.err;
+    EXPECT_EQ(jsonLines(fromFile.out).at(0), rows[2]);
 }
 
 TEST(CliBatch, RowsAreTheSameInAnyOrderOnAnyThreadsAndShardsSplitTheWhole) {
@@ -153,22 +224,30 @@ TEST(CliBatch, ABadUnitGetsAnErrorRowTheOthersRunAndTheStatusIsOne) {
     std::ofstream(folder / "broken.qvunit") << "{\"format\": \"quorvale-unit\"";
     const fs::path csv = folder / "rows.csv";
     std::ofstream(csv) << "name,road-cost\nshort\nextreme,1e308\n,\nwide,2000:3000\n";
+    const fs::path beliefs = folder / "beliefs.csv";
+    std::ofstream(beliefs) << "name,shape,harvest-volume,road-cost\n"
+                              "outside,pert,20:25:30,2000:3500:3000\nodd,normal,20:25:30,\nlikely,pert,20:25:30,\n";
     const auto r = runTool(batchArgs({(folder / "broken.qvunit").string(), (folder / "missing.qvunit").string(),
-                                      (folder / "good.qvunit").string(), csv.string()},
+                                      (folder / "good.qvunit").string(), csv.string(), beliefs.string()},
                                      {"--format", "jsonl"}));
     EXPECT_EQ(r.status, 1);
     const std::vector<json> rows = jsonLines(r.out);
-    ASSERT_EQ(rows.size(), 6u);
-    const std::vector<std::string> names = {"broken", "missing", "good", "short", "extreme", "wide"};
+    ASSERT_EQ(rows.size(), 9u);
+    const std::vector<std::string> names = {"broken", "missing", "good", "short", "extreme",
+                                            "wide",   "outside", "odd",  "likely"};
     for (std::size_t i = 0; i < rows.size(); ++i) {
         EXPECT_EQ(rows[i]["name"], names[i]);
-        const bool ok = names[i] == "good" || names[i] == "wide";
+        const bool ok = names[i] == "good" || names[i] == "wide" || names[i] == "likely";
         EXPECT_EQ(rows[i]["status"] == "ok", ok) << rows[i];
         EXPECT_EQ(rows[i]["recommended"].is_object(), ok) << rows[i];
     }
     EXPECT_NE(rows[1]["status"].get<std::string>().find("missing.qvunit"), std::string::npos);
     EXPECT_NE(rows[3]["status"].get<std::string>().find("1 cells for 2 columns"), std::string::npos);
-    EXPECT_NE(r.err.find("4 of 6 units failed"), std::string::npos) << r.err;
+    // A most likely value outside its range names its column and value.
+    const std::string outside = rows[6]["status"];
+    EXPECT_TRUE(outside.find("road-cost") != std::string::npos && outside.find("3500") != std::string::npos) << outside;
+    EXPECT_NE(rows[7]["status"].get<std::string>().find("shape \"normal\""), std::string::npos) << rows[7];
+    EXPECT_NE(r.err.find("6 of 9 units failed"), std::string::npos) << r.err;
 
     // What stops every unit stops the batch before any runs.
     std::ofstream(folder / "typo.csv") << "name,harvest-volum\nx,20\n";

@@ -70,6 +70,23 @@ TEST(Guide, ExplainsEveryFigureAndInputOfTheProgram) {
     }
 }
 
+// The batch rows' columns, read from the header of a real run: the rows
+// below it hold values (`fan`), not names.
+TEST(Guide, ItsBatchSectionExplainsEveryColumnOfTheBatchRows) {
+    const auto run = runTool(
+        {"batch", kSourceDir + "/examples", "--eyd", "2", "--seed", "1", "--scenarios", "10", "--threads", "1"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto start = guide().find("\n### batch\n");
+    ASSERT_NE(start, std::string::npos) << "no batch section in the guide";
+    const std::string section = guide().substr(start, guide().find("\n#", start + 1) - start);
+    const std::vector<std::string> names = split(split(run.out, '\n').front(), ',');
+    ASSERT_GT(names.size(), 14u) << run.out;
+    for (const std::string& name : names) {
+        EXPECT_NE(section.find('`' + name + '`'), std::string::npos)
+            << "the guide's batch section does not explain `" << name << '`';
+    }
+}
+
 TEST(Guide, EveryLinkReachesAHeading) {
     std::set<std::string> anchors;
     for (const GuideHeading& heading : guideHeadings(guide())) {

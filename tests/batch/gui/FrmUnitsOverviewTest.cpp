@@ -174,15 +174,20 @@ private slots:
         QCOMPARE(m_f->data()->field(1)->text(), QStringLiteral("40.0"));
         QCOMPARE(m_f->main().units().unitName(), QStringLiteral("ridge"));
 
-        // A batch CSV row opens as the unit its cells make.
+        // A batch CSV row opens as the unit its cells make, its most likely
+        // value and shape too.
         QFile csv(m_dir.filePath(QStringLiteral("rows.csv")));
         QVERIFY(csv.open(QIODevice::WriteOnly));
-        csv.write("name,harvest-volume,pattern\nflat,11:13,fan\n");
+        csv.write("name,harvest-volume,pattern,shape\nflat,11:12:13,fan,pert\n");
         csv.close();
         QVERIFY(w->openPaths({csv.fileName()}));
         QVERIFY(w->openUnitAt(w->table()->model()->index(0, 0)));
         QCOMPARE(m_f->data()->field(0)->text(), QStringLiteral("11.0"));
+        QCOMPARE(m_f->data()->field(1)->text(), QStringLiteral("13.0"));
         QCOMPARE(m_f->main().units().unitName(), QStringLiteral("flat"));
+        const VariableBelief belief = m_f->main().units().currentUnit().beliefs.variables[0];
+        QCOMPARE(belief.mode, 12.0);
+        QCOMPARE(belief.shape, BeliefShape::Pert);
     }
 };
 
