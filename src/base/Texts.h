@@ -780,7 +780,7 @@ inline constexpr char kSynopsis[] =
     "the same in any order, on any thread count and in any shard; it equals\n"
     "  quorvale-cli decide --unit FILE --seed SEED_OF_THE_ROW [the same options]\n"
     "PATH... come first. Every other option of decide (quorvale-cli decide --help)\n"
-    "applies to every unit, after the unit's own inputs.";
+    "but --compare-patterns applies to every unit, after the unit's own inputs.";
 inline constexpr char kPathsOption[] = "unit files, folders of unit files, batch CSVs";
 inline constexpr char kSeedOption[] =
     "the batch's seed, 0 to 2^64-1 (default: from the clock); each row gives its unit's seed";
@@ -789,6 +789,9 @@ inline constexpr char kShardOption[] = "runs every N-th unit from the K-th, K fr
 inline constexpr char kFormatOption[] = "output format (default: csv)";
 inline constexpr char kNoPaths[] = "no unit files, folders or batch CSVs given";
 inline constexpr char kNotShard[] = "--shard \"{}\": give K/N with whole numbers 1 <= K <= N";
+inline constexpr char kNoComparePatterns[] =
+    "--compare-patterns is not taken: a batch runs each unit with its own pattern; compare one unit's two patterns "
+    "with decide --compare-patterns";
 inline constexpr char kBatchFormat[] = "--format \"{}\": give csv or jsonl";
 inline constexpr char kFixedBySeed[] = "{} is set for each unit by the batch";
 // A unit's lines on standard error: {} its name, the line.

@@ -121,7 +121,9 @@ int batchCommand(const std::vector<std::string>& args, std::ostream& out, std::o
         request = parse(args);
         // The options every unit shares are read once here, so a mistake in
         // them stops the batch before any unit runs.
-        readDecideRun(request.settings.decideArgs, "batch", err);
+        if (readDecideRun(request.settings.decideArgs, "batch", err).comparePatterns) {
+            throw UsageError(t::kNoComparePatterns);
+        }
         total = request.shard.share(BatchInput::count(request.paths));
     } catch (const InputsRefused& e) {
         return e.status();  // the reasons are said

@@ -253,8 +253,8 @@ TEST(CliBatch, ABadUnitGetsAnErrorRowTheOthersRunAndTheStatusIsOne) {
     std::ofstream(folder / "typo.csv") << "name,harvest-volum\nx,20\n";
     for (const auto& args :
          {batchArgs({(folder / "typo.csv").string()}, {}), batchArgs({folder.string()}, {"--shard", "3/2"}),
-          batchArgs({folder.string()}, {"--format", "json"}),
-          batchArgs({folder.string()}, {"--no-such-option", "1"})}) {
+          batchArgs({folder.string()}, {"--format", "json"}), batchArgs({folder.string()}, {"--no-such-option", "1"}),
+          batchArgs({folder.string()}, {"--compare-patterns"})}) {
         const auto refused = runTool(args);
         EXPECT_NE(refused.status, 0);
         EXPECT_EQ(refused.out, "") << args.back();
