@@ -698,6 +698,27 @@ inline constexpr char kPlanVolume[] = "Volume (mbf)";
 inline constexpr char kPlanMean[] = "Mean cost ($/mbf)";
 inline constexpr char kPlanDollars[] = "The unit's total cost";
 inline constexpr char kPlanEvpi[] = "EVPI for the unit";
+// What the decision analysis drew from beyond Low and High.
+inline constexpr char kBeliefsHeading[] = "Beliefs: most likely values and shapes";
+inline constexpr char kBeliefsNone[] = "Every input was drawn evenly between its Low and High.";
+inline constexpr char kBeliefsRest[] = "The other inputs were drawn evenly between their Low and High.";
+inline constexpr char kLinksHeading[] = "Linked inputs (Spearman rank correlation)";
+inline constexpr char kShape[] = "Shape";
+// Where each input keeps its own shape: no one command line says that.
+inline constexpr char kRepeatByUnitFile[] =
+    "Some inputs are triangular and some PERT, which one command line cannot say: save the unit to a file, and "
+    "quorvale-cli decide --unit FILE --seed %1 --scenarios %2 repeats this analysis.";
+// %1 the other unit file, %2 seed, %3 scenarios.
+inline constexpr char kRepeatCompareByUnitFile[] =
+    "Save the unit to a file, and quorvale-cli compare --unit FILE --against %1 --seed %2 --scenarios %3 repeats "
+    "this comparison.";
+// %1 and %2 the alternatives.
+inline constexpr char kComparisonHeading[] = "Comparison: %1 against %2";
+inline constexpr char kAlternative[] = "Alternative";
+inline constexpr char kRecommendedEyd[] = "Recommended EYD (stations)";
+inline constexpr char kMeanCost[] = "Mean cost ($/mbf)";
+inline constexpr char kMeanDifference[] = "Mean difference B \u2212 A ($/mbf)";
+inline constexpr char kACheaper[] = "A's choice cheaper in (% of scenarios)";
 inline constexpr char kPlanNote[] =
     "The layout is that of the average scenario, every input at the middle of its range; the unit's cost is the "
     "scenarios' mean cost times the unit's volume.";

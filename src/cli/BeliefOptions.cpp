@@ -130,7 +130,7 @@ Beliefs commandBeliefs(const CommonOptions& options, InputVariables& inputs) {
 }
 
 std::string correlationText(const RankCorrelation& pair) {
-    return fmt::format("{}:{}={}", variableRule(pair.a).option, variableRule(pair.b).option, plainDecimal(pair.rho));
+    return fmt::format("{}:{}={}", variableRule(pair.a).option, variableRule(pair.b).option, shortestDecimal(pair.rho));
 }
 
 }  // namespace quorvale::cli

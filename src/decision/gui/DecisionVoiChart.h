@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "decision/gui/DecisionCharts.h"
+#include "decision/gui/DecisionCostChart.h"
 
 class QBarCategoryAxis;
 class QBarSet;

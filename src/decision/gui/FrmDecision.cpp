@@ -207,12 +207,14 @@ void FrmDecision::run() {
     if (!comparedAlternative(first, second)) {
         return;
     }
+    m_jobAgainst = m_comparingUnit ? m_beliefs->compareFile() : QString();
     DecisionSettings settings;
     settings.scenarios = m_scenarios;
     settings.seed = m_seed ? *m_seed : seedFromClock();
     settings.pattern = inputs.pattern;
     settings.voiBins = DecisionSettings::kDefaultVoiBins;
     m_jobInputs = inputs;
+    m_jobBeliefs = beliefs.beliefs;
     m_jobOutOfDate = false;
     m_beliefsMoved = false;
 
@@ -343,6 +345,8 @@ void FrmDecision::jobFinished() {
         m_comparison = std::move(comparison);
         m_result = std::move(result);
         m_resultInputs = m_jobInputs;
+        m_resultBeliefs = m_jobBeliefs;
+        m_resultAgainst = m_jobAgainst;
         showHeader(*m_resultInputs);
         m_outOfDate = m_jobOutOfDate || m_beliefsMoved;
     }

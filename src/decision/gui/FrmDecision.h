@@ -82,6 +82,10 @@ public:
     // The last comparison shown, when the run compared; its first side is
     // result().
     const std::optional<ComparisonResult>& comparison() const { return m_comparison; }
+    // The beliefs the result shown was drawn from, and the unit file it was
+    // compared with (empty unless it was one).
+    const Beliefs& resultBeliefs() const { return m_resultBeliefs; }
+    const QString& resultAgainstFile() const { return m_resultAgainst; }
 
     // The beliefs a unit file keeps, and those of a unit opened.
     Beliefs beliefsToKeep() const;
@@ -133,6 +137,10 @@ private:
     QString m_nameA;  // the alternatives as the comparison chart names them
     QString m_nameB;
     bool m_comparingUnit = false;
+    Beliefs m_jobBeliefs;
+    Beliefs m_resultBeliefs;
+    QString m_jobAgainst;
+    QString m_resultAgainst;
 
     QPushButton* m_run = nullptr;
     QPushButton* m_cancel = nullptr;

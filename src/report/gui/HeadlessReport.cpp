@@ -17,6 +17,28 @@ namespace {
 
 namespace t = texts::cli;
 
+// The unit file read with --unit when it alone gave the entries, the
+// pattern and the beliefs: decide --unit FILE then repeats the run.
+std::string soleUnitFile(const cli::CommonOptions& o) {
+    if (!o.unit || o.pattern != o.unit->pattern || o.shape || o.correlations != o.unit->beliefs.correlations) {
+        return {};
+    }
+    std::string file;
+    for (int entry = 0; entry < kEntryCount; ++entry) {
+        const auto source = o.sourceOf[static_cast<std::size_t>(entry)];
+        if (!source || o.sources[*source].file.empty() || (!file.empty() && o.sources[*source].file != file)) {
+            return {};
+        }
+        file = o.sources[*source].file;
+    }
+    for (const auto& mode : o.modes) {
+        if (mode && mode->fromOption) {
+            return {};
+        }
+    }
+    return file;
+}
+
 // The report of the inputs, taken in as decide takes them, and of the
 // decision analysis the request asks for.
 ReportContent headlessContent(const cli::ReportRequest& request, InMemoryInputs taken, const Beliefs& beliefs) {
@@ -42,6 +64,8 @@ ReportContent headlessContent(const cli::ReportRequest& request, InMemoryInputs 
     settings.scenarios = request.scenarios;
     settings.voiBins = DecisionSettings::kDefaultVoiBins;
     c.decision = runDecisionAnalysis(DecisionAlternative{RunInputs(inputs), beliefs, settings.pattern, ""}, settings);
+    c.beliefs = beliefs;
+    c.unitFile = soleUnitFile(request.common);
     c.written = QDateTime::currentDateTime();
     c.version = QStringLiteral(QUORVALE_VERSION);
     return c;

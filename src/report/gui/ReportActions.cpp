@@ -26,6 +26,20 @@ namespace {
 
 using namespace texts::report;
 
+// The unit file last opened or saved, if it holds these very entries,
+// pattern and beliefs: a command line that names it repeats the run.
+std::string savedUnitHolding(const QString& path, const UnitDocument& unit, const Beliefs& beliefs) {
+    if (path.isEmpty()) {
+        return {};
+    }
+    const UnitReadResult read = readUnitFile(path.toStdString());
+    if (!read || read.document->entries != unit.entries || read.document->pattern != unit.pattern ||
+        read.document->beliefs != beliefs) {
+        return {};
+    }
+    return path.toStdString();
+}
+
 }  // namespace
 
 ReportActions::ReportActions(ReportHost& host) : QObject(&host.mainWindow()), m_host(host), m_main(host.mainWindow()) {
@@ -72,6 +86,10 @@ ReportContent ReportActions::content() const {
             c.noDecisionNote = qtext(kDecisionLeftOutNote);
         } else {
             c.decision = decision->result();
+            c.beliefs = decision->resultBeliefs();
+            c.comparison = decision->comparison();
+            c.againstFile = decision->resultAgainstFile().toStdString();
+            c.unitFile = savedUnitHolding(m_host.units().unitPath(), c.unit, c.beliefs);
         }
     }
     c.written = QDateTime::currentDateTime();

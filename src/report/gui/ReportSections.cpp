@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <functional>
+#include <tuple>
 #include <utility>
 
 #include "base/Texts.h"
@@ -163,6 +164,69 @@ QString planTable(const PlanTerms& plan, const NumberLocale& locale) {
         html += cells({qtext(title), figure(*points[0]), figure(*points[1]), figure(*points[2])});
     }
     html += cells({qtext(kPlanEvpi), QString(), QString::fromStdString(dollarText(plan.evpiDollars)), QString()});
+    return html + QStringLiteral("</table>");
+}
+
+QString beliefsSection(const Beliefs& beliefs, InputVariables& read, const NumberLocale& locale) {
+    namespace dt = texts::decision;
+    QString html = QStringLiteral("<h3>%1</h3>").arg(escaped(qtext(kBeliefsHeading)));
+    const auto shown = [&locale](double x) { return QString::fromStdString(plainDecimal(x, locale)); };
+    QString rows;
+    for (int k = 0; k < kVariableCount; ++k) {
+        const VariableBelief& b = beliefs.variables[static_cast<std::size_t>(k)];
+        if (!b.hasMode()) {
+            continue;
+        }
+        const VariableRule& rule = variableRule(k);
+        rows += cells({qtext(rule.caption).simplified(), shown(read.value(lowEntry(k))), shown(b.mode),
+                       shown(read.value(highEntry(k))), qtext(rule.unit),
+                       qtext(b.shape == BeliefShape::Pert ? dt::kShapePert : dt::kShapeTriangular)});
+    }
+    if (rows.isEmpty()) {
+        html += paragraph(qtext(kBeliefsNone));
+    } else {
+        html += QStringLiteral("<table cellspacing=\"0\">") +
+                headerRow({kInput, kLow, dt::kBeliefColumns[2], kHigh, kUnit, kShape}) + rows +
+                QStringLiteral("</table>") + paragraph(qtext(kBeliefsRest), true);
+    }
+    if (!beliefs.correlations.empty()) {
+        html += QStringLiteral("<h3>%1</h3><table cellspacing=\"0\">").arg(escaped(qtext(kLinksHeading))) +
+                headerRow({dt::kLinkColumns[0], dt::kLinkColumns[1], dt::kLinkColumns[2]});
+        for (const RankCorrelation& pair : beliefs.correlations) {
+            html += cells({qtext(variableRule(pair.a).caption).simplified(),
+                           qtext(variableRule(pair.b).caption).simplified(), shown(pair.rho)});
+        }
+        html += QStringLiteral("</table>");
+    }
+    return html;
+}
+
+QString voiTable(const std::vector<VoiEntry>& voi, const NumberLocale& locale) {
+    namespace dt = texts::decision;
+    QString html = QStringLiteral("<table cellspacing=\"0\">") +
+                   headerRow({dt::kVoiColumns[0], dt::kVoiColumns[1], dt::kVoiColumns[2]});
+    for (const VoiEntry& e : voi) {
+        html += cells({qtext(variableRule(e.variable).caption).simplified(), fixed(e.evppi, 2, locale),
+                       fixed(e.evppiDollars, 0, locale)});
+    }
+    return html + QStringLiteral("</table>");
+}
+
+QString comparisonTable(const ComparisonResult& c, const QString& nameA, const QString& nameB,
+                        const NumberLocale& locale) {
+    QString html =
+        QStringLiteral("<table cellspacing=\"0\">") + headerRow({kAlternative, kPattern, kRecommendedEyd, kMeanCost});
+    for (const auto& [side, name, r] : {std::tuple{"A", &nameA, &c.a}, std::tuple{"B", &nameB, &c.b}}) {
+        const bool has = r->recommendedStep > 0;
+        html += cells({QStringLiteral("%1: %2").arg(QLatin1String(side), *name), qtext(patternCaption(r->pattern)),
+                       has ? fixed(r->recommendedEyd / 100, 0, locale) : fixed(kNoFigure, 0, locale),
+                       has ? fixed(r->recommendedMean, 2, locale) : fixed(kNoFigure, 0, locale)},
+                      c.decided() && c.chooseA == (r == &c.a));
+    }
+    html += QStringLiteral("</table><table cellspacing=\"0\">") +
+            headerRow({kMeanDifference, kBandP10, kBandP90, kACheaper}) +
+            cells({fixed(c.meanDifference, 2, locale), fixed(c.p10, 2, locale), fixed(c.p90, 2, locale),
+                   fixed(c.pACheaper * 100, 1, locale)});
     return html + QStringLiteral("</table>");
 }
 

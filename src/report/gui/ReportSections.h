@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include "decision/DecisionAnalysis.h"
+#include "inputs/InputVariables.h"
 #include "inputs/NumberText.h"
 #include "simulator/MonteCarloRun.h"
 #include "units/UnitDocument.h"
@@ -31,5 +32,18 @@ QString optimumTable(const RunSummary& run, const NumberLocale& locale);
 QString bandTable(const DecisionResult& result, const NumberLocale& locale);
 // The plan terms at the band's ends and the recommended EYD.
 QString planTable(const PlanTerms& plan, const NumberLocale& locale);
+
+// The variables given a most-likely value: Low, Most likely and High as
+// the analysis read them, and the shape; then the linked pairs with their
+// rank correlations. A line says how the rest were drawn. `read` holds the
+// entries as the analysis read them (repaired).
+QString beliefsSection(const Beliefs& beliefs, InputVariables& read, const NumberLocale& locale);
+// What knowing each input exactly would save, $/mbf and $ for the unit,
+// largest first.
+QString voiTable(const std::vector<VoiEntry>& voi, const NumberLocale& locale);
+// Both alternatives' recommendations, then the paired difference: its mean,
+// P10 and P90, and how often A's choice is the cheaper.
+QString comparisonTable(const ComparisonResult& c, const QString& nameA, const QString& nameB,
+                        const NumberLocale& locale);
 
 }  // namespace quorvale::reportHtml

@@ -15,6 +15,7 @@
 #include "cli/RepeatCommand.h"
 #include "decision/AnswerSentences.h"
 #include "decision/StepOverlap.h"
+#include "decision/ValueSummary.h"
 #include "decision/gui/DecisionCharts.h"
 #include "base/gui/QtText.h"
 #include "inputs/InputRules.h"
@@ -172,6 +173,64 @@ void simulationSection(PageFlow& flow, const ReportContent& c) {
     flow.html(html);
 }
 
+// The command line that repeats the run, or the sentence that says how a
+// unit file does where one line cannot.
+QString repeatLines(const ReportContent& c, InMemoryInputs& inputs) {
+    const DecisionResult& d = *c.decision;
+    cli::RepeatedRun run;
+    run.beliefs = c.beliefs;
+    run.comparedPatterns = c.comparison && c.againstFile.empty();
+    run.unitFile = c.unitFile;
+    run.againstFile = c.againstFile;
+    const std::string command = cli::decideCommandFor(inputs, d, run);
+    if (!command.empty()) {
+        return QStringLiteral("<p class=\"note\">%1</p>%2")
+            .arg(escaped(qtext(kRepeat)), reportHtml::commandLine(command));
+    }
+    const QString drawn = QString::number(d.scenarios + d.nonFinite);
+    return paragraph(c.againstFile.empty() ? qtext(kRepeatByUnitFile).arg(d.seed).arg(drawn)
+                                           : qtext(kRepeatCompareByUnitFile)
+                                                 .arg(QString::fromStdString(cli::shellWord(c.againstFile)))
+                                                 .arg(d.seed)
+                                                 .arg(drawn),
+                     true);
+}
+
+// What knowing each input exactly before deciding would save: the table,
+// largest first, and the window's chart.
+void worthMeasuringSection(PageFlow& flow, const ReportContent& c) {
+    const DecisionResult& d = *c.decision;
+    if (d.voi.empty()) {
+        return;
+    }
+    flow.html(QStringLiteral("<h3>%1</h3>").arg(escaped(qtext(texts::decision::kVoiTitle))) +
+              reportHtml::voiTable(d.voi, c.locale));
+    DecisionVoiChart chart;
+    chart.showValues(d.voi);
+    flow.chart(chart.chart(), std::min(0.45, 0.14 + 0.035 * static_cast<qreal>(d.voi.size())));
+}
+
+QString alternativeName(const std::string& name, const DecisionResult& side) {
+    return name.empty() ? qtext(patternCaption(side.pattern)) : QString::fromStdString(name);
+}
+
+// Both alternatives on the same scenarios: their recommendations, the
+// paired difference, the sentence and the window's chart.
+void comparisonSection(PageFlow& flow, const ReportContent& c) {
+    if (!c.comparison) {
+        return;
+    }
+    const ComparisonResult& cmp = *c.comparison;
+    const QString nameA = alternativeName(cmp.nameA, cmp.a);
+    const QString nameB = alternativeName(cmp.nameB, cmp.b);
+    flow.html(QStringLiteral("<h3>%1</h3>").arg(escaped(qtext(kComparisonHeading).arg(nameA, nameB))) +
+              reportHtml::comparisonTable(cmp, nameA, nameB, c.locale) +
+              paragraph(QString::fromStdString(comparisonSentence(cmp))));
+    DecisionComparisonChart chart;
+    chart.showComparison(cmp, nameA, nameB);
+    flow.chart(chart.chart(), 0.5);
+}
+
 void decisionSection(PageFlow& flow, const ReportContent& c) {
     if (!c.decision) {
         flow.html(heading(qtext(kDecisionHeading)) + paragraph(c.noDecisionNote));
@@ -188,10 +247,10 @@ void decisionSection(PageFlow& flow, const ReportContent& c) {
     }
     InMemoryInputs inputs(c.locale);
     applyUnit(c.unit, inputs);
-    html += paragraph(facts, true) +
-            QStringLiteral("<p class=\"note\">%1</p>%2")
-                .arg(escaped(qtext(kRepeat)), reportHtml::commandLine(cli::decideCommandFor(inputs, d)));
+    html += paragraph(facts, true) + repeatLines(c, inputs);
     flow.html(html);
+    Repair_Variables(inputs);
+    flow.html(reportHtml::beliefsSection(c.beliefs, inputs, c.locale));
     if (d.recommendedStep > 0) {
         const QString tolerance = QString::fromStdString(plainDecimal(roundHalfEven(d.bandTolerance * 100, 6)));
         flow.html(QStringLiteral("<h3>%1</h3>").arg(escaped(qtext(kBandHeading).arg(tolerance))) +
@@ -214,6 +273,8 @@ void decisionSection(PageFlow& flow, const ReportContent& c) {
         const auto bars = static_cast<qreal>(tornado.bars().size());
         flow.chart(tornado.chart(), std::min(0.45, 0.14 + 0.045 * bars));
     }
+    worthMeasuringSection(flow, c);
+    comparisonSection(flow, c);
 }
 
 }  // namespace

@@ -3,9 +3,10 @@
 // unit's name and notes head it; then its pattern and inputs (Low/High with
 // units), the static cost chart of the current range case with its minimum,
 // the last simulation's optimum and the last decision analysis (its answer
-// with seed and scenario count, the command that repeats it, the steps of
-// its band, the plan terms and its charts), and the date and program
-// version on every page.
+// with seed and scenario count, the command that repeats it, the beliefs it
+// drew from, the steps of its band, the plan terms, what is worth measuring,
+// the comparison when it compared and its charts), and the date and
+// program version on every page.
 //
 // Nothing stale is printed as current: a simulation or decision analysis
 // that was run on other inputs or another pattern than those the report
@@ -43,6 +44,16 @@ struct ReportContent {
     QString noRunNote = QString::fromUtf8(texts::report::kNoSimulation);
     std::optional<DecisionResult> decision;
     QString noDecisionNote = QString::fromUtf8(texts::report::kNoDecision);
+    // What the decision analysis drew from beyond Low and High.
+    Beliefs beliefs;
+    // The comparison, when the run compared; its first side is `decision`.
+    // Alternatives without names are the two corridor patterns.
+    std::optional<ComparisonResult> comparison;
+    // The unit file compared with, when it was one.
+    std::string againstFile;
+    // A unit file that holds these very inputs and beliefs, if one is known:
+    // the repeat command names it where one line cannot give the beliefs.
+    std::string unitFile;
     QDateTime written;
     QString version;
     NumberLocale locale = NumberLocale::english();

@@ -50,6 +50,8 @@ public:
     UnitDocument currentUnit() const;
     // The name to show for the current unit: its own or its file's.
     QString unitName() const;
+    // The unit file last opened or saved; empty when there is none.
+    const QString& unitPath() const { return m_path; }
 
     QStringList recentUnits() const;
     QToolBar* toolBar() const { return m_toolBar; }

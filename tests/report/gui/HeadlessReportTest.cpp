@@ -119,6 +119,73 @@ private slots:
                                   .arg(double(doc["band"]["toEyd"]) / 100)));
     }
 
+    // A unit with most-likely values and linked inputs: the report shows
+    // them, what is worth measuring, decide's answer from the same beliefs,
+    // and a command line that repeats it.
+    void theReportOfAUnitWithBeliefsIsThatOfDecide() {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        }
+        UnitDocument unit = defaultUnitDocument();
+        unit.name = "Ridge";
+        unit.entries[HarvestVolume] = {"20", "30"};
+        unit.entries[OperatorCost] = {"2500", "3500"};
+        unit.beliefs.variables[HarvestVolume] = {24.5, BeliefShape::Pert};
+        unit.beliefs.variables[OperatorCost] = {2700, BeliefShape::Pert};
+        unit.beliefs.correlate(HarvestVolume, OperatorCost, -0.35);
+        QFile file(path("ridge.qvunit"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::fromStdString(writeUnitDocument(unit)));
+        file.close();
+
+        const QStringList common{QStringLiteral("--unit"),      file.fileName(),
+                                 QStringLiteral("--seed"),      QStringLiteral("11"),
+                                 QStringLiteral("--scenarios"), QStringLiteral("2000")};
+        const QString pdf = path("ridge.pdf");
+        QCOMPARE(runTool(QStringList{QStringLiteral("report"), QStringLiteral("--output"), pdf} + common).status, 0);
+        const QStringList json{QStringLiteral("--format"), QStringLiteral("json")};
+        const Run decide = runTool(QStringList{QStringLiteral("decide")} + json + common);
+        QCOMPARE(decide.status, 0);
+        const auto doc = nlohmann::json::parse(decide.out.toStdString());
+        const std::string top = doc["voi"][0]["variable"].get<std::string>();
+        const VariableRule* topRule = nullptr;
+        for (const VariableRule& rule : variableRules()) {
+            topRule = rule.option == top ? &rule : topRule;
+        }
+        QVERIFY(topRule);
+
+        const QString text = pdfText(pdf);
+        const QString volume = qtext(variableRule(HarvestVolume).caption).simplified();
+        const QString cost = qtext(variableRule(OperatorCost).caption).simplified();
+        for (const QString& expected :
+             {qtext(doc["summary"].get<std::string>()), QStringLiteral("Beliefs: most likely values and shapes"),
+              volume + QStringLiteral(" 20 24.5 30 mbf/acre PERT"), cost + QStringLiteral(" 2500 2700 3500 $/day PERT"),
+              QStringLiteral("Linked inputs (Spearman rank correlation)"),
+              QStringLiteral("%1 %2 -0.35").arg(volume, cost),
+              QStringLiteral("What is worth measuring before deciding"),
+              QStringLiteral("Variable EVPPI ($/mbf) For the unit ($) %1").arg(qtext(topRule->caption).simplified())}) {
+            QVERIFY2(text.contains(expected), qPrintable(expected + QStringLiteral(" not in: ") + text));
+        }
+        // The repeat command, as printed (its lines joined), gives decide's
+        // figures.
+        const qsizetype from = text.indexOf(QStringLiteral("quorvale-cli decide"));
+        const qsizetype to = text.indexOf(QStringLiteral(" --scenarios 2000"), from);
+        QVERIFY(from >= 0 && to > from);
+        const QString command = text.mid(from, to - from + 17).remove(QStringLiteral(" \\"));
+        QVERIFY2(command.contains(QStringLiteral("--harvest-volume 20:24.5:30")) &&
+                     command.contains(QStringLiteral("--shape pert")) &&
+                     command.contains(QStringLiteral("--correlate harvest-volume:operator-cost=-0.35")),
+                 qPrintable(command));
+        QStringList words = command.split(QLatin1Char(' '));
+        words.removeFirst();
+        const Run repeated = runTool(words + json);
+        QCOMPARE(repeated.status, 0);
+        const auto again = nlohmann::json::parse(repeated.out.toStdString());
+        QVERIFY(again["recommended"] == doc["recommended"]);
+        QVERIFY(again["voi"] == doc["voi"]);
+        QVERIFY(again["summary"] == doc["summary"]);
+    }
+
     void aWrongCommandLineOrAnUnwritableFileSaysSo() {
         const Run noOutput = runTool({QStringLiteral("report"), QStringLiteral("--seed"), QStringLiteral("5")});
         QCOMPARE(noOutput.status, 2);

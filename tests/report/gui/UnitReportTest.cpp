@@ -19,6 +19,8 @@
 #include "inputs/gui/FrmData.h"
 #include "report/gui/ReportActions.h"
 #include "units/gui/UnitActions.h"
+#include "decision/ValueSummary.h"
+#include "decision/gui/BeliefsPanel.h"
 #include "decision/gui/FrmDecision.h"
 #include "simulator/gui/FrmStats.h"
 
@@ -199,6 +201,64 @@ private slots:
         QCOMPARE(repeated["recommended"]["step"].get<int>(), result.recommendedStep);
         QCOMPARE(repeated["recommended"]["meanCost"].get<double>(), result.recommendedMean);
         QCOMPARE(repeated["scenarios"].get<std::uint64_t>(), result.scenarios);
+    }
+
+    // The report takes the beliefs the decision window ran with, what is
+    // worth measuring and the comparison of its last run; its command
+    // repeats the comparison. Beliefs edited after the run make it stale.
+    void theReportCarriesTheWindowsBeliefsAndComparison() {
+        openSample();
+        m_f->trigger(QStringLiteral("mnuToolsDecision"));
+        auto* window = qobject_cast<FrmDecision*>(m_f->window(WindowId::FrmDecision));
+        QVERIFY(window);
+        Beliefs beliefs;
+        beliefs.variables[HarvestVolume] = {23, BeliefShape::Triangular};
+        beliefs.correlate(HarvestVolume, TurnVolume, 0.4);
+        window->setBeliefs(beliefs);
+        window->beliefsPanel()->setCompareWith(BeliefsPanel::CompareWith::OtherPattern);
+        FrmDecision* decision = runDecision();
+        QVERIFY(decision && decision->comparison());
+        const ComparisonResult& cmp = *decision->comparison();
+        const ReportContent content = m_f->main().reports().content();
+        QCOMPARE(content.beliefs, beliefs);
+        QVERIFY(content.comparison && content.againstFile.empty());
+
+        const QString pdf = save("compared");
+        if (tool("pdftotext").isEmpty()) {
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        }
+        const QString layout = pdfText(pdf);
+        const QString text = layout.simplified();
+        for (const QString& expected :
+             {QStringLiteral("Beliefs: most likely values and shapes"), QStringLiteral("Linked inputs"),
+              QStringLiteral("What is worth measuring before deciding"),
+              QStringLiteral("Comparison: Fan-Shaped Corridors against Parallel Corridors"),
+              QString::fromStdString(comparisonSentence(cmp))}) {
+            QVERIFY2(text.contains(expected), qPrintable(expected + QStringLiteral(" not in: ") + text));
+        }
+        const qsizetype from = layout.indexOf(QStringLiteral("quorvale-cli decide"));
+        const qsizetype to = layout.indexOf(QLatin1Char('\n'), layout.indexOf(QStringLiteral("--scenarios"), from));
+        QVERIFY(from >= 0 && to > from);
+        const QStringList words =
+            layout.mid(from, to - from).remove(QLatin1Char('\\')).simplified().split(QLatin1Char(' '));
+        QVERIFY2(words.contains(QStringLiteral("--compare-patterns")) &&
+                     words.contains(QStringLiteral("harvest-volume:turn-volume=0.4")),
+                 qPrintable(words.join(' ')));
+        std::vector<std::string> args;
+        for (const QString& word : words.mid(1)) {
+            args.push_back(word.toStdString());
+        }
+        args.insert(args.end(), {"--format", "json"});
+        std::ostringstream out, err;
+        QCOMPARE(cli::runCli(args, out, err), 0);
+        const auto repeated = nlohmann::json::parse(out.str());
+        QCOMPARE(repeated["comparison"]["a"]["recommended"]["meanCost"].get<double>(), cmp.a.recommendedMean);
+        QCOMPARE(repeated["comparison"]["meanDifference"].get<double>(), cmp.meanDifference);
+        QCOMPARE(repeated["voi"][0]["evppi"].get<double>(), cmp.voi.at(0).evppi);
+
+        beliefs.variables[HarvestVolume].mode = 26;
+        decision->setBeliefs(beliefs);
+        QVERIFY(!m_f->main().reports().content().decision);
     }
 
     // A run of other inputs or another pattern is never reported as
