@@ -10,6 +10,8 @@
 #   docs/report-page.png               the first page of a unit report (PDF), from its test
 #   docs/report-decision-page.png      the decision page of the example unit's report, from quorvale-cli report
 #   docs/decision-window.png           the Decision Analysis window at its own size after a run on a realistic unit
+#   docs/decision-voi-window.png       the same after a run that compared both patterns: what is worth measuring
+#   docs/decision-compare-window.png   the same: the comparison of both patterns
 #   docs/guide-window.png              the User Guide window at the formulas of parallel corridors
 #   docs/units-overview.png            the Units Overview after a run over twelve units, sorted by cost
 # Usage: scripts/screenshots.sh [build-dir]
@@ -61,6 +63,10 @@ shrink "$work/variables.png" "$out/variables-window.png" "$(window_of variables)
 shrink "$work/simulator.png" "$out/simulator-window-running.png" "$(window_of simulator)"
 shrink "$work/simchart.png" "$out/simulation-chart.png" "$(window_of simchart)"
 shrink "$work/decision.png" "$out/decision-window.png" "$(window_of decision)"
+for name in decision-voi decision-compare; do
+    shoot "$name" "$work/$name.png"
+    shrink "$work/$name.png" "$out/$name-window.png" "$(window_of "$name")"
+done
 shrink "$work/guide.png" "$out/guide-window.png" "$(window_of guide)"
 
 "$root/tools/make_sale_area.sh" 12 > "$work/sale-area.csv"

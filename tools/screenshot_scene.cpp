@@ -28,17 +28,20 @@
 #include <QScreen>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTabWidget>
 #include <QTimer>
 #include <cstdio>
 #include <functional>
 #include <string>
 
 #include "WideInputs.h"
+#include "base/Texts.h"
 #include "inputs/gui/FrmData.h"
 #include "app/gui/FrmMain.h"
 #include "app/gui/ShellMenus.h"
 #include "batch/gui/FrmUnitsOverview.h"
 #include "base/gui/WindowRegistry.h"
+#include "decision/gui/BeliefsPanel.h"
 #include "decision/gui/FrmDecision.h"
 #include "guide/gui/FrmGuide.h"
 #include "simulator/gui/FrmStats.h"
@@ -176,6 +179,26 @@ void showDecision(FrmMain& main) {
     });
 }
 
+// The decision window on one of its tabs after a run that compared both
+// corridor patterns.
+void showDecisionTab(FrmMain& main, const char* tab) {
+    main.findChild<QAction*>(QStringLiteral("mnuToolsDecision"))->trigger();
+    auto* decision = qobject_cast<FrmDecision*>(main.windows().window(WindowId::FrmDecision));
+    decision->beliefsPanel()->setCompareWith(BeliefsPanel::CompareWith::OtherPattern);
+    showDecisionResult(main, [&main, tab] {
+        auto* tabs = main.windows().window(WindowId::FrmDecision)->findChild<QTabWidget*>();
+        for (int i = 0; i < tabs->count(); ++i) {
+            if (tabs->tabText(i) == QString::fromUtf8(tab)) {
+                tabs->setCurrentIndex(i);
+            }
+        }
+        QMdiSubWindow* frame = main.windows().frame(WindowId::FrmDecision);
+        frame->move(0, 0);
+        frame->raise();
+        QTimer::singleShot(300, &main, [&main] { printFrame(main, WindowId::FrmDecision); });
+    });
+}
+
 // Every window open, the decision analysis and a simulation run on the
 // realistic unit, then tiled.
 void tileEverything(FrmMain& main, const char* item) {
@@ -248,6 +271,10 @@ int main(int argc, char** argv) {
         showSimulationChart(main);
     } else if (scene == "decision") {
         showDecision(main);
+    } else if (scene == "decision-voi") {
+        showDecisionTab(main, quorvale::texts::decision::kTabVoi);
+    } else if (scene == "decision-compare") {
+        showDecisionTab(main, quorvale::texts::decision::kTabCompare);
     } else if (scene == "guide") {
         showGuide(main, QString::fromLatin1(argc < 3 ? "layout-with-parallel-corridors" : argv[2]));
     } else if (scene == "overview" && argc >= 3) {
