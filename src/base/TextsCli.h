@@ -83,6 +83,7 @@ inline constexpr char kStrictRefused[] =
 // What is wrong with the command line (after "quorvale-cli COMMAND: ").
 inline constexpr char kUnexpectedArgument[] = "unexpected argument '{}' (options start with --; see --help)";
 inline constexpr char kNeedsValue[] = "option {} needs a value";
+inline constexpr char kTakesNoValue[] = "option {} takes no value";
 // {} the option, the command, the command.
 inline constexpr char kUnknownOption[] = "unknown option {} for {} (see quorvale-cli {} --help)";
 inline constexpr char kUnknownPattern[] = "option --pattern: unknown pattern '{}' (use parallel or fan)";

@@ -218,6 +218,10 @@ void CommandLine::parse(const std::vector<std::string>& args) {
     try {
         std::vector<std::string> shape = prepared;
         m_shape->parse(shape);
+    } catch (const CLI::CallForHelp&) {
+        // Plain --help is answered before the line is read; one that got
+        // here came with a value ("--help=x").
+        throw UsageError(fmt::format(texts::cli::kTakesNoValue, "--help"));
     } catch (const CLI::ParseError& e) {
         throw UsageError(oneLine(e.what()));
     }

@@ -37,6 +37,8 @@ TEST(CliOptions, ValuesAreCheckedInTheOrderGivenAfterWordsThatAreNoOption) {
     // An unknown option or a stray word wherever it stands comes first.
     expectRefused({"sweep", "--case", "bad", "--no-such-option"}, "unknown option --no-such-option");
     expectRefused({"decide", "--band", "200", "stray"}, "unexpected argument 'stray'");
+    // Help asked for with a value is no request for help.
+    expectRefused({"sweep", "--help=x"}, "option --help takes no value");
     // A unit file that cannot be read exits 1, unless a bad value comes
     // before it.
     EXPECT_EQ(runTool({"sweep", "--unit", "no-such.qvunit", "--format", "xml"}).status, 1);
