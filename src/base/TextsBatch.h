@@ -50,7 +50,6 @@ inline constexpr char kSynopsis[] =
     "  quorvale-cli decide --unit FILE --seed SEED_OF_THE_ROW [the same options]\n"
     "PATH... come first. Every other option of decide (quorvale-cli decide --help)\n"
     "but --compare-patterns applies to every unit, after the unit's own inputs.";
-inline constexpr char kPathsOption[] = "unit files, folders of unit files, batch CSVs";
 inline constexpr char kSeedOption[] =
     "the batch's seed, 0 to 2^64-1 (default: from the clock); each row gives its unit's seed";
 inline constexpr char kThreadsOption[] = "units run side by side, 1 to 64 (default: every core)";
@@ -62,9 +61,6 @@ inline constexpr char kNoComparePatterns[] =
     "--compare-patterns is not taken: a batch runs each unit with its own pattern; compare one unit's two patterns "
     "with decide --compare-patterns";
 inline constexpr char kBatchFormat[] = "--format \"{}\": give csv or jsonl";
-inline constexpr char kFixedBySeed[] = "{} is set for each unit by the batch";
-// A unit's lines on standard error: {} its name, the line.
-inline constexpr char kUnitLine[] = "{}: {}";
 // The progress line: {} done, total, percent, rate, time left.
 inline constexpr char kProgress[] = "{} of {} units ({:.0f} %), {:.2f} units/s, {} left";
 inline constexpr char kUnknownTimeLeft[] = "time";

@@ -320,10 +320,6 @@ inline constexpr char kShapeOption[] =
 inline constexpr char kCorrelateOption[] =
     "link two variables by a Spearman rank correlation RHO between -1 and 1, e.g. "
     "harvest-volume:turn-volume=0.5 (repeatable)";
-inline constexpr char kBeliefsFooter[] =
-    "\n\nMost likely values: decide, compare and unit also take LOW:MODE:HIGH, a most\n"
-    "likely value between Low and High, drawn with --shape (triangular or pert);\n"
-    "--correlate links two variables. The simulation and sweep stay uniform.";
 inline constexpr char kUnknownShape[] = "option --shape: unknown shape '{}' (use triangular or pert)";
 // {} the option.
 inline constexpr char kModeNotHere[] =
