@@ -7,6 +7,7 @@
 
 #include "base/CsvWriter.h"
 #include "base/Texts.h"
+#include "cli/DecisionRowOutput.h"
 #include "cli/TextTable.h"
 #include "decision/DecisionSummary.h"
 #include "decision/ValueSummary.h"
@@ -19,30 +20,16 @@ namespace t = texts::cli;
 
 std::string figure(double value, int decimals) { return std::isfinite(value) ? fixedDecimal(value, decimals) : "-"; }
 
-// An alternative's figures at a step; none without scenarios.
+// An alternative's figures at a step, its spread as computed even of one
+// scenario.
 DecisionRow shown(const DecisionResult& r, size_t step) {
-    if (step >= r.rows.size()) {
-        return {};
-    }
-    if (r.scenarios == 0) {
-        const double none = kNoFigure;
-        return {r.rows[step].step, r.rows[step].eyd, none, none, none, none, none, none, none, none};
-    }
-    return r.rows[step];
+    return shownRow(r, r.rows[step], LoneScenarioSpread::AsComputed);
 }
 
 Json sideJson(const DecisionResult& r, const std::string& name) {
     Json rows = Json::array();
     for (size_t s = 0; s < r.rows.size(); ++s) {
-        const DecisionRow row = shown(r, s);
-        rows.push_back({{"step", row.step},
-                        {"eyd", row.eyd},
-                        {"mean", row.mean},
-                        {"p10", row.p10},
-                        {"p50", row.p50},
-                        {"p90", row.p90},
-                        {"pOptimal", row.pOptimal},
-                        {"regret", row.regret}});
+        rows.push_back(stepJson(shown(r, s), false));
     }
     Json recommended = nullptr;
     if (r.recommendedStep > 0) {
@@ -121,11 +108,12 @@ void printTable(std::ostream& out, const ComparisonResult& c, std::uint64_t seed
     for (size_t s = 0; s < steps; ++s) {
         std::vector<std::string> cells{std::to_string(s + 1), fixedDecimal(100.0 * static_cast<double>(s + 1), 0)};
         for (const DecisionResult* r : {&c.a, &c.b}) {
-            const DecisionRow row = shown(*r, s);
-            const bool has = s < r->rows.size();
-            cells.push_back(has ? figure(row.mean, 2) : "-");
-            cells.push_back(has ? figure(row.p10, 2) : "-");
-            cells.push_back(has ? figure(row.p90, 2) : "-");
+            if (s < r->rows.size()) {
+                const DecisionRow row = shown(*r, s);
+                cells.insert(cells.end(), {figure(row.mean, 2), figure(row.p10, 2), figure(row.p90, 2)});
+            } else {
+                cells.insert(cells.end(), 3, "-");
+            }
         }
         table.addRow(std::move(cells));
     }

@@ -10,6 +10,7 @@
 #include "base/Texts.h"
 #include "cli/CommandLine.h"
 #include "cli/ComparisonOutput.h"
+#include "cli/DecisionRowOutput.h"
 #include "cli/JsonOutput.h"
 #include "cli/TextTable.h"
 #include "inputs/NumberText.h"
@@ -41,23 +42,6 @@ std::string tableFigure(double value, int decimals) {
 // An entered value as given, in the exponent form once it is that large.
 std::string enteredText(double value) {
     return std::fabs(value) < kLargestPlainFigure ? plainDecimal(value) : roundTripText(value);
-}
-
-// The statistics of a step; none without a scenario. A figure there is
-// none of goes out as not a number: null in JSON, an empty CSV field, a dash
-// in the table; never as 0.
-DecisionRow shownRow(const DecisionResult& r, const DecisionRow& row) {
-    const double none = kNoFigure;
-    if (r.scenarios == 0) {
-        return {row.step, row.eyd, none, none, none, none, none, none, none, none};
-    }
-    DecisionRow shown = row;
-    if (r.scenarios == 1) {
-        // One scenario has no spread to speak of: a 0 would claim certainty.
-        shown.stddev = none;
-        shown.halfWidth = none;
-    }
-    return shown;
 }
 
 // An EYD in feet as whole stations; a dash when there is none.
@@ -192,17 +176,7 @@ void printCsvBlock(CsvWriter& csv, const DecisionResult& r) {
 Json decisionDocument(InputVariables& inputs, const DecisionResult& r) {
     Json rows = Json::array();
     for (const DecisionRow& stored : r.rows) {
-        const DecisionRow row = shownRow(r, stored);
-        rows.push_back({{"step", row.step},
-                        {"eyd", row.eyd},
-                        {"mean", row.mean},
-                        {"stddev", row.stddev},
-                        {"halfWidth", row.halfWidth},
-                        {"p10", row.p10},
-                        {"p50", row.p50},
-                        {"p90", row.p90},
-                        {"pOptimal", row.pOptimal},
-                        {"regret", row.regret}});
+        rows.push_back(stepJson(shownRow(r, stored, LoneScenarioSpread::LeftOut), true));
     }
     Json recommended = nullptr;
     Json band = nullptr;
@@ -257,7 +231,7 @@ void printDecisionCsv(std::ostream& out, const DecisionResult& r) {
     }
     csv.endRow();
     for (const DecisionRow& stored : r.rows) {
-        const DecisionRow row = shownRow(r, stored);
+        const DecisionRow row = shownRow(r, stored, LoneScenarioSpread::LeftOut);
         csv.integer(r.seed).integer(row.step).number(row.eyd).number(row.mean).number(row.stddev);
         csv.number(row.halfWidth).number(row.p10).number(row.p50).number(row.p90).number(row.pOptimal);
         csv.number(row.regret);
@@ -285,7 +259,7 @@ void printDecisionTable(std::ostream& out, InputVariables& inputs, const Decisio
     table.addColumn(t::kPOptimal, t::kPercent);
     table.addColumn(t::kRegret, t::kCost);
     for (const DecisionRow& stored : r.rows) {
-        const DecisionRow row = shownRow(r, stored);
+        const DecisionRow row = shownRow(r, stored, LoneScenarioSpread::LeftOut);
         table.addRow({std::to_string(row.step), tableFigure(row.mean, 2), tableFigure(row.stddev, 2),
                       tableFigure(row.halfWidth, 2), tableFigure(row.p10, 2), tableFigure(row.p50, 2),
                       tableFigure(row.p90, 2), tableFigure(row.pOptimal * 100, 1), tableFigure(row.regret, 2)});

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -161,4 +162,29 @@ TEST(CliBeliefs, UnitFilesCarryBeliefsAndAUnitAgainstItselfDiffersInNoScenario) 
         EXPECT_EQ(jsonNumber(difference, figure), 0) << figure;
     }
     std::remove(path.c_str());
+}
+
+// Two units of different extents: the table leaves the shorter one's cells
+// blank past its last step, and each side lists its own steps alone.
+TEST(CliBeliefs, ComparisonOfUnequalExtentsBlanksTheShorterSidesMissingSteps) {
+    const std::string longer = writeFile("cli-compare-longer.qvunit", runTool(with({"unit"}, {})).out);
+    const std::string shorter = writeFile("cli-compare-shorter.qvunit", runTool(with({"unit"}, {"--eyd", "12"})).out);
+    const std::vector<std::string> run{"compare",     "--unit", longer,   "--against", shorter,
+                                       "--scenarios", "200",    "--seed", "6"};
+    const CliRun table = runTool(run);
+    ASSERT_EQ(table.status, 0) << table.err;
+    const std::string figure = " +\\d+\\.\\d\\d";
+    EXPECT_TRUE(std::regex_search(table.out, std::regex("\n +12 +1200(" + figure + "){6}\n"))) << table.out;
+    EXPECT_TRUE(std::regex_search(table.out, std::regex("\n +15 +1500(" + figure + "){3}( +-){3}\n"))) << table.out;
+
+    std::vector<std::string> json = run;
+    json.insert(json.end(), {"--format", "json"});
+    const CliRun document = runTool(json);
+    ASSERT_EQ(document.status, 0) << document.err;
+    const size_t sideB = document.out.find("\"b\": {");
+    EXPECT_EQ(quorvale::testing::count(document.out.substr(0, sideB), "\"regret\""), 15);
+    EXPECT_EQ(quorvale::testing::count(document.out.substr(sideB), "\"regret\""), 12);
+    EXPECT_EQ(document.out.find("\"stddev\""), std::string::npos);
+    std::remove(longer.c_str());
+    std::remove(shorter.c_str());
 }
