@@ -151,8 +151,23 @@ void CommandLine::addPositiveOption(const std::string& name, const std::string& 
 }
 
 void CommandLine::addFlag(const std::string& name, const std::string& description, std::function<void()> take) {
-    // Given a value ("--strict=0"), a flag is still given.
-    m_app->add_flag(name)->description(description)->each([take](const std::string&) { take(); })->trigger_on_parse();
+    // The line is read with the flag's value taken off, so that CLI11 neither
+    // reads "0" as false nor takes "--strict=" for a flag and an argument;
+    // each use says here whether it had one.
+    std::deque<bool>& uses = m_flagUses[name];
+    m_app->add_flag(name)
+        ->description(description)
+        ->each([take, name, &uses](const std::string&) {
+            const bool withValue = !uses.empty() && uses.front();
+            if (!uses.empty()) {
+                uses.pop_front();
+            }
+            if (withValue) {
+                throw UsageError(fmt::format(texts::cli::kTakesNoValue, name));
+            }
+            take();
+        })
+        ->trigger_on_parse();
     m_shape->add_flag(name)->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
 }
 
@@ -190,12 +205,21 @@ void CommandLine::parse(const std::vector<std::string>& args) {
     // CLI11 reads "--name=" as "--name" and takes the next argument as its
     // value; an empty value is meant, so it is passed as one.
     std::vector<std::string> prepared;
+    for (auto& [flag, uses] : m_flagUses) {
+        uses.clear();
+    }
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg == "--") {
             throw UsageError(fmt::format(texts::cli::kUnexpectedArgument, arg));
         }
         const auto eq = arg.find('=');
+        if (const auto flag = startsWithDashes(arg) ? m_flagUses.find(arg.substr(0, eq)) : m_flagUses.end();
+            flag != m_flagUses.end()) {
+            flag->second.push_back(eq != std::string::npos);
+            prepared.push_back(flag->first);
+            continue;
+        }
         // CLI11 would take the next argument as the value even when it is
         // another option; a separate value never starts with "--".
         const CLI::Option* option =

@@ -10,7 +10,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <deque>
 #include <initializer_list>
+#include <map>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -126,7 +128,8 @@ public:
     template <class T>
     void addChoiceOption(const std::string& name, const std::string& valueName, const std::string& description,
                          std::initializer_list<std::pair<const char*, T>> choices, const char* refusal, T& target);
-    // An option taking no value; given one ("--strict=0"), it is still given.
+    // An option taking no value; one given a value ("--strict=0") is an
+    // error in its turn among the options' values.
     void addFlag(const std::string& name, const std::string& description, std::function<void()> take);
 
     // The shared options, in the order the help lists them, read into
@@ -139,9 +142,9 @@ public:
 
     // Reads the arguments (without the program and command names). Both
     // "--name value" and "--name=value" are accepted; a value may be empty
-    // or start with a single minus sign, never with "--". A word that is no
-    // option of the command is named before any value is checked. Throws
-    // UsageError.
+    // or start with a single minus sign, never with "--"; a flag takes none,
+    // not even an empty one. A word that is no option of the command is
+    // named before any value is checked. Throws UsageError.
     void parse(const std::vector<std::string>& args);
 
     std::string help() const;
@@ -153,6 +156,9 @@ private:
     // The same options without their checks: what is no option of the
     // command is found on it first.
     std::unique_ptr<CLI::App> m_shape;
+    // Each flag's uses on the line being read, in order: whether it came
+    // with a value.
+    std::map<std::string, std::deque<bool>> m_flagUses;
 };
 
 template <class T>

@@ -49,6 +49,19 @@ TEST(CliOptions, ValuesAreCheckedInTheOrderGivenAfterWordsThatAreNoOption) {
               runTool({"sweep", "--eyd", "3", "--format", "csv"}).out);
 }
 
+// A flag given a value, even an empty one, is refused in its turn among the
+// values; every use of a flag is told apart from the others.
+TEST(CliOptions, FlagsTakeNoValue) {
+    expectRefused({"sweep", "--eyd", "3", "--strict=0"}, "option --strict takes no value");
+    expectRefused({"unit", "--strict="}, "option --strict takes no value");
+    expectRefused({"decide", "--scenarios", "10", "--compare-patterns=1"}, "option --compare-patterns takes no value");
+    expectRefused({"sweep", "--strict", "--eyd", "3", "--strict=1"}, "option --strict takes no value");
+    expectRefused({"sweep", "--case", "bad", "--strict=0"}, "option --case:");
+    expectRefused({"sweep", "--strict=x", "--case", "bad"}, "option --strict takes no value");
+    expectRefused({"simulate", "--strict=0", "--no-such-option"}, "unknown option --no-such-option");
+    EXPECT_EQ(runTool({"sweep", "--eyd", "3", "--strict", "--strict"}).status, 0);
+}
+
 TEST(CliOptions, WholeNumbersAreDecimalWithNoPrefixOrSign) {
     const std::vector<std::vector<std::string>> runs{
         {"simulate", "--eyd", "3", "--target", "40", "--format", "csv", "--seed"},
