@@ -126,6 +126,39 @@ run opt-batch-threads batch "$unit" --threads 0
 run opt-batch-seed batch "$unit" --seed -1
 run opt-batch-needs-value batch "$unit" --seed --threads 1
 run opt-batch-decide-option batch "$unit" --seed 4 --threads 1 --scenarios 0
+# The batch's own options are read wherever they stand, in the order given
+# and before any option handed on to decide; a missing value is named in its
+# turn; "--", stray words and unknown options go on to decide as given.
+run opt-batch-first-fault batch "$unit" --seed x --threads
+run opt-batch-first-fault-2 batch "$unit" --threads --seed x
+run opt-batch-own-first batch "$unit" --no-such-option --shard 0/1
+run opt-batch-own-first-2 batch "$unit" --scenarios=0 --seed=x
+run opt-batch-no-paths-own-first batch --seed x
+run opt-batch-no-paths-decide batch --scenarios 0
+run opt-batch-decide-needs-value batch "$unit" --seed 1 --scenarios
+run opt-batch-decide-needs-value-2 batch "$unit" --scenarios --seed x
+run opt-batch-dashes batch "$unit" --seed 1 -- --scenarios 10
+run opt-batch-dashes-then-own batch "$unit" -- --seed x
+run opt-batch-dashes-last batch "$unit" --
+run opt-batch-needs-value-dashes batch "$unit" --scenarios --
+run opt-batch-own-needs-value-dashes batch "$unit" --seed -- --threads 1
+run opt-batch-dashed-value batch "$unit" --seed --1
+run opt-batch-minus-value batch "$unit" --seed -h
+run opt-batch-short batch "$unit" --seed 1 -h
+run opt-batch-stray batch "$unit" --seed 1 stray
+run opt-batch-empty-word batch "$unit" --seed 1 ""
+run opt-batch-empty-format batch "$unit" --format=
+run opt-batch-empty-seed batch "$unit" --seed= --threads 1
+run opt-batch-shard-text batch "$unit" --shard=1
+run opt-batch-help-value batch "$unit" --help=x
+run opt-batch-no-paths-help-value batch --help=x
+run opt-batch-strict-value batch "$unit" --strict=0
+run opt-batch-compare-patterns batch "$unit" --compare-patterns
+run opt-batch-equals batch "$unit" --seed=3 --threads=1 --shard=1/1 --format=jsonl --scenarios=50 --eyd=3
+run opt-batch-later-wins batch "$unit" --format jsonl --seed 3 --eyd 3 --format csv --threads 2 --scenarios 50 \
+    --threads=1 --eyd 4 --seed 5
+run opt-batch-two-units batch "$unit" odd.qvunit --seed 2 --threads 1 --scenarios 40 --eyd 3 --format jsonl
+run help-batch batch --help
 # Most-likely values, linked inputs and the comparison of two units.
 "$cli" unit --name "Believed" --pattern fan --harvest-volume 20:24:30 --shape pert \
     --correlate harvest-volume:operator-cost=0.4 "${realistic[@]:2}" >believed.qvunit
