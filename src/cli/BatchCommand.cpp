@@ -2,8 +2,11 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <iostream>
+#include <memory>
+#include <optional>
 #include <thread>
 
 #include <fmt/format.h>
@@ -36,57 +39,40 @@ struct BatchRequest {
     RowFormat format = RowFormat::Csv;
 };
 
-// The batch's own options; decide's go on to every unit.
-void readOwnOption(const std::string& option, const std::string& value, BatchRequest& request) {
-    if (option == "--seed") {
-        if (const std::string refusal = wholeNumberRefusal(option, value, 0, kLargestSeed); !refusal.empty()) {
-            throw UsageError(refusal);
-        }
-        request.seed = readWhole(value);
-    } else if (option == "--threads") {
-        if (const std::string refusal = wholeNumberRefusal(option, value, 1, kMostDecisionThreads); !refusal.empty()) {
-            throw UsageError(refusal);
-        }
-        request.threads = static_cast<unsigned>(*readWhole(value));
-    } else if (option == "--shard") {
-        const auto slash = value.find('/');
-        const auto k = readWhole(value.substr(0, slash));
-        const auto n = slash == std::string::npos ? std::nullopt : readWhole(value.substr(slash + 1));
-        if (!k || !n || *k < 1 || *k > *n) {
-            throw UsageError(fmt::format(t::kNotShard, value));
-        }
-        request.shard = {*k, *n};
-    } else if (value == "csv" || value == "jsonl") {
-        request.format = value == "csv" ? RowFormat::Csv : RowFormat::JsonLines;
-    } else {
-        throw UsageError(fmt::format(t::kBatchFormat, value));
+// K/N: the K-th of N shards; none for any other text.
+std::optional<BatchShard> readShard(const std::string& text) {
+    const auto slash = text.find('/');
+    const auto k = readWhole(text.substr(0, slash));
+    const auto n = slash == std::string::npos ? std::nullopt : readWhole(text.substr(slash + 1));
+    if (!k || !n || *k < 1 || *k > *n) {
+        return std::nullopt;
     }
+    return BatchShard{*k, *n};
+}
+
+// The batch's own options; decide's go on to every unit.
+std::unique_ptr<CommandLine> batchCommandLine(BatchRequest& request) {
+    auto line = std::make_unique<CommandLine>("batch", t::kSynopsis);
+    line->addWholeOption("--seed", "S", t::kSeedOption, 0, kLargestSeed,
+                         [&request](std::uint64_t seed) { request.seed = seed; });
+    line->addWholeOption("--threads", "K", t::kThreadsOption, 1, kMostDecisionThreads,
+                         [&request](std::uint64_t threads) { request.threads = static_cast<unsigned>(threads); });
+    line->addOption(
+        "--shard", "K/N", t::kShardOption, [&request](const std::string& text) { request.shard = *readShard(text); },
+        [](const std::string& text) { return readShard(text) ? std::string() : fmt::format(t::kNotShard, text); });
+    line->addChoiceOption("--format", "csv|jsonl", t::kFormatOption,
+                          {{"csv", RowFormat::Csv}, {"jsonl", RowFormat::JsonLines}}, t::kBatchFormat, request.format);
+    return line;
 }
 
 // PATH... first, then the options: the batch's own are taken out, the
 // others are handed to every unit's decide as given.
 BatchRequest parse(const std::vector<std::string>& args) {
     BatchRequest request;
-    std::size_t i = 0;
-    for (; i < args.size() && args[i].rfind("--", 0) != 0; ++i) {
-        request.paths.push_back(args[i]);
-    }
-    for (; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        const auto eq = arg.find('=');
-        const std::string option = arg.substr(0, eq);
-        if (option != "--seed" && option != "--threads" && option != "--shard" && option != "--format") {
-            request.settings.decideArgs.push_back(arg);
-            continue;
-        }
-        if (eq != std::string::npos) {
-            readOwnOption(option, arg.substr(eq + 1), request);
-        } else if (i + 1 < args.size() && args[i + 1].rfind("--", 0) != 0) {
-            readOwnOption(option, args[++i], request);
-        } else {
-            throw UsageError(fmt::format(texts::cli::kNeedsValue, arg));
-        }
-    }
+    const auto options =
+        std::find_if(args.begin(), args.end(), [](const std::string& arg) { return arg.rfind("--", 0) == 0; });
+    request.paths.assign(args.begin(), options);
+    request.settings.decideArgs = batchCommandLine(request)->parseOwnOptions({options, args.end()});
     if (request.paths.empty()) {
         throw UsageError(t::kNoPaths);
     }
@@ -206,15 +192,8 @@ int runBatchCommand(const std::vector<std::string>& args, std::ostream& out, std
 }
 
 std::string batchHelp() {
-    // The batch reads its own options as it hands the others on to decide
-    // (parse); the help lists them.
-    CommandLine line("batch", t::kSynopsis);
-    const auto listed = [](const std::string&) {};
-    line.addOption("--seed", "S", t::kSeedOption, listed);
-    line.addOption("--threads", "K", t::kThreadsOption, listed);
-    line.addOption("--shard", "K/N", t::kShardOption, listed);
-    line.addOption("--format", "csv|jsonl", t::kFormatOption, listed);
-    return line.help();
+    BatchRequest unused;
+    return batchCommandLine(unused)->help();
 }
 
 }  // namespace quorvale::cli

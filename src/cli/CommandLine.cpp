@@ -205,21 +205,16 @@ void CommandLine::parse(const std::vector<std::string>& args) {
     // CLI11 reads "--name=" as "--name" and takes the next argument as its
     // value; an empty value is meant, so it is passed as one.
     std::vector<std::string> prepared;
-    for (auto& [flag, uses] : m_flagUses) {
-        uses.clear();
-    }
+    forgetFlagUses();
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg == "--") {
             throw UsageError(fmt::format(texts::cli::kUnexpectedArgument, arg));
         }
-        const auto eq = arg.find('=');
-        if (const auto flag = startsWithDashes(arg) ? m_flagUses.find(arg.substr(0, eq)) : m_flagUses.end();
-            flag != m_flagUses.end()) {
-            flag->second.push_back(eq != std::string::npos);
-            prepared.push_back(flag->first);
+        if (takeFlagUse(arg, prepared)) {
             continue;
         }
+        const auto eq = arg.find('=');
         // CLI11 would take the next argument as the value even when it is
         // another option; a separate value never starts with "--".
         const CLI::Option* option =
@@ -257,8 +252,29 @@ void CommandLine::parse(const std::vector<std::string>& args) {
         throw UsageError(fmt::format(texts::cli::kUnexpectedArgument, extra));
     }
 
+    readLine(prepared);
+}
+
+void CommandLine::forgetFlagUses() {
+    for (auto& [flag, uses] : m_flagUses) {
+        uses.clear();
+    }
+}
+
+bool CommandLine::takeFlagUse(const std::string& arg, std::vector<std::string>& prepared) {
+    const auto eq = arg.find('=');
+    const auto flag = startsWithDashes(arg) ? m_flagUses.find(arg.substr(0, eq)) : m_flagUses.end();
+    if (flag == m_flagUses.end()) {
+        return false;
+    }
+    flag->second.push_back(eq != std::string::npos);
+    prepared.push_back(flag->first);
+    return true;
+}
+
+void CommandLine::readLine(std::vector<std::string>& reversed) {
     try {
-        m_app->parse(prepared);
+        m_app->parse(reversed);
     } catch (const CLI::ValidationError& e) {
         // CLI11 puts the option's name before a check's words; the tool's
         // words name it themselves.
@@ -268,6 +284,47 @@ void CommandLine::parse(const std::vector<std::string>& args) {
     } catch (const CLI::ParseError& e) {
         throw UsageError(oneLine(e.what()));
     }
+}
+
+std::vector<std::string> CommandLine::parseOwnOptions(const std::vector<std::string>& args) {
+    m_app->set_help_flag();
+    m_app->allow_extras();
+    // CLI11 would read every word after a "--" as no option and drop the
+    // "--" itself: it goes through as a NUL, which no argument of a command
+    // line can hold, and is given back as it was.
+    const std::string passedDashes(1, '\0');
+    std::vector<std::string> prepared;
+    std::optional<std::string> lacksValue;
+    forgetFlagUses();
+    for (size_t i = 0; i < args.size() && !lacksValue; ++i) {
+        const std::string& arg = args[i];
+        if (takeFlagUse(arg, prepared)) {
+            continue;
+        }
+        const auto eq = arg.find('=');
+        const CLI::Option* own = startsWithDashes(arg) ? m_app->get_option_no_throw(arg.substr(0, eq)) : nullptr;
+        if (own == nullptr) {
+            prepared.push_back(arg == "--" ? passedDashes : arg);
+        } else if (eq != std::string::npos) {
+            // "--seed=" is an empty value, not a value still to come.
+            prepared.push_back(arg.substr(0, eq));
+            prepared.push_back(arg.substr(eq + 1));
+        } else if (i + 1 < args.size() && !startsWithDashes(args[i + 1])) {
+            prepared.push_back(arg);
+            prepared.push_back(args[++i]);
+        } else {
+            // Nothing after it is read: the faults before it come first.
+            lacksValue = arg;
+        }
+    }
+    std::reverse(prepared.begin(), prepared.end());
+    readLine(prepared);
+    if (lacksValue) {
+        throw UsageError(fmt::format(texts::cli::kNeedsValue, *lacksValue));
+    }
+    std::vector<std::string> others = m_app->remaining();
+    std::replace(others.begin(), others.end(), passedDashes, std::string("--"));
+    return others;
 }
 
 std::string CommandLine::help() const { return m_app->help() + texts::cli::kExitStatus; }

@@ -146,11 +146,27 @@ public:
     // not even an empty one. A word that is no option of the command is
     // named before any value is checked. Throws UsageError.
     void parse(const std::vector<std::string>& args);
+    // Reads the command's own options wherever they stand, each checked and
+    // taken in the order given as parse does, and returns every other
+    // argument as given, in order, for another command's line: options that
+    // are not the command's, their values, stray words and "--" alike. An own
+    // option with no value after it (none, or a word starting with "--") is
+    // an error in its turn. There is no --help here: it goes on too. Throws
+    // UsageError.
+    std::vector<std::string> parseOwnOptions(const std::vector<std::string>& args);
 
     std::string help() const;
     const std::string& command() const { return m_command; }
 
 private:
+    // Reads the prepared arguments, last first, with the tool's words for a
+    // fault.
+    void readLine(std::vector<std::string>& reversed);
+    // A flag's use goes to `prepared` without its value, and whether it had
+    // one is kept for its turn; false for any other argument.
+    bool takeFlagUse(const std::string& arg, std::vector<std::string>& prepared);
+    void forgetFlagUses();
+
     std::string m_command;
     std::unique_ptr<CLI::App> m_app;
     // The same options without their checks: what is no option of the

@@ -62,6 +62,19 @@ TEST(CliOptions, FlagsTakeNoValue) {
     EXPECT_EQ(runTool({"sweep", "--eyd", "3", "--strict", "--strict"}).status, 0);
 }
 
+// batch reads its own options wherever they stand after the paths, each in
+// its turn and before any option it hands on to decide, which gets the rest
+// as given, "--" included.
+TEST(CliOptions, BatchReadsItsOwnOptionsFirstAndHandsOnTheRestAsGiven) {
+    expectRefused({"batch", "a.qvunit", "--seed", "x", "--threads"}, "option --seed:");
+    expectRefused({"batch", "a.qvunit", "--threads", "--seed", "x"}, "option --threads needs a value");
+    expectRefused({"batch", "a.qvunit", "--no-such-option", "--shard", "0/1"}, "--shard \"0/1\"");
+    expectRefused({"batch", "a.qvunit", "--", "--format=xml"}, "--format \"xml\"");
+    expectRefused({"batch", "a.qvunit", "--seed", "1", "--", "--scenarios", "10"}, "unexpected argument '--'");
+    expectRefused({"batch", "a.qvunit", "--scenarios", "--", "--seed=1"}, "option --scenarios needs a value");
+    expectRefused({"batch", "--eyd", "3", "--seed=2"}, "no unit files");
+}
+
 TEST(CliOptions, WholeNumbersAreDecimalWithNoPrefixOrSign) {
     const std::vector<std::vector<std::string>> runs{
         {"simulate", "--eyd", "3", "--target", "40", "--format", "csv", "--seed"},
