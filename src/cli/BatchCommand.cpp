@@ -1,10 +1,7 @@
 #include "cli/BatchCommand.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cmath>
-#include <iostream>
 #include <memory>
 #include <optional>
 #include <thread>
@@ -187,7 +184,7 @@ int batchCommand(const std::vector<std::string>& args, std::ostream& out, std::o
 
 int runBatchCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     BatchSurroundings surroundings;
-    surroundings.showProgress = &err == &std::cerr && isatty(STDERR_FILENO) == 1;
+    surroundings.showProgress = ProgressLine::drawsOn(err);
     return batchCommand(args, out, err, surroundings);
 }
 

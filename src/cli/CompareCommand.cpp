@@ -1,15 +1,13 @@
 #include "cli/CompareCommand.h"
 
-#include <unistd.h>
-
 #include <fmt/format.h>
 
 #include <filesystem>
-#include <iostream>
 
 #include "base/Texts.h"
 #include "cli/BeliefOptions.h"
 #include "cli/ComparisonOutput.h"
+#include "cli/ProgressLine.h"
 #include "decision/DecisionAnalysis.h"
 #include "simulator/MonteCarloRun.h"
 
@@ -109,7 +107,7 @@ int runCompare(const std::vector<std::string>& args, std::ostream& out, std::ost
 
 int runCompareCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     DecideSurroundings surroundings;
-    surroundings.showProgress = &err == &std::cerr && isatty(STDERR_FILENO) == 1;
+    surroundings.showProgress = ProgressLine::drawsOn(err);
     return runCompare(args, out, err, surroundings);
 }
 

@@ -1,12 +1,9 @@
 #include "cli/DecideCommand.h"
 
-#include <unistd.h>
-
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <limits>
-#include <iostream>
 #include <optional>
 
 #include <fmt/format.h>
@@ -136,7 +133,7 @@ int runDecide(const std::vector<std::string>& args, std::ostream& out, std::ostr
 
 int runDecideCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     DecideSurroundings surroundings;
-    surroundings.showProgress = &err == &std::cerr && isatty(STDERR_FILENO) == 1;
+    surroundings.showProgress = ProgressLine::drawsOn(err);
     return runDecide(args, out, err, surroundings);
 }
 

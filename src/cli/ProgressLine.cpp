@@ -1,8 +1,10 @@
 #include "cli/ProgressLine.h"
 
 #include <fmt/format.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <iostream>
 
 #include "base/Texts.h"
 
@@ -13,6 +15,8 @@ constexpr int kBarWidth = 24;
 constexpr auto kRedrawInterval = std::chrono::milliseconds(100);
 
 }  // namespace
+
+bool ProgressLine::drawsOn(const std::ostream& err) { return &err == &std::cerr && isatty(STDERR_FILENO) == 1; }
 
 std::string ProgressLine::text(const RunProgress& progress) {
     // The bar shows the steps finished, those before the one sampling now.

@@ -23,6 +23,10 @@ class ProgressLine {
 public:
     explicit ProgressLine(std::ostream& err) : m_err(err), m_start(std::chrono::steady_clock::now()) {}
 
+    // Whether a command draws the line on `err`: only on the tool's own
+    // stderr, and only when that is a terminal.
+    static bool drawsOn(const std::ostream& err);
+
     // Redraws the line with a run's progress, at most ten times a second.
     void update(const RunProgress& progress) {
         redraw([&] { return text(progress); });

@@ -1,10 +1,7 @@
 #include "cli/SimulateCommand.h"
 
-#include <unistd.h>
-
 #include <charconv>
 #include <cmath>
-#include <iostream>
 #include <limits>
 #include <optional>
 
@@ -290,7 +287,7 @@ int runSimulate(const std::vector<std::string>& args, std::ostream& out, std::os
 
 int runSimulateCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     SimulateSurroundings surroundings;
-    surroundings.showProgress = &err == &std::cerr && isatty(STDERR_FILENO) == 1;
+    surroundings.showProgress = ProgressLine::drawsOn(err);
     return runSimulate(args, out, err, surroundings);
 }
 
