@@ -94,7 +94,7 @@ DataGridChart::DataGridChart(const QStringList& seriesLabels, QWidget* parent)
 
     m_look.xTitle = texts::charts::kAxisEyd;
     m_look.xShortTitle = texts::charts::kAxisEydShort;
-    refit();
+    fitNow();
     redrawNow();
 }
 
@@ -176,7 +176,7 @@ void DataGridChart::matchSeriesToColumns() {
 
 void DataGridChart::setLook(const ChartLook& look) {
     m_look = look;
-    refit();
+    fitNow();
     refresh();
 }
 
@@ -234,13 +234,39 @@ void DataGridChart::redrawNow() {
     }
     m_extent = QRectF(QPointF(xLow, yLow), QPointF(xHigh, yHigh));
     m_notes->update(m_table, m_look);
-    refit();
+    if (m_fittedFor != fitBasis()) {
+        fitNow();
+    }
     placeNotes();
 }
 
+DataGridChart::FitBasis DataGridChart::fitBasis() const {
+    FitBasis basis{size(), shownSeriesLabels(), {}};
+    for (int step = 0; step <= ChartFit::kLastStep; ++step) {
+        const ChartDetail detail = ChartDetail::atStep(step);
+        const AxisRange x = xRange(ChartSizing::xIntervals(basis.room, detail));
+        const AxisRange y = yRange(ChartSizing::yIntervals(basis.room, detail));
+        basis.ranges.push_back({x.minimum, x.maximum, x.tickInterval, y.minimum, y.maximum, y.tickInterval});
+    }
+    return basis;
+}
+
+void DataGridChart::fitNow() {
+    refit();
+    m_fittedFor = fitBasis();
+}
+
+AxisRange DataGridChart::xRange(int intervals) const {
+    return niceAxisRange(m_extent.left(), m_extent.right(), AxisKind::Positions, intervals);
+}
+
+AxisRange DataGridChart::yRange(int intervals) const {
+    return niceAxisRange(m_extent.top(), m_extent.bottom(), AxisKind::Values, intervals);
+}
+
 void DataGridChart::applyAxes() {
-    applyRange(m_axisX, niceAxisRange(m_extent.left(), m_extent.right(), AxisKind::Positions, m_xIntervals));
-    applyRange(m_axisY, niceAxisRange(m_extent.top(), m_extent.bottom(), AxisKind::Values, m_yIntervals));
+    applyRange(m_axisX, xRange(m_xIntervals));
+    applyRange(m_axisY, yRange(m_yIntervals));
 }
 
 QScatterSeries* DataGridChart::minimumMark() const { return m_notes->minimumMark(); }
@@ -335,7 +361,7 @@ int DataGridChart::placeLegend(const ChartSizing::Legend& place) {
 
 void DataGridChart::resizeEvent(QResizeEvent* event) {
     ChartView::resizeEvent(event);
-    refit();
+    fitNow();
     placeNotes();
 }
 

@@ -21,7 +21,9 @@
 #include <QElapsedTimer>
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "charts/AxisRange.h"
@@ -112,7 +114,23 @@ protected:
     void present(const ChartDetail& detail) override;
 
 private:
+    // What the last fit was made for besides the look, which refits when
+    // it changes: the size, the series shown and the axes' ranges at every
+    // step of the ladder of detail (the data reach the fit only through
+    // them). A redraw that changes none of them, such as a run's new row
+    // within the axes, keeps the fit.
+    struct FitBasis {
+        QSize room;
+        QStringList shown;
+        std::vector<std::array<double, 6>> ranges;
+        bool operator==(const FitBasis&) const = default;
+    };
+
     void matchSeriesToColumns();
+    FitBasis fitBasis() const;
+    void fitNow();
+    AxisRange xRange(int intervals) const;
+    AxisRange yRange(int intervals) const;
     void applyAxes();
     void placeNotes();
     QStringList shownSeriesLabels() const;
@@ -135,6 +153,7 @@ private:
     QRectF m_extent{0, 0, 1, 1};
     int m_xIntervals = kDefaultIntervals;
     int m_yIntervals = kDefaultIntervals;
+    std::optional<FitBasis> m_fittedFor;
     bool m_redrawQueued = false;
     int m_redraws = 0;
     QElapsedTimer m_sinceRedraw;
