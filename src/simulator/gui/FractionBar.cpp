@@ -16,7 +16,21 @@ bool FractionBar::setFraction(float fraction) {
         return false;
     }
     m_fraction = fraction;
-    setValue(static_cast<int>(std::lround(fraction * kResolution)));
+    const int shown = static_cast<int>(std::lround(fraction * kResolution));
+    if (shown == value()) {
+        return true;
+    }
+    // A progress bar repaints itself, and puts its window on screen, at once
+    // on every visible change of its value; this one joins the window's next
+    // repaint instead, with the fields written beside it. While the window
+    // holds its repaints, the bar's own repaint waits with them.
+    if (updatesEnabled()) {
+        setUpdatesEnabled(false);
+        setValue(shown);
+        setUpdatesEnabled(true);
+    } else {
+        setValue(shown);
+    }
     return true;
 }
 

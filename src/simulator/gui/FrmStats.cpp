@@ -202,6 +202,9 @@ void FrmStats::buildControls() {
         m_percents[i] = new QLabel(this);
         m_percents[i]->setObjectName(QString::fromUtf8(percentNames[i]));
         m_percents[i]->setGeometry(twips.rect(4560, barTops[i], kClientWidth - 4560, kFieldHeight));
+        // A new percentage would otherwise ask the window, and its frame,
+        // to lay themselves out anew after every step.
+        m_percents[i]->setFixedSize(m_percents[i]->size());
     }
 
     std::vector<QLabel*> singleLine;
@@ -333,8 +336,12 @@ void FrmStats::requestStop() {
 
 void FrmStats::showField(RunField field, const std::string& text) {
     const auto index = static_cast<size_t>(field);
+    // Rewriting a field with its own text would only repaint it.
     if (index < m_fields.size()) {
-        m_fields[index]->setText(QString::fromStdString(text));
+        const QString shown = QString::fromStdString(text);
+        if (m_fields[index]->text() != shown) {
+            m_fields[index]->setText(shown);
+        }
     }
 }
 
@@ -347,6 +354,12 @@ void FrmStats::showBar(RunBar bar, float value, const std::string& percent) {
 }
 
 void FrmStats::unlockTarget() { m_targetField->setReadOnly(false); }
+
+void FrmStats::holdRepaints(bool held) {
+    if (updatesEnabled() == held) {
+        setUpdatesEnabled(!held);
+    }
+}
 
 void FrmStats::go() {
     if (m_running || m_closePending) {

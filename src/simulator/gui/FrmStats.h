@@ -92,6 +92,7 @@ public:
     // Draws the step's sample count and its bar as not converged, with a
     // tool tip saying so; the run goes on sampling.
     void setStepOverSampleCount(bool over) override;
+    void holdRepaints(bool held) override;
 
 signals:
     // The last running handler ("Go" or "Pause 5 Sec.") has returned.

@@ -30,6 +30,9 @@ public:
     virtual void unlockTarget() = 0;
     // Draws the step's sample count and its bar as not converged, or not.
     virtual void setStepOverSampleCount(bool over) = 0;
+    // While held, what is written into the window is not drawn; the whole
+    // window is drawn once when the hold ends.
+    virtual void holdRepaints(bool held) = 0;
 
 protected:
     ~SimulatorPanel() = default;

@@ -22,7 +22,11 @@ StatsRunView::StatsRunView(SimulatorPanel& panel, SimulatorHost& host)
     readWindowState();
     m_sinceYield.start();
     m_cpuAtYield = threadCpuNanos();
+    m_repaintTimer.setSingleShot(true);
+    QObject::connect(&m_repaintTimer, &QTimer::timeout, [this] { releaseRepaints(); });
 }
+
+StatsRunView::~StatsRunView() { m_panel.holdRepaints(false); }
 
 void StatsRunView::setField(RunField field, const std::string& text) {
     const auto index = static_cast<size_t>(field);
@@ -67,11 +71,36 @@ bool StatsRunView::yieldDue() {
     return budgetSpent();
 }
 
+// The thread's processor time cannot run ahead of the wall clock, which is
+// far cheaper to read, so it is read only once the budget may be spent.
 bool StatsRunView::budgetSpent() const {
-    return threadCpuNanos() - m_cpuAtYield >= kYieldBudgetMs * 1'000'000 || m_sinceYield.elapsed() >= kYieldWaitMs;
+    const qint64 waited = m_sinceYield.elapsed();
+    if (waited < kYieldBudgetMs) {
+        return false;
+    }
+    return waited >= kYieldWaitMs || threadCpuNanos() - m_cpuAtYield >= kYieldBudgetMs * 1'000'000;
+}
+
+// Held before the fields are written, so that their own repaints wait too.
+void StatsRunView::paceRepaints() {
+    if (!m_sinceRepaint.isValid() || m_sinceRepaint.elapsed() >= kRepaintGapMs) {
+        releaseRepaints();
+        return;
+    }
+    m_panel.holdRepaints(true);
+    if (!m_repaintTimer.isActive()) {
+        m_repaintTimer.start(static_cast<int>(kRepaintGapMs - m_sinceRepaint.elapsed()));
+    }
+}
+
+void StatsRunView::releaseRepaints() {
+    m_repaintTimer.stop();
+    m_sinceRepaint.restart();
+    m_panel.holdRepaints(false);
 }
 
 void StatsRunView::yieldToEvents() {
+    paceRepaints();
     flush();
     QCoreApplication::processEvents();
     readWindowState();
@@ -100,12 +129,14 @@ DataGrid& StatsRunView::openChart() {
 
 // The stop path resets the window at once; what was pending is void.
 void StatsRunView::initiateVariables() {
+    releaseRepaints();
     m_pendingFields.fill(std::nullopt);
     m_pendingBars.fill(std::nullopt);
     m_panel.Initiate_Variables();
 }
 
 void StatsRunView::runEnded(bool stopped) {
+    releaseRepaints();
     flush();
     m_host.setVariablesEnabled(true);
     if (!stopped) {

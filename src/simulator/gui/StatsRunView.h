@@ -6,12 +6,19 @@
 // at the window in between. It yields on a time budget, and at the end of
 // every step, when the run asks.
 //
+// A fast run ends a step every few milliseconds. The fields are written at
+// every yield, but the window is drawn at most every kRepaintGapMs (as often
+// as the eye can follow changing figures): in between, its repaints are held,
+// and a timer ends the hold should the run not yield again in time (while
+// "Pause 5 Sec." holds it, for one).
+//
 // Everything the run reads after every sample (the target, the "End" flag,
 // the "Simulation Graph" mark and the chart window's visibility) can change
 // only while the event loop runs, so the view reads it at each yield and
 // answers from memory in between.
 
 #include <QElapsedTimer>
+#include <QTimer>
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -38,8 +45,13 @@ public:
     // The run asks after every sample whether a yield is due; the clock is
     // read on every 64th question only (a few microseconds of sampling).
     static constexpr unsigned kClockEvery = 64;
+    // The least time between two drawings of the window during a run.
+    static constexpr qint64 kRepaintGapMs = 40;
 
     StatsRunView(SimulatorPanel& panel, SimulatorHost& host);
+    ~StatsRunView() override;
+    StatsRunView(const StatsRunView&) = delete;
+    StatsRunView& operator=(const StatsRunView&) = delete;
 
     void setField(RunField field, const std::string& text) override;
     void setBar(RunBar bar, float value, const std::string& percent) override;
@@ -61,6 +73,8 @@ public:
 
 private:
     bool budgetSpent() const;
+    void paceRepaints();
+    void releaseRepaints();
     void readWindowState();
     DataGrid& openChart();
 
@@ -83,6 +97,9 @@ private:
     QElapsedTimer m_sinceYield;
     // The thread's processor time at the last yield, in nanoseconds.
     std::int64_t m_cpuAtYield = 0;
+    // Since the window was last let draw itself; the timer that lets it.
+    QElapsedTimer m_sinceRepaint;
+    QTimer m_repaintTimer;
 };
 
 }  // namespace quorvale

@@ -19,6 +19,7 @@
 #include "inputs/NumberText.h"
 #include "simulator/gui/FractionBar.h"
 #include "simulator/gui/FrmStats.h"
+#include "simulator/gui/StatsRunView.h"
 #include "simulator/StepStatistics.h"
 
 using namespace quorvale;
@@ -74,7 +75,17 @@ private slots:
         QStringList runsAtStepEnd;
         QStringList eydAtStepEnd;
         int lastDone = 0;
+        // Steps this short end faster than the window is drawn: its repaints
+        // are held between drawings, and a wait longer than the gap (as in
+        // "Pause 5 Sec.") ends the hold without the run.
+        bool held = false;
+        bool releasedWhileWaiting = false;
         YieldWatch watch([&] {
+            if (window.isRunning() && !held && !window.updatesEnabled()) {
+                held = true;
+                QTest::qWait(static_cast<int>(StatsRunView::kRepaintGapMs) + 30);
+                releasedWhileWaiting = window.updatesEnabled();
+            }
             const int done = stepsDone(window, 30);
             if (window.isRunning() && done > lastDone) {
                 lastDone = done;
@@ -90,6 +101,11 @@ private slots:
         QCOMPARE(run.rows.size(), size_t(30));
         for (const StepSummary& row : run.rows) {
             QCOMPARE(row.samples, kMinSamplesPerStep);
+        }
+        QVERIFY(held);
+        QVERIFY(releasedWhileWaiting);
+        for (QWidget* shown : window.findChildren<QWidget*>()) {
+            QVERIFY2(shown->updatesEnabled(), qPrintable(shown->objectName()));
         }
         QCOMPARE(runsAtStepEnd.size(), 30);
         QCOMPARE(runsAtStepEnd, QStringList(30, QStringLiteral("30")));
