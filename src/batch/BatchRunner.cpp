@@ -7,15 +7,10 @@
 #include <mutex>
 #include <thread>
 
+#include "base/Mix64.h"
+
 namespace quorvale {
 namespace {
-
-std::uint64_t mix(std::uint64_t z) {
-    // The finaliser of splitmix64: every input bit moves every output bit.
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
-    return z ^ (z >> 31);
-}
 
 // The shared state of one run; every member is guarded by `mutex`.
 struct Run {
@@ -36,7 +31,7 @@ std::uint64_t unitSeed(std::uint64_t batchSeed, std::string_view name) {
     for (const char c : name) {
         hash = (hash ^ static_cast<unsigned char>(c)) * 0x100000001B3ULL;
     }
-    return mix(mix(batchSeed) ^ hash);
+    return mix64(mix64(batchSeed) ^ hash);
 }
 
 std::optional<double> BatchProgress::secondsLeft() const {

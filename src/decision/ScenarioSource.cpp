@@ -1,20 +1,12 @@
 #include "decision/ScenarioSource.h"
 
+#include "base/Mix64.h"
 #include "model/RangeSweep.h"
 
 namespace quorvale {
-namespace {
-
-std::uint64_t mix(std::uint64_t z) {
-    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
-    z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
-    return z ^ (z >> 31);
-}
-
-}  // namespace
 
 std::uint64_t decisionBlockSeed(std::uint64_t seed, std::uint64_t block) {
-    return mix(seed ^ mix(block + 0x632be59bd9b4e019ULL));
+    return mix64(seed ^ mix64(block + 0x632be59bd9b4e019ULL));
 }
 
 std::array<bool, RunInputs::kDrawnCount> sharedVariables(const DecisionAlternative& a, const DecisionAlternative& b) {
