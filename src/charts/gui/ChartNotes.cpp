@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "base/Texts.h"
+#include "base/gui/QtText.h"
 #include "charts/ChartLook.h"
 #include "charts/ChartTable.h"
 #include "inputs/NumberText.h"
@@ -25,8 +26,6 @@ constexpr int kMinimumDecimals = 2;
 constexpr int kMargin = 4;
 const QColor kMinimumColour(0xb0, 0x10, 0x10);
 const QColor kNoteColour(0x80, 0x30, 0x00);
-
-QString text(const std::string& s) { return QString::fromStdString(s); }
 
 // A note on the plot: its text on a light box that keeps it readable over
 // grid lines and curves, wrapped to the room there is.
@@ -87,8 +86,8 @@ void ChartNotes::update(const ChartTable& table, const ChartLook& look) {
         if (std::optional<int> row = lowestPositiveRow(values)) {
             mark.append(QPointF(table.x(*row), values[static_cast<size_t>(*row - 1)]));
             m_minimumText = QString::fromUtf8(texts::charts::kMinimumLabel)
-                                .arg(text(plainDecimal(roundHalfEven(mark.first().y(), kMinimumDecimals))),
-                                     text(look.unit(column)), text(table.label(*row)));
+                                .arg(qtext(plainDecimal(roundHalfEven(mark.first().y(), kMinimumDecimals))),
+                                     qtext(look.unit(column)), qtext(table.label(*row)));
         }
     }
     m_minimum->replace(mark);
@@ -101,7 +100,7 @@ void ChartNotes::update(const ChartTable& table, const ChartLook& look) {
     for (int c = 1; c <= table.columnCount() && static_cast<size_t>(c) <= look.series.size(); ++c) {
         const SeriesLook& series = look.series[static_cast<size_t>(c - 1)];
         if (series.shown && reachesCap(series, table.columnValues(c))) {
-            const QString note = text(series.capNote);
+            const QString note = qtext(series.capNote);
             if (!notes.contains(note)) {
                 notes.append(note);
             }

@@ -14,6 +14,7 @@
 #include <limits>
 
 #include "base/Texts.h"
+#include "base/gui/QtText.h"
 #include "charts/gui/ChartNotes.h"
 #include "charts/gui/ChartSizing.h"
 #include "inputs/NumberText.h"
@@ -41,9 +42,7 @@ void applyRange(QValueAxis* axis, const AxisRange& range) {
     axis->setTickType(QValueAxis::TicksDynamic);
 }
 
-QString numberText(double value) { return QString::fromStdString(plainDecimal(value)); }
-
-QString text(const std::string& s) { return QString::fromStdString(s); }
+QString numberText(double value) { return qtext(plainDecimal(value)); }
 
 QString withUnit(const QString& value, const QString& unit) {
     return unit.isEmpty() ? value : value + QLatin1Char(' ') + unit;
@@ -127,7 +126,7 @@ void DataGridChart::refresh() {
     });
 }
 
-QString DataGridChart::rowLabel(int row) const { return text(m_table.label(row)); }
+QString DataGridChart::rowLabel(int row) const { return qtext(m_table.label(row)); }
 
 QString DataGridChart::seriesLabel(int column) const {
     if (column >= 1 && column <= m_labels.size()) {
@@ -182,7 +181,7 @@ void DataGridChart::setLook(const ChartLook& look) {
 
 bool DataGridChart::isSeriesShown(int column) const { return m_look.isShown(column); }
 
-QString DataGridChart::seriesUnit(int column) const { return text(m_look.unit(column)); }
+QString DataGridChart::seriesUnit(int column) const { return qtext(m_look.unit(column)); }
 
 void DataGridChart::redrawNow() {
     m_redrawQueued = false;
@@ -304,9 +303,9 @@ void DataGridChart::present(const ChartDetail& detail) {
     }
 
     const QFontMetrics metrics(face);
-    m_axisX->setTitleText(text(m_look.axisTitle(false, detail.shortTitles)));
+    m_axisX->setTitleText(qtext(m_look.axisTitle(false, detail.shortTitles)));
     m_axisX->setTitleVisible(detail.axisTitles);
-    const QString yTitle = text(m_look.axisTitle(true, detail.shortTitles));
+    const QString yTitle = qtext(m_look.axisTitle(true, detail.shortTitles));
     m_axisY->setTitleText(yTitle);
     const ChartSizing::YTitle place = ChartSizing::yTitle(room, detail.axisTitles, metrics.horizontalAdvance(yTitle));
     m_axisY->setTitleVisible(place == ChartSizing::YTitle::Along);

@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "base/gui/QtText.h"
+#include "inputs/NumberText.h"
 
 namespace quorvale::decision {
 namespace {
@@ -46,6 +47,12 @@ int intervalsFor(int pixels, int pixelsPerInterval, const ChartDetail& detail) {
     }
     return std::clamp(pixels / pixelsPerInterval / detail.tickDivisor, kFewestIntervals, kMostIntervals);
 }
+
+QString money(double value) { return qtext(fixedDecimal(value, 2)); }
+
+QString stations(double feet) { return qtext(plainDecimal(feet / 100)); }
+
+std::string cell(double value) { return std::isfinite(value) ? roundTripText(value) : std::string(); }
 
 QString axisTitle(const char* whole, const char* brief, const ChartDetail& detail) {
     return qtext(detail.shortTitles ? brief : whole);

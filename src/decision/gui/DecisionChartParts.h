@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QRectF>
 #include <QString>
+#include <string>
 #include <vector>
 
 #include "charts/AxisRange.h"
@@ -26,6 +27,13 @@ void applyRange(QValueAxis* axis, const AxisRange& range);
 
 // How many tick intervals an axis of `pixels` has room for at a detail.
 int intervalsFor(int pixels, int pixelsPerInterval, const ChartDetail& detail);
+
+// Dollars per mbf with two decimals, as the hover texts give them.
+QString money(double value);
+// Feet as stations, plainly written.
+QString stations(double feet);
+// A figure of the saved data: exact, and an empty cell when it is no number.
+std::string cell(double value);
 
 // The title an axis shows at a detail.
 QString axisTitle(const char* whole, const char* brief, const ChartDetail& detail);

@@ -17,30 +17,16 @@ namespace quorvale {
 namespace {
 
 namespace tx = texts::decision;
+using decision::applyRange;
+using decision::cell;
+using decision::money;
+using decision::roundRange;
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 // As on the cost chart: the steep costs of the shortest EYDs stay off the axis.
 constexpr double kCostAxisReach = 1.5;
-
-QString money(double value) { return QString::fromStdString(fixedDecimal(value, 2)); }
-std::string cell(double value) { return std::isfinite(value) ? roundTripText(value) : std::string(); }
-
-// A round step of about a fifth of the span, and the ends on it.
-void roundAxis(QValueAxis* axis, double low, double high) {
-    if (!(high > low)) {
-        low -= 1;
-        high += 1;
-    }
-    const double raw = (high - low) / 5;
-    const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
-    const double ratio = raw / magnitude;
-    const double step = magnitude * (ratio <= 1 ? 1 : ratio <= 2 ? 2 : ratio <= 5 ? 5 : 10);
-    axis->setTickType(QValueAxis::TicksFixed);
-    axis->setRange(std::floor(low / step) * step, std::ceil(high / step) * step);
-    axis->setTickAnchor(std::floor(low / step) * step);
-    axis->setTickInterval(step);
-    axis->setTickType(QValueAxis::TicksDynamic);
-}
+// Each axis has about this many round intervals.
+constexpr int kIntervals = 5;
 
 const DecisionRow* rowAt(const std::vector<DecisionRow>& rows, int step) {
     for (const DecisionRow& r : rows) {
@@ -137,12 +123,12 @@ void DecisionComparisonChart::showComparison(const ComparisonResult& c, const QS
         high = 1;
         best = 1;
     }
-    roundAxis(m_cost, low, std::min(high, kCostAxisReach * best));
+    applyRange(m_cost, roundRange(low, std::min(high, kCostAxisReach * best), kIntervals));
     // The difference axis keeps 0 in view, so the sign reads at a glance.
-    roundAxis(m_delta, deltaLow, deltaHigh);
+    applyRange(m_delta, roundRange(deltaLow, deltaHigh, kIntervals));
     const double last =
         std::max(m_rowsA.empty() ? 1 : m_rowsA.back().eyd / 100, m_rowsB.empty() ? 1 : m_rowsB.back().eyd / 100);
-    roundAxis(m_x, 0, last);
+    applyRange(m_x, roundRange(0, last, kIntervals));
     m_x->setRange(0, last + 0.5);
 
     std::vector<LegendStrip::Entry> legend;

@@ -19,8 +19,11 @@ namespace {
 namespace tx = texts::decision;
 using decision::applyRange;
 using decision::axisTitle;
+using decision::cell;
 using decision::intervalsFor;
+using decision::money;
 using decision::roundRange;
+using decision::stations;
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 // Half the width of a bar, in stations.
@@ -32,10 +35,6 @@ constexpr double kCostAxisReach = 1.5;
 // Room per tick interval, in pixels.
 constexpr int kPixelsPerXInterval = 60;
 constexpr int kPixelsPerYInterval = 45;
-
-QString money(double value) { return QString::fromStdString(fixedDecimal(value, 2)); }
-QString stations(double feet) { return QString::fromStdString(plainDecimal(feet / 100)); }
-std::string cell(double value) { return std::isfinite(value) ? roundTripText(value) : std::string(); }
 
 bool finiteRow(const DecisionRow& r) {
     return std::isfinite(r.mean) && std::isfinite(r.p10) && std::isfinite(r.p50) && std::isfinite(r.p90) &&

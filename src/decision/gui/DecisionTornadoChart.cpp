@@ -19,7 +19,10 @@ namespace {
 
 namespace tx = texts::decision;
 using decision::applyRange;
+using decision::cell;
+using decision::money;
 using decision::roundRange;
+using decision::stations;
 
 // Half the height of a bar's row.
 constexpr double kHalfBar = 0.4;
@@ -35,10 +38,6 @@ constexpr int kRangePasses = 6;
 constexpr qreal kFirstPlotShare = 0.55;
 const QColor kLowColour(70, 120, 180);
 const QColor kHighColour(220, 130, 40);
-
-QString money(double value) { return QString::fromStdString(fixedDecimal(value, 2)); }
-QString stations(double feet) { return QString::fromStdString(plainDecimal(feet / 100)); }
-std::string cell(double value) { return std::isfinite(value) ? roundTripText(value) : std::string(); }
 
 // A long caption on two lines, its unit on the second. The labels are drawn
 // as rich text; the captions hold no markup of their own.
